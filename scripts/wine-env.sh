@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The quiet Wine environment that the Win32 tests and the player run in: a private prefix,
+# an Xvfb display and a persistent wineserver, brought up once and shared by every test.
+#   wine-env.sh up     start what is not running yet (idempotent, safe under ctest -j)
+#   wine-env.sh down   stop only what "up" started
+#   wine-env.sh env    print the environment as shell assignments
+set -euo pipefail
+
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX=${BRELA_WINEPREFIX:-$repo/.cache/wineprefix}
+state=${WINEPREFIX%/}.state
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEARCH=win64
+# No Mono or Gecko installer prompts while the prefix is made.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# Wine's ANSI code page follows the locale: pin one whose code page is 1252.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+# A null sound device, so that MCI never blocks on its own error box.
+export XDG_CONFIG_HOME=$state/xdg
+
+alive() { [ -n "${1:-}" ] && kill -0 "$1" 2>/dev/null; }
+
+pick_display() {
+  local n
+  for n in $(seq 91 140); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then echo "$n"; return; fi
+  done
+  echo "wine-env: no free X display" >&2; exit 1
+}
+
+start_xvfb() {
+  local n pid
+  n=$(pick_display)
+  Xvfb ":$n" -screen 0 1024x768x24 -noreset -nolisten tcp </dev/null >"$state/xvfb.log" 2>&1 9>&- &
+  pid=$!
+  for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
+  echo "$pid" >"$state/xvfb.pid"
+  echo ":$n" >"$state/display"
+}
+
+make_prefix() {
+  mkdir -p "$WINEPREFIX"
+  wineboot -i </dev/null >"$state/wineboot.log" 2>&1 9>&-
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1 9>&-
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1 9>&-
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d Y /f </dev/null >/dev/null 2>&1 9>&-
+  # Debian's Wine does not find its own fonts.
+  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  touch "$WINEPREFIX/.brela-ready"
+}
+
+up_locked() {
+  mkdir -p "$state" "$XDG_CONFIG_HOME/alsa"
+  [ -f "$XDG_CONFIG_HOME/alsa/asoundrc" ] || echo 'pcm.!default { type null }' >"$XDG_CONFIG_HOME/alsa/asoundrc"
+  if ! alive "$(cat "$state/xvfb.pid" 2>/dev/null)"; then start_xvfb; fi
+  export DISPLAY=$(cat "$state/display")
+  if ! alive "$(cat "$state/wineserver.pid" 2>/dev/null)"; then
+    # In the foreground (-f) so that its pid is the server's own.
+    wineserver -f -p </dev/null >/dev/null 2>&1 9>&- &
+    echo $! >"$state/wineserver.pid"
+    [ -f "$WINEPREFIX/.brela-ready" ] || make_prefix
+    # Wine's background services must not inherit a test's output pipe: start them now, detached.
+    wine cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
+  fi
+}
+
+print_env() {
+  echo "export WINEPREFIX='$WINEPREFIX' WINEDEBUG='$WINEDEBUG' WINEARCH='$WINEARCH'"
+  echo "export WINEDLLOVERRIDES='$WINEDLLOVERRIDES' LANG='$LANG' LC_ALL='$LC_ALL'"
+  echo "export XDG_CONFIG_HOME='$XDG_CONFIG_HOME' DISPLAY='$(cat "$state/display" 2>/dev/null)'"
+}
+
+case "${1:-}" in
+  up)
+    mkdir -p "$state"
+    exec 9>"$state.lock"
+    flock 9
+    up_locked
+    ;;
+  down)
+    mkdir -p "$state"
+    exec 9>"$state.lock"
+    flock 9
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    for f in wineserver xvfb; do
+      pid=$(cat "$state/$f.pid" 2>/dev/null || true)
+      if alive "$pid"; then kill "$pid" 2>/dev/null || true; fi
+      rm -f "$state/$f.pid"
+    done
+    ;;
+  env) print_env ;;
+  *) echo "usage: $0 up|down|env" >&2; exit 2 ;;
+esac
