@@ -1,0 +1,23 @@
+// Scrolling of the board window: bars, requests, wheel, and following the keyboard.
+#pragma once
+
+#include <windows.h>
+
+#include "quiz/quiz_definition.h"
+
+constexpr int ScrollUnit = 1;
+extern int ContentWidth;
+extern int ContentHeight;
+extern int VisibleWidth;
+extern int VisibleHeight;
+
+// Sets ContentWidth and ContentHeight from the quiz; the main window calls it on creation.
+void ComputeBoardContentExtent(const QuizDefinition& quiz);
+
+void SetUpBoardScrolling(HWND board);
+void OnBoardSize(HWND board);
+void OnBoardScroll(HWND board, int bar, WPARAM wParam);  // bar: SB_HORZ or SB_VERT
+void OnBoardMouseWheel(HWND board, WPARAM wParam);
+
+// Scrolls the board so that the control is wholly visible, if it is not.
+void ScrollControlIntoView(HWND board, HWND control);
