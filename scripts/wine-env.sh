@@ -4,6 +4,7 @@
 #   wine-env.sh up     start what is not running yet (idempotent, safe under ctest -j)
 #   wine-env.sh down   stop only what "up" started
 #   wine-env.sh env    print the environment as shell assignments
+#   wine-env.sh status succeed when the display and the server are running
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -89,5 +90,8 @@ case "${1:-}" in
     done
     ;;
   env) print_env ;;
-  *) echo "usage: $0 up|down|env" >&2; exit 2 ;;
+  status)
+    alive "$(cat "$state/xvfb.pid" 2>/dev/null)" && alive "$(cat "$state/wineserver.pid" 2>/dev/null)"
+    ;;
+  *) echo "usage: $0 up|down|env|status" >&2; exit 2 ;;
 esac

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Runs every test: the portable code natively, then the Win32 side cross-built and run under Wine.
+set -euo pipefail
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+jobs=$(nproc)
+
+"$repo/scripts/install-deps.sh"
+
+cmake -S "$repo" -B "$repo/build/native" -DBRELA_BENCH=ON >/dev/null
+cmake --build "$repo/build/native" -j"$jobs"
+ctest --test-dir "$repo/build/native" --output-on-failure -j"$jobs"
+
+cmake -S "$repo" -B "$repo/build/win" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" >/dev/null
+cmake --build "$repo/build/win" -j"$jobs"
+
+# Bring Wine up once for all tests; take down only what this run started.
+if ! "$repo/scripts/wine-env.sh" status >/dev/null; then
+  trap '"$repo/scripts/wine-env.sh" down' EXIT
+fi
+"$repo/scripts/wine-env.sh" up
+ctest --test-dir "$repo/build/win" --output-on-failure -j2
