@@ -27,6 +27,6 @@ constexpr int IDC_VIDEO_FRAME_BASE = 9900;   // + question
 
 // Resources.
 constexpr int IDD_BOARD = 1001;
-constexpr int IDC_HAND = 1003;
+constexpr int IDC_HAND_CURSOR = 1003;  // not IDC_HAND: <windows.h> defines that name
 constexpr int IDI_PLAY = 1004;
 constexpr int IDI_STOP = 1005;
