@@ -1,0 +1,68 @@
+// The answers file on disk: written whole on every save, read once while the board is built.
+#include "app/answers_file_win.h"
+
+#include <cstring>
+
+#include "app/answers_file.h"
+#include "app/app_state.h"
+#include "board/board_ids.h"
+
+namespace {
+
+bool OwnAnswersFileName(char (&name)[ANSWERS_NAME_SIZE]) {
+  char modulePath[MAX_PATH];
+  DWORD length = GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
+  if (length == 0 || length >= sizeof modulePath) return false;
+  return AnswersFileName(modulePath, name);
+}
+
+bool WriteAnswerLines(HANDLE file, HWND window) {
+  int fieldCount = theQuiz->questionCount * theQuiz->answersPerQuestion;
+  for (int k = 1; k <= fieldCount; ++k) {
+    char text[TEXT_SIZE];
+    if (!GetDlgItemTextA(window, IDC_ANSWER_BASE + k, text, TEXT_SIZE)) text[0] = '\0';
+    char line[ANSWER_LINE_SIZE];
+    DWORD length = static_cast<DWORD>(FormatAnswerLine(text, line));
+    DWORD written = 0;
+    if (!WriteFile(file, line, length, &written, nullptr) || written != length) return false;
+  }
+  return FlushFileBuffers(file) != 0;
+}
+
+}  // namespace
+
+// The new answers go to a file beside the old one, which they replace only once they are all on
+// disk: a save cut short leaves the previous answers whole. A temporary file left by a save that
+// never finished is overwritten by the next one.
+void SaveAnswers(HWND window) {
+  char name[ANSWERS_NAME_SIZE];
+  if (!OwnAnswersFileName(name)) return;
+  char temporaryName[ANSWERS_NAME_SIZE + 4];
+  std::strcpy(temporaryName, name);
+  std::strcat(temporaryName, ".tmp");
+  HANDLE file = CreateFileA(temporaryName, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  bool written = WriteAnswerLines(file, window);
+  CloseHandle(file);
+  if (!written ||
+      !MoveFileExA(temporaryName, name, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileA(temporaryName);
+  }
+}
+
+SavedAnswers OpenSavedAnswers() {
+  char name[ANSWERS_NAME_SIZE];
+  if (!OwnAnswersFileName(name)) return SavedAnswers{nullptr};
+  return SavedAnswers{std::fopen(name, "rb")};
+}
+
+void NextSavedAnswer(SavedAnswers& saved, char (&text)[TEXT_SIZE]) {
+  text[0] = '\0';
+  if (saved.file) ReadAnswerLine(static_cast<std::FILE*>(saved.file), text);
+}
+
+void CloseSavedAnswers(SavedAnswers& saved) {
+  if (saved.file) std::fclose(static_cast<std::FILE*>(saved.file));
+  saved.file = nullptr;
+}
