@@ -29,6 +29,13 @@ bool WriteAnswerLines(HANDLE file, HWND window) {
   return FlushFileBuffers(file) != 0;
 }
 
+// Writing the file in place would fail on a read-only file; the replacement must not get round
+// that.
+bool IsReadOnly(const char* name) {
+  DWORD attributes = GetFileAttributesA(name);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 }  // namespace
 
 // The new answers go to a file beside the old one, which they replace only once they are all on
@@ -36,7 +43,7 @@ bool WriteAnswerLines(HANDLE file, HWND window) {
 // never finished is overwritten by the next one.
 void SaveAnswers(HWND window) {
   char name[ANSWERS_NAME_SIZE];
-  if (!OwnAnswersFileName(name)) return;
+  if (!OwnAnswersFileName(name) || IsReadOnly(name)) return;
   char temporaryName[ANSWERS_NAME_SIZE + 4];
   std::strcpy(temporaryName, name);
   std::strcat(temporaryName, ".tmp");
