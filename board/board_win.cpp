@@ -1,0 +1,254 @@
+// The board dialog: builds one group of controls per question, hands scrolling on, dispatches
+// the media buttons and colours its static controls.
+#include "board/board.h"
+
+#include <iterator>
+
+#include "app/answers_file_win.h"
+#include "app/app_state.h"
+#include "board/answer_field_win.h"
+#include "board/board_ids.h"
+#include "board/check_answer_win.h"
+#include "board/layout.h"
+#include "board/media_command.h"
+#include "board/media_win.h"
+#include "board/scrolling_win.h"
+#include "board/verdict.h"
+#include "picture/picture_win.h"
+
+namespace {
+
+constexpr DWORD CAPTION_STYLE = WS_CHILD | WS_VISIBLE;
+constexpr DWORD QUESTION_TEXT_STYLE = WS_CHILD | WS_VISIBLE | WS_BORDER | SS_CENTER;
+constexpr DWORD PICTURE_STYLE = WS_CHILD | WS_VISIBLE | WS_BORDER | SS_BITMAP | SS_CENTERIMAGE;
+constexpr DWORD REVEAL_TEXT_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | SS_CENTER;
+constexpr DWORD MEDIA_BUTTON_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_ICON | BS_DEFPUSHBUTTON;
+constexpr DWORD VIDEO_FRAME_STYLE = WS_CHILD | WS_VISIBLE | WS_BORDER;
+constexpr DWORD NUMBER_STYLE = WS_CHILD | WS_VISIBLE | SS_RIGHT;
+constexpr DWORD ANSWER_STYLE =
+    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | ES_CENTER;
+constexpr DWORD VERDICT_STYLE = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | SS_CENTER;
+
+enum ControlFont { DIALOG_FONT, GUI_FONT };
+
+HICON playIcon = nullptr;
+HICON stopIcon = nullptr;
+
+HWND CreateBoardControl(HWND board, const char* className, const char* text, DWORD style,
+                        const ControlRect& rect, int id, ControlFont font) {
+  HWND control = CreateWindowExA(0, className, text, style, rect.x, rect.y, rect.width,
+                                 rect.height, board, reinterpret_cast<HMENU>(INT_PTR{id}),
+                                 appInstance, nullptr);
+  if (control && font == GUI_FONT) {
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 TRUE);
+  }
+  return control;
+}
+
+bool HasRevealText(const QuizDefinition& quiz) {
+  return quiz.revealMode == REVEAL_TEXT || quiz.revealMode == REVEAL_TEXT_AND_PICTURE ||
+         quiz.revealMode == REVEAL_TEXTS_AT_END;
+}
+
+void LoadMediaIcons() {
+  playIcon = LoadIconA(appInstance, MAKEINTRESOURCEA(IDI_PLAY));
+  stopIcon = LoadIconA(appInstance, MAKEINTRESOURCEA(IDI_STOP));
+}
+
+// One pair per row of three questions, at the left edge.
+void CreateCaptions(HWND board, const QuizDefinition& quiz) {
+  BoardShape shape = BoardShapeOf(quiz);
+  for (int g = 1; g <= quiz.questionCount; g += 3) {
+    CreateBoardControl(board, "Static", quiz.answer1Caption, CAPTION_STYLE,
+                       CaptionRect(shape, g, 1), IDC_CAPTION, GUI_FONT);
+    CreateBoardControl(board, "Static", quiz.answer2Caption, CAPTION_STYLE,
+                       CaptionRect(shape, g, 2), IDC_CAPTION, GUI_FONT);
+  }
+}
+
+void CreateQuestionText(HWND board, const QuizDefinition& quiz, int n) {
+  const QuestionEntry* entry = QuestionAt(quiz, n);
+  CreateBoardControl(board, "Static", entry ? entry->questionText : "", QUESTION_TEXT_STYLE,
+                     QuestionTextRect(n), IDC_QUESTION_TEXT, GUI_FONT);
+}
+
+void CreatePictureFrame(HWND board, const QuizDefinition& quiz, int n) {
+  HBITMAP bitmap = LoadScaledPicture(appInstance, IDR_PICTURE_BASE + n, PICTURE_RESOURCE_TYPE,
+                                     PICTURE_CELL_SIZE, PICTURE_CELL_SIZE);
+  BITMAP size{};
+  if (bitmap) GetObjectA(bitmap, sizeof size, &size);
+  HWND frame = CreateBoardControl(board, "STATIC", "", PICTURE_STYLE,
+                                  PictureFrameRect(BoardShapeOf(quiz), n, size.bmWidth,
+                                                   size.bmHeight),
+                                  IDC_PICTURE_BASE + n, DIALOG_FONT);
+  if (!bitmap) return;
+  if (frame) {
+    SendMessageA(frame, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+  } else {
+    DeleteObject(bitmap);
+  }
+}
+
+void CreateMediaButton(HWND board, const ControlRect& rect, int id, HICON icon) {
+  HWND button = CreateBoardControl(board, "Button", "", MEDIA_BUTTON_STYLE, rect, id, DIALOG_FONT);
+  if (button) SendMessageA(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+}
+
+void CreateMediaButtons(HWND board, const QuizDefinition& quiz, int n) {
+  BoardShape shape = BoardShapeOf(quiz);
+  CreateMediaButton(board, PlayButtonRect(shape, n), IDC_PLAY_BASE + n, playIcon);
+  CreateMediaButton(board, StopButtonRect(shape, n), IDC_STOP_BASE + n, stopIcon);
+}
+
+// The controls that differ by kind; false when a video player cannot be made.
+bool CreateKindControls(HWND board, const QuizDefinition& quiz, int n) {
+  switch (quiz.kind) {
+    case KIND_PICTURE:
+      CreatePictureFrame(board, quiz, n);
+      if (HasRevealText(quiz)) {
+        CreateBoardControl(board, "Static", "", REVEAL_TEXT_STYLE,
+                           RevealTextRect(BoardShapeOf(quiz), n), IDC_REVEAL_TEXT_BASE + n,
+                           GUI_FONT);
+      }
+      return true;
+    case KIND_AUDIO:
+      CreateMediaButtons(board, quiz, n);
+      return true;
+    case KIND_VIDEO: {
+      CreateMediaButtons(board, quiz, n);
+      HWND frame = CreateBoardControl(board, "STATIC", "", VIDEO_FRAME_STYLE,
+                                      VideoFrameRect(BoardShapeOf(quiz), n),
+                                      IDC_VIDEO_FRAME_BASE + n, DIALOG_FONT);
+      return SetUpVideoPlayer(n, frame);
+    }
+    default:
+      CreateQuestionText(board, quiz, n);
+      return true;
+  }
+}
+
+void CreateNumberLabel(HWND board, const QuizDefinition& quiz, int n) {
+  char text[16];
+  wsprintfA(text, "%d.", n);
+  CreateBoardControl(board, "Static", text, NUMBER_STYLE, NumberLabelRect(BoardShapeOf(quiz), n),
+                     IDC_NUMBER, DIALOG_FONT);
+}
+
+// Answer field j of question n with its restored text, its verdict field, and its first check.
+void CreateAnswerPair(HWND board, const QuizDefinition& quiz, int n, int j, SavedAnswers& saved) {
+  BoardShape shape = BoardShapeOf(quiz);
+  bool twoAnswers = quiz.answersPerQuestion == 2;
+  int fieldId = IDC_ANSWER_BASE + SlotOf(n, j, quiz.answersPerQuestion);
+  char text[TEXT_SIZE];
+  NextSavedAnswer(saved, text);
+  HWND field = CreateBoardControl(board, "Edit", text, ANSWER_STYLE, AnswerFieldRect(shape, n, j),
+                                  fieldId, GUI_FONT);
+  if (!twoAnswers) SetFocus(field);
+  SubclassAnswerField(field);
+  CreateBoardControl(board, "Static", "?", VERDICT_STYLE, VerdictFieldRect(shape, n, j),
+                     fieldId + (IDC_VERDICT_BASE - IDC_ANSWER_BASE),
+                     twoAnswers ? GUI_FONT : DIALOG_FONT);
+  CheckAnswer(quiz, board, fieldId);
+}
+
+// False when the question's video player cannot be made: the board ends there.
+bool BuildQuestion(HWND board, const QuizDefinition& quiz, int n, SavedAnswers& saved) {
+  if (!CreateKindControls(board, quiz, n)) return false;
+  CreateNumberLabel(board, quiz, n);
+  for (int j = 1; j <= quiz.answersPerQuestion; ++j) CreateAnswerPair(board, quiz, n, j, saved);
+  return true;
+}
+
+void BuildBoard(HWND board, const QuizDefinition& quiz) {
+  SetUpBoardScrolling(board);
+  SavedAnswers saved = OpenSavedAnswers();
+  if (quiz.kind == KIND_AUDIO || quiz.kind == KIND_VIDEO) LoadMediaIcons();
+  if (quiz.answersPerQuestion == 2) CreateCaptions(board, quiz);
+  for (int n = 1; n <= quiz.questionCount; ++n) {
+    if (!BuildQuestion(board, quiz, n, saved)) break;
+  }
+  CloseSavedAnswers(saved);
+}
+
+void OnBoardCommand(const QuizDefinition& quiz, WPARAM command) {
+  MediaCommand media = MediaCommandFor(quiz.kind, command);
+  switch (media.action) {
+    case MEDIA_PLAY_AUDIO: PlayAudio(media.question); break;
+    case MEDIA_STOP_AUDIO: StopAudio(); break;
+    case MEDIA_PLAY_VIDEO: PlayVideo(media.question); break;
+    case MEDIA_STOP_VIDEOS: StopAllVideos(); break;
+    case MEDIA_NONE: break;
+  }
+}
+
+// One brush per fixed colour, made at first use and kept as long as the board.
+HBRUSH FixedBrush(COLORREF colour) {
+  static const COLORREF colours[] = {COLOUR_QUESTION_TEXT, COLOUR_BRAVO, COLOUR_ANAGRAMME,
+                                     COLOUR_NEAR_MISS, COLOUR_FAUX};
+  static HBRUSH brushes[std::size(colours)] = {};
+  for (std::size_t i = 0; i < std::size(colours); ++i) {
+    if (colours[i] != colour) continue;
+    if (!brushes[i]) brushes[i] = CreateSolidBrush(colour);
+    return brushes[i];
+  }
+  return nullptr;
+}
+
+HBRUSH VerdictBrush(HWND verdictField) {
+  char text[16];
+  GetWindowTextA(verdictField, text, sizeof text);
+  COLORREF colour = VerdictColour(text);
+  return colour == NO_VERDICT_COLOUR ? nullptr : FixedBrush(colour);
+}
+
+// The brush of a static control by its id; null leaves it the system's colours.
+HBRUSH StaticBrush(const QuizDefinition& quiz, HWND control) {
+  int id = GetDlgCtrlID(control);
+  int slots = quiz.answersPerQuestion * quiz.questionCount;
+  auto background = static_cast<HBRUSH>(quiz.backgroundBrush);
+  if (id > IDC_VERDICT_BASE && id <= IDC_VERDICT_BASE + slots) return VerdictBrush(control);
+  if (id == IDC_QUESTION_TEXT) return FixedBrush(COLOUR_QUESTION_TEXT);
+  if (id == IDC_CAPTION || id == IDC_NUMBER) return background;
+  if (id > IDC_REVEAL_TEXT_BASE && id <= IDC_REVEAL_TEXT_BASE + slots) return background;
+  return nullptr;
+}
+
+// The text goes straight onto the brush's colour rather than on a box of the default one.
+INT_PTR OnCtlColorStatic(const QuizDefinition& quiz, HDC dc, HWND control) {
+  HBRUSH brush = StaticBrush(quiz, control);
+  if (brush) SetBkMode(dc, TRANSPARENT);
+  return reinterpret_cast<INT_PTR>(brush);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK BoardDialogProc(HWND board, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      BuildBoard(board, *theQuiz);
+      return TRUE;
+    case WM_SIZE:
+      OnBoardSize(board);
+      return 0;
+    case WM_HSCROLL:
+      OnBoardScroll(board, SB_HORZ, wParam);
+      return 0;
+    case WM_VSCROLL:
+      OnBoardScroll(board, SB_VERT, wParam);
+      return 0;
+    case WM_MOUSEWHEEL:
+      OnBoardMouseWheel(board, wParam);
+      return 0;
+    case WM_COMMAND:
+      OnBoardCommand(*theQuiz, wParam);
+      return 0;
+    case WM_CTLCOLORDLG:
+      return reinterpret_cast<INT_PTR>(theQuiz->backgroundBrush);
+    case WM_CTLCOLORSTATIC:
+      return OnCtlColorStatic(*theQuiz, reinterpret_cast<HDC>(wParam),
+                              reinterpret_cast<HWND>(lParam));
+    default:
+      return 0;
+  }
+}

@@ -1,0 +1,141 @@
+// Judging one answer field into its verdict field, the reveals of a solved question, and the
+// score and code in the main window's header.
+#include "board/check_answer_win.h"
+
+#include <cstring>
+
+#include "app/app_state.h"
+#include "board/board_ids.h"
+#include "board/grading.h"
+#include "board/layout.h"
+#include "board/scrolling_win.h"
+#include "board/verdict.h"
+#include "picture/picture_win.h"
+
+namespace {
+
+constexpr char NO_CODE[] = "      ";
+
+const char* ExpectedAnswer(const QuestionEntry* entry, int j) {
+  if (!entry) return "";
+  return j == 1 ? entry->answer1 : entry->answer2;
+}
+
+// Upper-cased but untrimmed on both sides: surrounding spaces make the field differ.
+bool FieldHoldsExactly(HWND board, int fieldId, const char* expected) {
+  char typed[TEXT_SIZE];
+  char wanted[TEXT_SIZE];
+  GetDlgItemTextA(board, fieldId, typed, TEXT_SIZE);
+  CopyText(wanted, expected);
+  NormaliseAnswer(typed, false);
+  NormaliseAnswer(wanted, false);
+  return std::strcmp(typed, wanted) == 0;
+}
+
+bool QuestionAnsweredExactly(const QuizDefinition& quiz, HWND board, int n,
+                             const QuestionEntry* entry) {
+  for (int j = 1; j <= quiz.answersPerQuestion; ++j) {
+    int fieldId = IDC_ANSWER_BASE + SlotOf(n, j, quiz.answersPerQuestion);
+    if (!FieldHoldsExactly(board, fieldId, ExpectedAnswer(entry, j))) return false;
+  }
+  return true;
+}
+
+void SetRevealText(HWND board, int n, const char* text) {
+  SetDlgItemTextA(board, IDC_REVEAL_TEXT_BASE + n, text);
+}
+
+// The frame moves with its row: content coordinates less the board's scroll positions.
+void PlaceAnswerPicture(const QuizDefinition& quiz, HWND board, int n) {
+  HBITMAP bitmap = LoadScaledPicture(appInstance, IDR_ANSWER_PICTURE_BASE + n,
+                                     PICTURE_RESOURCE_TYPE, PICTURE_CELL_SIZE, PICTURE_CELL_SIZE);
+  if (!bitmap) return;
+  HWND frame = GetDlgItem(board, IDC_PICTURE_BASE + n);
+  if (!frame) {
+    DeleteObject(bitmap);
+    return;
+  }
+  BITMAP size{};
+  GetObjectA(bitmap, sizeof size, &size);
+  ControlRect rect = AnswerPictureRect(BoardShapeOf(quiz), n, size.bmWidth, size.bmHeight);
+  SetWindowPos(frame, HWND_TOP, rect.x - GetScrollPos(board, SB_HORZ) * ScrollUnit,
+               rect.y - GetScrollPos(board, SB_VERT) * ScrollUnit, rect.width, rect.height,
+               SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+  UpdateWindow(frame);
+  auto previous = reinterpret_cast<HBITMAP>(
+      SendMessageA(frame, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
+  if (previous && previous != bitmap) DeleteObject(previous);
+}
+
+void RevealQuestion(const QuizDefinition& quiz, HWND board, int n, const QuestionEntry* entry) {
+  switch (quiz.revealMode) {
+    case REVEAL_TEXT:
+      SetRevealText(board, n, entry ? entry->revealText : "");
+      break;
+    case REVEAL_TEXT_AND_PICTURE:
+      SetRevealText(board, n, entry ? entry->revealText : "");
+      PlaceAnswerPicture(quiz, board, n);
+      break;
+    case REVEAL_PICTURE:
+      PlaceAnswerPicture(quiz, board, n);
+      break;
+    default:  // REVEAL_TEXTS_AT_END waits for the full score
+      break;
+  }
+}
+
+bool VerdictIsBravo(HWND board, int slot) {
+  char text[10];
+  GetDlgItemTextA(board, IDC_VERDICT_BASE + slot, text, sizeof text);
+  return IsBravo(text);
+}
+
+int SolvedQuestionCount(const QuizDefinition& quiz, HWND board) {
+  int solved = 0;
+  for (int n = 1; n <= quiz.questionCount; ++n) {
+    bool right = true;
+    for (int j = 1; j <= quiz.answersPerQuestion && right; ++j) {
+      right = VerdictIsBravo(board, SlotOf(n, j, quiz.answersPerQuestion));
+    }
+    if (right) ++solved;
+  }
+  return solved;
+}
+
+void RevealAllTexts(const QuizDefinition& quiz, HWND board) {
+  for (int n = 1; n <= quiz.questionCount; ++n) {
+    const QuestionEntry* entry = QuestionAt(quiz, n);
+    SetRevealText(board, n, entry ? entry->revealText : "");
+  }
+}
+
+}  // namespace
+
+void CheckAnswer(const QuizDefinition& quiz, HWND board, int fieldId) {
+  int slot = fieldId - IDC_ANSWER_BASE;
+  int n = QuestionOfSlot(slot, quiz.answersPerQuestion);
+  const QuestionEntry* entry = QuestionAt(quiz, n);
+  char typed[TEXT_SIZE];
+  GetDlgItemTextA(board, fieldId, typed, TEXT_SIZE);
+  const char* verdict =
+      GradeAnswer(ExpectedAnswer(entry, AnswerOfSlot(slot, quiz.answersPerQuestion)), typed);
+  bool bravo = IsBravo(verdict);
+  if (bravo && quiz.revealMode != REVEAL_NONE && QuestionAnsweredExactly(quiz, board, n, entry)) {
+    RevealQuestion(quiz, board, n, entry);
+  }
+  if (!bravo) SetRevealText(board, n, "");
+  SetDlgItemTextA(board, IDC_VERDICT_BASE + slot, verdict);
+  UpdateScore(quiz, board);
+}
+
+void UpdateScore(const QuizDefinition& quiz, HWND board) {
+  int solved = SolvedQuestionCount(quiz, board);
+  char score[32];
+  wsprintfA(score, " %d / %d", solved, quiz.questionCount);
+  HWND mainWindow = GetParent(board);
+  SetDlgItemTextA(mainWindow, IDC_SCORE, score);
+  SetDlgItemTextA(mainWindow, IDC_CODE, solved > 0 ? quiz.codes[solved - 1] : NO_CODE);
+  if (solved == quiz.questionCount && quiz.revealMode == REVEAL_TEXTS_AT_END) {
+    RevealAllTexts(quiz, board);
+  }
+}
