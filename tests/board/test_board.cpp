@@ -1,0 +1,85 @@
+// A quiz made up for the board's tests and the real main window and board opened on it.
+#include "tests/board/test_board.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include "app/answers_file.h"
+#include "board/check_answer_win.h"
+
+void FillQuiz(QuizDefinition& quiz, const QuizShape& shape) {
+  quiz.kind = shape.kind;
+  quiz.questionCount = shape.questionCount;
+  quiz.answersPerQuestion = shape.answersPerQuestion;
+  quiz.revealMode = shape.revealMode;
+  CopyText(quiz.title, "Quiz d'essai");
+  CopyText(quiz.answer1Caption, "Réponse 1");
+  CopyText(quiz.answer2Caption, "Réponse 2");
+  quiz.backgroundColour = RGB(200, 220, 255);
+  for (int n = 1; n <= shape.questionCount; ++n) {
+    std::string number = std::to_string(n);
+    AppendQuestion(quiz, ("rep" + number + "a").c_str(), ("rep" + number + "b").c_str(),
+                   ("Question " + number + " ?").c_str());
+    CopyText(quiz.lastQuestion->revealText, ("Révélation " + number).c_str());
+    CopyText(quiz.codes[n - 1], ("CODE" + number).c_str());
+  }
+}
+
+TestBoard::TestBoard(const QuizShape& shape) {
+  FillQuiz(quiz_, shape);
+  std::remove(AnswersFilePath().c_str());
+}
+
+TestBoard::~TestBoard() {
+  if (windows_.main) ClosePlayerWindows(windows_);
+  if (quiz_.backgroundBrush) DeleteObject(static_cast<HBRUSH>(quiz_.backgroundBrush));
+  std::remove(AnswersFilePath().c_str());
+}
+
+void TestBoard::Open() {
+  quiz_.backgroundBrush = CreateSolidBrush(quiz_.backgroundColour);
+  windows_ = OpenPlayerWindows(quiz_);
+}
+
+std::string TestBoard::Text(int id) const { return ControlText(windows_.board, id); }
+
+std::string TestBoard::HeaderText(int id) const { return ControlText(windows_.main, id); }
+
+void TestBoard::Type(int answerFieldId, const char* text) {
+  SetDlgItemTextA(windows_.board, answerFieldId, text);
+}
+
+void TestBoard::Check(int answerFieldId) { CheckAnswer(quiz_, windows_.board, answerFieldId); }
+
+void TestBoard::TypeAndCheck(int answerFieldId, const char* text) {
+  Type(answerFieldId, text);
+  Check(answerFieldId);
+}
+
+std::string AnswersFilePath() {
+  char modulePath[MAX_PATH];
+  GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
+  char name[ANSWERS_NAME_SIZE];
+  if (!AnswersFileName(modulePath, name)) return "";
+  return name;
+}
+
+void WriteAnswersFile(const std::vector<std::string>& lines) {
+  std::ofstream file(AnswersFilePath(), std::ios::binary);
+  for (const std::string& line : lines) file << line << "\r\n";
+}
+
+std::vector<HWND> ChildWindows(HWND parent) {
+  std::vector<HWND> children;
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    children.push_back(child);
+  }
+  return children;
+}
+
+RECT RectInParent(HWND child) {
+  RECT rect = {};
+  GetWindowRect(child, &rect);
+  MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
