@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr const char* MAKER_SITE = "www.example.org";
 constexpr const char* VERSION_TEXT = "Réalisé avec la version 2.1";
 constexpr COLORREF HEADER_COLOUR = RGB(128, 128, 255);
 constexpr COLORREF LINK_TEXT_COLOUR = RGB(50, 50, 255);
