@@ -1,0 +1,214 @@
+// The real player executable, started as a user would start it and driven from this process.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "board/board_ids.h"
+#include "tests/support/player_process.h"
+#include "tests/support/working_directory.h"
+
+namespace {
+
+const std::string PLAYER = BRELA_PLAYER_PATH;
+
+std::string Text(HWND parent, int id) {
+  char text[TEXT_SIZE] = "";
+  SendDlgItemMessageA(parent, id, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+void SetText(HWND parent, int id, const char* text) {
+  SendDlgItemMessageA(parent, id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
+std::string Lines(const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const std::string& line : lines) bytes += line + "\r\n";
+  return bytes;
+}
+
+void FillTextQuiz(QuizDefinition& quiz, int kind) {
+  quiz.kind = kind;
+  CopyText(quiz.title, "G\xE9ographie");
+  CopyText(quiz.author, "\xC9mile");
+  CopyText(quiz.explanation, "La capitale, puis le pays");
+  CopyText(quiz.answer1Caption, "Ville");
+  CopyText(quiz.answer2Caption, "Pays");
+  quiz.questionCount = 3;
+  quiz.answersPerQuestion = 2;
+  AppendQuestion(quiz, "PARIS", "FRANCE", "Tour Eiffel");
+  AppendQuestion(quiz, "ROME", "ITALIE", "Colis\xE9" "e");
+  AppendQuestion(quiz, "BERLIN", "ALLEMAGNE", "Porte de Brandebourg");
+  CopyText(quiz.codes[0], "UN");
+  CopyText(quiz.codes[1], "DEUX");
+  CopyText(quiz.codes[2], "TROIS");
+}
+
+class PlayerExeTest : public ::testing::Test {
+ protected:
+  std::string InDirectory(const std::string& name) const { return directory_.Path() + "\\" + name; }
+
+  // Starts the copy and waits for its main window, noting the message boxes shown before it.
+  HWND Start(const std::string& copy, std::vector<ShownMessage>& messages,
+             const std::string& extraEnvironment = "") {
+    if (!StartPlayer(InDirectory(copy), directory_.Path(), running_, extraEnvironment)) {
+      ADD_FAILURE() << "cannot start " << copy;
+      return nullptr;
+    }
+    return WaitForMainWindow(running_, messages);
+  }
+
+  DWORD Close(HWND mainWindow) {
+    PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+    return WaitForExit(running_);
+  }
+
+  void TearDown() override {
+    if (running_.process) WaitForExit(running_, 0);
+  }
+
+  ScopedWorkingDirectory directory_;
+  RunningPlayer running_{};
+};
+
+TEST_F(PlayerExeTest, WithoutAQuizItTellsWhyAndOpensTheBuiltInQuiz) {
+  ASSERT_TRUE(MakePlayerCopy(PLAYER, InDirectory("brela.exe"), nullptr));
+  std::vector<ShownMessage> messages;
+  HWND mainWindow = Start("brela.exe", messages);
+  ASSERT_NE(mainWindow, nullptr);
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].text, "Erreur dans le fichier");
+  EXPECT_EQ(messages[1].text, "Reponses non trouv\xE9" "es");
+  for (const ShownMessage& message : messages) EXPECT_EQ(message.title, "Brela");
+
+  char title[TEXT_SIZE];
+  GetWindowTextA(mainWindow, title, sizeof title);
+  EXPECT_STREQ(title, "Nom du brela");
+  RECT rect;
+  GetWindowRect(mainWindow, &rect);
+  EXPECT_EQ(rect.left, 77);  // centred on the 1024 x 768 test display
+  EXPECT_EQ(rect.top, 59);
+  EXPECT_EQ(rect.right - rect.left, 870);
+  EXPECT_EQ(rect.bottom - rect.top, 650);
+  HWND board = FindBoard(mainWindow);
+  ASSERT_NE(board, nullptr);
+  EXPECT_TRUE(IsWindowVisible(board));
+  EXPECT_EQ(Text(mainWindow, IDC_SCORE), " 0 / 20");
+
+  SetText(board, IDC_ANSWER_BASE + 1, "ulvo");
+  EXPECT_EQ(Close(mainWindow), 0u);
+  std::vector<std::string> expected(20, "*");
+  expected[0] = "ulvo";
+  EXPECT_EQ(ReadWholeFile(InDirectory("brela.txt")), Lines(expected));
+
+  // The next start restores the answer and grades it before the window shows.
+  messages.clear();
+  mainWindow = Start("brela.exe", messages);
+  ASSERT_NE(mainWindow, nullptr);
+  EXPECT_EQ(messages.size(), 2u);
+  board = FindBoard(mainWindow);
+  EXPECT_EQ(Text(board, IDC_ANSWER_BASE + 1), "ulvo");
+  EXPECT_EQ(Text(board, IDC_VERDICT_BASE + 1), "BRAVO");
+  EXPECT_EQ(Text(mainWindow, IDC_SCORE), " 1 / 20");
+  EXPECT_EQ(Close(mainWindow), 0u);
+}
+
+TEST_F(PlayerExeTest, APackedQuizSavesOnF2AndOnCloseAndComesBack) {
+  QuizDefinition quiz;
+  FillTextQuiz(quiz, KIND_TEXT);
+  ASSERT_TRUE(MakePlayerCopy(PLAYER, InDirectory("monquiz.exe"), &quiz));
+  std::vector<ShownMessage> messages;
+  HWND mainWindow = Start("monquiz.exe", messages);
+  ASSERT_NE(mainWindow, nullptr);
+  EXPECT_TRUE(messages.empty()) << messages[0].text;
+  char title[TEXT_SIZE];
+  GetWindowTextA(mainWindow, title, sizeof title);
+  EXPECT_STREQ(title, "G\xE9ographie");
+  EXPECT_EQ(Text(mainWindow, IDC_SCORE), " 0 / 3");
+  HWND board = FindBoard(mainWindow);
+
+  SetText(board, IDC_ANSWER_BASE + 1, "Paris");
+  SetText(board, IDC_ANSWER_BASE + 4, "Rome");
+  PostMessageA(mainWindow, WM_KEYDOWN, VK_F2, 0);
+  const std::string firstSave = Lines({"Paris", "*", "*", "Rome", "*", "*"});
+  for (int tries = 0; tries < 200 && ReadWholeFile(InDirectory("monquiz.txt")) != firstSave;
+       ++tries) {
+    Sleep(10);
+  }
+  EXPECT_EQ(ReadWholeFile(InDirectory("monquiz.txt")), firstSave);
+
+  SetText(board, IDC_ANSWER_BASE + 2, "france");
+  SetText(board, IDC_ANSWER_BASE + 4, "");
+  EXPECT_EQ(Close(mainWindow), 0u);
+  EXPECT_EQ(ReadWholeFile(InDirectory("monquiz.txt")),
+            Lines({"Paris", "france", "*", "*", "*", "*"}));
+  EXPECT_FALSE(FileExists(InDirectory("monquiz.txt.tmp")));
+
+  messages.clear();
+  mainWindow = Start("monquiz.exe", messages);
+  ASSERT_NE(mainWindow, nullptr);
+  board = FindBoard(mainWindow);
+  EXPECT_EQ(Text(board, IDC_ANSWER_BASE + 1), "Paris");
+  EXPECT_EQ(Text(board, IDC_ANSWER_BASE + 2), "france");
+  EXPECT_EQ(Text(board, IDC_VERDICT_BASE + 1), "BRAVO");
+  EXPECT_EQ(Text(board, IDC_VERDICT_BASE + 2), "BRAVO");
+  EXPECT_EQ(Text(board, IDC_VERDICT_BASE + 3), "?");
+  EXPECT_EQ(Text(mainWindow, IDC_SCORE), " 1 / 3");
+  EXPECT_EQ(Text(mainWindow, IDC_CODE), "UN");
+  EXPECT_EQ(Close(mainWindow), 0u);
+}
+
+TEST_F(PlayerExeTest, TheAnswersFileIsNamedAfterTheExecutable) {
+  ASSERT_TRUE(MakePlayerCopy(PLAYER, InDirectory("quiz.abc"), nullptr));
+  std::vector<ShownMessage> messages;
+  HWND mainWindow = Start("quiz.abc", messages);
+  ASSERT_NE(mainWindow, nullptr);
+  EXPECT_EQ(Close(mainWindow), 0u);
+  EXPECT_TRUE(FileExists(InDirectory("quiz.txt")));
+  EXPECT_FALSE(FileExists(InDirectory("quiz.abc.txt")));
+}
+
+TEST_F(PlayerExeTest, OnlyAVideoQuizRemovesTheVideoFilesAtTheEnd) {
+  for (int kind : {KIND_TEXT, KIND_VIDEO}) {
+    SCOPED_TRACE(kind);
+    for (const char* name : {"brela1.avi", "brela45.avi", "brela90.avi", "brela91.avi"}) {
+      WriteWholeFile(InDirectory(name), "RIFF");
+    }
+    QuizDefinition quiz;
+    FillTextQuiz(quiz, kind);
+    ASSERT_TRUE(MakePlayerCopy(PLAYER, InDirectory("film.exe"), &quiz));
+    std::vector<ShownMessage> messages;
+    HWND mainWindow = Start("film.exe", messages);
+    ASSERT_NE(mainWindow, nullptr);
+    EXPECT_EQ(Close(mainWindow), 0u);
+    bool removed = kind == KIND_VIDEO;
+    EXPECT_EQ(FileExists(InDirectory("brela1.avi")), !removed);
+    EXPECT_EQ(FileExists(InDirectory("brela45.avi")), !removed);
+    EXPECT_EQ(FileExists(InDirectory("brela90.avi")), !removed);
+    EXPECT_TRUE(FileExists(InDirectory("brela91.avi")));
+  }
+}
+
+// A broken atl.dll beside the player is found before the system's; Wine is told to prefer it.
+TEST_F(PlayerExeTest, AVideoQuizWithoutItsControlHostEndsWithCodeOne) {
+  QuizDefinition quiz;
+  FillTextQuiz(quiz, KIND_VIDEO);
+  ASSERT_TRUE(MakePlayerCopy(PLAYER, InDirectory("film.exe"), &quiz));
+  WriteWholeFile(InDirectory("atl.dll"), "not a library");
+  std::vector<ShownMessage> messages;
+  HWND mainWindow = Start("film.exe", messages, "WINEDLLOVERRIDES=mscoree,mshtml=;atl=n");
+  EXPECT_EQ(mainWindow, nullptr);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(WaitForExit(running_), 1u);
+  EXPECT_FALSE(FileExists(InDirectory("film.txt")));
+
+  // The same quiz without the broken library opens.
+  DeleteFileA(InDirectory("atl.dll").c_str());
+  mainWindow = Start("film.exe", messages);
+  ASSERT_NE(mainWindow, nullptr);
+  EXPECT_EQ(Close(mainWindow), 0u);
+}
+
+}  // namespace
