@@ -77,6 +77,7 @@ Bytes SampleMediaBytes(const std::string& name) {
 }
 
 fs::path WriteSampleQuiz(const Json& quiz, const fs::path& directory) {
+  fs::create_directories(directory);
   for (const Json& question : quiz["questions"]) {
     for (const char* key : {"picture", "sound", "film", "answerPicture"}) {
       if (!question.contains(key)) continue;

@@ -12,16 +12,32 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// windres tags every resource with US English: an update in another language would add a
-// second entry beside the old one instead of replacing it.
+// windres tags every resource with US English: the quiz goes in the same language, so that a
+// quiz made from a made quiz finds nothing of the old one in another language.
 constexpr WORD QUIZ_LANGUAGE = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 constexpr int BOARD_DIALOG_ID = 1001;
-const char* const QUIZ_TYPES[] = {RESOURCE_TYPE_PATCH, RESOURCE_TYPE_IMG};
+
+// A resource type or name: a number, or a string when text is not empty.
+struct ResourceName {
+  std::string text;
+  WORD id;
+  LPCSTR Pointer() const { return text.empty() ? MAKEINTRESOURCEA(id) : text.c_str(); }
+};
+
+ResourceName NameOf(LPCSTR name) {
+  if (IS_INTRESOURCE(name)) return {"", static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name))};
+  return {name, 0};
+}
 
 struct Entry {
-  std::string type;
-  WORD id;
+  ResourceName type;
+  ResourceName name;
   WORD language;
+};
+
+struct KeptResource {
+  Entry entry;
+  Bytes bytes;
 };
 
 std::string Quoted(const fs::path& path) { return "\"" + path.u8string() + "\""; }
@@ -54,84 +70,96 @@ struct DataModule {
 };
 
 BOOL CALLBACK AddLanguage(HMODULE, LPCSTR type, LPCSTR name, WORD language, LONG_PTR list) {
-  reinterpret_cast<std::vector<Entry>*>(list)->push_back(
-      {type, static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name)), language});
+  reinterpret_cast<std::vector<Entry>*>(list)->push_back({NameOf(type), NameOf(name), language});
   return TRUE;
 }
 
 BOOL CALLBACK AddLanguages(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR list) {
-  // Names that are strings are not the player's: it looks its resources up by number.
-  if (IS_INTRESOURCE(name)) EnumResourceLanguagesA(module, type, name, AddLanguage, list);
+  EnumResourceLanguagesA(module, type, name, AddLanguage, list);
   return TRUE;
 }
 
-// Every numbered "PATCH" and "IMG" resource of the module, in each of its languages.
-std::vector<Entry> ListQuizEntries(HMODULE module) {
+BOOL CALLBACK AddNames(HMODULE module, LPSTR type, LONG_PTR list) {
+  EnumResourceNamesA(module, type, AddLanguages, list);
+  return TRUE;
+}
+
+// Every resource of the module, in each of its languages.
+std::vector<Entry> ListEntries(HMODULE module) {
   std::vector<Entry> entries;
-  for (const char* type : QUIZ_TYPES) {
-    EnumResourceNamesA(module, type, AddLanguages, reinterpret_cast<LONG_PTR>(&entries));
-  }
+  EnumResourceTypesA(module, AddNames, reinterpret_cast<LONG_PTR>(&entries));
   return entries;
 }
 
-bool Holds(const std::vector<Resource>& resources, const Entry& entry) {
-  for (const Resource& resource : resources) {
-    if (resource.type == entry.type && resource.id == entry.id) return true;
-  }
-  return false;
+// A "PATCH" or "IMG" resource with a number, as the player looks them up.
+bool IsQuizEntry(const Entry& entry) {
+  return entry.name.text.empty() && (lstrcmpiA(entry.type.text.c_str(), RESOURCE_TYPE_PATCH) == 0 ||
+                                     lstrcmpiA(entry.type.text.c_str(), RESOURCE_TYPE_IMG) == 0);
 }
 
-// The player's quiz resources that the new quiz does not overwrite, to be deleted.
-std::vector<Entry> StaleEntries(const fs::path& player, const std::vector<Resource>& resources) {
+Bytes ResourceBytes(HMODULE module, HRSRC info) {
+  HGLOBAL loaded = info ? LoadResource(module, info) : nullptr;
+  const auto* data = loaded ? static_cast<const unsigned char*>(LockResource(loaded)) : nullptr;
+  return data ? Bytes(data, data + SizeofResource(module, info)) : Bytes();
+}
+
+// Every resource of the player but its quiz: what the copy keeps.
+std::vector<KeptResource> PlayerResources(const fs::path& player) {
   DataModule module(player);
   if (!FindResourceA(module.handle, MAKEINTRESOURCEA(BOARD_DIALOG_ID), MAKEINTRESOURCEA(5))) {
     throw IoError(Quoted(player) + " is not the brela player: it has no board dialog");
   }
-  std::vector<Entry> stale;
-  for (const Entry& entry : ListQuizEntries(module.handle)) {
-    if (entry.language != QUIZ_LANGUAGE || !Holds(resources, entry)) stale.push_back(entry);
+  std::vector<KeptResource> kept;
+  for (const Entry& entry : ListEntries(module.handle)) {
+    if (IsQuizEntry(entry)) continue;
+    HRSRC info = FindResourceExA(module.handle, entry.type.Pointer(), entry.name.Pointer(),
+                                 entry.language);
+    kept.push_back({entry, ResourceBytes(module.handle, info)});
   }
-  return stale;
+  return kept;
 }
 
-bool UpdateAll(HANDLE update, const std::vector<Entry>& stale,
-               const std::vector<Resource>& resources) {
-  for (const Entry& entry : stale) {
-    if (!UpdateResourceA(update, entry.type.c_str(), MAKEINTRESOURCEA(entry.id), entry.language,
-                         nullptr, 0)) {
-      return false;
-    }
+bool Update(HANDLE update, const Entry& entry, const Bytes& bytes) {
+  return UpdateResourceA(update, entry.type.Pointer(), entry.name.Pointer(), entry.language,
+                         const_cast<unsigned char*>(bytes.data()), static_cast<DWORD>(bytes.size()));
+}
+
+// The copy is rewritten whole: Wine forgets a deletion when it merges the file's own resources
+// back in at the end of the update, so the old quiz is dropped by not writing it.
+bool WriteAll(HANDLE update, const std::vector<KeptResource>& kept,
+              const std::vector<Resource>& resources) {
+  for (const KeptResource& resource : kept) {
+    if (!Update(update, resource.entry, resource.bytes)) return false;
   }
   for (const Resource& resource : resources) {
-    if (!UpdateResourceA(update, resource.type.c_str(), MAKEINTRESOURCEA(resource.id),
-                         QUIZ_LANGUAGE, const_cast<unsigned char*>(resource.bytes.data()),
-                         static_cast<DWORD>(resource.bytes.size()))) {
-      return false;
-    }
+    const Entry entry{{resource.type, 0}, {"", static_cast<WORD>(resource.id)}, QUIZ_LANGUAGE};
+    if (!Update(update, entry, resource.bytes)) return false;
   }
   return true;
 }
 
-Bytes ResourceBytes(HMODULE module, const char* type, WORD id) {
-  HRSRC info = FindResourceA(module, MAKEINTRESOURCEA(id), type);
-  HGLOBAL loaded = info ? LoadResource(module, info) : nullptr;
-  const auto* data = loaded ? static_cast<const unsigned char*>(LockResource(loaded)) : nullptr;
-  return data ? Bytes(data, data + SizeofResource(module, info)) : Bytes();
+bool Holds(const std::vector<Resource>& resources, const Entry& entry) {
+  for (const Resource& resource : resources) {
+    if (lstrcmpiA(resource.type.c_str(), entry.type.text.c_str()) == 0 && resource.id == entry.name.id) {
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace
 
 void WriteQuizExecutable(const fs::path& player, const fs::path& output,
                          const std::vector<Resource>& resources) {
-  const std::vector<Entry> stale = StaleEntries(player, resources);
+  const std::vector<KeptResource> kept = PlayerResources(player);
   const std::string target = AnsiPath(output);
   if (!CopyFileA(AnsiPath(player).c_str(), target.c_str(), FALSE)) {
     throw IoError("cannot copy " + Quoted(player) + " to " + Quoted(output));
   }
-  HANDLE update = BeginUpdateResourceA(target.c_str(), FALSE);
-  const bool updated = update && UpdateAll(update, stale, resources);
-  if (update && !updated) EndUpdateResourceA(update, TRUE);
-  if (!updated || !EndUpdateResourceA(update, FALSE)) {
+  HANDLE update = BeginUpdateResourceA(target.c_str(), TRUE);
+  const bool written = update && WriteAll(update, kept, resources);
+  if (update && !written) EndUpdateResourceA(update, TRUE);
+  if (!written || !EndUpdateResourceA(update, FALSE)) {
     DeleteFileA(target.c_str());
     throw IoError("cannot write the quiz into " + Quoted(output));
   }
@@ -140,11 +168,11 @@ void WriteQuizExecutable(const fs::path& player, const fs::path& output,
 std::vector<Resource> ReadQuizExecutable(const fs::path& executable) {
   DataModule module(executable);
   std::vector<Resource> resources;
-  for (const Entry& entry : ListQuizEntries(module.handle)) {
+  for (const Entry& entry : ListEntries(module.handle)) {
     // Of several languages, the one that the player finds.
-    if (!Holds(resources, entry)) {
-      resources.push_back({entry.type, entry.id, ResourceBytes(module.handle, entry.type.c_str(), entry.id)});
-    }
+    if (!IsQuizEntry(entry) || Holds(resources, entry)) continue;
+    HRSRC info = FindResourceA(module.handle, entry.name.Pointer(), entry.type.Pointer());
+    resources.push_back({entry.type.text, entry.name.id, ResourceBytes(module.handle, info)});
   }
   return resources;
 }
