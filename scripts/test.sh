@@ -10,6 +10,13 @@ cmake -S "$repo" -B "$repo/build/native" -DBRELA_BENCH=ON >/dev/null
 cmake --build "$repo/build/native" -j"$jobs"
 ctest --test-dir "$repo/build/native" --output-on-failure -j"$jobs"
 
+# With clang, the fuzz targets replay their corpora once more under the sanitizers.
+if command -v clang++ >/dev/null; then
+  CC=clang CXX=clang++ cmake -S "$repo" -B "$repo/build/fuzz" -DBRELA_FUZZ=ON -DBRELA_TESTS=OFF >/dev/null
+  cmake --build "$repo/build/fuzz" -j"$jobs"
+  ctest --test-dir "$repo/build/fuzz" --output-on-failure -j"$jobs"
+fi
+
 cmake -S "$repo" -B "$repo/build/win" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" >/dev/null
 cmake --build "$repo/build/win" -j"$jobs"
 
