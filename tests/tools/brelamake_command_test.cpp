@@ -156,7 +156,7 @@ TEST(BrelamakeCommandTest, InputOutputFailuresExitWithTwo) {
     Arguments arguments;
     std::string err;
   };
-  const Case cases[] = {
+  std::vector<Case> cases = {
       {{"make", (directory / "absent.json").u8string(), "-o", "x.exe"},
        "brelamake: cannot read \"" + (directory / "absent.json").u8string() + "\"\n"},
       {{"make", quiz.u8string(), "-o", "x.exe", "--player", "nowhere.exe"},
@@ -165,8 +165,13 @@ TEST(BrelamakeCommandTest, InputOutputFailuresExitWithTwo) {
       {{"dump", "made.exe", "-o", (blocked / "out").u8string()},
        "brelamake: cannot create \"" + (blocked / "out").u8string() + "\"\n"},
   };
+  const fs::path player = directory / "player.exe";
+  std::ofstream(player) << "a player on disk";
+  cases.push_back({{"make", quiz.u8string(), "-o", player.u8string(), "--player", player.u8string()},
+                   "brelamake: the output " + player.u8string() + " is the player itself\n"});
   for (const Case& c : cases) {
     MemoryExecutables executables = WithPlayers();
+    executables.files[player.u8string()] = {};
     ASSERT_EQ(RunWith(executables, {"make", quiz.u8string(), "-o", "made.exe"}).exitCode, 0);
     const Outcome run = RunWith(executables, c.arguments);
     EXPECT_EQ(run.exitCode, 2) << testing::PrintToString(c.arguments);

@@ -124,6 +124,10 @@ int Make(const CommandLine& line, const ExecutableAccess& access, std::ostream& 
   const std::vector<Resource> resources =
       MakeQuizResources(quiz, quizPath.parent_path(), problems);
   if (!problems.empty()) return ReportProblems(line.input, problems, err);
+  std::error_code error;
+  if (fs::equivalent(player, output, error)) {
+    throw IoError("the output " + output.u8string() + " is the player itself");
+  }
   access.writeQuiz(player, output, resources);
   out << "brelamake: wrote " << output.u8string() << ": " << quiz.questions.size()
       << " questions, " << resources.size() - 2 << " media files\n";

@@ -28,7 +28,13 @@ std::filesystem::path PlayerBesideTool() {
 }  // namespace
 
 int main() {
+  // The messages quote the quiz file's UTF-8; the console gets its own code page back after.
+  const UINT consoleCodePage = GetConsoleOutputCP();
   SetConsoleOutputCP(CP_UTF8);
   const ExecutableAccess access{WriteQuizExecutable, ReadQuizExecutable, PlayerBesideTool()};
-  return RunBrelamake(Utf8Arguments(), access, std::cout, std::cerr);
+  const int exitCode = RunBrelamake(Utf8Arguments(), access, std::cout, std::cerr);
+  std::cout.flush();
+  std::cerr.flush();
+  SetConsoleOutputCP(consoleCodePage);
+  return exitCode;
 }
