@@ -7,6 +7,7 @@
 #include "app/app_state.h"
 #include "board/board_ids.h"
 #include "board/check_answer_win.h"
+#include "board/grading.h"
 #include "board/scrolling_win.h"
 
 namespace {
@@ -46,7 +47,7 @@ void MoveToNeighbourField(HWND field) {
 bool IsSolved(HWND board, int slot) {
   char verdict[16];
   GetDlgItemTextA(board, IDC_VERDICT_BASE + slot, verdict, sizeof verdict);
-  return std::strcmp(verdict, "BRAVO") == 0;
+  return std::strcmp(verdict, VERDICT_BRAVO) == 0;
 }
 
 // Up and Page Up ask the board for a page up, Down and Page Down for a page down.

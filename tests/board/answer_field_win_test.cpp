@@ -293,16 +293,4 @@ TEST_F(FollowingTheKeyboard, PageKeysScrollTheBoardByAPage) {
   EXPECT_EQ(TextOf(Field(1)), "Paris");
 }
 
-TEST_F(FollowingTheKeyboard, F1BringsItsFieldBackIntoView) {
-  SetFocus(Field(1));
-  SetWindowTextA(Field(1), "Rome");
-  Release(1, VK_NEXT);
-  Release(1, VK_NEXT);
-  ASSERT_FALSE(InView(1));
-  Release(1, VK_F1);
-  EXPECT_EQ(FocusedSlot(), 1);
-  EXPECT_TRUE(InView(1));
-  EXPECT_EQ(Verdict(2), "BRAVO");
-}
-
 }  // namespace

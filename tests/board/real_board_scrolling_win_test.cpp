@@ -129,17 +129,6 @@ TEST_F(RealBoard, TabAndShiftTabBringTheirFieldIntoView) {
   EXPECT_TRUE(InView(1));
 }
 
-TEST_F(RealBoard, PageKeysInAFieldScrollTheBoard) {
-  Open(REVEAL_NONE);
-  SetFocus(Field(1));
-  int page = static_cast<int>(BarInfo(board, SB_VERT).nPage);
-  Release(1, VK_NEXT);
-  EXPECT_EQ(ScrollPos(board, SB_VERT), page);
-  Release(1, VK_UP);
-  EXPECT_EQ(ScrollPos(board, SB_VERT), 0);
-  EXPECT_EQ(FocusedSlot(), 1);
-}
-
 TEST_F(RealBoard, F1ShowsItsFieldAgain) {
   Open(REVEAL_NONE);
   SetFocus(Field(10));
