@@ -63,8 +63,8 @@ void SetUpLink(HWND link) {
     font = CreateFontIndirectA(&description);
   }
   SendMessageA(link, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  SetClassLongPtrA(link, GCLP_HCURSOR,
-                   reinterpret_cast<LONG_PTR>(LoadCursorA(appInstance, MAKEINTRESOURCEA(IDC_HAND_CURSOR))));
+  HCURSOR hand = LoadCursorA(appInstance, MAKEINTRESOURCEA(IDC_HAND_CURSOR));
+  SetClassLongPtrA(link, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(hand));
 }
 
 void CreateVersionLabel(HWND window) {
@@ -141,7 +141,9 @@ void OnKeyDown(WPARAM key) {
 
 void OnCommand(WPARAM command) {
   if (command == IDC_SAVE) SaveAnswers(boardDialog);
-  if (command == IDC_LINK) ShellExecuteA(nullptr, "open", MAKER_SITE, nullptr, nullptr, SW_SHOWNORMAL);
+  if (command == IDC_LINK) {
+    ShellExecuteA(nullptr, "open", MAKER_SITE, nullptr, nullptr, SW_SHOWNORMAL);
+  }
 }
 
 void OnMouseWheel(WPARAM wParam) {

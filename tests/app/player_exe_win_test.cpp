@@ -86,10 +86,12 @@ TEST_F(PlayerExeTest, WithoutAQuizItTellsWhyAndOpensTheBuiltInQuiz) {
   char title[TEXT_SIZE];
   GetWindowTextA(mainWindow, title, sizeof title);
   EXPECT_STREQ(title, "Nom du brela");
+  RECT desktop;
+  GetWindowRect(GetDesktopWindow(), &desktop);
   RECT rect;
   GetWindowRect(mainWindow, &rect);
-  EXPECT_EQ(rect.left, 77);  // centred on the 1024 x 768 test display
-  EXPECT_EQ(rect.top, 59);
+  EXPECT_EQ(rect.left, desktop.left + (desktop.right - desktop.left - 870) / 2);
+  EXPECT_EQ(rect.top, desktop.top + (desktop.bottom - desktop.top - 650) / 2);
   EXPECT_EQ(rect.right - rect.left, 870);
   EXPECT_EQ(rect.bottom - rect.top, 650);
   HWND board = FindBoard(mainWindow);

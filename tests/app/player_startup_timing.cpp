@@ -63,7 +63,8 @@ void TimeQuiz(const std::string& player, int questionCount) {
     times.push_back(time);
   }
   std::sort(times.begin(), times.end());
-  std::printf("text quiz, %d questions x 2 answers: median %.0f ms (min %.0f, max %.0f) over %d starts\n",
+  std::printf("text quiz, %d questions x 2 answers: median %.0f ms (min %.0f, max %.0f) over %d "
+              "starts\n",
               questionCount, times[RUNS / 2], times.front(), times.back(), RUNS);
 }
 
