@@ -1,7 +1,5 @@
 // brelamake's command line over an executable kept in memory: exit codes, messages, nothing
 // written on refusal, and dump's files.
-#include "tools/brelamake/brelamake.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -9,6 +7,7 @@
 #include <sstream>
 
 #include "tests/tools/sample_quizzes.h"
+#include "tools/brelamake/brelamake.h"
 
 namespace {
 
@@ -30,7 +29,9 @@ struct MemoryExecutables {
       files[output.u8string()] = resources;
     };
     access.readQuiz = [this](const fs::path& executable) {
-      if (!files.count(executable.u8string())) throw IoError("cannot open " + executable.u8string());
+      if (!files.count(executable.u8string())) {
+        throw IoError("cannot open " + executable.u8string());
+      }
       return files.at(executable.u8string());
     };
     access.defaultPlayer = "tools/brela.exe";
@@ -62,13 +63,12 @@ TEST(BrelamakeCommandTest, HelpTellsTheCommandsRefusalsAndExitCodes) {
     const Outcome run = RunWith(executables, {flag});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "");
-    for (const char* part : {"brelamake make QUIZ.json -o NAME.exe [--player PATH]",
-                             "brelamake dump NAME.exe -o DIR", "more than 90",
-                             "over 259 bytes once in code page 1252", "a '|'",
-                             "a line break in a code", "fewer or more codes than questions",
-                             "over 65535 bytes", "over 120000", "missing or unreadable",
-                             "not a JFIF", "not an MP3", "not an AVI", "0  success",
-                             "1  bad quiz file", "2  input/output failure", "3  wrong command line"}) {
+    for (const char* part :
+         {"brelamake make QUIZ.json -o NAME.exe [--player PATH]", "brelamake dump NAME.exe -o DIR",
+          "more than 90", "over 259 bytes once in code page 1252", "a '|'",
+          "a line break in a code", "fewer or more codes than questions", "over 65535 bytes",
+          "over 120000", "missing or unreadable", "not a JFIF", "not an MP3", "not an AVI",
+          "0  success", "1  bad quiz file", "2  input/output failure", "3  wrong command line"}) {
       EXPECT_NE(run.out.find(part), std::string::npos) << part;
     }
   }
@@ -104,10 +104,11 @@ TEST(BrelamakeCommandTest, MakeWritesIntoACopyOfTheChosenPlayer) {
   Outcome run = RunWith(executables, {"make", quiz.u8string(), "-o", "quiz.exe"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out, "brelamake: wrote quiz.exe: 3 questions, 6 media files\n");
-  run = RunWith(executables, {"make", "-o", "second.exe", "--player", "other/brela.exe", quiz.u8string()});
+  run = RunWith(executables,
+                {"make", "-o", "second.exe", "--player", "other/brela.exe", quiz.u8string()});
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(executables.writes,
-            (std::vector<std::string>{"tools/brela.exe -> quiz.exe", "other/brela.exe -> second.exe"}));
+  EXPECT_EQ(executables.writes, (std::vector<std::string>{"tools/brela.exe -> quiz.exe",
+                                                          "other/brela.exe -> second.exe"}));
   EXPECT_EQ(executables.files["quiz.exe"].size(), 8u);
 }
 
@@ -126,11 +127,13 @@ TEST(BrelamakeCommandTest, ABadQuizExitsWithOneAndWritesNothing) {
     std::string err;
   };
   const Case cases[] = {
-      {badText, "brelamake: " + badText.u8string() +
-                    ": question 2, answer1: '|' separates the fields of the quiz and cannot be in one\n"
-                    "brelamake: nothing written (1 problem)\n"},
+      {badText,
+       "brelamake: " + badText.u8string() +
+           ": question 2, answer1: '|' separates the fields of the quiz and cannot be in one\n"
+           "brelamake: nothing written (1 problem)\n"},
       {badMedia, "brelamake: " + badMedia.u8string() + ": question 2, sound: no file \"" +
-                     (directory / "media/media/sound2.mp3").u8string() + "\"\n"
+                     (directory / "media/media/sound2.mp3").u8string() +
+                     "\"\n"
                      "brelamake: nothing written (1 problem)\n"},
   };
   for (const Case& c : cases) {
@@ -167,8 +170,9 @@ TEST(BrelamakeCommandTest, InputOutputFailuresExitWithTwo) {
   };
   const fs::path player = directory / "player.exe";
   std::ofstream(player) << "a player on disk";
-  cases.push_back({{"make", quiz.u8string(), "-o", player.u8string(), "--player", player.u8string()},
-                   "brelamake: the output " + player.u8string() + " is the player itself\n"});
+  cases.push_back(
+      {{"make", quiz.u8string(), "-o", player.u8string(), "--player", player.u8string()},
+       "brelamake: the output " + player.u8string() + " is the player itself\n"});
   for (const Case& c : cases) {
     MemoryExecutables executables = WithPlayers();
     executables.files[player.u8string()] = {};
@@ -197,14 +201,17 @@ TEST(BrelamakeCommandTest, DumpWritesTheQuizFileAndMediaThatMakeTakesBack) {
     const Json& source = original["questions"][n - 1];
     EXPECT_EQ(ReadBytes(out / question["picture"].get<std::string>()),
               ReadBytes(directory / "source" / fs::u8path(source["picture"].get<std::string>())));
-    EXPECT_EQ(ReadBytes(out / question["answerPicture"].get<std::string>()),
-              ReadBytes(directory / "source" / fs::u8path(source["answerPicture"].get<std::string>())));
+    EXPECT_EQ(
+        ReadBytes(out / question["answerPicture"].get<std::string>()),
+        ReadBytes(directory / "source" / fs::u8path(source["answerPicture"].get<std::string>())));
     question["picture"] = source["picture"];
     question["answerPicture"] = source["answerPicture"];
   }
   EXPECT_EQ(dumped, original);
 
-  ASSERT_EQ(RunWith(executables, {"make", (out / "quiz.json").u8string(), "-o", "again.exe"}).exitCode, 0);
+  ASSERT_EQ(
+      RunWith(executables, {"make", (out / "quiz.json").u8string(), "-o", "again.exe"}).exitCode,
+      0);
   EXPECT_EQ(executables.files["again.exe"].size(), executables.files["made.exe"].size());
   for (std::size_t i = 0; i < executables.files["made.exe"].size(); ++i) {
     EXPECT_EQ(executables.files["again.exe"][i].bytes, executables.files["made.exe"][i].bytes);
@@ -213,9 +220,11 @@ TEST(BrelamakeCommandTest, DumpWritesTheQuizFileAndMediaThatMakeTakesBack) {
 
 TEST(BrelamakeCommandTest, DumpOfAnExecutableWithoutQuizExitsWithOne) {
   MemoryExecutables executables = WithPlayers();
-  const Outcome run = RunWith(executables, {"dump", "tools/brela.exe", "-o", FreshDirectory("no-quiz").u8string()});
+  const Outcome run =
+      RunWith(executables, {"dump", "tools/brela.exe", "-o", FreshDirectory("no-quiz").u8string()});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err, "brelamake: tools/brela.exe: the executable holds no quiz: \"PATCH\" 104 is missing\n");
+  EXPECT_EQ(run.err,
+            "brelamake: tools/brela.exe: the executable holds no quiz: \"PATCH\" 104 is missing\n");
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
 // brelamake on real executables: make then dump for every kind and reveal mode, resources
 // replaced rather than added, the made quiz read by the player's loader and shown by the player.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <fstream>
@@ -36,7 +35,8 @@ Outcome Brelamake(const std::vector<std::string>& arguments) {
 }
 
 Outcome Make(const fs::path& quiz, const fs::path& output, const fs::path& player = PLAYER) {
-  return Brelamake({"make", quiz.u8string(), "-o", output.u8string(), "--player", player.u8string()});
+  return Brelamake(
+      {"make", quiz.u8string(), "-o", output.u8string(), "--player", player.u8string()});
 }
 
 Json ReadJson(const fs::path& path) {
@@ -59,7 +59,8 @@ void ExpectDumpedAsMade(const fs::path& dumped, const Json& original, const fs::
     for (const char* key : {"picture", "sound", "film", "answerPicture"}) {
       if (!question.contains(key)) continue;
       const std::string path = original["questions"][i].value(key, "");
-      EXPECT_EQ(ReadBytes(dumped / question[key].get<std::string>()), ReadBytes(source / fs::u8path(path)))
+      EXPECT_EQ(ReadBytes(dumped / question[key].get<std::string>()),
+                ReadBytes(source / fs::u8path(path)))
           << key << " of question " << i + 1;
       question[key] = path;
     }
@@ -79,7 +80,8 @@ TEST(BrelamakeWinTest, MakeThenDumpGivesBackEveryKindAndRevealMode) {
       const fs::path made = directory / (std::string(kind) + "-" + mode + ".exe");
       const Outcome make = Make(quiz, made);
       ASSERT_EQ(make.exitCode, 0) << make.err;
-      const Outcome dump = Brelamake({"dump", made.u8string(), "-o", (directory / "dump").u8string()});
+      const Outcome dump =
+          Brelamake({"dump", made.u8string(), "-o", (directory / "dump").u8string()});
       ASSERT_EQ(dump.exitCode, 0) << dump.err;
       EXPECT_EQ(dump.err, "");
       ExpectDumpedAsMade(directory / "dump", original, directory / "source");
@@ -127,7 +129,10 @@ std::pair<std::vector<std::string>, std::vector<std::string>> Entries(const fs::
 TEST(BrelamakeWinTest, ReplacesTheQuizOfAMadeExecutableWithoutLeavingAnyOfIt) {
   const fs::path directory = FreshDirectory("win-replace");
   const fs::path first = directory / "first.exe", second = directory / "second.exe";
-  ASSERT_EQ(Make(WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 3), directory / "a"), first).exitCode, 0);
+  ASSERT_EQ(
+      Make(WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 3), directory / "a"), first)
+          .exitCode,
+      0);
   const Json audio = SampleQuizJson("audio", "none", 2, 2);
   const Outcome remake = Make(WriteSampleQuiz(audio, directory / "b"), second, first);
   ASSERT_EQ(remake.exitCode, 0) << remake.err;
@@ -136,7 +141,8 @@ TEST(BrelamakeWinTest, ReplacesTheQuizOfAMadeExecutableWithoutLeavingAnyOfIt) {
                                                      "PATCH #104 0409", "PATCH #105 0409"}));
   EXPECT_EQ(entries.second, Entries(PLAYER).second) << "the player's own resources are kept";
   EXPECT_FALSE(entries.second.empty());
-  ASSERT_EQ(Brelamake({"dump", second.u8string(), "-o", (directory / "dump").u8string()}).exitCode, 0);
+  ASSERT_EQ(Brelamake({"dump", second.u8string(), "-o", (directory / "dump").u8string()}).exitCode,
+            0);
   ExpectDumpedAsMade(directory / "dump", audio, directory / "b");
 }
 
@@ -147,10 +153,11 @@ TEST(BrelamakeWinTest, WritesNothingForARefusedQuizOrAForeignPlayer) {
   const fs::path output = directory / "out.exe";
   EXPECT_EQ(Make(WriteSampleQuiz(bad, directory / "bad"), output).exitCode, 1);
   EXPECT_FALSE(fs::exists(output));
-  const Outcome foreign = Make(WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), directory / "good"),
-                               output, TOOL);
+  const Outcome foreign =
+      Make(WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), directory / "good"), output, TOOL);
   EXPECT_EQ(foreign.exitCode, 2);
-  EXPECT_EQ(foreign.err, "brelamake: \"" + TOOL.u8string() + "\" is not the brela player: it has no board dialog\n");
+  EXPECT_EQ(foreign.err, "brelamake: \"" + TOOL.u8string() +
+                             "\" is not the brela player: it has no board dialog\n");
   EXPECT_FALSE(fs::exists(output));
 }
 
@@ -230,8 +237,8 @@ TEST(BrelamakeWinTest, TheToolsExitCodesReachTheCaller) {
 
 struct ProcessWindows {
   DWORD processId;
-  HWND main;             // visible top-level window of class "WindowsApp"
-  bool messageBox;       // a top-level dialog (#32770): a message box
+  HWND main;        // visible top-level window of class "WindowsApp"
+  bool messageBox;  // a top-level dialog (#32770): a message box
 };
 
 BOOL CALLBACK NoteWindow(HWND window, LPARAM found) {

@@ -17,12 +17,19 @@ struct Sample {
 
 TEST(MediaCheckTest, RecognisesEachKindByItsFirstBytes) {
   const Sample samples[] = {
-      {"JFIF JPEG", Of(std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01", 12)), true, false, false},
-      {"Exif JPEG", Of(std::string("\xFF\xD8\xFF\xE1\x00\x10""Exif\x00\x00", 12)), false, false, false},
+      {"JFIF JPEG", Of(std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01", 12)), true, false,
+       false},
+      {"Exif JPEG",
+       Of(std::string("\xFF\xD8\xFF\xE1\x00\x10"
+                      "Exif\x00\x00",
+                      12)),
+       false, false, false},
       {"JPEG cut after APP0", Of("\xFF\xD8\xFF\xE0"), false, false, false},
-      {"APP0 not named JFIF", Of(std::string("\xFF\xD8\xFF\xE0\x00\x10JFXX\x00", 11)), false, false, false},
+      {"APP0 not named JFIF", Of(std::string("\xFF\xD8\xFF\xE0\x00\x10JFXX\x00", 11)), false, false,
+       false},
       {"PNG", Of("\x89PNG\r\n\x1A\n"), false, false, false},
-      {"MP3 with ID3v2 tag", Of(std::string("ID3\x04\x00\x00\x00\x00\x00\x21", 10)), false, true, false},
+      {"MP3 with ID3v2 tag", Of(std::string("ID3\x04\x00\x00\x00\x00\x00\x21", 10)), false, true,
+       false},
       {"ID3 cut short", Of("ID3\x04"), false, false, false},
       {"MPEG-1 layer III frame", Of("\xFF\xFB\x90\x64"), false, true, false},
       {"MPEG-2 layer III frame", Of("\xFF\xF3\x48\xC4"), false, true, false},
@@ -31,7 +38,11 @@ TEST(MediaCheckTest, RecognisesEachKindByItsFirstBytes) {
       {"reserved MPEG version", Of("\xFF\xEB\x90\x64"), false, false, false},
       {"AAC (ADTS) frame", Of("\xFF\xF1\x50\x80"), false, false, false},
       {"WAVE", Of(std::string("RIFF\x24\x00\x00\x00WAVEfmt ", 16)), false, false, false},
-      {"AVI", Of(std::string("RIFF\x24\x00\x00\x00""AVI LIST", 16)), false, false, true},
+      {"AVI",
+       Of(std::string("RIFF\x24\x00\x00\x00"
+                      "AVI LIST",
+                      16)),
+       false, false, true},
       {"AVI cut short", Of("RIFF\x24\x00"), false, false, false},
       {"empty", Bytes(), false, false, false},
   };

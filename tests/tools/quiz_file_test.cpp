@@ -34,10 +34,7 @@ struct Refusal {
 // "textAndPicture", and the problem it must give.
 TEST(QuizFileTest, RefusesWhatTheResourcesCannotHold) {
   const Refusal refusals[] = {
-      {"91 questions",
-       [](Json& q) {
-         q = SampleQuizJson("text", "none", 1, 91);
-       },
+      {"91 questions", [](Json& q) { q = SampleQuizJson("text", "none", 1, 91); },
        "questions: 91 questions, at most 90 fit"},
       {"no question",
        [](Json& q) {
@@ -104,8 +101,8 @@ TEST(QuizFileTest, RefusesWhatTheResourcesCannotHold) {
        "question 3, answer1: missing"},
       {"empty first answer", [](Json& q) { q["questions"][0]["answer1"] = ""; },
        "question 1, answer1: empty: nothing typed could match it"},
-      {"no second answer with two answers",
-       [](Json& q) { q["questions"][1].erase("answer2"); }, "question 2, answer2: missing"},
+      {"no second answer with two answers", [](Json& q) { q["questions"][1].erase("answer2"); },
+       "question 2, answer2: missing"},
       {"second answer with one answer",
        [](Json& q) {
          q["answersPerQuestion"] = 1;
@@ -175,10 +172,11 @@ TEST(QuizFileTest, ReportsEveryProblemAtOnce) {
   quiz["title"] = "a|b";
   quiz["questions"][3]["answer1"] = "€uro ✓";
   quiz["codes"].erase(0);
-  EXPECT_EQ(ProblemsOf(quiz),
-            (Problems{"title: '|' separates the fields of the quiz and cannot be in one",
-                      "question 4, answer1: the character '✓' (U+2713) has no form in code page 1252",
-                      "codes: 3 codes for 4 questions: there must be exactly one per question"}));
+  EXPECT_EQ(
+      ProblemsOf(quiz),
+      (Problems{"title: '|' separates the fields of the quiz and cannot be in one",
+                "question 4, answer1: the character '✓' (U+2713) has no form in code page 1252",
+                "codes: 3 codes for 4 questions: there must be exactly one per question"}));
 }
 
 TEST(QuizFileTest, AcceptsTheLimits) {
@@ -210,14 +208,19 @@ TEST(QuizFileTest, TakesDefaultsForOptionalFields) {
 
 TEST(QuizFileTest, ReadsEveryFieldIntoTheRecord) {
   Problems problems;
-  const QuizFile file = ReadQuizJson(SampleQuizJson("picture", "textAndPicture", 2, 2).dump(), problems);
+  const QuizFile file =
+      ReadQuizJson(SampleQuizJson("picture", "textAndPicture", 2, 2).dump(), problems);
   ASSERT_EQ(problems, Problems());
   EXPECT_EQ(file.kind, KIND_PICTURE);
-  EXPECT_EQ(file.title, "Quiz \xAB picture \xBB \xE0 l'\x9C" "il");
+  EXPECT_EQ(file.title,
+            "Quiz \xAB picture \xBB \xE0 l'\x9C"
+            "il");
   EXPECT_EQ(file.author, "Zo\xE9 M\xFCller");
   EXPECT_EQ(file.explanation, "Trouvez les r\xE9ponses \x97 vite !");
   EXPECT_EQ(file.answer1Caption, "Pr\xE9nom");
-  EXPECT_EQ(file.answer2Caption, "Ann\xE9" "e");
+  EXPECT_EQ(file.answer2Caption,
+            "Ann\xE9"
+            "e");
   EXPECT_EQ(file.answersPerQuestion, 2);
   EXPECT_EQ(file.revealMode, REVEAL_TEXT_AND_PICTURE);
   EXPECT_EQ(file.backgroundColour, 0x00F0A412u);  // "#12A4F0": red 0x12, green 0xA4, blue 0xF0

@@ -52,13 +52,15 @@ void ExpectSameQuiz(const QuizFile& back, const QuizFile& made, const std::vecto
     EXPECT_EQ(b.answer2, m.answer2);
     EXPECT_EQ(b.questionText, m.questionText);
     EXPECT_EQ(b.revealText, m.revealText);
-    for (auto paths : {std::make_pair(b.media, m.media), std::make_pair(b.answerPicture, m.answerPicture)}) {
+    for (auto paths :
+         {std::make_pair(b.media, m.media), std::make_pair(b.answerPicture, m.answerPicture)}) {
       if (paths.second.empty()) {
         EXPECT_EQ(paths.first, "");
         continue;
       }
       const MediaFile* file = nullptr;
-      for (const MediaFile& candidate : media) file = candidate.name == paths.first ? &candidate : file;
+      for (const MediaFile& candidate : media)
+        file = candidate.name == paths.first ? &candidate : file;
       ASSERT_NE(file, nullptr) << paths.first;
       EXPECT_EQ(file->bytes, ReadBytes(madeFrom / fs::u8path(paths.second))) << paths.first;
     }
@@ -90,14 +92,18 @@ TEST(QuizResourcesTest, EveryKindAndRevealModeComesBackFromTheResources) {
 
 TEST(QuizResourcesTest, WritesPackedQuizAndOneMediaResourcePerQuestionAndPicture) {
   const fs::path directory = FreshDirectory("resource-ids");
-  const QuizFile quiz = ReadValid(WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 2), directory));
+  const QuizFile quiz =
+      ReadValid(WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 2), directory));
   Problems problems;
   const std::vector<Resource> resources = MakeQuizResources(quiz, directory, problems);
   std::vector<std::pair<std::string, int>> ids;
   for (const Resource& resource : resources) ids.emplace_back(resource.type, resource.id);
-  EXPECT_EQ(ids, (std::vector<std::pair<std::string, int>>{
-                     {"PATCH", 104}, {"PATCH", 105}, {"IMG", 401}, {"IMG", 10401}, {"IMG", 402},
-                     {"IMG", 10402}}));
+  EXPECT_EQ(ids, (std::vector<std::pair<std::string, int>>{{"PATCH", 104},
+                                                           {"PATCH", 105},
+                                                           {"IMG", 401},
+                                                           {"IMG", 10401},
+                                                           {"IMG", 402},
+                                                           {"IMG", 10402}}));
   EXPECT_EQ(Find(resources, "IMG", 10402)->bytes, SampleMediaBytes("media/réponse2.jpg"));
 }
 
@@ -115,7 +121,8 @@ void WriteText(const fs::path& path, const std::string& text) {
 TEST(QuizResourcesTest, RefusesMediaThatIsMissingUnreadableOrOfTheWrongKind) {
   const fs::path directory = FreshDirectory("media-refusals");
   const MediaRefusal refusals[] = {
-      {"missing picture", "picture", [](const fs::path& d) { fs::remove(d / "media/picture2.jpg"); },
+      {"missing picture", "picture",
+       [](const fs::path& d) { fs::remove(d / "media/picture2.jpg"); },
        "question 2, picture: no file \"" + (directory / "media/picture2.jpg").u8string() + "\""},
       {"a folder instead of a picture", "picture",
        [](const fs::path& d) {
@@ -125,10 +132,13 @@ TEST(QuizResourcesTest, RefusesMediaThatIsMissingUnreadableOrOfTheWrongKind) {
        "question 1, picture: no file \"" + (directory / "media/picture1.jpg").u8string() + "\""},
       {"PNG as picture", "picture",
        [](const fs::path& d) { WriteText(d / "media/picture3.jpg", "\x89PNG\r\n\x1A\n...."); },
-       "question 3, picture: \"media/picture3.jpg\" is not a JFIF JPEG (FF D8 FF E0, then \"JFIF\")"},
+       "question 3, picture: \"media/picture3.jpg\" is not a JFIF JPEG (FF D8 FF E0, then "
+       "\"JFIF\")"},
       {"Exif JPEG as answer picture", "picture",
        [](const fs::path& d) {
-         WriteText(d / "media/réponse1.jpg", std::string("\xFF\xD8\xFF\xE1\x00\x10""Exif\x00\x00", 12));
+         WriteText(d / "media/réponse1.jpg", std::string("\xFF\xD8\xFF\xE1\x00\x10"
+                                                         "Exif\x00\x00",
+                                                         12));
        },
        "question 1, answerPicture: \"media/réponse1.jpg\" is not a JFIF JPEG (FF D8 FF E0, then "
        "\"JFIF\")"},
@@ -137,20 +147,30 @@ TEST(QuizResourcesTest, RefusesMediaThatIsMissingUnreadableOrOfTheWrongKind) {
        "question 3, answerPicture: \"media/réponse3.jpg\" is not a JFIF JPEG (FF D8 FF E0, then "
        "\"JFIF\")"},
       {"WAVE as sound", "audio",
-       [](const fs::path& d) { WriteText(d / "media/sound2.mp3", std::string("RIFF\x24\0\0\0WAVEfmt ", 16)); },
+       [](const fs::path& d) {
+         WriteText(d / "media/sound2.mp3", std::string("RIFF\x24\0\0\0WAVEfmt ", 16));
+       },
        "question 2, sound: \"media/sound2.mp3\" is not an MP3 file"},
       {"missing sound", "audio", [](const fs::path& d) { fs::remove(d / "media/sound1.mp3"); },
        "question 1, sound: no file \"" + (directory / "media/sound1.mp3").u8string() + "\""},
       {"MP4 as film", "video",
-       [](const fs::path& d) { WriteText(d / "media/film3.avi", std::string("\0\0\0\x18" "ftypmp42", 12)); },
+       [](const fs::path& d) {
+         WriteText(d / "media/film3.avi", std::string("\0\0\0\x18"
+                                                      "ftypmp42",
+                                                      12));
+       },
        "question 3, film: \"media/film3.avi\" is not an AVI file"},
       {"JPEG as film", "video",
-       [](const fs::path& d) { fs::copy_file(d / "quiz.json", d / "media/film1.avi", fs::copy_options::overwrite_existing); },
+       [](const fs::path& d) {
+         fs::copy_file(d / "quiz.json", d / "media/film1.avi",
+                       fs::copy_options::overwrite_existing);
+       },
        "question 1, film: \"media/film1.avi\" is not an AVI file"},
   };
   for (const MediaRefusal& refusal : refusals) {
     fs::remove_all(directory / "media");
-    const fs::path path = WriteSampleQuiz(SampleQuizJson(refusal.kind, "textAndPicture", 1, 3), directory);
+    const fs::path path =
+        WriteSampleQuiz(SampleQuizJson(refusal.kind, "textAndPicture", 1, 3), directory);
     const QuizFile quiz = ReadValid(path);
     refusal.spoil(directory);
     Problems problems;
@@ -173,7 +193,8 @@ TEST(QuizResourcesTest, RefusesAQuizWhosePackedTextsPassTheSixteenBitLength) {
     return text;
   };
   for (Json& question : quiz["questions"]) {
-    for (const char* key : {"answer1", "answer2", "questionText", "revealText"}) question[key] = noise();
+    for (const char* key : {"answer1", "answer2", "questionText", "revealText"})
+      question[key] = noise();
   }
   Problems problems;
   const QuizFile file = ReadQuizJson(quiz.dump(), problems);
@@ -195,7 +216,8 @@ TEST(QuizResourcesTest, ResourceSizeLimits) {
       {1, 3, {}},
       {120001, 100, {"codes: 120001 bytes unpacked, at most 120000 fit"}},
       {5000, 65536, {"codes: 65536 bytes packed, at most 65535 fit: shorten the texts"}},
-      {200000, 70000,
+      {200000,
+       70000,
        {"codes: 200000 bytes unpacked, at most 120000 fit",
         "codes: 70000 bytes packed, at most 65535 fit: shorten the texts"}},
   };
@@ -212,7 +234,8 @@ std::vector<Resource> PackedQuiz(const Bytes& quiz, const Bytes& codes) {
 }
 
 TEST(QuizResourcesTest, RefusesExecutablesWithoutAUsableQuiz) {
-  const Bytes goodQuiz = {0, 1, 1, 1, 'T', '|', '|', '|', '|', '|', 'a', '|', 'q', '|', 0, 255, 255, 255};
+  const Bytes goodQuiz = {0,   1,   1,   1,   'T', '|', '|', '|', '|',
+                          '|', 'a', '|', 'q', '|', 0,   255, 255, 255};
   const Bytes goodCodes = {'c', '\r', '\n'};
   struct Case {
     const char* name;
@@ -221,13 +244,15 @@ TEST(QuizResourcesTest, RefusesExecutablesWithoutAUsableQuiz) {
   };
   std::vector<Resource> no105 = PackedQuiz(goodQuiz, goodCodes);
   no105.pop_back();
-  Bytes kind9 = goodQuiz, mode7 = goodQuiz, noQuestion = {0, 1, 0, 1, '|', '|', '|', '|', '|', 0, 1, 2, 3};
+  Bytes kind9 = goodQuiz, mode7 = goodQuiz,
+        noQuestion = {0, 1, 0, 1, '|', '|', '|', '|', '|', 0, 1, 2, 3};
   kind9[1] = 10;
   mode7[14] = 7;
   const Case cases[] = {
       {"nothing", {}, "the executable holds no quiz: \"PATCH\" 104 is missing"},
       {"no codes", no105, "the executable holds no quiz: \"PATCH\" 105 is missing"},
-      {"garbage", {{"PATCH", 104, {1, 2, 3}}, {"PATCH", 105, {1, 2, 3}}},
+      {"garbage",
+       {{"PATCH", 104, {1, 2, 3}}, {"PATCH", 105, {1, 2, 3}}},
        "\"PATCH\" 104 does not unpack to a quiz"},
       {"cut quiz", PackedQuiz(Bytes(goodQuiz.begin(), goodQuiz.end() - 2), goodCodes),
        "\"PATCH\" 104 does not unpack to a quiz"},
@@ -257,7 +282,8 @@ TEST(QuizResourcesTest, RefusesExecutablesWithoutAUsableQuiz) {
 
 TEST(QuizResourcesTest, MissingMediaAreLeftOutWithAWarning) {
   const fs::path directory = FreshDirectory("missing-media");
-  const QuizFile made = ReadValid(WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 2), directory));
+  const QuizFile made =
+      ReadValid(WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 2), directory));
   Problems problems;
   std::vector<Resource> resources = MakeQuizResources(made, directory, problems);
   resources.erase(resources.begin() + 3);  // IMG 10401

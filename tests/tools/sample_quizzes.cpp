@@ -31,7 +31,8 @@ Bytes MagicOf(const std::string& name) {
 
 void WriteBytes(const fs::path& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace
@@ -49,8 +50,8 @@ Json SampleQuizJson(const std::string& kind, const std::string& revealMode, int 
                {"backgroundColour", "#12A4F0"},
                {"codes", Json::array()},
                {"questions", Json::array()}};
-  const bool revealTexts = revealMode == "text" || revealMode == "textAndPicture" ||
-                           revealMode == "textsAtEnd";
+  const bool revealTexts =
+      revealMode == "text" || revealMode == "textAndPicture" || revealMode == "textsAtEnd";
   const bool answerPictures =
       kind == "picture" && (revealMode == "picture" || revealMode == "textAndPicture");
   for (int n = 1; n <= questions; ++n) {

@@ -106,7 +106,8 @@ void WriteFile(const fs::path& path, const void* data, std::size_t size) {
 
 int ReportProblems(const std::string& file, const std::vector<std::string>& problems,
                    std::ostream& err) {
-  for (const std::string& problem : problems) err << "brelamake: " << file << ": " << problem << "\n";
+  for (const std::string& problem : problems)
+    err << "brelamake: " << file << ": " << problem << "\n";
   err << "brelamake: nothing written (" << problems.size()
       << (problems.size() == 1 ? " problem)\n" : " problems)\n");
   return EXIT_BAD_QUIZ;
@@ -116,21 +117,20 @@ int Make(const CommandLine& line, const ExecutableAccess& access, std::ostream& 
          std::ostream& err) {
   const fs::path quizPath = fs::u8path(line.input);
   const fs::path output = fs::u8path(line.options.at("-o"));
-  const fs::path player =
-      line.options.count("--player") ? fs::u8path(line.options.at("--player")) : access.defaultPlayer;
+  const fs::path player = line.options.count("--player") ? fs::u8path(line.options.at("--player"))
+                                                         : access.defaultPlayer;
   std::vector<std::string> problems;
   const QuizFile quiz = ReadQuizJson(ReadTextFile(quizPath), problems);
   if (!problems.empty()) return ReportProblems(line.input, problems, err);
-  const std::vector<Resource> resources =
-      MakeQuizResources(quiz, quizPath.parent_path(), problems);
+  const std::vector<Resource> resources = MakeQuizResources(quiz, quizPath.parent_path(), problems);
   if (!problems.empty()) return ReportProblems(line.input, problems, err);
   std::error_code error;
   if (fs::equivalent(player, output, error)) {
     throw IoError("the output " + output.u8string() + " is the player itself");
   }
   access.writeQuiz(player, output, resources);
-  out << "brelamake: wrote " << output.u8string() << ": " << quiz.questions.size()
-      << " questions, " << resources.size() - 2 << " media files\n";
+  out << "brelamake: wrote " << output.u8string() << ": " << quiz.questions.size() << " questions, "
+      << resources.size() - 2 << " media files\n";
   return EXIT_SUCCESS_CODE;
 }
 
@@ -145,7 +145,8 @@ int Dump(const CommandLine& line, const ExecutableAccess& access, std::ostream& 
     err << "brelamake: " << line.input << ": " << problem << "\n";
     return EXIT_BAD_QUIZ;
   }
-  for (const std::string& warning : warnings) err << "brelamake: " << line.input << ": " << warning << "\n";
+  for (const std::string& warning : warnings)
+    err << "brelamake: " << line.input << ": " << warning << "\n";
   std::error_code error;
   fs::create_directories(directory, error);
   if (error) throw IoError("cannot create \"" + directory.u8string() + "\"");

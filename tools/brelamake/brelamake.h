@@ -11,7 +11,7 @@
 #include "tools/brelamake/quiz_resources.h"
 
 constexpr int EXIT_SUCCESS_CODE = 0;
-constexpr int EXIT_BAD_QUIZ = 1;   // the quiz file (or the executable's quiz) cannot be used
+constexpr int EXIT_BAD_QUIZ = 1;    // the quiz file (or the executable's quiz) cannot be used
 constexpr int EXIT_IO_FAILURE = 2;  // a file could not be read or written
 constexpr int EXIT_BAD_USAGE = 3;   // the command line is wrong
 

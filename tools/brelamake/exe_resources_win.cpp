@@ -50,8 +50,8 @@ std::string AnsiPath(const fs::path& path) {
                                        nullptr, &lost);
   std::string ansi(size > 0 ? size : 1, '\0');
   if (size <= 0 || lost ||
-      !WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, &ansi[0], size,
-                           nullptr, nullptr)) {
+      !WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, &ansi[0], size, nullptr,
+                           nullptr)) {
     throw IoError("the path " + Quoted(path) + " cannot be written in the ANSI code page");
   }
   ansi.resize(size - 1);
@@ -112,8 +112,8 @@ std::vector<KeptResource> PlayerResources(const fs::path& player) {
   std::vector<KeptResource> kept;
   for (const Entry& entry : ListEntries(module.handle)) {
     if (IsQuizEntry(entry)) continue;
-    HRSRC info = FindResourceExA(module.handle, entry.type.Pointer(), entry.name.Pointer(),
-                                 entry.language);
+    HRSRC info =
+        FindResourceExA(module.handle, entry.type.Pointer(), entry.name.Pointer(), entry.language);
     kept.push_back({entry, ResourceBytes(module.handle, info)});
   }
   return kept;
@@ -121,7 +121,8 @@ std::vector<KeptResource> PlayerResources(const fs::path& player) {
 
 bool Update(HANDLE update, const Entry& entry, const Bytes& bytes) {
   return UpdateResourceA(update, entry.type.Pointer(), entry.name.Pointer(), entry.language,
-                         const_cast<unsigned char*>(bytes.data()), static_cast<DWORD>(bytes.size()));
+                         const_cast<unsigned char*>(bytes.data()),
+                         static_cast<DWORD>(bytes.size()));
 }
 
 // The copy is rewritten whole: Wine forgets a deletion when it merges the file's own resources
@@ -140,7 +141,8 @@ bool WriteAll(HANDLE update, const std::vector<KeptResource>& kept,
 
 bool Holds(const std::vector<Resource>& resources, const Entry& entry) {
   for (const Resource& resource : resources) {
-    if (lstrcmpiA(resource.type.c_str(), entry.type.text.c_str()) == 0 && resource.id == entry.name.id) {
+    if (lstrcmpiA(resource.type.c_str(), entry.type.text.c_str()) == 0 &&
+        resource.id == entry.name.id) {
       return true;
     }
   }

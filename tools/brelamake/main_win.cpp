@@ -14,7 +14,8 @@ std::vector<std::string> Utf8Arguments() {
   int count = 0;
   LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
   std::vector<std::string> arguments;
-  for (int i = 1; wide && i < count; ++i) arguments.push_back(std::filesystem::path(wide[i]).u8string());
+  for (int i = 1; wide && i < count; ++i)
+    arguments.push_back(std::filesystem::path(wide[i]).u8string());
   LocalFree(wide);
   return arguments;
 }

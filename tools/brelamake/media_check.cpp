@@ -24,6 +24,4 @@ bool IsMp3(const Bytes& file) {
          (file[1] & 0x18) != 0x08 && (file[1] & 0x06) == 0x02;
 }
 
-bool IsAvi(const Bytes& file) {
-  return HasAt(file, 0, "RIFF") && HasAt(file, 8, "AVI ");
-}
+bool IsAvi(const Bytes& file) { return HasAt(file, 0, "RIFF") && HasAt(file, 8, "AVI "); }

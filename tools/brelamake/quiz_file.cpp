@@ -16,10 +16,17 @@ constexpr std::size_t MAX_TEXT_BYTES = TEXT_SIZE - 1;
 const char* const KIND_NAMES[] = {"text", "picture", "audio", "video"};
 const char* const REVEAL_NAMES[] = {"none", "picture", "text", "textAndPicture", "textsAtEnd"};
 
-const char* const QUIZ_KEYS[] = {"kind",           "title",          "author",
-                                 "explanation",    "answer1Caption", "answer2Caption",
-                                 "answersPerQuestion", "revealMode", "backgroundColour",
-                                 "codes",          "questions"};
+const char* const QUIZ_KEYS[] = {"kind",
+                                 "title",
+                                 "author",
+                                 "explanation",
+                                 "answer1Caption",
+                                 "answer2Caption",
+                                 "answersPerQuestion",
+                                 "revealMode",
+                                 "backgroundColour",
+                                 "codes",
+                                 "questions"};
 const char* const QUESTION_KEYS[] = {"answer1", "answer2", "questionText", "revealText",
                                      "picture", "sound",   "film",         "answerPicture"};
 
@@ -77,10 +84,12 @@ std::string CheckedText(Checker& checker, const Json& value, const std::string& 
     return {};
   }
   if (text.size() > MAX_TEXT_BYTES) {
-    checker.Report(where, std::to_string(text.size()) +
-                              " bytes once in code page 1252, at most 259 fit");
+    checker.Report(where,
+                   std::to_string(text.size()) + " bytes once in code page 1252, at most 259 fit");
   }
-  if (text.find('\0') != std::string::npos) checker.Report(where, "a zero character cannot be kept");
+  if (text.find('\0') != std::string::npos) {
+    checker.Report(where, "a zero character cannot be kept");
+  }
   if (!isCodeLine && text.find('|') != std::string::npos) {
     checker.Report(where, "'|' separates the fields of the quiz and cannot be in one");
   }
@@ -206,13 +215,13 @@ QuestionFile ReadQuestion(Checker& checker, const Json& object, const QuizFile& 
   } else if (!question.answer2.empty()) {
     checker.Report(Prefixed(where, "answer2"), "the quiz has one answer per question");
   }
-  question.questionText =
-      Field(checker, object, "questionText", Prefixed(where, "questionText"), quiz.kind == KIND_TEXT);
+  question.questionText = Field(checker, object, "questionText", Prefixed(where, "questionText"),
+                                quiz.kind == KIND_TEXT);
   question.revealText = Field(checker, object, "revealText", Prefixed(where, "revealText"), false);
   if (!question.revealText.empty() && !HasRevealTexts(quiz.revealMode)) {
-    checker.Report(Prefixed(where, "revealText"),
-                   std::string("reveal mode ") + Quoted(REVEAL_NAMES[quiz.revealMode]) +
-                       " keeps no reveal text");
+    checker.Report(Prefixed(where, "revealText"), std::string("reveal mode ") +
+                                                      Quoted(REVEAL_NAMES[quiz.revealMode]) +
+                                                      " keeps no reveal text");
   }
   ReadQuestionMedia(checker, object, quiz, where, question);
   return question;
@@ -230,7 +239,8 @@ void ReadQuestions(Checker& checker, const Json& json, QuizFile& quiz) {
                                     std::to_string(MAX_QUESTIONS) + " fit");
   }
   int n = 0;
-  for (const Json& question : questions) quiz.questions.push_back(ReadQuestion(checker, question, quiz, ++n));
+  for (const Json& question : questions)
+    quiz.questions.push_back(ReadQuestion(checker, question, quiz, ++n));
 }
 
 void ReadCodes(Checker& checker, const Json& json, QuizFile& quiz) {
@@ -294,10 +304,14 @@ OrderedJson QuestionJson(const QuizFile& quiz, const QuestionFile& question) {
 
 const char* MediaKey(QuizKind kind) {
   switch (kind) {
-    case KIND_PICTURE: return "picture";
-    case KIND_AUDIO: return "sound";
-    case KIND_VIDEO: return "film";
-    default: return nullptr;
+    case KIND_PICTURE:
+      return "picture";
+    case KIND_AUDIO:
+      return "sound";
+    case KIND_VIDEO:
+      return "film";
+    default:
+      return nullptr;
   }
 }
 

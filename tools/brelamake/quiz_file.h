@@ -9,11 +9,11 @@
 #include "quiz/quiz_definition.h"
 
 struct QuestionFile {
-  std::string answer1;        // texts in code page 1252
+  std::string answer1;  // texts in code page 1252
   std::string answer2;
   std::string questionText;
   std::string revealText;
-  std::string media;          // path of the picture, sound or film (UTF-8, relative to the quiz file)
+  std::string media;  // path of the picture, sound or film (UTF-8, relative to the quiz file)
   std::string answerPicture;  // path of the answer picture, or empty
 };
 

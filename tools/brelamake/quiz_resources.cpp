@@ -24,9 +24,12 @@ struct MediaRule {
 
 MediaRule RuleFor(QuizKind kind) {
   switch (kind) {
-    case KIND_AUDIO: return {IsMp3, "an MP3 file", ".mp3"};
-    case KIND_VIDEO: return {IsAvi, "an AVI file", ".avi"};
-    default: return {IsJfifJpeg, "a JFIF JPEG (FF D8 FF E0, then \"JFIF\")", ".jpg"};
+    case KIND_AUDIO:
+      return {IsMp3, "an MP3 file", ".mp3"};
+    case KIND_VIDEO:
+      return {IsAvi, "an AVI file", ".avi"};
+    default:
+      return {IsJfifJpeg, "a JFIF JPEG (FF D8 FF E0, then \"JFIF\")", ".jpg"};
   }
 }
 
@@ -76,8 +79,8 @@ bool ReadMediaFile(const fs::path& path, Bytes& bytes, std::string& why) {
   return true;
 }
 
-void AddMedia(const std::string& where, const std::string& relative, const MediaRule& rule,
-              int id, const fs::path& baseDir, std::vector<Resource>& resources,
+void AddMedia(const std::string& where, const std::string& relative, const MediaRule& rule, int id,
+              const fs::path& baseDir, std::vector<Resource>& resources,
               std::vector<std::string>& problems) {
   if (relative.empty()) return;  // already told by the quiz file's checks
   const fs::path path = baseDir / fs::u8path(relative);
@@ -111,7 +114,8 @@ bool UnpackAndParse(const std::vector<Resource>& resources, int id, Parser parse
   }
   unsigned char* unpacked = nullptr;
   std::uint32_t reported = 0;
-  const int result = UnpackData(resource->bytes.data(), resource->bytes.size(), &unpacked, &reported);
+  const int result =
+      UnpackData(resource->bytes.data(), resource->bytes.size(), &unpacked, &reported);
   // The reported length counts two bytes more than were written.
   const bool parsed = result == UNPACK_OK && parse(unpacked, reported - 2, quiz);
   std::free(unpacked);
@@ -141,8 +145,8 @@ std::string TakeMedia(const std::vector<Resource>& resources, int id, const std:
 void CopyQuestions(const QuizDefinition& quiz, QuizFile& file) {
   for (int n = 1; n <= quiz.questionCount; ++n) {
     const QuestionEntry* entry = QuestionAt(quiz, n);
-    file.questions.push_back({entry->answer1, entry->answer2, entry->questionText,
-                              entry->revealText, {}, {}});
+    file.questions.push_back(
+        {entry->answer1, entry->answer2, entry->questionText, entry->revealText, {}, {}});
     file.codes.push_back(quiz.codes[n - 1]);
   }
 }
@@ -153,13 +157,13 @@ void TakeAllMedia(const std::vector<Resource>& resources, QuizFile& file,
   for (int n = 1; key && n <= static_cast<int>(file.questions.size()); ++n) {
     QuestionFile& question = file.questions[n - 1];
     const std::string where = "question " + std::to_string(n);
-    question.media = TakeMedia(resources, MEDIA_ID_BASE + n,
-                               MediaName(key, n, RuleFor(file.kind).extension),
-                               where + ", " + key, media, warnings);
+    question.media =
+        TakeMedia(resources, MEDIA_ID_BASE + n, MediaName(key, n, RuleFor(file.kind).extension),
+                  where + ", " + key, media, warnings);
     if (ShowsAnswerPictures(file)) {
-      question.answerPicture = TakeMedia(resources, ANSWER_PICTURE_ID_BASE + n,
-                                         MediaName("answer", n, ".jpg"),
-                                         where + ", answerPicture", media, warnings);
+      question.answerPicture =
+          TakeMedia(resources, ANSWER_PICTURE_ID_BASE + n, MediaName("answer", n, ".jpg"),
+                    where + ", answerPicture", media, warnings);
     }
   }
 }
@@ -183,8 +187,10 @@ std::vector<Resource> MakeQuizResources(const QuizFile& file, const fs::path& ba
   QuizDefinition quiz;
   FillDefinition(file, quiz);
   std::vector<Resource> resources;
-  resources.push_back(PackedResource("the quiz (\"PATCH\" 104)", QUIZ_ID, QuizBytes(quiz), problems));
-  resources.push_back(PackedResource("the codes (\"PATCH\" 105)", CODES_ID, CodeBytes(quiz), problems));
+  resources.push_back(
+      PackedResource("the quiz (\"PATCH\" 104)", QUIZ_ID, QuizBytes(quiz), problems));
+  resources.push_back(
+      PackedResource("the codes (\"PATCH\" 105)", CODES_ID, CodeBytes(quiz), problems));
   const char* key = MediaKey(file.kind);
   for (int n = 1; key && n <= static_cast<int>(file.questions.size()); ++n) {
     const QuestionFile& question = file.questions[n - 1];
