@@ -153,7 +153,7 @@ void OnMouseWheel(WPARAM wParam) {
 }
 
 // Labels are drawn on their brush's colour, so the text needs no transparent mode.
-HBRUSH OnBackground(HDC dc, COLORREF background, HBRUSH brush) {
+HBRUSH UseBackground(HDC dc, COLORREF background, HBRUSH brush) {
   SetBkColor(dc, background);
   return brush;
 }
@@ -167,13 +167,13 @@ LRESULT OnCtlColorStatic(HDC dc, HWND control) {
     case IDC_SCORE:
     case IDC_CODE_LABEL:
     case IDC_CODE:
-      return reinterpret_cast<LRESULT>(OnBackground(dc, HEADER_COLOUR, HeaderBrush()));
+      return reinterpret_cast<LRESULT>(UseBackground(dc, HEADER_COLOUR, HeaderBrush()));
     case IDC_LINK:
       SetTextColor(dc, LINK_TEXT_COLOUR);
-      return reinterpret_cast<LRESULT>(OnBackground(dc, HEADER_COLOUR, HeaderBrush()));
+      return reinterpret_cast<LRESULT>(UseBackground(dc, HEADER_COLOUR, HeaderBrush()));
     case IDC_VERSION:
       SetTextColor(dc, RGB(0, 0, 0));
-      return reinterpret_cast<LRESULT>(OnBackground(dc, VERSION_COLOUR, VersionBrush()));
+      return reinterpret_cast<LRESULT>(UseBackground(dc, VERSION_COLOUR, VersionBrush()));
     default:
       return 0;
   }
