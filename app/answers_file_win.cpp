@@ -9,6 +9,13 @@
 
 namespace {
 
+AnswersFileWriter currentWriter = nullptr;
+
+BOOL WriteBytes(HANDLE file, const void* bytes, DWORD length, DWORD* written) {
+  if (currentWriter) return currentWriter(file, bytes, length, written);
+  return WriteFile(file, bytes, length, written, nullptr);
+}
+
 bool OwnAnswersFileName(char (&name)[ANSWERS_NAME_SIZE]) {
   char modulePath[MAX_PATH];
   DWORD length = GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
@@ -24,7 +31,7 @@ bool WriteAnswerLines(HANDLE file, HWND window) {
     char line[ANSWER_LINE_SIZE];
     DWORD length = static_cast<DWORD>(FormatAnswerLine(text, line));
     DWORD written = 0;
-    if (!WriteFile(file, line, length, &written, nullptr) || written != length) return false;
+    if (!WriteBytes(file, line, length, &written) || written != length) return false;
   }
   return FlushFileBuffers(file) != 0;
 }
@@ -37,6 +44,8 @@ bool IsReadOnly(const char* name) {
 }
 
 }  // namespace
+
+void SetAnswersFileWriter(AnswersFileWriter writer) { currentWriter = writer; }
 
 // The new answers go to a file beside the old one, which they replace only once they are all on
 // disk: a save cut short leaves the previous answers whole. A temporary file left by a save that

@@ -9,6 +9,11 @@
 // previous file stays whole unless the new one was completely written.
 void SaveAnswers(HWND window);
 
+// Every write of a save goes through here, WriteFile unless replaced: tests cut a write short or
+// fail it as a full disk would. Null restores WriteFile.
+using AnswersFileWriter = BOOL (*)(HANDLE file, const void* bytes, DWORD length, DWORD* written);
+void SetAnswersFileWriter(AnswersFileWriter writer);
+
 // The restore of the saved answers while the board is built: one text per field, in field order.
 struct SavedAnswers {
   void* file;  // the open answers file, or null when there is none
