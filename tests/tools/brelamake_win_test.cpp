@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -259,38 +260,60 @@ ProcessWindows FindWindows(DWORD processId) {
   return windows;
 }
 
-// Starts a made executable, waits for its main window, and reads the title and any message box.
-TEST(BrelamakeWinTest, TheMadeExecutableOpensItsQuizWithoutAMessage) {
-  const fs::path directory = FreshDirectory("win-start");
-  const Json original = SampleQuizJson("text", "textsAtEnd", 2, 5);
-  const fs::path made = directory / "started.exe";
-  ASSERT_EQ(Make(WriteSampleQuiz(original, directory), made).exitCode, 0);
-
+// Starts a quiz executable in folder, waits for its main window, reads its title and whether a
+// message box came up, then closes it; "" when no main window came.
+std::string StartAndClose(const fs::path& executable, const fs::path& folder, bool& messageBox) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  std::string line = "\"" + made.string() + "\"";
-  ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
-                             directory.string().c_str(), &startup, &process));
+  std::string line = "\"" + executable.string() + "\"";
+  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.string().c_str(), &startup, &process)) {
+    return "";
+  }
   ProcessWindows windows{};
   for (int tries = 0; tries < 300 && !windows.main && !windows.messageBox; ++tries) {
     Sleep(50);
     windows = FindWindows(process.dwProcessId);
   }
-  Sleep(300);  // a message box raised while the board is built comes after the main window
+  Sleep(500);  // a message box raised while the board is built comes after the main window
   windows = FindWindows(process.dwProcessId);
-  EXPECT_FALSE(windows.messageBox);
-  EXPECT_NE(windows.main, nullptr);
+  messageBox = windows.messageBox;
   char title[300] = "";
   GetWindowTextA(windows.main, title, sizeof title);
-  EXPECT_EQ(std::string(title), Cp1252(original["title"]));
-
   if (windows.main) PostMessageA(windows.main, WM_CLOSE, 0, 0);
   const bool closed = WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0;
-  EXPECT_TRUE(closed);
+  EXPECT_TRUE(closed) << executable;
   if (!closed) TerminateProcess(process.hProcess, 1);  // held by a message box
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
+  return title;
+}
+
+TEST(BrelamakeWinTest, TheMadeExecutableOpensItsQuizWithoutAMessage) {
+  const fs::path directory = FreshDirectory("win-start");
+  const Json original = SampleQuizJson("text", "textsAtEnd", 2, 5);
+  const fs::path made = directory / "started.exe";
+  ASSERT_EQ(Make(WriteSampleQuiz(original, directory), made).exitCode, 0);
+  bool messageBox = true;
+  EXPECT_EQ(StartAndClose(made, directory, messageBox), Cp1252(original["title"]));
+  EXPECT_FALSE(messageBox);
+}
+
+// The sample quizzes of the build, when BRELA_SAMPLES names their folder: each opens on its
+// title with its real media, without a message.
+TEST(SampleQuizzesTest, EachSampleOpensWithoutAMessage) {
+  const char* samples = std::getenv("BRELA_SAMPLES");
+  if (!samples) GTEST_SKIP() << "BRELA_SAMPLES names no folder of sample quizzes";
+  const fs::path folder = samples;
+  for (const char* name : {"capitales", "drapeaux", "animaux", "couleurs"}) {
+    const fs::path runFolder = FreshDirectory(std::string("sample-") + name);
+    bool messageBox = true;
+    const std::string title =
+        StartAndClose(folder / (std::string(name) + ".exe"), runFolder, messageBox);
+    EXPECT_EQ(title, Cp1252(ReadJson(folder / name / "quiz.json")["title"])) << name;
+    EXPECT_FALSE(messageBox) << name;
+  }
 }
 
 }  // namespace
