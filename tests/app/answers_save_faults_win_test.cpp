@@ -207,7 +207,7 @@ bool StartUnixCommand(const std::string& commandLine) {
 
 template <typename Condition>
 bool WaitUntil(Condition condition) {
-  for (int tries = 0; tries < 100; ++tries) {
+  for (int tries = 0; tries < 300; ++tries) {
     if (condition()) return true;
     Sleep(30);
   }
