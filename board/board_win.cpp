@@ -46,11 +46,6 @@ HWND CreateBoardControl(HWND board, const char* className, const char* text, DWO
   return control;
 }
 
-bool HasRevealText(const QuizDefinition& quiz) {
-  return quiz.revealMode == REVEAL_TEXT || quiz.revealMode == REVEAL_TEXT_AND_PICTURE ||
-         quiz.revealMode == REVEAL_TEXTS_AT_END;
-}
-
 void LoadMediaIcons() {
   playIcon = LoadIconA(appInstance, MAKEINTRESOURCEA(IDI_PLAY));
   stopIcon = LoadIconA(appInstance, MAKEINTRESOURCEA(IDI_STOP));
@@ -106,7 +101,7 @@ bool CreateKindControls(HWND board, const QuizDefinition& quiz, int n) {
   switch (quiz.kind) {
     case KIND_PICTURE:
       CreatePictureFrame(board, quiz, n);
-      if (HasRevealText(quiz)) {
+      if (HasRevealText(quiz.revealMode)) {
         CreateBoardControl(board, "Static", "", REVEAL_TEXT_STYLE,
                            RevealTextRect(BoardShapeOf(quiz), n), IDC_REVEAL_TEXT_BASE + n,
                            GUI_FONT);
@@ -139,16 +134,17 @@ void CreateNumberLabel(HWND board, const QuizDefinition& quiz, int n) {
 void CreateAnswerPair(HWND board, const QuizDefinition& quiz, int n, int j, SavedAnswers& saved) {
   BoardShape shape = BoardShapeOf(quiz);
   bool twoAnswers = quiz.answersPerQuestion == 2;
-  int fieldId = IDC_ANSWER_BASE + SlotOf(n, j, quiz.answersPerQuestion);
+  int slot = SlotOf(n, j, quiz.answersPerQuestion);
+  int fieldId = IDC_ANSWER_BASE + slot;
   char text[TEXT_SIZE];
   NextSavedAnswer(saved, text);
   HWND field = CreateBoardControl(board, "Edit", text, ANSWER_STYLE, AnswerFieldRect(shape, n, j),
                                   fieldId, GUI_FONT);
   if (!twoAnswers) SetFocus(field);
   SubclassAnswerField(field);
-  CreateBoardControl(board, "Static", "?", VERDICT_STYLE, VerdictFieldRect(shape, n, j),
-                     fieldId + (IDC_VERDICT_BASE - IDC_ANSWER_BASE),
-                     twoAnswers ? GUI_FONT : DIALOG_FONT);
+  HWND verdict = CreateBoardControl(board, "Static", "?", VERDICT_STYLE, VerdictFieldRect(shape, n, j),
+                                    IDC_VERDICT_BASE + slot, twoAnswers ? GUI_FONT : DIALOG_FONT);
+  NoteVerdictField(board, slot, verdict);
   CheckAnswer(quiz, board, fieldId);
 }
 

@@ -10,11 +10,6 @@ constexpr int SHORT_ROW_PITCH = 80;
 constexpr int TALL_ROW_PITCH = 330;
 constexpr int TALL_ROW_PITCH_WITH_TEXT = 390;  // a reveal text below every picture or film
 
-bool HasRevealText(int revealMode) {
-  return revealMode == REVEAL_TEXT || revealMode == REVEAL_TEXT_AND_PICTURE ||
-         revealMode == REVEAL_TEXTS_AT_END;
-}
-
 int RowOf(int n) { return (n - 1) / 3; }
 
 // x0 and y0 of a question in the multi-column kinds.
@@ -59,6 +54,11 @@ AnswerArea AnswerAreaOf(const BoardShape& shape, int n) {
 
 BoardShape BoardShapeOf(const QuizDefinition& quiz) {
   return {quiz.kind, quiz.answersPerQuestion, quiz.revealMode};
+}
+
+bool HasRevealText(int revealMode) {
+  return revealMode == REVEAL_TEXT || revealMode == REVEAL_TEXT_AND_PICTURE ||
+         revealMode == REVEAL_TEXTS_AT_END;
 }
 
 int ColumnLeft(int n, int answersPerQuestion) {

@@ -22,6 +22,9 @@ struct ControlRect {
 
 constexpr int PICTURE_CELL_SIZE = 260;
 
+// Modes 2, 3 and 4 give every picture or film a reveal text below it, and taller rows.
+bool HasRevealText(int revealMode);
+
 int ColumnLeft(int n, int answersPerQuestion);
 int TextLineTop(int n);
 int ShortRowTop(int n);

@@ -44,6 +44,7 @@ TEST(LayoutFunctions, ColumnsRowsAndLines) {
 TEST(LayoutFunctions, TallRowsAreFurtherApartWithRevealTexts) {
   const int pitches[] = {330, 330, 390, 390, 390};  // by reveal mode 0 to 4
   for (int mode = REVEAL_NONE; mode <= REVEAL_TEXTS_AT_END; ++mode) {
+    EXPECT_EQ(HasRevealText(mode), pitches[mode] == 390) << mode;
     EXPECT_EQ(TallRowBase(1, mode), 280) << mode;
     EXPECT_EQ(TallRowBase(3, mode), 280) << mode;
     EXPECT_EQ(TallRowBase(4, mode), 280 + pitches[mode]) << mode;
