@@ -66,6 +66,20 @@ TEST(Verdicts, WrittenBesideTheFieldWhichKeepsItsText) {
   }
 }
 
+// The score reads the verdict fields that are on the board now, whatever the board made.
+TEST(Score, ReadsAVerdictFieldMadeAfresh) {
+  TestBoard test({KIND_TEXT, 3, 1, REVEAL_NONE});
+  test.Open();
+  DestroyWindow(GetDlgItem(test.Board(), 5002));
+  CreateWindowExA(0, "Static", "BRAVO", WS_CHILD, 0, 0, 10, 10, test.Board(),
+                  reinterpret_cast<HMENU>(INT_PTR{5002}), nullptr, nullptr);
+  UpdateScore(test.Quiz(), test.Board());
+  EXPECT_EQ(test.HeaderText(IDC_SCORE), " 1 / 3");
+  test.TypeAndCheck(4002, "faux");
+  EXPECT_EQ(test.Text(5002), "FAUX");
+  EXPECT_EQ(test.HeaderText(IDC_SCORE), " 0 / 3");
+}
+
 TEST(Verdicts, OnlyTheFirst259CharactersAreJudged) {
   TestBoard test({KIND_TEXT, 1, 1, REVEAL_NONE});
   std::string expected(259, 'a');
