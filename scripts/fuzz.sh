@@ -11,7 +11,7 @@ seconds=${FUZZ_SECONDS:-60}
 build=${FUZZ_BUILD_DIR:-$repo/build/fuzz}
 
 CC=clang CXX=clang++ cmake -S "$repo" -B "$build" -DBRELA_FUZZ=ON -DBRELA_TESTS=OFF >/dev/null
-cmake --build "$build" -j"$(nproc)" >/dev/null
+cmake --build "$build" -j"$(nproc)"
 
 status=0
 while read -r name max_len _; do
