@@ -2,7 +2,7 @@
 # Installs with apt-get whatever the build, the tests and the player need and is not there yet.
 set -euo pipefail
 packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev
-          g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 xvfb
+          g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 fonts-wine xvfb
           xdotool x11-xkb-utils x11-utils imagemagick
           nlohmann-json3-dev ffmpeg lame espeak-ng fonts-dejavu-core)
 missing=()

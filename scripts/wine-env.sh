@@ -45,8 +45,6 @@ make_prefix() {
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1 9>&-
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1 9>&-
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d Y /f </dev/null >/dev/null 2>&1 9>&-
-  # Debian's Wine does not find its own fonts.
-  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   touch "$WINEPREFIX/.brela-ready"
 }
 
@@ -60,6 +58,10 @@ up_locked() {
     wineserver -f -p </dev/null >/dev/null 2>&1 9>&- &
     echo $! >"$state/wineserver.pid"
     [ -f "$WINEPREFIX/.brela-ready" ] || make_prefix
+    # Debian's Wine does not find its own fonts (package fonts-wine): without them the caption
+    # buttons draw as letters and dialog text is measured with a stand-in font.
+    [ -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ] ||
+      cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     # Wine's background services must not inherit a test's output pipe: start them now, detached.
     wine cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
   fi
