@@ -39,9 +39,12 @@ HWND CreateBoardControl(HWND board, const char* className, const char* text, DWO
   HWND control = CreateWindowExA(0, className, text, style, rect.x, rect.y, rect.width,
                                  rect.height, board, reinterpret_cast<HMENU>(INT_PTR{id}),
                                  appInstance, nullptr);
-  if (control && font == GUI_FONT) {
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 TRUE);
+  // A control made at run time does not take its dialog's font by itself: without this it
+  // would draw in the larger system font, and "10." would no longer fit its number label.
+  HGDIOBJ fontObject = font == GUI_FONT ? GetStockObject(DEFAULT_GUI_FONT)
+                                        : reinterpret_cast<HGDIOBJ>(SendMessageA(board, WM_GETFONT, 0, 0));
+  if (control && fontObject) {
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontObject), TRUE);
   }
   return control;
 }
@@ -165,6 +168,9 @@ void BuildBoard(HWND board, const QuizDefinition& quiz) {
     if (!BuildQuestion(board, quiz, n, saved)) break;
   }
   CloseSavedAnswers(saved);
+  // Building gave the focus to each field in turn; typing starts in the first, which is in view.
+  HWND first = GetDlgItem(board, IDC_ANSWER_BASE + 1);
+  if (first) SetFocus(first);
 }
 
 void OnBoardCommand(const QuizDefinition& quiz, WPARAM command) {

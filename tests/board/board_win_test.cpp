@@ -89,9 +89,8 @@ std::string TextOf(HWND window) {
   return text;
 }
 
-bool HasGuiFont(HWND window) {
-  return reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)) ==
-         GetStockObject(DEFAULT_GUI_FONT);
+HGDIOBJ FontOf(HWND window) {
+  return reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0));
 }
 
 void ExpectRect(HWND window, const ControlRect& expected, const std::string& what) {
@@ -106,6 +105,7 @@ void ExpectBoardMatches(HWND board, const QuizDefinition& quiz, const std::strin
   std::vector<ExpectedControl> expected = ExpectedBoard(quiz);
   std::vector<HWND> actual = ChildWindows(board);
   ASSERT_EQ(actual.size(), expected.size()) << name;
+  ASSERT_NE(FontOf(board), nullptr) << name;
   for (size_t i = 0; i < actual.size(); ++i) {
     const ExpectedControl& want = expected[i];
     HWND control = actual[i];
@@ -115,7 +115,11 @@ void ExpectBoardMatches(HWND board, const QuizDefinition& quiz, const std::strin
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE)), want.style) << what;
     EXPECT_EQ(GetWindowLongA(control, GWL_EXSTYLE) & ~WS_EX_NOPARENTNOTIFY, 0) << what;
     EXPECT_EQ(TextOf(control), want.text) << what;
-    EXPECT_EQ(HasGuiFont(control), want.guiFont) << what;
+    // Controls without the GUI font carry the board's own dialog font; a picture frame has no
+    // text and keeps no font at all.
+    bool picture = (want.style & SS_TYPEMASK) == SS_BITMAP;
+    HGDIOBJ font = want.guiFont ? GetStockObject(DEFAULT_GUI_FONT) : FontOf(board);
+    EXPECT_EQ(FontOf(control), picture ? nullptr : font) << what;
     ExpectRect(control, want.rect, what);
   }
 }
@@ -260,6 +264,16 @@ TEST(QuestionText, AShortListRepeatsItsLastEntry) {
   ASSERT_EQ(texts.size(), 4u);
   EXPECT_EQ(TextOf(texts[2]), "Question 2 ?");
   EXPECT_EQ(TextOf(texts[3]), "Question 2 ?");
+}
+
+// However many fields set-up went through, typing starts in the first one, at the top.
+TEST(BoardFocus, RestsOnTheFirstFieldOnceBuilt) {
+  for (int answers = 1; answers <= 2; ++answers) {
+    TestBoard test({KIND_TEXT, 60, answers, REVEAL_NONE});
+    test.Open();
+    EXPECT_EQ(GetFocus(), GetDlgItem(test.Board(), IDC_ANSWER_BASE + 1)) << answers;
+    EXPECT_EQ(GetScrollPos(test.Board(), SB_VERT), 0) << answers;
+  }
 }
 
 // Anything but a click on a play or stop button of an audio or video quiz does nothing: no
