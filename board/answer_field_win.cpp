@@ -116,6 +116,10 @@ LRESULT CALLBACK AnswerFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM
     case WM_KEYUP:
     case WM_SYSKEYDOWN:
       return OnFieldKey(field, message, wParam, lParam);
+    case WM_MOUSEWHEEL:
+      // The board scrolls, not the field: some edit controls keep the wheel to themselves
+      // instead of handing it to their parent as a single-line edit usually does.
+      return SendMessageA(GetParent(field), message, wParam, lParam);
     default:
       return PassOn(field, message, wParam, lParam);
   }

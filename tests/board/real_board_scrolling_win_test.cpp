@@ -103,6 +103,15 @@ TEST_F(RealBoard, AWheelNotchScrollsOnceOrTwice) {
   EXPECT_EQ(ScrollPos(board, SB_VERT), 30);
 }
 
+// The wheel goes to the window with the focus, usually an answer field: the board scrolls as if
+// the notch had reached it.
+TEST_F(RealBoard, AWheelNotchOnAnAnswerFieldScrollsTheBoard) {
+  Open(REVEAL_NONE);
+  SendMessageA(Field(1), WM_MOUSEWHEEL, MAKEWPARAM(0, 65416), 0);
+  PumpMessages();
+  EXPECT_EQ(ScrollPos(board, SB_VERT), 60);
+}
+
 TEST_F(RealBoard, TabAndShiftTabBringTheirFieldIntoView) {
   Open(REVEAL_NONE);
   SetFocus(Field(3));
