@@ -1,5 +1,96 @@
-// Loading a picture resource into a bitmap that fits a box.
-// PENDING picture loading: no picture is decoded yet, so every picture cell stays empty.
+// Loading a picture resource into a bitmap that fits a box: the system's picture decoder, then a
+// halftone stretch.
 #include "picture/picture_win.h"
 
-HBITMAP LoadScaledPicture(HINSTANCE, int, const char*, int, int) { return nullptr; }
+#include <ole2.h>
+#include <olectl.h>
+
+#include <cstring>
+
+#include "picture/scaling.h"
+
+namespace {
+
+// The picture object owns the bitmap that get_Handle gives: keep a copy of our own.
+HBITMAP CopyPictureBitmap(IPicture* picture) {
+  OLE_HANDLE handle = 0;
+  if (FAILED(picture->get_Handle(&handle)) || !handle) return nullptr;
+  // OLE_HANDLE is 32 bits wide; GDI handles widen with their sign.
+  auto bitmap = reinterpret_cast<HBITMAP>(static_cast<LONG_PTR>(static_cast<LONG>(handle)));
+  return static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0));
+}
+
+// Needs COM initialised on the thread.
+HBITMAP DecodeThroughOle(const void* bytes, DWORD length) {
+  HGLOBAL block = GlobalAlloc(GMEM_FIXED, length);
+  if (!block) return nullptr;
+  std::memcpy(block, bytes, length);  // a fixed block's handle is its address
+  IStream* stream = nullptr;
+  if (FAILED(CreateStreamOnHGlobal(block, TRUE, &stream)) || !stream) {
+    GlobalFree(block);
+    return nullptr;
+  }
+  IPicture* picture = nullptr;
+  HRESULT loaded = OleLoadPicture(stream, static_cast<LONG>(length), FALSE, IID_IPicture,
+                                  reinterpret_cast<void**>(&picture));
+  HBITMAP copy = nullptr;
+  if (SUCCEEDED(loaded) && picture) {
+    copy = CopyPictureBitmap(picture);
+    picture->Release();
+  }
+  stream->Release();  // and the block with it
+  return copy;
+}
+
+}  // namespace
+
+HBITMAP LoadScaledPicture(HINSTANCE instance, int id, const char* type, int boxWidth, int boxHeight) {
+  HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(id), type);
+  if (!found) return nullptr;
+  HGLOBAL loaded = LoadResource(instance, found);
+  if (!loaded) return nullptr;
+  DWORD length = SizeofResource(instance, found);
+  const void* bytes = LockResource(loaded);
+  if (!bytes) return nullptr;
+  HBITMAP full = DecodePicture(bytes, length);
+  if (!full) return nullptr;
+  HBITMAP scaled = ScaleBitmapToFit(full, boxWidth, boxHeight);
+  DeleteObject(full);
+  return scaled;
+}
+
+// COM is ours only for the call; an apartment of another kind on the thread is left alone.
+HBITMAP DecodePicture(const void* bytes, DWORD length) {
+  HRESULT initialised = CoInitialize(nullptr);
+  HBITMAP bitmap = DecodeThroughOle(bytes, length);
+  if (SUCCEEDED(initialised)) CoUninitialize();
+  return bitmap;
+}
+
+HBITMAP ScaleBitmapToFit(HBITMAP source, int boxWidth, int boxHeight) {
+  BITMAP info = {};
+  if (!GetObjectA(source, sizeof info, &info)) return nullptr;
+  PictureSize size = ScaledSize(info.bmWidth, info.bmHeight, boxWidth, boxHeight);
+  if (size.width <= 0 || size.height <= 0) return nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC from = CreateCompatibleDC(screen);
+  HDC to = CreateCompatibleDC(screen);
+  HBITMAP scaled = CreateCompatibleBitmap(screen, size.width, size.height);
+  if (from && to && scaled) {
+    HGDIOBJ fromBefore = SelectObject(from, source);
+    HGDIOBJ toBefore = SelectObject(to, scaled);
+    SetStretchBltMode(to, HALFTONE);
+    SetBrushOrgEx(to, 0, 0, nullptr);  // HALFTONE leaves the brush origin undefined
+    StretchBlt(to, 0, 0, size.width, size.height, from, 0, 0, info.bmWidth, info.bmHeight,
+               SRCCOPY);
+    SelectObject(from, fromBefore);
+    SelectObject(to, toBefore);
+  } else if (scaled) {
+    DeleteObject(scaled);
+    scaled = nullptr;
+  }
+  if (to) DeleteDC(to);
+  if (from) DeleteDC(from);
+  ReleaseDC(nullptr, screen);
+  return scaled;
+}

@@ -10,3 +10,11 @@ constexpr int IDR_ANSWER_PICTURE_BASE = 10400;   // + question: the picture that
 // The "type" resource id of the module, decoded and scaled to fit boxWidth x boxHeight with its
 // proportions kept; null when it is missing or cannot be decoded. The caller owns the bitmap.
 HBITMAP LoadScaledPicture(HINSTANCE instance, int id, const char* type, int boxWidth, int boxHeight);
+
+// A whole picture file (JPEG, BMP, GIF...) decoded by the system into a bitmap of its own size;
+// null when the system cannot read it. The caller owns the bitmap.
+HBITMAP DecodePicture(const void* bytes, DWORD length);
+
+// A new screen-compatible bitmap holding the source stretched (HALFTONE) to fit the box with its
+// proportions kept; null when it cannot be made. The source is neither changed nor released.
+HBITMAP ScaleBitmapToFit(HBITMAP source, int boxWidth, int boxHeight);
