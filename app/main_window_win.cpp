@@ -6,6 +6,7 @@
 #include "app/answers_file_win.h"
 #include "app/app_state.h"
 #include "board/board_ids.h"
+#include "board/media_win.h"
 #include "board/scrolling_win.h"
 
 namespace {
@@ -118,6 +119,7 @@ void OnSize(HWND window, WPARAM sizeType, LPARAM size) {
 
 void OnClose() {
   SaveAnswers(boardDialog);
+  StopAudio();  // a sound still playing holds its file open
   DeleteFileA("brela.mp3");
   PostQuitMessage(0);
 }

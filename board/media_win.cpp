@@ -1,13 +1,171 @@
-// Media playback of the audio and video quizzes.
-// PENDING media playback: these bodies do nothing yet; the sound and film players replace them.
+// Media playback of the audio and video quizzes: the question's resource written to a file in the
+// current directory, played by an MCI window (sound) or a media player control (film).
 #include "board/media_win.h"
 
-bool SetUpVideoPlayer(int, HWND) { return true; }
+#include <vfw.h>
+#include <wmp.h>
 
-void PlayAudio(int) {}
+#include "app/app_state.h"
+#include "app/message.h"
 
-void StopAudio() {}
+HWND audioWindow = nullptr;
+HWND videoFrames[MAX_QUESTIONS + 1] = {};
+IWMPPlayer* videoPlayers[MAX_QUESTIONS + 1] = {};
+IWMPControls* videoControls[MAX_QUESTIONS + 1] = {};
 
-void PlayVideo(int) {}
+namespace {
 
-void StopAllVideos() {}
+// The media player control and its player interface; libuuid does not carry them.
+constexpr CLSID MEDIA_PLAYER_CLSID = {
+    0x6BF52A52, 0x394A, 0x11D3, {0xB1, 0x53, 0x00, 0xC0, 0x4F, 0x79, 0xFA, 0xA6}};
+constexpr IID MEDIA_PLAYER_IID = {
+    0x6BF52A4F, 0x394A, 0x11D3, {0xB1, 0x53, 0x00, 0xC0, 0x4F, 0x79, 0xFA, 0xA6}};
+constexpr DWORD PLAYER_CONTEXT = CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER;
+
+constexpr UINT MCI_PLAY_MESSAGE = 0x0806;
+constexpr UINT MCI_STOP_MESSAGE = 0x0808;
+constexpr int NAME_SIZE = 261;
+
+constexpr char MESSAGE_TITLE[] = "Information";
+
+struct MediaTexts {
+  const char* notFound;
+  const char* cannotLoad;
+  const char* cannotWrite;  // formatted with the file name
+};
+
+constexpr MediaTexts AUDIO_TEXTS = {"Impossible de localiser le fichier audio.",
+                                    "Impossible de charger le fichier audio.",
+                                    "Impossible d'écrire le fichier audio %s."};
+constexpr MediaTexts VIDEO_TEXTS = {"Impossible de localiser le fichier vidéo.",
+                                    "Impossible de charger le fichier vidéo.",
+                                    "Impossible d'écrire le fichier vidéo %s."};
+
+bool IsQuestion(int n) { return n >= 1 && n <= MAX_QUESTIONS; }
+
+void VideoFileName(int n, char* name) { wsprintfA(name, VIDEO_FILE_FORMAT, n); }
+
+void MediaFileName(int id, int mediaType, char* name) {
+  if (mediaType == MEDIA_AUDIO) {
+    lstrcpyA(name, AUDIO_FILE_NAME);
+  } else {
+    VideoFileName(id - IDR_MEDIA_BASE, name);
+  }
+}
+
+// A file cut short is removed rather than left for a player to choke on.
+bool WriteMediaFile(const char* name, const void* bytes, DWORD size) {
+  HANDLE file =
+      CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool whole = WriteFile(file, bytes, size, &written, nullptr) && written == size;
+  whole = CloseHandle(file) && whole;
+  if (!whole) DeleteFileA(name);
+  return whole;
+}
+
+void ShowCannotWrite(const MediaTexts& texts, const char* name) {
+  char text[128];
+  wsprintfA(text, texts.cannotWrite, name);
+  ShowMessage(text, MESSAGE_TITLE);
+}
+
+// A BSTR of the text in the ANSI code page; null when it cannot be made.
+BSTR AnsiToBstr(const char* text) {
+  wchar_t wide[NAME_SIZE];
+  if (!MultiByteToWideChar(CP_ACP, 0, text, -1, wide, NAME_SIZE)) return nullptr;
+  return SysAllocString(wide);
+}
+
+void SetUiModeNone(IWMPPlayer* player) {
+  BSTR mode = AnsiToBstr("none");
+  if (!mode) return;
+  player->put_uiMode(mode);
+  SysFreeString(mode);
+}
+
+// The player reads its file when given the URL; the file goes at once and comes back on play.
+void LoadVideoFile(int n) {
+  if (!ExtractMedia(IDR_MEDIA_BASE + n, MEDIA_VIDEO)) return;
+  char name[NAME_SIZE];
+  VideoFileName(n, name);
+  if (BSTR url = AnsiToBstr(name)) {
+    videoPlayers[n]->put_URL(url);
+    SysFreeString(url);
+  }
+  if (videoControls[n]) videoControls[n]->stop();
+  DeleteFileA(name);
+}
+
+}  // namespace
+
+int ExtractMedia(int id, int mediaType) {
+  const MediaTexts& texts = mediaType == MEDIA_AUDIO ? AUDIO_TEXTS : VIDEO_TEXTS;
+  HRSRC found = FindResourceA(appInstance, MAKEINTRESOURCEA(id), "img");
+  if (!found) {
+    ShowMessage(texts.notFound, MESSAGE_TITLE);
+    return 0;
+  }
+  DWORD size = SizeofResource(appInstance, found);
+  HGLOBAL loaded = LoadResource(appInstance, found);
+  if (!loaded) {
+    ShowMessage(texts.cannotLoad, MESSAGE_TITLE);
+    return 0;
+  }
+  const void* bytes = LockResource(loaded);
+  if (!bytes) return 0;
+  char name[NAME_SIZE];
+  MediaFileName(id, mediaType, name);
+  if (!WriteMediaFile(name, bytes, size)) {
+    ShowCannotWrite(texts, name);
+    return 0;
+  }
+  return 1;
+}
+
+void StopAudio() {
+  if (!audioWindow) return;
+  SendMessageA(audioWindow, MCI_STOP_MESSAGE, 0, 0);
+  SendMessageA(audioWindow, WM_CLOSE, 0, 0);
+  audioWindow = nullptr;
+  DeleteFileA(AUDIO_FILE_NAME);
+}
+
+void PlayAudio(int n) {
+  StopAudio();
+  if (!ExtractMedia(IDR_MEDIA_BASE + n, MEDIA_AUDIO)) return;
+  audioWindow = MCIWndCreateA(boardDialog, appInstance, WS_CHILD | MCIWNDF_NOMENU, AUDIO_FILE_NAME);
+  if (!audioWindow) return;
+  // Given a parent, the MCI window makes itself visible: a control bar over the board's corner.
+  ShowWindow(audioWindow, SW_HIDE);
+  SendMessageA(audioWindow, MCI_PLAY_MESSAGE, 0, 0);
+}
+
+bool SetUpVideoPlayer(int n, HWND frame) {
+  if (!IsQuestion(n)) return false;
+  videoFrames[n] = frame;
+  if (CoCreateInstance(MEDIA_PLAYER_CLSID, nullptr, PLAYER_CONTEXT, MEDIA_PLAYER_IID,
+                       reinterpret_cast<void**>(&videoPlayers[n])) != S_OK) {
+    videoPlayers[n] = nullptr;
+    return false;
+  }
+  // Without the control host the player lives on, shown nowhere.
+  if (attachControl) attachControl(videoPlayers[n], frame, nullptr);
+  videoControls[n] = nullptr;
+  videoPlayers[n]->get_controls(&videoControls[n]);
+  SetUiModeNone(videoPlayers[n]);
+  LoadVideoFile(n);
+  return true;
+}
+
+void PlayVideo(int n) {
+  if (!IsQuestion(n)) return;
+  if (ExtractMedia(IDR_MEDIA_BASE + n, MEDIA_VIDEO) && videoControls[n]) videoControls[n]->play();
+}
+
+void StopAllVideos() {
+  for (int n = 1; n <= MAX_QUESTIONS; ++n) {
+    if (videoControls[n]) videoControls[n]->stop();
+  }
+}

@@ -5,7 +5,19 @@
 #include <fstream>
 
 #include "app/answers_file.h"
+#include "app/app_state.h"
 #include "board/check_answer_win.h"
+
+void PrepareVideoHost() {
+  static const bool prepared = [] {
+    if (HMODULE atl = LoadLibraryA("atl.dll")) {
+      attachControl = reinterpret_cast<AttachControlFunction>(
+          reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxAttachControl")));
+    }
+    return SUCCEEDED(CoInitialize(nullptr));
+  }();
+  (void)prepared;
+}
 
 void FillQuiz(QuizDefinition& quiz, const QuizShape& shape) {
   quiz.kind = shape.kind;
@@ -37,8 +49,11 @@ TestBoard::~TestBoard() {
 }
 
 void TestBoard::Open() {
+  if (quiz_.kind == KIND_VIDEO) PrepareVideoHost();
   quiz_.backgroundBrush = CreateSolidBrush(quiz_.backgroundColour);
+  MessageRecorder building;
   windows_ = OpenPlayerWindows(quiz_);
+  buildMessages_ = building.Messages();
 }
 
 std::string TestBoard::Text(int id) const { return ControlText(windows_.board, id); }

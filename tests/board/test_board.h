@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "quiz/quiz_definition.h"
+#include "tests/support/message_recorder.h"
 #include "tests/support/player_windows.h"
 
 struct QuizShape {
@@ -20,6 +21,10 @@ struct QuizShape {
 // the code of score s is "CODE{s}"; the captions are "Réponse 1" and "Réponse 2".
 void FillQuiz(QuizDefinition& quiz, const QuizShape& shape);
 
+// What start-up gives a video quiz before its board is built, once per process: COM on the
+// thread and attachControl from atl.dll.
+void PrepareVideoHost();
+
 // The main window and the board of a quiz, closed again at the end of the scope. The answers
 // file of the test executable is removed before and after.
 class TestBoard {
@@ -29,9 +34,13 @@ class TestBoard {
   TestBoard(const TestBoard&) = delete;
   TestBoard& operator=(const TestBoard&) = delete;
 
-  // Changes to the quiz must be made before Open.
+  // Changes to the quiz must be made before Open. A video quiz is first given what start-up
+  // gives it: the control host and COM on the thread.
   QuizDefinition& Quiz() { return quiz_; }
   void Open();
+  // What the board showed while it was built (a video quiz tells of every missing film). Open
+  // records them with a MessageRecorder of its own: a test's recorder must be made after Open.
+  const std::vector<RecordedMessage>& BuildMessages() const { return buildMessages_; }
   HWND Board() const { return windows_.board; }
   HWND Main() const { return windows_.main; }
 
@@ -44,6 +53,7 @@ class TestBoard {
  private:
   QuizDefinition quiz_;
   PlayerWindows windows_{nullptr, nullptr};
+  std::vector<RecordedMessage> buildMessages_;
 };
 
 // The answers file that the board of this test executable reads.
