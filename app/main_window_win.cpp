@@ -19,7 +19,7 @@ constexpr WORD WHEEL_NOTCH_UP = 120;
 constexpr WORD WHEEL_NOTCH_DOWN = 65416;  // -120 as an unsigned 16-bit value
 constexpr WPARAM NO_SCROLL = 65535;       // matches no scroll request of the board
 
-struct ChildSpec {
+struct HeaderControl {
   int id;
   const char* className;
   const char* text;
@@ -28,12 +28,13 @@ struct ChildSpec {
   bool guiFont;
 };
 
-HWND CreateChild(HWND parent, const ChildSpec& spec) {
-  HWND child = CreateWindowExA(0, spec.className, spec.text, WS_CHILD | WS_VISIBLE | spec.style,
-                               spec.x, spec.y, spec.width, spec.height, parent,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+HWND CreateChild(HWND parent, const HeaderControl& control) {
+  HWND child = CreateWindowExA(0, control.className, control.text,
+                               WS_CHILD | WS_VISIBLE | control.style, control.x, control.y,
+                               control.width, control.height, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                                appInstance, nullptr);
-  if (spec.guiFont) {
+  if (control.guiFont) {
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  TRUE);
   }
@@ -78,7 +79,7 @@ void CreateVersionLabel(HWND window) {
 void CreateHeader(HWND window) {
   char score[32];
   wsprintfA(score, " 0 / %d", theQuiz->questionCount);
-  const ChildSpec header[] = {
+  const HeaderControl header[] = {
       {IDC_FRAME_SCORE, "Static", "", WS_BORDER, 5, 2, 100, 24, false},
       {IDC_FRAME_CODE, "Static", "", WS_BORDER, 5, 25, 100, 22, false},
       {IDC_FRAME_TITLE, "Static", "", WS_BORDER, 104, 2, 623, 45, false},
@@ -93,9 +94,9 @@ void CreateHeader(HWND window) {
       {IDC_SCORE, "Static", theQuiz->explanation, 0, 110, 19, 550, 27, true},
       {IDC_SAVE, "button", "Sauver", 0, 666, 25, 55, 18, true},
   };
-  for (const ChildSpec& spec : header) {
-    HWND child = CreateChild(window, spec);
-    if (spec.id == IDC_LINK) SetUpLink(child);
+  for (const HeaderControl& control : header) {
+    HWND child = CreateChild(window, control);
+    if (control.id == IDC_LINK) SetUpLink(child);
   }
 }
 
