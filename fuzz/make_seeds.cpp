@@ -41,27 +41,6 @@ Bytes RandomBytes(std::size_t length, std::uint32_t seed, int alphabet) {
   return bytes;
 }
 
-// A quiz of `count` questions with French texts, of the given kind, answer count and mode.
-void FillQuiz(QuizDefinition& quiz, int kind, int answers, int mode, int count) {
-  quiz.kind = kind;
-  CopyText(quiz.title, "Géographie");
-  CopyText(quiz.author, "Hélène");
-  CopyText(quiz.explanation, "Une question, une réponse.");
-  CopyText(quiz.answer1Caption, "Ville");
-  CopyText(quiz.answer2Caption, "Pays");
-  quiz.questionCount = count;
-  quiz.answersPerQuestion = answers;
-  quiz.revealMode = mode;
-  quiz.backgroundColour = 0x00336699;
-  for (int n = 1; n <= count; ++n) {
-    const std::string suffix = std::to_string(n);
-    AppendQuestion(quiz, ("réponse " + suffix).c_str(), answers == 2 ? ("pays " + suffix).c_str() : "",
-                   ("Quelle ville ? " + suffix).c_str());
-    CopyText(quiz.lastQuestion->revealText, ("révélé " + suffix).c_str());
-    CopyText(quiz.codes[n - 1], ("CODE-" + suffix).c_str());
-  }
-}
-
 // The parse target reads byte 0 as the number of code lines: a quiz seed names its own count.
 Bytes QuizSeed(const QuizDefinition& quiz) {
   Bytes bytes = QuizBytes(quiz);
@@ -79,7 +58,7 @@ void AddUnpackSeeds(std::vector<Seed>& seeds) {
   QuizDefinition sample;
   FillSampleQuiz(sample);
   QuizDefinition large;
-  FillQuiz(large, KIND_PICTURE, 2, REVEAL_TEXT_AND_PICTURE, MAX_QUESTIONS);
+  FillNumberedQuiz(large, KIND_PICTURE, 2, REVEAL_TEXT_AND_PICTURE, MAX_QUESTIONS);
   Bytes tooLong = Stream({97, 98, 99, CODE_END});
   tooLong.resize(MAX_PACKED_LENGTH + 1, 0);
   const std::vector<std::pair<std::string, Bytes>> cases = {
@@ -117,11 +96,11 @@ void AddParseSeeds(std::vector<Seed>& seeds) {
   seeds.push_back({"parse", "quiz", QuizSeed(sample)});
   for (int mode = 0; mode <= 5; ++mode) {
     QuizDefinition quiz;
-    FillQuiz(quiz, mode % 4, 1 + mode % 2, mode, 4);
+    FillNumberedQuiz(quiz, mode % 4, 1 + mode % 2, mode, 4);
     seeds.push_back({"parse", "quiz-mode-" + std::to_string(mode), QuizSeed(quiz)});
   }
   QuizDefinition large;
-  FillQuiz(large, KIND_VIDEO, 2, REVEAL_TEXT_AND_PICTURE, MAX_QUESTIONS);
+  FillNumberedQuiz(large, KIND_VIDEO, 2, REVEAL_TEXT_AND_PICTURE, MAX_QUESTIONS);
   seeds.push_back({"parse", "quiz-90-questions", QuizSeed(large)});
   seeds.push_back({"parse", "codes", CodeSeed(3, CodeBytes(sample))});
   seeds.push_back({"parse", "codes-90", CodeSeed(MAX_QUESTIONS, CodeBytes(large))});

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/quiz/sample_quiz.h"
 #include "tools/pack/quiz_bytes.h"
 
 namespace {
@@ -19,28 +20,6 @@ bool Parse(const Bytes& bytes, QuizDefinition& quiz) {
   // An exact-size heap copy, so that a read past the end is a real out-of-bounds read.
   std::vector<unsigned char> exact(bytes);
   return ParseQuiz(exact.data(), exact.size(), quiz);
-}
-
-void FillSample(QuizDefinition& quiz, int kind, int answers, int mode, int count) {
-  quiz.kind = kind;
-  CopyText(quiz.title, "Capitales d'Europe");
-  CopyText(quiz.author, "Émile");
-  CopyText(quiz.explanation, "Trouvez la capitale");
-  CopyText(quiz.answer1Caption, "Ville");
-  CopyText(quiz.answer2Caption, "Pays");
-  quiz.questionCount = count;
-  quiz.answersPerQuestion = answers;
-  quiz.revealMode = mode;
-  quiz.backgroundColour = 0x00336699;
-  for (int n = 1; n <= count; ++n) {
-    std::string suffix = std::to_string(n);
-    AppendQuestion(quiz, ("réponse " + suffix).c_str(), answers == 2 ? ("deux " + suffix).c_str() : "",
-                   ("question " + suffix).c_str());
-    if (mode == REVEAL_TEXT || mode == REVEAL_TEXT_AND_PICTURE || mode == REVEAL_TEXTS_AT_END) {
-      CopyText(quiz.lastQuestion->revealText, ("révélé " + suffix).c_str());
-    }
-    CopyText(quiz.codes[n - 1], ("CODE" + suffix).c_str());
-  }
 }
 
 void ExpectSameQuiz(const QuizDefinition& expected, const QuizDefinition& actual) {
@@ -79,7 +58,7 @@ TEST(ParseQuiz, ReadsBackWhatTheWriterWroteForEveryKindAndMode) {
     for (int answers = 1; answers <= 2; ++answers) {
       for (int mode = 0; mode <= 5; ++mode) {
         QuizDefinition written;
-        FillSample(written, kind, answers, mode, 7);
+        FillNumberedQuiz(written, kind, answers, mode, 7);
         QuizDefinition read;
         ASSERT_TRUE(Parse(QuizBytes(written), read)) << kind << answers << mode;
         ExpectSameQuiz(written, read);
@@ -139,7 +118,7 @@ TEST(ParseQuiz, NoQuestionsReadsTextsModeAndColourOnly) {
 
 TEST(ParseQuiz, EveryCutOfAValidQuizIsRefusedAndLeavesTheConstructedState) {
   QuizDefinition written;
-  FillSample(written, KIND_PICTURE, 2, REVEAL_TEXT_AND_PICTURE, 3);
+  FillNumberedQuiz(written, KIND_PICTURE, 2, REVEAL_TEXT_AND_PICTURE, 3);
   Bytes whole = QuizBytes(written);
   for (std::size_t length = 0; length < whole.size(); ++length) {
     QuizDefinition quiz;
@@ -192,7 +171,7 @@ TEST(ParseCodes, LinesGoToCodesInOrder) {
 
 TEST(ParseCodes, WriterAndParserAgree) {
   QuizDefinition written;
-  FillSample(written, KIND_TEXT, 1, REVEAL_NONE, MAX_QUESTIONS);
+  FillNumberedQuiz(written, KIND_TEXT, 1, REVEAL_NONE, MAX_QUESTIONS);
   Bytes bytes = CodeBytes(written);
   QuizDefinition read;
   read.questionCount = MAX_QUESTIONS;
