@@ -231,16 +231,10 @@ INT_PTR CALLBACK BoardDialogProc(HWND board, UINT message, WPARAM wParam, LPARAM
       BuildBoard(board, *theQuiz);
       return TRUE;
     case WM_SIZE:
-      OnBoardSize(board);
-      return 0;
     case WM_HSCROLL:
-      OnBoardScroll(board, SB_HORZ, wParam);
-      return 0;
     case WM_VSCROLL:
-      OnBoardScroll(board, SB_VERT, wParam);
-      return 0;
     case WM_MOUSEWHEEL:
-      OnBoardMouseWheel(board, wParam);
+      OnBoardScrollMessage(board, message, wParam);
       return 0;
     case WM_COMMAND:
       OnBoardCommand(*theQuiz, wParam);

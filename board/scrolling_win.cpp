@@ -116,3 +116,22 @@ void ScrollControlIntoView(HWND board, HWND control) {
   FollowOnAxis(board, SB_HORZ, client.right, shown.left, shown.right);
   FollowOnAxis(board, SB_VERT, client.bottom, shown.top, shown.bottom);
 }
+
+bool OnBoardScrollMessage(HWND board, UINT message, WPARAM wParam) {
+  switch (message) {
+    case WM_SIZE:
+      OnBoardSize(board);
+      return true;
+    case WM_HSCROLL:
+      OnBoardScroll(board, SB_HORZ, wParam);
+      return true;
+    case WM_VSCROLL:
+      OnBoardScroll(board, SB_VERT, wParam);
+      return true;
+    case WM_MOUSEWHEEL:
+      OnBoardMouseWheel(board, wParam);
+      return true;
+    default:
+      return false;
+  }
+}

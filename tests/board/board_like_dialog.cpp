@@ -9,25 +9,12 @@ namespace {
 constexpr char HOST_CLASS[] = "BrelaTestHost";
 
 INT_PTR CALLBACK BoardLikeProc(HWND board, UINT message, WPARAM wParam, LPARAM) {
-  switch (message) {
-    case WM_INITDIALOG:
-      SetUpBoardScrolling(board);
-      return TRUE;
-    case WM_SIZE:
-      OnBoardSize(board);
-      return 0;
-    case WM_HSCROLL:
-      OnBoardScroll(board, SB_HORZ, wParam);
-      return 0;
-    case WM_VSCROLL:
-      OnBoardScroll(board, SB_VERT, wParam);
-      return 0;
-    case WM_MOUSEWHEEL:
-      OnBoardMouseWheel(board, wParam);
-      return 0;
-    default:
-      return 0;
+  if (message == WM_INITDIALOG) {
+    SetUpBoardScrolling(board);
+    return TRUE;
   }
+  OnBoardScrollMessage(board, message, wParam);
+  return 0;
 }
 
 void RegisterHostClass() {
