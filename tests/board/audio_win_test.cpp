@@ -14,19 +14,12 @@
 #include "board/media_win.h"
 #include "tests/board/test_board.h"
 #include "tests/support/message_recorder.h"
+#include "tests/support/resource_bytes.h"
 #include "tests/support/working_directory.h"
 
 namespace {
 
 constexpr char SOUND_FILE[] = "brela.mp3";
-
-std::string ResourceBytes(int id) {
-  HMODULE module = GetModuleHandleA(nullptr);
-  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), "IMG");
-  if (!found) return "";
-  auto bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
-  return std::string(bytes, SizeofResource(module, found));
-}
 
 class AudioBoard : public ::testing::Test {
  protected:

@@ -16,19 +16,12 @@
 #include "board/media_win.h"
 #include "tests/board/test_board.h"
 #include "tests/support/message_recorder.h"
+#include "tests/support/resource_bytes.h"
 #include "tests/support/working_directory.h"
 
 namespace {
 
 constexpr char MISSING_FILM[] = "Impossible de localiser le fichier vidéo.";
-
-std::string ResourceBytes(int id) {
-  HMODULE module = GetModuleHandleA(nullptr);
-  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), "IMG");
-  if (!found) return "";
-  auto bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
-  return std::string(bytes, SizeofResource(module, found));
-}
 
 // Lets the players run for a while, handling the messages that drive them.
 void RunFor(DWORD milliseconds) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/board/gdi_objects.h"
+#include "tests/support/resource_bytes.h"
 
 namespace {
 
@@ -15,13 +16,6 @@ constexpr int NOT_A_PICTURE = 405;
 constexpr int MISSING = 406;
 
 HINSTANCE Module() { return GetModuleHandleA(nullptr); }
-
-std::string ResourceBytes(int id) {
-  HRSRC found = FindResourceA(Module(), MAKEINTRESOURCEA(id), "IMG");
-  if (!found) return "";
-  auto bytes = static_cast<const char*>(LockResource(LoadResource(Module(), found)));
-  return std::string(bytes, SizeofResource(Module(), found));
-}
 
 SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP info = {};
