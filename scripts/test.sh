@@ -27,4 +27,6 @@ fi
 cmake -S "$repo" -B "$repo/build/win" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" >/dev/null
 cmake --build "$repo/build/win" -j"$jobs"
 # The soak test (label soak, minutes long) runs only when asked: ctest -L soak.
-ctest --test-dir "$repo/build/win" --output-on-failure -j2 -LE soak
+# One at a time: the tests share one display, and a window of one test taking the activation
+# would take the keyboard focus from another.
+ctest --test-dir "$repo/build/win" --output-on-failure -LE soak
