@@ -54,6 +54,12 @@ up_locked() {
   if ! alive "$(cat "$state/xvfb.pid" 2>/dev/null)"; then start_xvfb; fi
   export DISPLAY=$(cat "$state/display")
   if ! alive "$(cat "$state/wineserver.pid" 2>/dev/null)"; then
+    # A prefix made before the 32-bit Wine was installed can start nothing once it is: its
+    # syswow64 folder stays empty. Make it again.
+    if [ -f "$WINEPREFIX/.brela-ready" ] && [ -d /usr/lib/i386-linux-gnu/wine/i386-windows ] &&
+       [ -z "$(ls -A "$WINEPREFIX/drive_c/windows/syswow64" 2>/dev/null)" ]; then
+      rm -rf "$WINEPREFIX"
+    fi
     # In the foreground (-f) so that its pid is the server's own.
     wineserver -f -p </dev/null >/dev/null 2>&1 9>&- &
     echo $! >"$state/wineserver.pid"
