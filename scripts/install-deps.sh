@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev
           g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 fonts-wine xvfb
           xdotool x11-xkb-utils x11-utils imagemagick
-          nlohmann-json3-dev ffmpeg lame espeak-ng fonts-dejavu-core
+          nlohmann-json3-dev libstb-dev libutf8proc-dev ffmpeg lame espeak-ng fonts-dejavu-core
           gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
 missing=()
 for p in "${packages[@]}"; do
