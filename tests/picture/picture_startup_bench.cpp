@@ -6,16 +6,15 @@
 #include <ole2.h>
 #include <olectl.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "picture/picture_win.h"
 #include "tests/support/player_process.h"
+#include "tests/support/startup_timing.h"
 #include "tests/support/working_directory.h"
 
 namespace {
@@ -23,25 +22,6 @@ namespace {
 constexpr int RUNS = 7;
 constexpr int QUESTIONS = 90;
 constexpr char TRIVIAL_SWITCH[] = "BRELA_TRIVIAL_WINDOW";
-
-double Now() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// The median of RUNS timings of the action (milliseconds); negative when one failed.
-double Median(const std::function<double()>& action) {
-  std::vector<double> times;
-  for (int run = 0; run < RUNS; ++run) {
-    double time = action();
-    if (time < 0) return -1;
-    times.push_back(time);
-  }
-  std::sort(times.begin(), times.end());
-  return times[RUNS / 2];
-}
 
 // As the player shows itself: a "WindowsApp" main window with a child dialog, until closed.
 int RunTrivialWindow(HINSTANCE instance) {
@@ -68,31 +48,6 @@ int RunTrivialWindow(HINSTANCE instance) {
   return 0;
 }
 
-double TimeOneStart(const std::string& executable, const std::string& directory,
-                    const std::string& environment = "") {
-  RunningPlayer player{};
-  std::vector<ShownMessage> messages;
-  double start = Now();
-  if (!StartPlayer(executable, directory, player, environment)) return -1;
-  HWND mainWindow = WaitForMainWindow(player, messages, 60000);
-  double shown = Now();
-  if (mainWindow) PostMessageA(mainWindow, WM_CLOSE, 0, 0);
-  DWORD exitCode = WaitForExit(player);
-  return mainWindow && messages.empty() && exitCode == 0 ? shown - start : -1;
-}
-
-bool AddPictures(const std::string& executable, const std::string& jpeg) {
-  HANDLE update = BeginUpdateResourceA(executable.c_str(), FALSE);
-  if (!update) return false;
-  bool added = true;
-  for (int n = 1; n <= QUESTIONS && added; ++n) {
-    added = UpdateResourceA(update, "IMG", MAKEINTRESOURCEA(IDR_PICTURE_BASE + n),
-                            MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
-                            const_cast<char*>(jpeg.data()), static_cast<DWORD>(jpeg.size()));
-  }
-  return EndUpdateResourceA(update, !added) && added;
-}
-
 bool MakePictureQuiz(const std::string& copy, const std::string& jpeg) {
   QuizDefinition quiz;
   quiz.kind = KIND_PICTURE;
@@ -103,12 +58,13 @@ bool MakePictureQuiz(const std::string& copy, const std::string& jpeg) {
     AppendQuestion(quiz, ("image " + number).c_str(), "", "");
     CopyText(quiz.codes[n - 1], ("C" + number).c_str());
   }
-  return MakePlayerCopy(BRELA_PLAYER_PATH, copy, &quiz) && AddPictures(copy, jpeg);
+  return MakePlayerCopy(BRELA_PLAYER_PATH, copy, &quiz) &&
+         AddQuestionPictures(copy, std::vector<std::string>(QUESTIONS, jpeg));
 }
 
 // The platform alone: the JPEG through OleLoadPicture 90 times, COM set up once.
 double TimeDecodes(const std::string& jpeg) {
-  double start = Now();
+  double start = NowMilliseconds();
   for (int n = 0; n < QUESTIONS; ++n) {
     HGLOBAL block = GlobalAlloc(GMEM_FIXED, jpeg.size());
     std::memcpy(block, jpeg.data(), jpeg.size());
@@ -122,12 +78,12 @@ double TimeDecodes(const std::string& jpeg) {
     picture->Release();
     stream->Release();
   }
-  return Now() - start;
+  return NowMilliseconds() - start;
 }
 
 // The player's own loading, in this process, to show where its time goes.
 double TimeLoads(HMODULE pictures, bool scale) {
-  double start = Now();
+  double start = NowMilliseconds();
   for (int n = 1; n <= QUESTIONS; ++n) {
     HBITMAP bitmap = nullptr;
     if (scale) {
@@ -140,7 +96,7 @@ double TimeLoads(HMODULE pictures, bool scale) {
     if (!bitmap) return -1;
     DeleteObject(bitmap);
   }
-  return Now() - start;
+  return NowMilliseconds() - start;
 }
 
 }  // namespace
@@ -166,17 +122,18 @@ int main() {
   // A window of this process keeps the desktop open between starts, as on a user's machine.
   HWND keeper = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, instance,
                                 nullptr);
-  TimeOneStart(copy, directory.Path());  // warms the file cache and the window system
-  TimeOneStart(self, directory.Path(), trivialSwitch);
+  TimePlayerStart(copy, directory.Path());  // warms the file cache and the window system
+  TimePlayerStart(self, directory.Path(), trivialSwitch);
 
-  double player = Median([&] { return TimeOneStart(copy, directory.Path()); });
-  double trivial = Median([&] { return TimeOneStart(self, directory.Path(), trivialSwitch); });
+  double player = MedianMilliseconds(RUNS, [&] { return TimePlayerStart(copy, directory.Path()); });
+  double trivial = MedianMilliseconds(
+      RUNS, [&] { return TimePlayerStart(self, directory.Path(), trivialSwitch); });
   CoInitialize(nullptr);
-  double decodes = Median([&] { return TimeDecodes(jpeg); });
+  double decodes = MedianMilliseconds(RUNS, [&] { return TimeDecodes(jpeg); });
   CoUninitialize();
   HMODULE pictures = LoadLibraryExA(copy.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  double decodeCopies = Median([&] { return TimeLoads(pictures, false); });
-  double loads = Median([&] { return TimeLoads(pictures, true); });
+  double decodeCopies = MedianMilliseconds(RUNS, [&] { return TimeLoads(pictures, false); });
+  double loads = MedianMilliseconds(RUNS, [&] { return TimeLoads(pictures, true); });
   FreeLibrary(pictures);
   DestroyWindow(keeper);
 
