@@ -1,4 +1,4 @@
-// JPEG header segments, the frame header and the Exif orientation.
+// JPEG marker segments: the frame header, the Exif orientation, what stb must not be given.
 #include "tools/picture_import/jpeg_segments.h"
 
 #include <algorithm>

@@ -130,10 +130,9 @@ std::string Unreadable(PictureFormat format, const std::string& fileName) {
 
 std::string TooLarge(const std::string& fileName, int width, int height) {
   return Quoted(fileName) + " mesure " + std::to_string(width) + " × " + std::to_string(height) +
-         " pixels, plus que brelamake n'accepte (16 000 pixels de côté et 100 mégapixels au plus) "
-         ": "
-         "réduisez-la dans un logiciel d'images ; le lecteur la montre dans un carré de 260 × 260 "
-         "pixels.";
+         " pixels, plus que brelamake n'accepte (16 000 pixels de côté et 100 mégapixels au "
+         "plus) : réduisez-la dans un logiciel d'images ; le lecteur la montre dans un carré de "
+         "260 × 260 pixels.";
 }
 
 std::string OutOfMemory(const std::string& fileName) {
@@ -170,7 +169,8 @@ bool IsKeptAsIs(const Bytes& file, const PictureInfo& info) {
          frame.height <= PICTURE_CELL_SIZE;
 }
 
-// Even reading a JPEG's header, stb takes in the tables found before the frame header.
+// What stb must not be given, not even to read the size: it takes in a JPEG's tables with its
+// frame header.
 bool IsSoundForStb(const Bytes& file, PictureFormat format) {
   if (format == PICTURE_JPEG) return IsSoundJpeg(file);
   if (format == PICTURE_PNG) return IsSoundPng(file);
@@ -238,7 +238,7 @@ PictureInfo InspectPicture(const Bytes& file, const std::string& fileName) {
     return Refused(format, Misnamed(format, fileName, extension));
   }
   int width = 0, height = 0, channels = 0;
-  // A GIF's header may give a side of 0, which stb takes.
+  // stb reads a GIF's side of 0 without complaint.
   if (!IsSoundForStb(file, format) || file.size() > INT_MAX ||
       !stbi_info_from_memory(file.data(), static_cast<int>(file.size()), &width, &height,
                              &channels) ||
