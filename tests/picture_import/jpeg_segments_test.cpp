@@ -1,5 +1,5 @@
-// The JPEG header walk on files written byte by byte: the Exif orientation through every way a
-// hostile or broken file can lead it astray, the frame header, the JFIF test.
+// The JPEG segment walk on files written byte by byte: the Exif orientation through every way a
+// hostile or broken file can lead it astray, the frame header, what stb must not be given.
 #include "tools/picture_import/jpeg_segments.h"
 
 #include <gtest/gtest.h>
@@ -183,23 +183,6 @@ TEST(IsSoundJpeg, WantsTablesBeforeTheFirstScanAndNoOversizedHuffmanTable) {
        Jpeg({frame, quantisation, table, SCAN, data, cutByTheEnd}), false},
   };
   for (const auto& c : cases) EXPECT_EQ(IsSoundJpeg(c.file), c.sound) << c.name;
-}
-
-TEST(StartsWithJfif, OnlyWhenAPP0NamedJfifComesFirst) {
-  const Bytes jfif = JpegOf(std::vector<Rgba>(4), 2, 2);
-  const struct {
-    const char* name;
-    Bytes file;
-    bool jfif;
-  } cases[] = {
-      {"stb's output", jfif, true},
-      {"JFIF then Exif", WithExif(jfif, 6, true, true), true},
-      {"Exif only, as phones write", WithExif(jfif, 1, true), false},
-      {"APP0 named JFXX", Jpeg({Segment(0xE0, Of(std::string("JFXX\0\x10", 6)))}), false},
-      {"a fill byte before APP0",
-       Jpeg({Bytes{0xFF}, Segment(0xE0, Of(std::string("JFIF\0\1\1", 7)))}), false},
-  };
-  for (const auto& c : cases) EXPECT_EQ(StartsWithJfif(c.file), c.jfif) << c.name;
 }
 
 }  // namespace
