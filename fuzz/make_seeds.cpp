@@ -1,6 +1,6 @@
 // Writes the fuzz targets' seed inputs (corpus/<target>/seed-<case>): small valid quizzes and
-// every hostile case that the decoder, the parser, the grader and the answers-file reader must
-// survive. With --check it only compares them with the files already there.
+// pictures, and every hostile case that the decoder, the parser, the grader and the answers-file
+// reader must survive. With --check it only compares them with the files already there.
 //   fuzz_make_seeds [--check] CORPUS_FOLDER
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +13,7 @@
 
 #include "quiz/quiz_definition.h"
 #include "quiz/unpack.h"
+#include "tests/picture_import/sample_pictures.h"
 #include "tests/quiz/code_stream.h"
 #include "tests/quiz/sample_quiz.h"
 #include "tools/pack/pack_data.h"
@@ -196,6 +197,29 @@ void AddRoundTripSeeds(std::vector<Seed>& seeds) {
   seeds.push_back({"round_trip", "random-60000", RandomBytes(60000, 4, 256)});
 }
 
+// One small picture of each format and way that stb_image_write and our own bytes can make; the
+// import's other paths start from seeds that ImageMagick made (fuzz/picture_seeds.sh).
+void AddPictureImportSeeds(std::vector<Seed>& seeds) {
+  const Rgba red{255, 0, 0, 255}, green{0, 255, 0, 255}, blue{0, 0, 255, 255}, clear{0, 0, 0, 0};
+  const std::vector<Rgba> small = Quadrants(16, 12, {red, green, blue, clear});
+  const Bytes jpeg = JpegOf(small, 16, 12);
+  const Rgba palette[4] = {clear, red, green, blue};
+  Bytes stripes(16 * 12);
+  for (std::size_t i = 0; i < stripes.size(); ++i) stripes[i] = static_cast<unsigned char>(i % 4);
+  const std::vector<std::pair<std::string, Bytes>> cases = {
+      {"jpeg-jfif", jpeg},
+      {"jpeg-exif-6-big-endian", WithExif(jpeg, 6, true)},
+      {"jpeg-jfif-exif-3-little-endian", WithExif(jpeg, 3, false, true)},
+      {"jpeg-300x200", JpegOf(Quadrants(300, 200, {red, green, blue, clear}), 300, 200)},
+      {"png-rgba", PngOf(small, 16, 12)},
+      {"png-400x30", PngOf(Quadrants(400, 30, {red, green, blue, clear}), 400, 30)},
+      {"bmp-rgba", BmpOf(small, 16, 12)},
+      {"gif-two-frames", GifOf(16, 12, palette, {stripes, Bytes(stripes.size(), 2)})},
+      {"gif-1x1", GifOf(1, 1, palette, {{1}})},
+  };
+  for (const auto& c : cases) seeds.push_back({"picture_import", c.first, c.second});
+}
+
 std::vector<Seed> AllSeeds() {
   std::vector<Seed> seeds;
   AddUnpackSeeds(seeds);
@@ -203,6 +227,7 @@ std::vector<Seed> AllSeeds() {
   AddGradeSeeds(seeds);
   AddAnswersFileSeeds(seeds);
   AddRoundTripSeeds(seeds);
+  AddPictureImportSeeds(seeds);
   return seeds;
 }
 
