@@ -3,7 +3,7 @@
 // spend; (b) the start-up of a 90-question picture quiz made from the imported pictures against the
 // same quiz made from the photos as they are. Prints medians and their ratio; not a test:
 //   cmake --build build/win --target picture_import_bench
-//   scripts/wine-run build/win/tests/picture_import/picture_import_bench.exe
+//   scripts/wine-run build/win/bench/picture_import_bench.exe
 #include <windows.h>
 
 #include <cstdio>
@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "quiz/quiz_definition.h"
-#include "tests/quiz/sample_quiz.h"
 #include "tests/support/player_process.h"
 #include "tests/support/startup_timing.h"
+#include "tests/support/test_quiz.h"
 #include "tests/support/working_directory.h"
 #include "tools/picture_import/picture_import.h"
 
@@ -81,7 +81,7 @@ int main() {
     return 1;
   }
   QuizDefinition quiz;
-  FillNumberedQuiz(quiz, KIND_PICTURE, 1, REVEAL_NONE, QUESTIONS);
+  FillTestQuiz(quiz, {KIND_PICTURE, QUESTIONS, 1, REVEAL_NONE});
   std::vector<std::string> pictures;
   const double imports = MedianMilliseconds(
       IMPORT_RUNS, [&] { return TimeImports(photos, quiz.backgroundColour, pictures); });

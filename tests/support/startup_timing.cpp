@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "picture/picture_win.h"
+#include "base/resource_ids.h"
 #include "tests/support/player_process.h"
 
 double NowMilliseconds() {
@@ -43,8 +43,8 @@ bool AddQuestionPictures(const std::string& executable, const std::vector<std::s
   bool added = true;
   for (std::size_t n = 1; n <= pictures.size() && added; ++n) {
     const std::string& picture = pictures[n - 1];
-    added = UpdateResourceA(update, PICTURE_RESOURCE_TYPE,
-                            MAKEINTRESOURCEA(IDR_PICTURE_BASE + static_cast<int>(n)),
+    added = UpdateResourceA(update, MEDIA_RESOURCE_TYPE,
+                            MAKEINTRESOURCEA(IDR_MEDIA_BASE + static_cast<int>(n)),
                             MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
                             const_cast<char*>(picture.data()), static_cast<DWORD>(picture.size()));
   }

@@ -19,5 +19,5 @@ double MedianMilliseconds(int runs, const std::function<double()>& timing);
 double TimePlayerStart(const std::string& executable, const std::string& directory,
                        const std::string& environment = "", DWORD timeoutMilliseconds = 60000);
 
-// Adds the n-th picture file as "IMG" 400 + n, the picture of question n, to the executable.
+// Adds the n-th picture file as the media of question n ("IMG" 400 + n) to the executable.
 bool AddQuestionPictures(const std::string& executable, const std::vector<std::string>& pictures);

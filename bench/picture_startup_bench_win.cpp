@@ -12,9 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "base/resource_ids.h"
 #include "picture/picture_win.h"
 #include "tests/support/player_process.h"
 #include "tests/support/startup_timing.h"
+#include "tests/support/test_quiz.h"
 #include "tests/support/working_directory.h"
 
 namespace {
@@ -50,14 +52,7 @@ int RunTrivialWindow(HINSTANCE instance) {
 
 bool MakePictureQuiz(const std::string& copy, const std::string& jpeg) {
   QuizDefinition quiz;
-  quiz.kind = KIND_PICTURE;
-  quiz.questionCount = QUESTIONS;
-  CopyText(quiz.title, "Chronom\xE8tre des images");
-  for (int n = 1; n <= QUESTIONS; ++n) {
-    std::string number = std::to_string(n);
-    AppendQuestion(quiz, ("image " + number).c_str(), "", "");
-    CopyText(quiz.codes[n - 1], ("C" + number).c_str());
-  }
+  FillTestQuiz(quiz, {KIND_PICTURE, QUESTIONS, 1, REVEAL_NONE});
   return MakePlayerCopy(BRELA_PLAYER_PATH, copy, &quiz) &&
          AddQuestionPictures(copy, std::vector<std::string>(QUESTIONS, jpeg));
 }
@@ -87,9 +82,9 @@ double TimeLoads(HMODULE pictures, bool scale) {
   for (int n = 1; n <= QUESTIONS; ++n) {
     HBITMAP bitmap = nullptr;
     if (scale) {
-      bitmap = LoadScaledPicture(pictures, IDR_PICTURE_BASE + n, "IMG", 260, 260);
+      bitmap = LoadScaledPicture(pictures, IDR_MEDIA_BASE + n, MEDIA_RESOURCE_TYPE, 260, 260);
     } else {
-      HRSRC found = FindResourceA(pictures, MAKEINTRESOURCEA(IDR_PICTURE_BASE + n), "IMG");
+      HRSRC found = FindResourceA(pictures, MAKEINTRESOURCEA(IDR_MEDIA_BASE + n), MEDIA_RESOURCE_TYPE);
       bitmap = DecodePicture(LockResource(LoadResource(pictures, found)),
                              SizeofResource(pictures, found));
     }
