@@ -2,15 +2,20 @@
 set(BRELA_EXECUTABLE_RC ${CMAKE_CURRENT_LIST_DIR}/executable.rc.in)
 set(BRELA_ICON ${CMAKE_CURRENT_LIST_DIR}/brela.ico)
 
-# brela_rc_inputs(RC VARIABLE): the script and the files it names (icons, cursors), which CMake does
-# not see on its own.
+# brela_rc_inputs(RC VARIABLE): the script and the files it reads, which CMake does not see on its
+# own: the icons and cursors it names (beside it) and the project's headers it includes.
 function(brela_rc_inputs rc variable)
   get_filename_component(folder ${rc} DIRECTORY)
-  file(STRINGS ${rc} lines REGEX "^[^/]*\"[^\"]+\\.(ico|cur)\"")
+  file(STRINGS ${rc} lines REGEX "^[^/]*\"[^\"]+\\.(ico|cur|h)\"")
   set(files ${rc})
   foreach(line IN LISTS lines)
     string(REGEX MATCH "\"([^\"]+)\"" quoted "${line}")
-    list(APPEND files ${folder}/${CMAKE_MATCH_1})
+    set(name ${CMAKE_MATCH_1})
+    if(line MATCHES "^#include")
+      list(APPEND files ${PROJECT_SOURCE_DIR}/${name})
+    else()
+      list(APPEND files ${folder}/${name})
+    endif()
   endforeach()
   set(${variable} ${files} PARENT_SCOPE)
 endfunction()

@@ -23,9 +23,8 @@ ctest --test-dir "$repo/build/fuzz" --output-on-failure -j"$jobs"
 # The cross builds already run Wine (they pack test quizzes and make the samples): bring it up
 # once here, and take down at the end only what this run started.
 started_wine=0
-keeper_flag=$repo/build/win/keep-desktop.flag
 cleanup() {
-  rm -f "$keeper_flag"
+  "$repo/scripts/wine-env.sh" release-desktop
   if [ "$started_wine" = 1 ]; then "$repo/scripts/wine-env.sh" down; fi
 }
 trap cleanup EXIT
@@ -48,13 +47,7 @@ wine_tests() {
 
 cross_build win mingw-w64-x86_64
 
-# A hidden window holds Wine's desktop open between tests, started with its output detached: else
-# each test closes the desktop and the next reopens it, its process holding that test's output.
-touch "$keeper_flag"
-(eval "$("$repo/scripts/wine-env.sh" env)"
- exec wine "$repo/build/win/tests/support/keep_desktop.exe" "$(winepath -w "$keeper_flag")" \
-   </dev/null >/dev/null 2>&1) &
-
+"$repo/scripts/wine-env.sh" keep-desktop "$repo/build/win/tests/support/keep_desktop.exe"
 wine_tests win
 # The same tests as 32-bit programs, under Wine's 32-bit loader (WoW64).
 cross_build win32 mingw-w64-i686

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "quiz/load_quiz.h"
+#include "quiz/load_quiz_win.h"
 #include "tests/support/message_recorder.h"
 #include "tests/tools/sample_quizzes.h"
 #include "tools/brelamake/brelamake.h"

@@ -15,7 +15,6 @@ namespace fs = std::filesystem;
 // windres tags every resource with US English: the quiz goes in the same language, so that a
 // quiz made from a made quiz finds nothing of the old one in another language.
 constexpr WORD QUIZ_LANGUAGE = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
-constexpr int BOARD_DIALOG_ID = 1001;
 
 // A resource type or name: a number, or a string when text is not empty.
 struct ResourceName {
@@ -93,8 +92,8 @@ std::vector<Entry> ListEntries(HMODULE module) {
 
 // A "PATCH" or "IMG" resource with a number, as the player looks them up.
 bool IsQuizEntry(const Entry& entry) {
-  return entry.name.text.empty() && (lstrcmpiA(entry.type.text.c_str(), RESOURCE_TYPE_PATCH) == 0 ||
-                                     lstrcmpiA(entry.type.text.c_str(), RESOURCE_TYPE_IMG) == 0);
+  return entry.name.text.empty() && (lstrcmpiA(entry.type.text.c_str(), QUIZ_RESOURCE_TYPE) == 0 ||
+                                     lstrcmpiA(entry.type.text.c_str(), MEDIA_RESOURCE_TYPE) == 0);
 }
 
 Bytes ResourceBytes(HMODULE module, HRSRC info) {
@@ -106,7 +105,7 @@ Bytes ResourceBytes(HMODULE module, HRSRC info) {
 // Every resource of the player but its quiz: what the copy keeps.
 std::vector<KeptResource> PlayerResources(const fs::path& player) {
   DataModule module(player);
-  if (!FindResourceA(module.handle, MAKEINTRESOURCEA(BOARD_DIALOG_ID), MAKEINTRESOURCEA(5))) {
+  if (!FindResourceA(module.handle, MAKEINTRESOURCEA(IDD_BOARD), MAKEINTRESOURCEA(5))) {
     throw IoError(Quoted(player) + " is not the brela player: it has no board dialog");
   }
   std::vector<KeptResource> kept;

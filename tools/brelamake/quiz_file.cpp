@@ -30,10 +30,6 @@ const char* const QUIZ_KEYS[] = {"kind",
 const char* const QUESTION_KEYS[] = {"answer1", "answer2", "questionText", "revealText",
                                      "picture", "sound",   "film",         "answerPicture"};
 
-bool HasRevealTexts(RevealMode mode) {
-  return mode == REVEAL_TEXT || mode == REVEAL_TEXT_AND_PICTURE || mode == REVEAL_TEXTS_AT_END;
-}
-
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 // Where a problem lies ("title", "question 3, answer2") and the list it goes to.
@@ -218,7 +214,7 @@ QuestionFile ReadQuestion(Checker& checker, const Json& object, const QuizFile& 
   question.questionText = Field(checker, object, "questionText", Prefixed(where, "questionText"),
                                 quiz.kind == KIND_TEXT);
   question.revealText = Field(checker, object, "revealText", Prefixed(where, "revealText"), false);
-  if (!question.revealText.empty() && !HasRevealTexts(quiz.revealMode)) {
+  if (!question.revealText.empty() && !HasRevealText(quiz.revealMode)) {
     checker.Report(Prefixed(where, "revealText"), std::string("reveal mode ") +
                                                       Quoted(REVEAL_NAMES[quiz.revealMode]) +
                                                       " keeps no reveal text");
@@ -294,7 +290,7 @@ OrderedJson QuestionJson(const QuizFile& quiz, const QuestionFile& question) {
   if (quiz.kind == KIND_TEXT || !question.questionText.empty()) {
     json["questionText"] = Cp1252ToUtf8(question.questionText);
   }
-  if (HasRevealTexts(quiz.revealMode)) json["revealText"] = Cp1252ToUtf8(question.revealText);
+  if (HasRevealText(quiz.revealMode)) json["revealText"] = Cp1252ToUtf8(question.revealText);
   if (MediaKey(quiz.kind)) json[MediaKey(quiz.kind)] = question.media;
   if (ShowsAnswerPictures(quiz)) json["answerPicture"] = question.answerPicture;
   return json;

@@ -60,7 +60,7 @@ Resource PackedResource(const std::string& name, int id, const Bytes& unpacked,
                         std::vector<std::string>& problems) {
   Bytes packed = PackData(unpacked.data(), unpacked.size());
   CheckResourceSizes(name, unpacked.size(), packed.size(), problems);
-  return {RESOURCE_TYPE_PATCH, id, std::move(packed)};
+  return {QUIZ_RESOURCE_TYPE, id, std::move(packed)};
 }
 
 // The bytes of a media file, or a problem naming where the quiz file names it.
@@ -91,7 +91,7 @@ void AddMedia(const std::string& where, const std::string& relative, const Media
   } else if (!rule.accepts(bytes)) {
     problems.push_back(where + ": \"" + relative + "\" is not " + rule.expected);
   } else {
-    resources.push_back({RESOURCE_TYPE_IMG, id, std::move(bytes)});
+    resources.push_back({MEDIA_RESOURCE_TYPE, id, std::move(bytes)});
   }
 }
 
@@ -107,7 +107,7 @@ using Parser = bool (*)(const unsigned char*, std::size_t, QuizDefinition&);
 bool UnpackAndParse(const std::vector<Resource>& resources, int id, Parser parse,
                     QuizDefinition& quiz, std::string& problem) {
   const std::string name = "\"PATCH\" " + std::to_string(id);
-  const Resource* resource = FindStored(resources, RESOURCE_TYPE_PATCH, id);
+  const Resource* resource = FindStored(resources, QUIZ_RESOURCE_TYPE, id);
   if (!resource) {
     problem = "the executable holds no quiz: " + name + " is missing";
     return false;
@@ -133,7 +133,7 @@ std::string MediaName(const char* stem, int n, const char* extension) {
 std::string TakeMedia(const std::vector<Resource>& resources, int id, const std::string& name,
                       const std::string& where, std::vector<MediaFile>& media,
                       std::vector<std::string>& warnings) {
-  const Resource* resource = FindStored(resources, RESOURCE_TYPE_IMG, id);
+  const Resource* resource = FindStored(resources, MEDIA_RESOURCE_TYPE, id);
   if (!resource) {
     warnings.push_back(where + ": the executable holds no \"IMG\" " + std::to_string(id));
     return {};
@@ -158,11 +158,11 @@ void TakeAllMedia(const std::vector<Resource>& resources, QuizFile& file,
     QuestionFile& question = file.questions[n - 1];
     const std::string where = "question " + std::to_string(n);
     question.media =
-        TakeMedia(resources, MEDIA_ID_BASE + n, MediaName(key, n, RuleFor(file.kind).extension),
+        TakeMedia(resources, IDR_MEDIA_BASE + n, MediaName(key, n, RuleFor(file.kind).extension),
                   where + ", " + key, media, warnings);
     if (ShowsAnswerPictures(file)) {
       question.answerPicture =
-          TakeMedia(resources, ANSWER_PICTURE_ID_BASE + n, MediaName("answer", n, ".jpg"),
+          TakeMedia(resources, IDR_ANSWER_PICTURE_BASE + n, MediaName("answer", n, ".jpg"),
                     where + ", answerPicture", media, warnings);
     }
   }
@@ -172,13 +172,13 @@ void TakeAllMedia(const std::vector<Resource>& resources, QuizFile& file,
 
 void CheckResourceSizes(const std::string& name, std::size_t unpacked, std::size_t packed,
                         std::vector<std::string>& problems) {
-  if (unpacked > MAX_UNPACKED_BYTES) {
+  if (unpacked > static_cast<std::size_t>(UNPACK_OUTPUT_SIZE)) {
     problems.push_back(name + ": " + std::to_string(unpacked) + " bytes unpacked, at most " +
-                       std::to_string(MAX_UNPACKED_BYTES) + " fit");
+                       std::to_string(UNPACK_OUTPUT_SIZE) + " fit");
   }
-  if (packed > MAX_PACKED_BYTES) {
+  if (packed > MAX_PACKED_LENGTH) {
     problems.push_back(name + ": " + std::to_string(packed) + " bytes packed, at most " +
-                       std::to_string(MAX_PACKED_BYTES) + " fit: shorten the texts");
+                       std::to_string(MAX_PACKED_LENGTH) + " fit: shorten the texts");
   }
 }
 
@@ -188,17 +188,17 @@ std::vector<Resource> MakeQuizResources(const QuizFile& file, const fs::path& ba
   FillDefinition(file, quiz);
   std::vector<Resource> resources;
   resources.push_back(
-      PackedResource("the quiz (\"PATCH\" 104)", QUIZ_ID, QuizBytes(quiz), problems));
+      PackedResource("the quiz (\"PATCH\" 104)", IDR_QUIZ, QuizBytes(quiz), problems));
   resources.push_back(
-      PackedResource("the codes (\"PATCH\" 105)", CODES_ID, CodeBytes(quiz), problems));
+      PackedResource("the codes (\"PATCH\" 105)", IDR_CODES, CodeBytes(quiz), problems));
   const char* key = MediaKey(file.kind);
   for (int n = 1; key && n <= static_cast<int>(file.questions.size()); ++n) {
     const QuestionFile& question = file.questions[n - 1];
     const std::string where = "question " + std::to_string(n);
-    AddMedia(where + ", " + key, question.media, RuleFor(file.kind), MEDIA_ID_BASE + n, baseDir,
+    AddMedia(where + ", " + key, question.media, RuleFor(file.kind), IDR_MEDIA_BASE + n, baseDir,
              resources, problems);
     AddMedia(where + ", answerPicture", question.answerPicture, ANSWER_PICTURE_RULE,
-             ANSWER_PICTURE_ID_BASE + n, baseDir, resources, problems);
+             IDR_ANSWER_PICTURE_BASE + n, baseDir, resources, problems);
   }
   return resources;
 }
@@ -207,8 +207,8 @@ bool QuizFromResources(const std::vector<Resource>& resources, QuizFile& file,
                        std::vector<MediaFile>& media, std::string& problem,
                        std::vector<std::string>& warnings) {
   QuizDefinition quiz;
-  if (!UnpackAndParse(resources, QUIZ_ID, ParseQuiz, quiz, problem) ||
-      !UnpackAndParse(resources, CODES_ID, ParseCodes, quiz, problem)) {
+  if (!UnpackAndParse(resources, IDR_QUIZ, ParseQuiz, quiz, problem) ||
+      !UnpackAndParse(resources, IDR_CODES, ParseCodes, quiz, problem)) {
     return false;
   }
   if (quiz.kind < KIND_TEXT || quiz.kind > KIND_VIDEO || quiz.revealMode < REVEAL_NONE ||
