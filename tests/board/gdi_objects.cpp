@@ -32,7 +32,9 @@ constexpr std::uintptr_t PEB32_GDI_HANDLE_TABLE = 0x94;
 constexpr std::uintptr_t TEB32_GDI_BATCH_COUNT = 0xF70;
 #endif
 
-// NtQueryInformationThread's ThreadBasicInformation, which mingw's headers leave out.
+// What NtQueryInformationThread gives for its class 0, ThreadBasicInformation: neither mingw's
+// headers nor the Windows SDK's declare the record, and the SDK not the class either.
+constexpr ULONG THREAD_BASIC_INFORMATION_CLASS = 0;
 struct ThreadBasics {
   NTSTATUS exitStatus;
   void* threadEnvironmentBlock;
@@ -45,11 +47,12 @@ struct ThreadBasics {
 // Asked of ntdll rather than read from the segment register, which gcc takes for an access to a
 // tiny array.
 std::uintptr_t OwnThreadEnvironmentBlock() {
-  using QueryFunction = NTSTATUS(NTAPI*)(HANDLE, THREADINFOCLASS, PVOID, ULONG, PULONG);
+  using QueryFunction = NTSTATUS(NTAPI*)(HANDLE, ULONG, PVOID, ULONG, PULONG);
   auto query = reinterpret_cast<QueryFunction>(reinterpret_cast<void*>(
       GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationThread")));
   ThreadBasics basic = {};
-  if (!query || query(GetCurrentThread(), ThreadBasicInformation, &basic, sizeof basic, nullptr)) {
+  if (!query ||
+      query(GetCurrentThread(), THREAD_BASIC_INFORMATION_CLASS, &basic, sizeof basic, nullptr)) {
     return 0;
   }
   return reinterpret_cast<std::uintptr_t>(basic.threadEnvironmentBlock);
