@@ -18,11 +18,11 @@ struct Shipped {
 };
 
 // The project's icon is group 1, before any icon of the program's own. The descriptions as the A
-// functions give them under code page 1252 (é is E9).
+// functions give them under code page 1252 (é is E9, octal 351).
 const Shipped SHIPPED[] = {
     {BRELA_PLAYER_PATH, "Lecteur de quiz brela", "brela", {"#1", "#1004", "#1005"}},
 #ifdef BRELAMAKE_PATH
-    {BRELAMAKE_PATH, "Outil de cr\xE9" "ation de quiz brela", "brelamake", {"#1"}},
+    {BRELAMAKE_PATH, "Outil de cr\351ation de quiz brela", "brelamake", {"#1"}},
 #endif
 };
 
@@ -43,7 +43,8 @@ const void* Query(std::vector<char>& info, const std::string& path, UINT& length
 
 std::string Text(std::vector<char>& info, const char* name) {
   UINT length = 0;
-  auto value = static_cast<const char*>(Query(info, std::string("\\StringFileInfo\\040C04E4\\") + name, length));
+  auto value = static_cast<const char*>(
+      Query(info, std::string("\\StringFileInfo\\040C04E4\\") + name, length));
   return value ? std::string(value) : "(none)";
 }
 
@@ -112,9 +113,11 @@ TEST(ShippedExecutables, ShowTheProjectsIconInEverySizeBeforeTheirOwnIcons) {
     HMODULE module = LoadLibraryExA(shipped.path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(module, nullptr);
     std::vector<std::string> groups;
-    EnumResourceNamesA(module, MAKEINTRESOURCEA(14), AddIconGroup, reinterpret_cast<LONG_PTR>(&groups));
+    EnumResourceNamesA(module, MAKEINTRESOURCEA(14), AddIconGroup,
+                       reinterpret_cast<LONG_PTR>(&groups));
     EXPECT_EQ(groups, shipped.iconGroups);
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
+    HRSRC found =
+        FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
     ASSERT_NE(found, nullptr);
     auto group = static_cast<const unsigned char*>(LockResource(LoadResource(module, found)));
     WORD count = 0;
