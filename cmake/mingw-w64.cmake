@@ -13,6 +13,10 @@ if(BRELA_MINGW_COMPILER STREQUAL "clang")
   # clang finds mingw's headers and libraries but not the libstdc++ of Debian's gcc, whose folder
   # is named after the thread flavour (12-posix).
   file(GLOB brela_gcc_dirs LIST_DIRECTORIES true /usr/lib/gcc/${brela_triple}/*-posix)
+  if(NOT brela_gcc_dirs)
+    message(FATAL_ERROR "clang for ${brela_triple} takes the C++ library of mingw-w64's posix g++, "
+                        "which is missing (scripts/install-deps.sh)")
+  endif()
   list(SORT brela_gcc_dirs COMPARE NATURAL ORDER DESCENDING)
   list(GET brela_gcc_dirs 0 brela_gcc_dir)
   set(CMAKE_CXX_FLAGS_INIT
