@@ -146,6 +146,31 @@ TEST_F(PlayerExeTest, APackedQuizSavesOnF2AndOnCloseAndComesBack) {
   EXPECT_EQ(Close(mainWindow), 0u);
 }
 
+// A kind byte outside 1 to 4 breaks the format like any other fault of the quiz resource: the
+// player says so and shows the empty text quiz it was constructed with, not 90 questions laid out
+// as one kind and scrolled as another.
+TEST_F(PlayerExeTest, AQuizOfNoKnownKindIsRefusedAsAFaultOfTheFormat) {
+  for (int kind : {-1, 4, 254}) {
+    SCOPED_TRACE(kind);
+    QuizDefinition quiz;
+    FillTestQuiz(quiz, {kind, MAX_QUESTIONS, 2, REVEAL_NONE});
+    ASSERT_TRUE(MakePlayerCopy(PLAYER, InDirectory("sansgenre.exe"), &quiz));
+    std::vector<ShownMessage> messages;
+    HWND mainWindow = Start("sansgenre.exe", messages);
+    ASSERT_NE(mainWindow, nullptr);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Erreur dans le d\xE9" "cryptage des reponses");
+    EXPECT_EQ(messages[0].title, "Brela");
+    char title[TEXT_SIZE];
+    GetWindowTextA(mainWindow, title, sizeof title);
+    EXPECT_STREQ(title, "");
+    EXPECT_EQ(Text(mainWindow, IDC_SCORE), " 0 / 0");
+    HWND board = FindBoard(mainWindow);
+    EXPECT_EQ(GetWindow(board, GW_CHILD), nullptr);
+    EXPECT_EQ(Close(mainWindow), 0u);
+  }
+}
+
 TEST_F(PlayerExeTest, TheAnswersFileIsNamedAfterTheExecutable) {
   ASSERT_TRUE(MakePlayerCopy(PLAYER, InDirectory("quiz.abc"), nullptr));
   std::vector<ShownMessage> messages;

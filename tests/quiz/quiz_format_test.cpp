@@ -93,13 +93,13 @@ TEST(ParseQuiz, PictureQuizOfTwoQuestionsInRevealTextModeByteForByte) {
 }
 
 TEST(ParseQuiz, FormatCorners) {
-  // Kind byte 0 gives kind -1; an empty field is an empty text; a zero byte adds nothing;
-  // mode 3 skips its second field; the colour is red + 256 green + 65536 blue.
-  std::string text = std::string("\x01\x00\x01\x01", 4) + "T|A|E|c1|c2|an" + std::string("\0", 1) +
+  // An empty field is an empty text; a zero byte adds nothing; mode 3 skips its second field;
+  // the colour is red + 256 green + 65536 blue.
+  std::string text = std::string("\x01\x04\x01\x01", 4) + "T|A|E|c1|c2|an" + std::string("\0", 1) +
                      "s||" + "\x03" + "rev|skipped|" + "\x10\x20\x30" + "trailing";
   QuizDefinition quiz;
   ASSERT_TRUE(Parse(ToBytes(text), quiz));
-  EXPECT_EQ(quiz.kind, -1);
+  EXPECT_EQ(quiz.kind, KIND_VIDEO);
   EXPECT_STREQ(quiz.firstQuestion->answer1, "ans");
   EXPECT_STREQ(quiz.firstQuestion->questionText, "");
   EXPECT_STREQ(quiz.firstQuestion->revealText, "rev");
@@ -131,6 +131,7 @@ TEST(ParseQuiz, HostileInputs) {
   const std::string header("\0\x01\x01\x01", 4);
   const std::string modeNone("\0", 1);
   const std::string fullField(259, 'x');
+  const std::string oneQuestion = "T|A|E|c|c|a|q|" + modeNone + "rgb";
   struct Case {
     const char* name;
     std::string bytes;
@@ -140,6 +141,11 @@ TEST(ParseQuiz, HostileInputs) {
       {"a field of 260 bytes", header + fullField + "x|A|E|c|c|a|q|" + modeNone + "rgb", false},
       {"259 bytes with zero bytes among them fit",
        header + std::string(10, '\0') + fullField + "|A|E|c|c|a|q|" + modeNone + "rgb", true},
+      {"kind byte 1, a text quiz", std::string("\0\x01\x01\x01", 4) + oneQuestion, true},
+      {"kind byte 4, a video quiz", std::string("\0\x04\x01\x01", 4) + oneQuestion, true},
+      {"kind byte 0, kind -1", std::string("\0\x00\x01\x01", 4) + oneQuestion, false},
+      {"kind byte 5, kind 4", std::string("\0\x05\x01\x01", 4) + oneQuestion, false},
+      {"kind byte 255", std::string("\0\xFF\x01\x01", 4) + oneQuestion, false},
       {"91 questions", std::string("\0\x01\x5B\x01", 4) + "T|A|E|c|c|a|q|" + modeNone + "rgb", false},
       {"zero answers per question",
        std::string("\0\x01\x01\x00", 4) + "T|A|E|c|c|a|q|" + modeNone + "rgb", false},
