@@ -71,6 +71,7 @@ void CreateVersionLabel(HWND window) {
                        true});
 }
 
+// The quiz's texts keep every "&" (SS_NOPREFIX): a static would otherwise take it for a mnemonic.
 void CreateHeader(HWND window) {
   char score[32];
   wsprintfA(score, " 0 / %d", theQuiz->questionCount);
@@ -84,9 +85,9 @@ void CreateHeader(HWND window) {
       {IDC_SCORE, "Static", score, SS_CENTER, {10, 5, 90, 18}, false},
       {IDC_LINK, "Static", MAKER_SITE, SS_NOTIFY, {736, 5, 115, 18}, false},
       {IDC_SCORE, "Static", "Par :", 0, {736, 25, 27, 18}, true},
-      {IDC_SCORE, "Static", theQuiz->author, 0, {763, 25, 85, 18}, true},
-      {IDC_SCORE, "Static", theQuiz->title, 0, {110, 3, 220, 18}, false},
-      {IDC_SCORE, "Static", theQuiz->explanation, 0, {110, 19, 550, 27}, true},
+      {IDC_SCORE, "Static", theQuiz->author, SS_NOPREFIX, {763, 25, 85, 18}, true},
+      {IDC_SCORE, "Static", theQuiz->title, SS_NOPREFIX, {110, 3, 220, 18}, false},
+      {IDC_SCORE, "Static", theQuiz->explanation, SS_NOPREFIX, {110, 19, 550, 27}, true},
       {IDC_SAVE, "button", "Sauver", 0, {666, 25, 55, 18}, true},
   };
   for (const HeaderControl& control : header) {

@@ -13,6 +13,7 @@
 #include "board/layout.h"
 #include "tests/board/test_board.h"
 #include "tests/support/message_recorder.h"
+#include "tests/support/painted_text.h"
 
 namespace {
 
@@ -34,8 +35,10 @@ std::vector<ExpectedControl> ExpectedBoard(const QuizDefinition& quiz) {
   bool two = quiz.answersPerQuestion == 2;
   std::vector<ExpectedControl> controls;
   for (int g = 1; two && g <= quiz.questionCount; g += 3) {
-    controls.push_back({"Static", VISIBLE_CHILD, 156, "Réponse 1", true, CaptionRect(shape, g, 1)});
-    controls.push_back({"Static", VISIBLE_CHILD, 156, "Réponse 2", true, CaptionRect(shape, g, 2)});
+    controls.push_back({"Static", VISIBLE_CHILD | SS_NOPREFIX, 156, "Réponse 1", true,
+                        CaptionRect(shape, g, 1)});
+    controls.push_back({"Static", VISIBLE_CHILD | SS_NOPREFIX, 156, "Réponse 2", true,
+                        CaptionRect(shape, g, 2)});
   }
   const DWORD button = VISIBLE_CHILD | WS_TABSTOP | BS_ICON | BS_DEFPUSHBUTTON;
   bool revealText = quiz.revealMode >= REVEAL_TEXT;
@@ -43,15 +46,15 @@ std::vector<ExpectedControl> ExpectedBoard(const QuizDefinition& quiz) {
     std::string number = std::to_string(n);
     switch (quiz.kind) {
       case KIND_TEXT:
-        controls.push_back({"Static", VISIBLE_CHILD | WS_BORDER | SS_CENTER, 3000,
+        controls.push_back({"Static", VISIBLE_CHILD | WS_BORDER | SS_CENTER | SS_NOPREFIX, 3000,
                             "Question " + number + " ?", true, QuestionTextRect(n)});
         break;
       case KIND_PICTURE:
         controls.push_back({"Static", VISIBLE_CHILD | WS_BORDER | SS_BITMAP | SS_CENTERIMAGE,
                             9000 + n, "", false, PictureFrameRect(shape, n, 0, 0)});
         if (revealText) {
-          controls.push_back({"Static", VISIBLE_CHILD | WS_TABSTOP | SS_CENTER, 8000 + n, "", true,
-                              RevealTextRect(shape, n)});
+          controls.push_back({"Static", VISIBLE_CHILD | WS_TABSTOP | SS_CENTER | SS_NOPREFIX,
+                              8000 + n, "", true, RevealTextRect(shape, n)});
         }
         break;
       case KIND_AUDIO:
@@ -265,6 +268,31 @@ TEST(QuestionText, AShortListRepeatsItsLastEntry) {
   ASSERT_EQ(texts.size(), 4u);
   EXPECT_EQ(TextOf(texts[2]), "Question 2 ?");
   EXPECT_EQ(TextOf(texts[3]), "Question 2 ?");
+}
+
+// A text with "&" in it, as a quiz author may write one: a static that took "&" for a mnemonic
+// would paint "QR  Cie", two ampersands narrower, with the R underlined.
+constexpr char AMPERSANDS[] = "Q&R & Cie";
+
+TEST(QuizTexts, CaptionsQuestionTextsAndRevealTextsPaintTheirAmpersands) {
+  TestBoard text({KIND_TEXT, 3, 2, REVEAL_NONE});
+  CopyText(text.Quiz().answer1Caption, AMPERSANDS);
+  CopyText(text.Quiz().answer2Caption, AMPERSANDS);
+  CopyText(QuestionAt(text.Quiz(), 2)->questionText, AMPERSANDS);
+  text.Open();
+  std::vector<HWND> captions = ChildrenWithId(text.Board(), 156);
+  ASSERT_EQ(captions.size(), 2u);
+  for (HWND caption : captions) ExpectPaintedAsStored(caption, AMPERSANDS);
+  ExpectPaintedAsStored(ChildrenWithId(text.Board(), 3000).at(1), AMPERSANDS);
+
+  for (int mode : {REVEAL_TEXT, REVEAL_TEXT_AND_PICTURE, REVEAL_TEXTS_AT_END}) {
+    SCOPED_TRACE(mode);
+    TestBoard picture({KIND_PICTURE, 1, 1, mode});
+    CopyText(QuestionAt(picture.Quiz(), 1)->revealText, AMPERSANDS);
+    picture.Open();
+    picture.TypeAndCheck(4001, "rep1a");
+    ExpectPaintedAsStored(GetDlgItem(picture.Board(), 8001), AMPERSANDS);
+  }
 }
 
 // However many fields set-up went through, typing starts in the first one, at the top.
