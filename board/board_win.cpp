@@ -165,9 +165,6 @@ void BuildBoard(HWND board, const QuizDefinition& quiz) {
     if (!BuildQuestion(board, quiz, n, saved)) break;
   }
   CloseSavedAnswers(saved);
-  // Building gave the focus to each field in turn; typing starts in the first, which is in view.
-  HWND first = GetDlgItem(board, IDC_ANSWER_BASE + 1);
-  if (first) SetFocus(first);
 }
 
 void OnBoardCommand(const QuizDefinition& quiz, WPARAM command) {
@@ -221,6 +218,11 @@ INT_PTR OnCtlColorStatic(const QuizDefinition& quiz, HDC dc, HWND control) {
 }
 
 }  // namespace
+
+void FocusFirstAnswerField(HWND board) {
+  HWND first = GetDlgItem(board, IDC_ANSWER_BASE + 1);
+  if (first) SetFocus(first);
+}
 
 INT_PTR CALLBACK BoardDialogProc(HWND board, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {

@@ -171,6 +171,60 @@ TEST_F(PlayerExeTest, AQuizOfNoKnownKindIsRefusedAsAFaultOfTheFormat) {
   }
 }
 
+// The window with the keyboard focus on the player's user-interface thread, read from outside.
+HWND FocusOf(HWND mainWindow) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  DWORD thread = GetWindowThreadProcessId(mainWindow, nullptr);
+  return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+}
+
+// Keys typed as the keyboard would type them, into whatever window has the focus.
+void TypeKeys(const char* letters) {
+  for (const char* letter = letters; *letter; ++letter) {
+    INPUT keys[2] = {};
+    for (INPUT& key : keys) {
+      key.type = INPUT_KEYBOARD;
+      key.ki.wVk = static_cast<WORD>(VkKeyScanA(*letter) & 0xFF);
+    }
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+  }
+}
+
+// Set-up gives the focus to each field in turn and the dialog manager would move it to the first
+// control with WS_TABSTOP (a reveal text, a play button): start-up puts it back where typing starts.
+TEST_F(PlayerExeTest, TypingStartsInTheFirstAnswerFieldInEveryKindAndMode) {
+  for (int kind = KIND_TEXT; kind <= KIND_VIDEO; ++kind) {
+    for (int answers = 1; answers <= 2; ++answers) {
+      for (int mode = REVEAL_NONE; mode <= REVEAL_TEXTS_AT_END; ++mode) {
+        SCOPED_TRACE("kind " + std::to_string(kind) + ", " + std::to_string(answers) +
+                     " answer(s), mode " + std::to_string(mode));
+        QuizDefinition quiz;
+        FillTestQuiz(quiz, {kind, 4, answers, mode});
+        ASSERT_TRUE(MakePlayerCopy(PLAYER, InDirectory("focus.exe"), &quiz));
+        std::vector<ShownMessage> messages;  // a video quiz without films tells of each
+        HWND mainWindow = Start("focus.exe", messages);
+        ASSERT_NE(mainWindow, nullptr);
+        HWND first = GetDlgItem(FindBoard(mainWindow), IDC_ANSWER_BASE + 1);
+        ASSERT_NE(first, nullptr);
+        for (int tries = 0; tries < 250 && FocusOf(mainWindow) != first; ++tries) Sleep(20);
+        WaitForInputIdle(running_.process, 5000);
+        HWND focus = FocusOf(mainWindow);
+        EXPECT_EQ(focus, first) << "the focus is on control " << GetDlgCtrlID(focus);
+        TypeKeys("abc");
+        for (int tries = 0; tries < 100 && Text(FindBoard(mainWindow), IDC_ANSWER_BASE + 1) != "abc";
+             ++tries) {
+          Sleep(20);
+        }
+        EXPECT_EQ(Text(FindBoard(mainWindow), IDC_ANSWER_BASE + 1), "abc");
+        EXPECT_EQ(Close(mainWindow), 0u);
+        DeleteFileA(InDirectory("focus.txt").c_str());
+      }
+    }
+  }
+}
+
 TEST_F(PlayerExeTest, TheAnswersFileIsNamedAfterTheExecutable) {
   ASSERT_TRUE(MakePlayerCopy(PLAYER, InDirectory("quiz.abc"), nullptr));
   std::vector<ShownMessage> messages;

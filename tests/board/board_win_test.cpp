@@ -295,13 +295,21 @@ TEST(QuizTexts, CaptionsQuestionTextsAndRevealTextsPaintTheirAmpersands) {
   }
 }
 
-// However many fields set-up went through, typing starts in the first one, at the top.
-TEST(BoardFocus, RestsOnTheFirstFieldOnceBuilt) {
-  for (int answers = 1; answers <= 2; ++answers) {
-    TestBoard test({KIND_TEXT, 60, answers, REVEAL_NONE});
-    test.Open();
-    EXPECT_EQ(GetFocus(), GetDlgItem(test.Board(), IDC_ANSWER_BASE + 1)) << answers;
-    EXPECT_EQ(GetScrollPos(test.Board(), SB_VERT), 0) << answers;
+// However many fields set-up went through, and whichever control has the first tab stop (a
+// reveal text, a play button), typing starts in the first field, at the top.
+TEST(BoardFocus, RestsOnTheFirstFieldOnceOpenedInEveryKindAndMode) {
+  for (int kind = KIND_TEXT; kind <= KIND_VIDEO; ++kind) {
+    for (int answers = 1; answers <= 2; ++answers) {
+      for (int mode = REVEAL_NONE; mode <= REVEAL_TEXTS_AT_END; ++mode) {
+        SCOPED_TRACE(std::to_string(kind) + " " + std::to_string(answers) + " " +
+                     std::to_string(mode));
+        TestBoard test({kind, kind == KIND_TEXT ? 60 : 4, answers, mode});
+        test.Open();
+        HWND focus = GetFocus();
+        EXPECT_EQ(focus, GetDlgItem(test.Board(), IDC_ANSWER_BASE + 1)) << GetDlgCtrlID(focus);
+        EXPECT_EQ(GetScrollPos(test.Board(), SB_VERT), 0);
+      }
+    }
   }
 }
 
