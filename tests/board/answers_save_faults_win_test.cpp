@@ -1,8 +1,9 @@
 // Faults while the answers are saved, on the real main window and board and on real files under
-// Wine: a short write, a full disk and a killed process at every line of a save, kills at
-// arbitrary moments, a read-only folder, an answers file held open by another process and a
-// folder that vanishes. Each time the player carries on without a word, keeps every answer it
-// had, leaves the previous answers file whole, and its next possible save succeeds.
+// Wine: a short write, a full disk, a failed flush and a killed process at every line of a save,
+// kills at arbitrary moments, a read-only folder, an answers file held open by another process
+// and a folder that vanishes. Each time the player carries on without a word, keeps every answer
+// it had, leaves the previous answers file whole, and its next possible save succeeds. A volume
+// that cannot flush at all is no fault: its saves succeed.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -257,6 +258,7 @@ class SaveFaultTest : public ::testing::Test {
   }
   void TearDown() override {
     SetAnswersFileWriter(nullptr);
+    SetAnswersFileFlusher(nullptr);
     ClosePlayerWindows(windows_);
   }
 
@@ -301,6 +303,39 @@ TEST_F(SaveFaultTest, AFullDiskAtAnyLineKeepsThePreviousFile) {
     PlanFault(line, WriteFault::DISK_FULL);
     Save();
     ExpectPreviousFileWhole();
+    EXPECT_FALSE(FileExists(TEMPORARY_FILE));
+    ExpectCarriesOnWithEverythingTyped();
+  }
+  ExpectNextSaveSucceeds();
+}
+
+// The flush before the new file replaces the old one fails with the error of the case.
+DWORD flushError = 0;
+BOOL FailingFlush(HANDLE) {
+  SetLastError(flushError);
+  return FALSE;
+}
+
+// A volume that cannot flush at all must not fail every save (the user would lose every answer at
+// the next start); a flush that fails for any other reason abandons the save.
+TEST_F(SaveFaultTest, AFlushThatFailsAbandonsTheSaveUnlessTheVolumeCannotFlush) {
+  struct Case {
+    DWORD error;
+    bool saved;
+  };
+  const Case cases[] = {
+      {ERROR_INVALID_FUNCTION, true}, {ERROR_NOT_SUPPORTED, true},  {ERROR_INVALID_PARAMETER, true},
+      {ERROR_DISK_FULL, false},       {ERROR_WRITE_FAULT, false},   {ERROR_IO_DEVICE, false},
+      {ERROR_ACCESS_DENIED, false},   {ERROR_NETNAME_DELETED, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.error);
+    WriteWholeFile(ANSWERS_FILE, FileOf(PREVIOUS));
+    flushError = c.error;
+    SetAnswersFileFlusher(FailingFlush);
+    Save();
+    SetAnswersFileFlusher(nullptr);
+    EXPECT_EQ(ReadWholeFile(ANSWERS_FILE), FileOf(c.saved ? TYPED : PREVIOUS));
     EXPECT_FALSE(FileExists(TEMPORARY_FILE));
     ExpectCarriesOnWithEverythingTyped();
   }
