@@ -83,22 +83,12 @@ double TimeOneStart(const std::string& executable, const std::string& directory,
   return mainWindow && messages.empty() && exitCode == 0 ? shown - start : -1;
 }
 
-bool AddPictures(const std::string& executable, const std::string& jpeg) {
-  HANDLE update = BeginUpdateResourceA(executable.c_str(), FALSE);
-  if (!update) return false;
-  bool added = true;
-  for (int n = 1; n <= QUESTIONS && added; ++n) {
-    added = UpdateResourceA(update, MEDIA_RESOURCE_TYPE, MAKEINTRESOURCEA(IDR_MEDIA_BASE + n),
-                            MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
-                            const_cast<char*>(jpeg.data()), static_cast<DWORD>(jpeg.size()));
-  }
-  return EndUpdateResourceA(update, !added) && added;
-}
-
 bool MakePictureQuiz(const std::string& copy, const std::string& jpeg) {
   QuizDefinition quiz;
   FillTestQuiz(quiz, {KIND_PICTURE, QUESTIONS, 1, REVEAL_NONE});
-  return MakePlayerCopy(BRELA_PLAYER_PATH, copy, &quiz) && AddPictures(copy, jpeg);
+  std::vector<MediaResource> pictures;
+  for (int n = 1; n <= QUESTIONS; ++n) pictures.push_back({IDR_MEDIA_BASE + n, jpeg});
+  return MakePlayerCopy(BRELA_PLAYER_PATH, copy, &quiz, pictures);
 }
 
 // The platform alone: the JPEG through OleLoadPicture 90 times, COM set up once.

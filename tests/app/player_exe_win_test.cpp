@@ -7,6 +7,7 @@
 
 #include "board/board_ids.h"
 #include "tests/support/player_process.h"
+#include "tests/support/resource_bytes.h"
 #include "tests/support/test_quiz.h"
 #include "tests/support/working_directory.h"
 
@@ -254,6 +255,55 @@ TEST_F(PlayerExeTest, OnlyAVideoQuizRemovesTheVideoFilesAtTheEnd) {
     EXPECT_EQ(FileExists(InDirectory("brela90.avi")), !removed);
     EXPECT_TRUE(FileExists(InDirectory("brela91.avi")));
   }
+}
+
+// The media player control may hold brela1.avi open without write sharing while its film is
+// loaded or playing; here this process holds it so. Play goes on without a word when the file
+// already holds the question's film, and a file that cannot be made whole is told.
+TEST_F(PlayerExeTest, PlayingAFilmWhoseFileIsHeldOpen) {
+  const std::string film = ResourceBytes(401);
+  if (film.empty()) GTEST_SKIP() << "no test film (ffmpeg or GStreamer's plugins are missing)";
+  QuizDefinition quiz;
+  FillTestQuiz(quiz, {KIND_VIDEO, 1, 1, REVEAL_NONE});
+  ASSERT_TRUE(MakePlayerCopy(PLAYER, InDirectory("film.exe"), &quiz, {{401, film}}));
+  std::vector<ShownMessage> messages;
+  HWND mainWindow = Start("film.exe", messages);
+  ASSERT_NE(mainWindow, nullptr);
+  EXPECT_TRUE(messages.empty());
+  HWND board = FindBoard(mainWindow);
+  const std::string cannotWrite = "Impossible d'\xE9" "crire le fichier vid\xE9" "o brela1.avi.";
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> told;
+  };
+  // Once a film plays, the player holds its file itself as well.
+  const Case cases[] = {
+      {"the film cut short", film.substr(0, film.size() / 2), {cannotWrite}},
+      {"another file", "RIFF", {cannotWrite}},
+      {"the question's film", film, {}},
+      {"the question's film again, while it plays", film, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string name = InDirectory("brela1.avi");
+    WriteWholeFile(name, c.bytes);
+    HANDLE held = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::vector<ShownMessage> shown;
+    EXPECT_TRUE(SendAnsweringMessages(running_, board, WM_COMMAND, MAKEWPARAM(6001, BN_CLICKED),
+                                      reinterpret_cast<LPARAM>(GetDlgItem(board, 6001)), shown));
+    CloseHandle(held);
+    std::vector<std::string> told;
+    for (const ShownMessage& message : shown) {
+      told.push_back(message.text);
+      EXPECT_EQ(message.title, "Information");
+    }
+    EXPECT_EQ(told, c.told);
+    EXPECT_TRUE(ReadWholeFile(name) == c.bytes) << "the held file was changed";
+  }
+  EXPECT_EQ(Close(mainWindow), 0u);
 }
 
 // A broken atl.dll beside the player is found before the system's; Wine is told to prefer it.
