@@ -209,11 +209,31 @@ TEST(BuiltInQuiz, DeclaresTwentyQuestionsWithTwoEntries) {
   FillBuiltInQuiz(quiz);
   EXPECT_EQ(quiz.kind, KIND_TEXT);
   EXPECT_STREQ(quiz.title, "Nom du brela");
-  EXPECT_STREQ(quiz.answer1Caption, "Prénom - Nom");
+  EXPECT_STREQ(quiz.author, "Createur brela");
+  EXPECT_STREQ(quiz.explanation, "Explications du brela");
+  EXPECT_STREQ(quiz.answer1Caption, "Pr\xE9nom - Nom");
+  EXPECT_STREQ(quiz.answer2Caption, "Manga / Anime");
   EXPECT_EQ(quiz.questionCount, 20);
   EXPECT_EQ(quiz.answersPerQuestion, 1);
   EXPECT_EQ(quiz.revealMode, REVEAL_NONE);
-  EXPECT_STREQ(QuestionAt(quiz, 1)->answer1, "ulvo");
-  EXPECT_STREQ(QuestionAt(quiz, 20)->answer1, "trapol");
+  struct Entry {
+    const char* answer1;
+    const char* answer2;
+    const char* questionText;
+  };
+  const Entry entries[] = {{"ulvo", "titi", "titi"}, {"trapol", "plouf", "titi"}};
+  const QuestionEntry* entry = quiz.firstQuestion;
+  for (const Entry& expected : entries) {
+    ASSERT_NE(entry, nullptr);
+    EXPECT_STREQ(entry->answer1, expected.answer1);
+    EXPECT_STREQ(entry->answer2, expected.answer2);
+    EXPECT_STREQ(entry->questionText, expected.questionText);
+    EXPECT_STREQ(entry->revealText, "");
+    entry = entry->next;
+  }
+  EXPECT_EQ(entry, nullptr);
   EXPECT_EQ(quiz.firstQuestion->next, quiz.lastQuestion);
+  EXPECT_EQ(QuestionAt(quiz, 1), quiz.firstQuestion);
+  for (int n = 2; n <= 20; ++n) EXPECT_EQ(QuestionAt(quiz, n), quiz.lastQuestion) << n;
+  for (const auto& code : quiz.codes) EXPECT_STREQ(code, "");
 }
