@@ -10,6 +10,7 @@
 #include "base/resource_ids.h"
 #include "board/answer_field_win.h"
 #include "board/answers_file_win.h"
+#include "board/board_controls_win.h"
 #include "board/board_ids.h"
 #include "board/check_answer_win.h"
 #include "board/layout.h"
@@ -102,9 +103,10 @@ bool CreateKindControls(HWND board, const QuizDefinition& quiz, int n) {
     case KIND_PICTURE:
       CreatePictureFrame(board, quiz, n);
       if (HasRevealText(quiz.revealMode)) {
-        CreateBoardControl(board, "Static", "", REVEAL_TEXT_STYLE,
-                           RevealTextRect(BoardShapeOf(quiz), n), IDC_REVEAL_TEXT_BASE + n,
-                           GUI_FONT);
+        HWND revealText = CreateBoardControl(board, "Static", "", REVEAL_TEXT_STYLE,
+                                             RevealTextRect(BoardShapeOf(quiz), n),
+                                             IDC_REVEAL_TEXT_BASE + n, GUI_FONT);
+        NoteBoardControl(board, IDC_REVEAL_TEXT_BASE + n, revealText);
       }
       return true;
     case KIND_AUDIO:
@@ -140,11 +142,12 @@ void CreateAnswerPair(HWND board, const QuizDefinition& quiz, int n, int j, Save
   NextSavedAnswer(saved, text);
   HWND field = CreateBoardControl(board, "Edit", text, ANSWER_STYLE, AnswerFieldRect(shape, n, j),
                                   fieldId, GUI_FONT);
+  NoteBoardControl(board, fieldId, field);
   if (!twoAnswers) SetFocus(field);
   SubclassAnswerField(field);
   HWND verdict = CreateBoardControl(board, "Static", "?", VERDICT_STYLE, VerdictFieldRect(shape, n, j),
                                     IDC_VERDICT_BASE + slot, twoAnswers ? GUI_FONT : DIALOG_FONT);
-  NoteVerdictField(board, slot, verdict);
+  NoteBoardControl(board, IDC_VERDICT_BASE + slot, verdict);
   CheckAnswer(quiz, board, fieldId);
 }
 
