@@ -5,6 +5,7 @@
 
 #include "app/main_window_ids.h"
 #include "base/control_win.h"
+#include "base/late_bound_win.h"
 #include "base/process_state_win.h"
 #include "base/resource_ids.h"
 #include "board/answers_file_win.h"
@@ -138,11 +139,15 @@ void OnKeyDown(WPARAM key) {
   SendMessageA(boardDialog, WM_VSCROLL, ScrollRequestForKey(key), 0);
 }
 
+void OpenMakerSite() {
+  auto shellExecute = reinterpret_cast<decltype(&ShellExecuteA)>(
+      reinterpret_cast<void*>(LateBoundFunction("shell32.dll", "ShellExecuteA")));
+  if (shellExecute) shellExecute(nullptr, "open", MAKER_SITE, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
 void OnCommand(WPARAM command) {
   if (command == IDC_SAVE) SaveAnswers(boardDialog);
-  if (command == IDC_LINK) {
-    ShellExecuteA(nullptr, "open", MAKER_SITE, nullptr, nullptr, SW_SHOWNORMAL);
-  }
+  if (command == IDC_LINK) OpenMakerSite();
 }
 
 void OnMouseWheel(WPARAM wParam) {

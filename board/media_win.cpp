@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "base/late_bound_win.h"
 #include "base/message.h"
 #include "base/process_state_win.h"
 #include "base/raii_win.h"
@@ -159,7 +160,10 @@ void StopAudio() {
 void PlayAudio(int n) {
   StopAudio();
   if (!ExtractMedia(IDR_MEDIA_BASE + n, MEDIA_AUDIO)) return;
-  audioWindow = MCIWndCreateA(boardDialog, appInstance, WS_CHILD | MCIWNDF_NOMENU, AUDIO_FILE_NAME);
+  auto createWindow = reinterpret_cast<decltype(&MCIWndCreateA)>(
+      reinterpret_cast<void*>(LateBoundFunction("msvfw32.dll", "MCIWndCreateA")));
+  if (!createWindow) return;
+  audioWindow = createWindow(boardDialog, appInstance, WS_CHILD | MCIWNDF_NOMENU, AUDIO_FILE_NAME);
   if (!audioWindow) return;
   // Given a parent, the MCI window makes itself visible: a control bar over the board's corner.
   ShowWindow(audioWindow, SW_HIDE);
