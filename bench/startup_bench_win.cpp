@@ -2,11 +2,12 @@
 // text quiz of 90 questions with two answers and for a picture quiz of 90 questions whose
 // pictures are 1024 x 768 JPEGs. A start runs from the process's creation until its main window
 // and board are shown and its thread first waits for input, the first paint done. Starts of the
-// player and of the floor alternate; prints medians and the ratios. A program to run, not a test.
+// player and of the floor alternate; prints medians and ratios. A program to run, not a test.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,11 @@
 
 namespace {
 
-constexpr int RUNS = 9;
+constexpr int DEFAULT_RUNS = 15;
 constexpr int QUESTIONS = 90;
+
+int runs = DEFAULT_RUNS;
+std::string playerPath = BRELA_PLAYER_PATH;
 
 double Now() {
   LARGE_INTEGER frequency, counter;
@@ -58,34 +62,42 @@ StartTime TimeOneStart(const std::string& commandLine, const std::string& direct
   return {shown - start, idle - start};
 }
 
-double Median(std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
 }
 
-// Alternate starts of the player and the floor; prints both medians and their ratio.
+// Medians of one measure over the runs, and the median of the ratios of the starts taken side by
+// side: on a shared machine the load changes from minute to minute, and a pair shares it.
+void PrintMeasure(const char* measure, const std::vector<double>& player,
+                  const std::vector<double>& floor) {
+  std::vector<double> ratios;
+  for (std::size_t run = 0; run < player.size(); ++run) ratios.push_back(player[run] / floor[run]);
+  std::printf("  %-26s player %6.0f ms, floor %6.0f ms, ratio of medians %.2f, median ratio %.2f\n",
+              measure, Median(player), Median(floor), Median(player) / Median(floor),
+              Median(ratios));
+}
+
+// Alternates starts of the player and of the floor, and prints the measures of both.
 bool Compare(const char* name, const std::string& player, const std::string& floor,
              const std::string& directory) {
   TimeOneStart(player, directory);  // warms the file cache and the window system
   TimeOneStart(floor, directory);
-  std::vector<double> playerShown, playerIdle, floorShown, floorIdle;
-  for (int run = 0; run < RUNS; ++run) {
-    StartTime p = TimeOneStart(player, directory);
-    StartTime f = TimeOneStart(floor, directory);
-    if (p.idle < 0 || f.idle < 0) {
-      std::printf("%s: a start failed\n", name);
-      return false;
+  std::vector<double> times[2][2];
+  for (int run = 0; run < runs; ++run) {
+    for (int program = 0; program < 2; ++program) {
+      StartTime time = TimeOneStart(program == 0 ? player : floor, directory);
+      if (time.idle < 0) {
+        std::printf("%s: a start failed\n", name);
+        return false;
+      }
+      times[program][0].push_back(time.shown);
+      times[program][1].push_back(time.idle);
     }
-    playerShown.push_back(p.shown);
-    playerIdle.push_back(p.idle);
-    floorShown.push_back(f.shown);
-    floorIdle.push_back(f.idle);
   }
-  std::printf("%s, medians of %d starts:\n", name, RUNS);
-  std::printf("  shown: player %6.0f ms, floor %6.0f ms, ratio %.2f\n", Median(playerShown),
-              Median(floorShown), Median(playerShown) / Median(floorShown));
-  std::printf("  whole start (first idle): player %6.0f ms, floor %6.0f ms, ratio %.2f\n",
-              Median(playerIdle), Median(floorIdle), Median(playerIdle) / Median(floorIdle));
+  std::printf("%s, %d starts each:\n", name, runs);
+  PrintMeasure("shown:", times[0][0], times[1][0]);
+  PrintMeasure("whole start (first idle):", times[0][1], times[1][1]);
   return true;
 }
 
@@ -95,7 +107,7 @@ bool CompareText(const std::string& directory) {
   QuizDefinition quiz;
   FillTestQuiz(quiz, {KIND_TEXT, QUESTIONS, 2, REVEAL_NONE});
   std::string copy = directory + "\\texte.exe";
-  if (!MakePlayerCopy(BRELA_PLAYER_PATH, copy, &quiz)) return false;
+  if (!MakePlayerCopy(playerPath, copy, &quiz)) return false;
   return Compare("text quiz, 90 questions x 2 answers (600 board controls)", Quoted(copy),
                  Quoted(BRELA_FLOOR_PATH) + " text", directory);
 }
@@ -108,14 +120,18 @@ bool ComparePictures(const std::string& directory, const std::string& jpeg) {
   std::string copy = directory + "\\images.exe";
   std::string photo = directory + "\\photo.jpg";
   WriteWholeFile(photo, jpeg);
-  if (!MakePlayerCopy(BRELA_PLAYER_PATH, copy, &quiz, pictures)) return false;
+  if (!MakePlayerCopy(playerPath, copy, &quiz, pictures)) return false;
   return Compare("picture quiz, 90 pictures of 1024 x 768 (360 board controls)", Quoted(copy),
                  Quoted(BRELA_FLOOR_PATH) + " pictures " + Quoted(photo), directory);
 }
 
 }  // namespace
 
-int main() {
+// Optional arguments: the number of starts of each program (15 unless told), and another build
+// of the player to time, an earlier one for instance.
+int main(int argc, char** argv) {
+  if (argc > 1) runs = std::max(1, std::atoi(argv[1]));
+  if (argc > 2) playerPath = argv[2];
   std::string jpeg = ReadWholeFile(BRELA_PHOTO_PATH);
   if (jpeg.size() < 4 || jpeg.compare(0, 4, "\xFF\xD8\xFF\xE0") != 0) {
     std::printf("no JFIF JPEG at %s\n", BRELA_PHOTO_PATH);
