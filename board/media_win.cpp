@@ -58,12 +58,15 @@ void MediaFileName(int id, int mediaType, char* name) {
   }
 }
 
-bool FileInUse(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION; }
+bool FileInUse(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+}
 
 // Whether the file holds exactly these bytes; read beside whoever holds it open.
 bool FileHolds(const char* name, const void* bytes, DWORD size) {
-  HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  constexpr DWORD ANY_SHARING = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  HANDLE file = CreateFileA(name, GENERIC_READ, ANY_SHARING, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   LARGE_INTEGER length = {};
   bool same = GetFileSizeEx(file, &length) && length.QuadPart == size;
@@ -86,7 +89,9 @@ bool FileHolds(const char* name, const void* bytes, DWORD size) {
 bool WriteMediaFile(const char* name, const void* bytes, DWORD size) {
   HANDLE file =
       CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return FileInUse(GetLastError()) && FileHolds(name, bytes, size);
+  if (file == INVALID_HANDLE_VALUE) {
+    return FileInUse(GetLastError()) && FileHolds(name, bytes, size);
+  }
   DWORD written = 0;
   bool whole = WriteFile(file, bytes, size, &written, nullptr) && written == size;
   whole = CloseHandle(file) && whole;

@@ -193,8 +193,8 @@ void TypeKeys(const char* letters) {
   }
 }
 
-// Set-up gives the focus to each field in turn and the dialog manager would move it to the first
-// control with WS_TABSTOP (a reveal text, a play button): start-up puts it back where typing starts.
+// Set-up gives the focus to each field in turn, and the dialog manager moves it to the first
+// control with WS_TABSTOP (a reveal text, a play button): start-up puts it where typing starts.
 TEST_F(PlayerExeTest, TypingStartsInTheFirstAnswerFieldInEveryKindAndMode) {
   for (int kind = KIND_TEXT; kind <= KIND_VIDEO; ++kind) {
     for (int answers = 1; answers <= 2; ++answers) {
@@ -214,11 +214,11 @@ TEST_F(PlayerExeTest, TypingStartsInTheFirstAnswerFieldInEveryKindAndMode) {
         HWND focus = FocusOf(mainWindow);
         EXPECT_EQ(focus, first) << "the focus is on control " << GetDlgCtrlID(focus);
         TypeKeys("abc");
-        for (int tries = 0; tries < 100 && Text(FindBoard(mainWindow), IDC_ANSWER_BASE + 1) != "abc";
-             ++tries) {
+        HWND board = FindBoard(mainWindow);
+        for (int tries = 0; tries < 100 && Text(board, IDC_ANSWER_BASE + 1) != "abc"; ++tries) {
           Sleep(20);
         }
-        EXPECT_EQ(Text(FindBoard(mainWindow), IDC_ANSWER_BASE + 1), "abc");
+        EXPECT_EQ(Text(board, IDC_ANSWER_BASE + 1), "abc");
         EXPECT_EQ(Close(mainWindow), 0u);
         DeleteFileA(InDirectory("focus.txt").c_str());
       }

@@ -431,8 +431,9 @@ TEST_F(SaveFaultTest, AnAnswersFileHeldOpenByAnotherProcess) {
 // folder.
 TEST_F(SaveFaultTest, AReadOnlyFolder) {
   const std::string folder = UnixPath(directory_.Path());
+  const std::string quietly = " 2>/dev/null";
   if (folder.empty() ||
-      !RunUnixCommand("/bin/chmod a-w " + folder + "; /usr/bin/chattr +i " + folder + " 2>/dev/null")) {
+      !RunUnixCommand("/bin/chmod a-w " + folder + "; /usr/bin/chattr +i " + folder + quietly)) {
     GTEST_SKIP() << "no Unix commands to take the folder's write permission";
   }
   const bool readOnly = !CanCreateFileHere();
@@ -440,7 +441,7 @@ TEST_F(SaveFaultTest, AReadOnlyFolder) {
     Save();
     Save();
   }
-  ASSERT_TRUE(RunUnixCommand("/usr/bin/chattr -i " + folder + " 2>/dev/null; /bin/chmod u+w " + folder));
+  ASSERT_TRUE(RunUnixCommand("/usr/bin/chattr -i " + folder + quietly + "; /bin/chmod u+w " + folder));
   ASSERT_TRUE(CanCreateFileHere());
   if (!readOnly) GTEST_SKIP() << "this user can write into a read-only folder here";
   ExpectPreviousFileWhole();

@@ -37,7 +37,9 @@ TEST(BoardControl, GivesWhatTheBoardNotedAndSearchesForTheRest) {
   HWND picture = Child(board, IDC_PICTURE_BASE + 3);
   // Not noted yet: another board, or none, is searched.
   EXPECT_EQ(BoardControl(board, IDC_ANSWER_BASE + 7), field);
-  for (HWND control : {field, verdict, reveal}) NoteBoardControl(board, GetDlgCtrlID(control), control);
+  for (HWND control : {field, verdict, reveal}) {
+    NoteBoardControl(board, GetDlgCtrlID(control), control);
+  }
   EXPECT_EQ(BoardControl(board, IDC_ANSWER_BASE + 7), field);
   EXPECT_EQ(BoardControl(board, IDC_VERDICT_BASE + 180), verdict);
   EXPECT_EQ(BoardControl(board, IDC_REVEAL_TEXT_BASE + 90), reveal);

@@ -22,6 +22,7 @@
 namespace {
 
 constexpr char MISSING_FILM[] = "Impossible de localiser le fichier vidéo.";
+constexpr char CANNOT_WRITE_FILM_1[] = "Impossible d'écrire le fichier vidéo brela1.avi.";
 
 // Lets the players run for a while, handling the messages that drive them.
 void RunFor(DWORD milliseconds) {
@@ -173,7 +174,7 @@ TEST_F(VideoBoard, PlayOfAQuestionWithoutFilmTellsItAgain) {
 TEST_F(VideoBoard, AFilmThatCannotBeWrittenIsToldAndDoesNotPlay) {
   ASSERT_TRUE(CreateDirectoryA("brela1.avi", nullptr));
   Click(6001);
-  EXPECT_EQ(Texts(), std::vector<std::string>({"Impossible d'écrire le fichier vidéo brela1.avi."}));
+  EXPECT_EQ(Texts(), std::vector<std::string>({CANNOT_WRITE_FILM_1}));
   EXPECT_FALSE(Plays(1));
   RemoveDirectoryA("brela1.avi");
 }
@@ -249,7 +250,7 @@ TEST_F(VideoBoard, AFilmHeldOpenWithOtherBytesIsToldAndDoesNotPlay) {
     ASSERT_TRUE(held.IsOpen());
     messages_.emplace();
     Click(6001);
-    EXPECT_EQ(Texts(), std::vector<std::string>({"Impossible d'écrire le fichier vidéo brela1.avi."}));
+    EXPECT_EQ(Texts(), std::vector<std::string>({CANNOT_WRITE_FILM_1}));
     EXPECT_FALSE(Plays(1));
     EXPECT_EQ(ReadWholeFile("brela1.avi"), c.bytes);
   }

@@ -123,10 +123,10 @@ HWND WaitForMainWindow(const RunningPlayer& player, std::vector<ShownMessage>& m
   DWORD start = GetTickCount();
   while (GetTickCount() - start < timeoutMilliseconds) {
     Search search = SearchAnswering(player, messages);
-    if (!search.messageBox && search.mainWindow && IsWindowVisible(FindBoard(search.mainWindow))) {
-      return search.mainWindow;
+    if (!search.messageBox) {
+      if (search.mainWindow && IsWindowVisible(FindBoard(search.mainWindow))) return search.mainWindow;
+      if (WaitForSingleObject(player.process, 0) == WAIT_OBJECT_0) return nullptr;
     }
-    if (!search.messageBox && WaitForSingleObject(player.process, 0) == WAIT_OBJECT_0) return nullptr;
     Sleep(5);
   }
   return nullptr;
