@@ -1,9 +1,8 @@
-// Start-up timings of the player and the pictures of a timed quiz.
+// Start-up timings of the player, or of any program that shows its windows.
 #include "tests/support/startup_timing.h"
 
 #include <algorithm>
 
-#include "base/resource_ids.h"
 #include "tests/support/player_process.h"
 
 double NowMilliseconds() {
@@ -13,40 +12,32 @@ double NowMilliseconds() {
   return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-double MedianMilliseconds(int runs, const std::function<double()>& timing) {
-  std::vector<double> times;
-  for (int run = 0; run < runs; ++run) {
-    const double time = timing();
-    if (time < 0) return -1;
-    times.push_back(time);
+StartTime TimeOneStart(const std::string& commandLine, const std::string& directory,
+                       DWORD timeoutMilliseconds) {
+  const StartTime failed{-1, -1};
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  std::string line = commandLine;
+  double start = NowMilliseconds();
+  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
+                      &startup, &process)) {
+    return failed;
   }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
-double TimePlayerStart(const std::string& executable, const std::string& directory,
-                       const std::string& environment, DWORD timeoutMilliseconds) {
-  RunningPlayer player{};
+  CloseHandle(process.hThread);
+  RunningPlayer running{process.hProcess, process.dwProcessId};
   std::vector<ShownMessage> messages;
-  const double start = NowMilliseconds();
-  if (!StartPlayer(executable, directory, player, environment)) return -1;
-  HWND mainWindow = WaitForMainWindow(player, messages, timeoutMilliseconds);
-  const double shown = NowMilliseconds();
+  HWND mainWindow = WaitForMainWindow(running, messages, timeoutMilliseconds);
+  double shown = NowMilliseconds();
+  WaitForInputIdle(process.hProcess, timeoutMilliseconds);
+  double idle = NowMilliseconds();
   if (mainWindow) PostMessageA(mainWindow, WM_CLOSE, 0, 0);
-  const DWORD exitCode = WaitForExit(player);
-  return mainWindow && messages.empty() && exitCode == 0 ? shown - start : -1;
+  DWORD exitCode = WaitForExit(running);
+  if (!mainWindow || !messages.empty() || exitCode != 0) return failed;
+  return {shown - start, idle - start};
 }
 
-bool AddQuestionPictures(const std::string& executable, const std::vector<std::string>& pictures) {
-  HANDLE update = BeginUpdateResourceA(executable.c_str(), FALSE);
-  if (!update) return false;
-  bool added = true;
-  for (std::size_t n = 1; n <= pictures.size() && added; ++n) {
-    const std::string& picture = pictures[n - 1];
-    added = UpdateResourceA(update, MEDIA_RESOURCE_TYPE,
-                            MAKEINTRESOURCEA(IDR_MEDIA_BASE + static_cast<int>(n)),
-                            MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
-                            const_cast<char*>(picture.data()), static_cast<DWORD>(picture.size()));
-  }
-  return EndUpdateResourceA(update, !added) && added;
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
 }

@@ -1,23 +1,23 @@
-// Timing the player's start-up from a second process, for the benchmarks under Wine.
+// Timing a program's start from a second process, for the benchmarks under Wine.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 // Milliseconds from the performance counter, from an arbitrary origin.
 double NowMilliseconds();
 
-// The median of several timings in milliseconds; negative when one of them failed.
-double MedianMilliseconds(int runs, const std::function<double()>& timing);
+struct StartTime {
+  double shown;  // main window and board visible
+  double idle;   // and the first wait for input
+};
 
-// From starting the executable in the directory until its main window shows with no message box
-// before it; the window is then closed. Negative when the start fails or takes longer than the
-// timeout. environment ("NAME=value"), when given, is added to this process's.
-double TimePlayerStart(const std::string& executable, const std::string& directory,
-                       const std::string& environment = "", DWORD timeoutMilliseconds = 60000);
+// One start of the command line (the player or another program showing the same windows) in the
+// directory, from the process's creation; negative times when it did not open, told something,
+// took longer than the timeout or did not end well. The main window is closed afterwards.
+StartTime TimeOneStart(const std::string& commandLine, const std::string& directory,
+                       DWORD timeoutMilliseconds = 60000);
 
-// Adds the n-th picture file as the media of question n ("IMG" 400 + n) to the executable.
-bool AddQuestionPictures(const std::string& executable, const std::vector<std::string>& pictures);
+double Median(std::vector<double> values);
