@@ -5,7 +5,7 @@
 #include <iostream>
 
 #include "tools/brelamake/brelamake.h"
-#include "tools/brelamake/exe_resources_win.h"
+#include "tools/authoring/exe_resources_win.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Quiz resources from quiz files and back: round trips of every kind and reveal mode, media
 // refusals, the size limits of the packed resources, and executables that hold no usable quiz.
-#include "tools/brelamake/quiz_resources.h"
+#include "tools/authoring/quiz_resources.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <functional>
 #include <random>
 
-#include "tests/tools/sample_quizzes.h"
+#include "tests/tools/authoring/sample_quizzes.h"
 #include "tools/pack/pack_data.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Code page 1252 as Windows maps it: Latin-1, except 0x80..0x9F, which hold typographic
 // characters; the five bytes that code page leaves unassigned map to the C1 controls of the
 // same value, as in Windows' own table, so that every byte has a form in both directions.
-#include "tools/brelamake/cp1252.h"
+#include "tools/authoring/cp1252.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,5 +1,5 @@
 // Magic numbers of JFIF JPEG, MP3 and AVI files.
-#include "tools/brelamake/media_check.h"
+#include "tools/authoring/media_check.h"
 
 #include <cstring>
 

@@ -1,5 +1,5 @@
 // From a quiz file to the resources the player reads ("PATCH" packed, "IMG" media), and back.
-#include "tools/brelamake/quiz_resources.h"
+#include "tools/authoring/quiz_resources.h"
 
 #include <cstdint>
 #include <cstdio>

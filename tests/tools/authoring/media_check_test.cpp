@@ -1,5 +1,5 @@
 // The magic numbers that make a file a JFIF JPEG, an MP3 or an AVI.
-#include "tools/brelamake/media_check.h"
+#include "tools/authoring/media_check.h"
 
 #include <gtest/gtest.h>
 

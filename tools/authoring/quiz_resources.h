@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/brelamake/media_check.h"
-#include "tools/brelamake/quiz_file.h"
+#include "tools/authoring/media_check.h"
+#include "tools/authoring/quiz_file.h"
 
 constexpr const char* RESOURCE_TYPE_PATCH = "PATCH";
 constexpr const char* RESOURCE_TYPE_IMG = "IMG";

@@ -6,7 +6,7 @@
 #include <map>
 #include <sstream>
 
-#include "tests/tools/sample_quizzes.h"
+#include "tests/tools/authoring/sample_quizzes.h"
 #include "tools/brelamake/brelamake.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "tools/brelamake/quiz_resources.h"
+#include "tools/authoring/quiz_resources.h"
 
 // Copies player to output and replaces every "PATCH" and "IMG" resource of the copy (of any
 // language) with resources, in language 0x0409. Throws IoError; the copy is removed on failure.

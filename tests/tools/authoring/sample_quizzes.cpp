@@ -1,5 +1,5 @@
 // Sample quiz files and media for brelamake's tests.
-#include "tests/tools/sample_quizzes.h"
+#include "tests/tools/authoring/sample_quizzes.h"
 
 #include <fstream>
 #include <iterator>

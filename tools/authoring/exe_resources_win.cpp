@@ -1,12 +1,12 @@
 // Writing the quiz resources into a copy of the player with the resource-update functions, and
 // reading them back from an executable loaded as a data file.
-#include "tools/brelamake/exe_resources_win.h"
+#include "tools/authoring/exe_resources_win.h"
 
 #include <windows.h>
 
 #include <string>
 
-#include "tools/brelamake/brelamake.h"
+#include "tools/authoring/executable_access.h"
 
 namespace {
 

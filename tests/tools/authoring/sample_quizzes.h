@@ -6,7 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "tools/brelamake/media_check.h"
+#include "tools/authoring/media_check.h"
 
 // A quiz of the kind ("text", "picture", "audio", "video") and reveal mode, with accented texts,
 // `questions` questions and one or two answers each, naming the media files its kind needs.

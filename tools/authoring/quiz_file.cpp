@@ -1,10 +1,10 @@
 // Reading and writing quiz files (JSON) with every check of what the quiz resources can hold.
-#include "tools/brelamake/quiz_file.h"
+#include "tools/authoring/quiz_file.h"
 
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
-#include "tools/brelamake/cp1252.h"
+#include "tools/authoring/cp1252.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Reading quiz files: every refusal names its question and field; JSON goes out and back intact.
-#include "tools/brelamake/quiz_file.h"
+#include "tools/authoring/quiz_file.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "tests/tools/sample_quizzes.h"
+#include "tests/tools/authoring/sample_quizzes.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 
 #include "quiz/load_quiz.h"
 #include "tests/support/message_recorder.h"
-#include "tests/tools/sample_quizzes.h"
+#include "tests/tools/authoring/sample_quizzes.h"
 #include "tools/brelamake/brelamake.h"
-#include "tools/brelamake/cp1252.h"
-#include "tools/brelamake/exe_resources_win.h"
+#include "tools/authoring/cp1252.h"
+#include "tools/authoring/exe_resources_win.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // UTF-8 to code page 1252 and back: the typographic block 0x80..0x9F, refusals, every byte.
-#include "tools/brelamake/cp1252.h"
+#include "tools/authoring/cp1252.h"
 
 #include <gtest/gtest.h>
 
