@@ -77,8 +77,8 @@ std::string Describe(const std::string& utf8, std::size_t from, std::size_t to,
                      std::uint32_t codePoint) {
   char name[16];
   std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(codePoint));
-  return "the character '" + utf8.substr(from, to - from) + "' (" + name +
-         ") has no form in code page 1252";
+  return "le caractère « " + utf8.substr(from, to - from) + " » (" + name +
+         ") n'existe pas dans le jeu de caractères du joueur (Windows-1252) : remplacez-le";
 }
 
 }  // namespace
@@ -89,7 +89,7 @@ bool Utf8ToCp1252(const std::string& utf8, std::string& cp1252, std::string& pro
     const std::size_t start = position;
     std::uint32_t codePoint = 0;
     if (!NextCodePoint(utf8, position, codePoint)) {
-      problem = "the text is not valid UTF-8";
+      problem = "le texte n'est pas en UTF-8 valide";
       return false;
     }
     const int byte = ByteOf(codePoint);
@@ -101,6 +101,14 @@ bool Utf8ToCp1252(const std::string& utf8, std::string& cp1252, std::string& pro
   }
   cp1252 = converted;
   return true;
+}
+
+std::size_t FirstInvalidUtf8(const std::string& text) {
+  std::uint32_t codePoint = 0;
+  for (std::size_t position = 0; position < text.size();) {
+    if (!NextCodePoint(text, position, codePoint)) return position;
+  }
+  return std::string::npos;
 }
 
 std::string Cp1252ToUtf8(const std::string& cp1252) {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "tools/authoring/executable_access.h"
+#include "tools/authoring/safe_file.h"
 
 namespace {
 
@@ -40,8 +40,6 @@ struct KeptResource {
   Bytes bytes;
 };
 
-std::string Quoted(const fs::path& path) { return "\"" + path.u8string() + "\""; }
-
 // The A functions take paths in the ANSI code page; a path it cannot spell is refused.
 std::string AnsiPath(const fs::path& path) {
   const std::wstring wide = path.wstring();
@@ -52,7 +50,9 @@ std::string AnsiPath(const fs::path& path) {
   if (size <= 0 || lost ||
       !WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, &ansi[0], size, nullptr,
                            nullptr)) {
-    throw IoError("the path " + Quoted(path) + " cannot be written in the ANSI code page");
+    throw IoError("le chemin " + QuotedPath(path) +
+                  " contient un caractère hors du jeu de caractères ANSI de Windows : renommez "
+                  "le fichier ou son dossier");
   }
   ansi.resize(size - 1);
   return ansi;
@@ -62,12 +62,16 @@ struct DataModule {
   HMODULE handle;
   explicit DataModule(const fs::path& path)
       : handle(LoadLibraryExA(AnsiPath(path).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {
-    if (!handle) throw IoError("cannot open " + Quoted(path) + " as a Windows executable");
+    if (!handle) throw IoError("impossible d'ouvrir " + QuotedPath(path) + " comme un programme");
   }
   ~DataModule() { FreeLibrary(handle); }
   DataModule(const DataModule&) = delete;
   DataModule& operator=(const DataModule&) = delete;
 };
+
+bool HasBoardDialog(HMODULE module) {
+  return FindResourceA(module, MAKEINTRESOURCEA(BOARD_DIALOG_ID), MAKEINTRESOURCEA(5)) != nullptr;
+}
 
 BOOL CALLBACK AddLanguage(HMODULE, LPCSTR type, LPCSTR name, WORD language, LONG_PTR list) {
   reinterpret_cast<std::vector<Entry>*>(list)->push_back({NameOf(type), NameOf(name), language});
@@ -106,8 +110,9 @@ Bytes ResourceBytes(HMODULE module, HRSRC info) {
 // Every resource of the player but its quiz: what the copy keeps.
 std::vector<KeptResource> PlayerResources(const fs::path& player) {
   DataModule module(player);
-  if (!FindResourceA(module.handle, MAKEINTRESOURCEA(BOARD_DIALOG_ID), MAKEINTRESOURCEA(5))) {
-    throw IoError(Quoted(player) + " is not the brela player: it has no board dialog");
+  if (!HasBoardDialog(module.handle)) {
+    throw IoError(QuotedPath(player) + " n'est pas le joueur brela : il n'a pas la grille des "
+                                       "questions");
   }
   std::vector<KeptResource> kept;
   for (const Entry& entry : ListEntries(module.handle)) {
@@ -156,14 +161,14 @@ void WriteQuizExecutable(const fs::path& player, const fs::path& output,
   const std::vector<KeptResource> kept = PlayerResources(player);
   const std::string target = AnsiPath(output);
   if (!CopyFileA(AnsiPath(player).c_str(), target.c_str(), FALSE)) {
-    throw IoError("cannot copy " + Quoted(player) + " to " + Quoted(output));
+    throw IoError("impossible de copier " + QuotedPath(player) + " en " + QuotedPath(output));
   }
   HANDLE update = BeginUpdateResourceA(target.c_str(), TRUE);
   const bool written = update && WriteAll(update, kept, resources);
   if (update && !written) EndUpdateResourceA(update, TRUE);
   if (!written || !EndUpdateResourceA(update, FALSE)) {
     DeleteFileA(target.c_str());
-    throw IoError("cannot write the quiz into " + Quoted(output));
+    throw IoError("impossible d'écrire le quiz dans " + QuotedPath(output));
   }
 }
 
@@ -177,4 +182,18 @@ std::vector<Resource> ReadQuizExecutable(const fs::path& executable) {
     resources.push_back({entry.type.text, entry.name.id, ResourceBytes(module.handle, info)});
   }
   return resources;
+}
+
+bool IsQuizExecutable(const fs::path& file) {
+  try {
+    DataModule module(file);
+    return HasBoardDialog(module.handle) &&
+           FindResourceA(module.handle, MAKEINTRESOURCEA(QUIZ_ID), RESOURCE_TYPE_PATCH);
+  } catch (const IoError&) {
+    return false;
+  }
+}
+
+ExecutableAccess WindowsExecutableAccess(const fs::path& defaultPlayer) {
+  return {WriteQuizExecutable, ReadQuizExecutable, IsQuizExecutable, defaultPlayer};
 }

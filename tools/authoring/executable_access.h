@@ -3,17 +3,12 @@
 
 #include <filesystem>
 #include <functional>
-#include <stdexcept>
 #include <vector>
 
+#include "tools/authoring/io_error.h"
 #include "tools/authoring/quiz_resources.h"
 
-// A file that cannot be read or written; its message names the file.
-struct IoError : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-
-// Executables' resources. Both throw IoError.
+// Every function throws IoError when a file cannot be read or written.
 struct ExecutableAccess {
   // Copies player to output, then replaces every "PATCH" and "IMG" resource of the copy with
   // resources (the copy is removed again when that fails).
@@ -22,6 +17,8 @@ struct ExecutableAccess {
       writeQuiz;
   // The "PATCH" and "IMG" resources of an executable.
   std::function<std::vector<Resource>(const std::filesystem::path& executable)> readQuiz;
-  // The player that "make" copies when no --player is given.
+  // Whether a file is a quiz executable: the player with a quiz in it. Never throws.
+  std::function<bool(const std::filesystem::path& file)> isQuizExecutable;
+  // The player that "make" copies when none is named.
   std::filesystem::path defaultPlayer;
 };

@@ -1,5 +1,5 @@
-// The quiz as its author writes it: a JSON file in UTF-8, read into a record of CP1252 texts
-// that the resources can hold, and written back from one.
+// The quiz as its author writes it: the record that the command line and the editor work on,
+// and its file, JSON in UTF-8.
 #pragma once
 
 #include <cstdint>
@@ -7,14 +7,20 @@
 #include <vector>
 
 #include "quiz/quiz_definition.h"
+#include "tools/authoring/problem.h"
 
+// Texts are UTF-8 composed to NFC; a character that code page 1252 cannot hold is kept, for the
+// check to report. An empty text stands for an absent field.
 struct QuestionFile {
-  std::string answer1;  // texts in code page 1252
+  std::string answer1;
   std::string answer2;
   std::string questionText;
   std::string revealText;
-  std::string media;  // path of the picture, sound or film (UTF-8, relative to the quiz file)
-  std::string answerPicture;  // path of the answer picture, or empty
+  // Media paths, UTF-8, relative to the quiz file's folder (or absolute).
+  std::string picture;
+  std::string sound;
+  std::string film;
+  std::string answerPicture;
 };
 
 struct QuizFile {
@@ -31,15 +37,29 @@ struct QuizFile {
   std::vector<QuestionFile> questions;
 };
 
-// The JSON name of a question's media for a kind ("picture", "sound", "film"); null for text.
+// The JSON key of a kind's media ("picture", "sound", "film"); null for the text kind.
 const char* MediaKey(QuizKind kind);
 
-// Whether the player shows answer pictures for this quiz: picture kind, reveal mode 1 or 3.
+// The path of the media that the quiz's kind shows for a question; empty for a text quiz.
+const std::string& QuestionMedia(const QuizFile& quiz, const QuestionFile& question);
+
+// Whether the player shows answer pictures: a picture quiz with reveal mode 1 or 3.
 bool ShowsAnswerPictures(const QuizFile& quiz);
 
-// Reads a quiz file and checks everything its texts and numbers must obey to fit the resources.
-// Each problem found is added to problems as "where: what" ("question 3, answer2: ...").
-QuizFile ReadQuizJson(const std::string& json, std::vector<std::string>& problems);
+// Whether the player shows reveal texts: a picture quiz with reveal mode 2, 3 or 4.
+bool ShowsRevealTexts(const QuizFile& quiz);
 
-// The quiz file of a record, in UTF-8, keys in a fixed order; ReadQuizJson reads it back.
+// The JSON names of the kinds and reveal modes, by value.
+extern const char* const KIND_NAMES[4];
+extern const char* const REVEAL_MODE_NAMES[5];
+
+// Reads a quiz file: its own problems (encoding, JSON syntax with line and column, unknown keys,
+// wrong types, unknown kinds and modes) go to problems; what the values mean is CheckQuiz's.
+// readable, when given, tells whether the file held a JSON object at all: when not, the record
+// is empty and checking it would tell nothing more.
+QuizFile ReadQuizJson(const std::string& text, std::vector<Problem>& problems,
+                      bool* readable = nullptr);
+
+// The quiz file of a record, in UTF-8, keys in a fixed order: the fields the quiz uses, and any
+// other field that holds something. ReadQuizJson reads it back to the same record.
 std::string WriteQuizJson(const QuizFile& quiz);

@@ -30,37 +30,55 @@ TEST(Cp1252Test, ConvertsLatinAndTypographicCharacters) {
   }
 }
 
+struct Refusal {
+  const char* utf8;
+  const char* character;
+  const char* codePoint;
+};
+
 TEST(Cp1252Test, RefusesCharactersWithoutForm) {
-  const Conversion cases[] = {
-      {"Beijing 中国", "the character '中' (U+4E2D) has no form in code page 1252"},
-      {"a → b", "the character '→' (U+2192) has no form in code page 1252"},
-      {"Ł", "the character 'Ł' (U+0141) has no form in code page 1252"},
-      {"\u0080", "the character '\u0080' (U+0080) has no form in code page 1252"},
-      {"😀", "the character '😀' (U+1F600) has no form in code page 1252"},
+  const Refusal cases[] = {
+      {"Beijing 中国", "中", "U+4E2D"},
+      {"a → b", "→", "U+2192"},
+      {"Ł", "Ł", "U+0141"},
+      {"\u0080", "\u0080", "U+0080"},
+      {"😀", "😀", "U+1F600"},
   };
-  for (const Conversion& c : cases) {
+  for (const Refusal& c : cases) {
     std::string converted = "kept", problem;
     EXPECT_FALSE(Utf8ToCp1252(c.utf8, converted, problem)) << c.utf8;
-    EXPECT_EQ(problem, c.cp1252);
+    EXPECT_EQ(problem, std::string("le caractère « ") + c.character + " » (" + c.codePoint +
+                           ") n'existe pas dans le jeu de caractères du joueur (Windows-1252) : "
+                           "remplacez-le");
     EXPECT_EQ(converted, "kept") << "the output is left alone on failure";
   }
 }
 
-TEST(Cp1252Test, RefusesMalformedUtf8) {
-  const char* cases[] = {
-      "\x80",              // continuation byte alone
-      "caf\xC3",           // cut sequence
-      "\xC3(",             // lead byte without continuation
-      "\xC0\xAF",          // overlong '/'
-      "\xE0\x80\xAF",      // overlong, three bytes
-      "\xED\xA0\x80",      // surrogate
-      "\xF4\x90\x80\x80",  // past U+10FFFF
-      "\xFF",
+struct Malformed {
+  const char* text;
+  std::size_t firstInvalid;
+};
+
+TEST(Cp1252Test, RefusesMalformedUtf8AndFindsItsFirstBadByte) {
+  const Malformed cases[] = {
+      {"\x80", 0},                  // continuation byte alone
+      {"caf\xC3", 3},               // cut sequence
+      {"\xC3(", 0},                 // lead byte without continuation
+      {"ab\xC0\xAF", 2},            // overlong '/'
+      {"\xE0\x80\xAF", 0},          // overlong, three bytes
+      {"é\xED\xA0\x80", 2},         // surrogate
+      {"\xF4\x90\x80\x80", 0},      // past U+10FFFF
+      {"Ann\xE9" "e", 3},           // an é of code page 1252
+      {"\xFF", 0},
   };
-  for (const char* text : cases) {
+  for (const Malformed& c : cases) {
     std::string converted, problem;
-    EXPECT_FALSE(Utf8ToCp1252(text, converted, problem)) << testing::PrintToString(text);
-    EXPECT_EQ(problem, "the text is not valid UTF-8");
+    EXPECT_FALSE(Utf8ToCp1252(c.text, converted, problem)) << testing::PrintToString(c.text);
+    EXPECT_EQ(problem, "le texte n'est pas en UTF-8 valide");
+    EXPECT_EQ(FirstInvalidUtf8(c.text), c.firstInvalid) << testing::PrintToString(c.text);
+  }
+  for (const char* valid : {"", "Rome", "é à ç ÿ", "😀 €"}) {
+    EXPECT_EQ(FirstInvalidUtf8(valid), std::string::npos) << valid;
   }
 }
 

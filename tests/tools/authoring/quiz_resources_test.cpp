@@ -1,187 +1,125 @@
-// Quiz resources from quiz files and back: round trips of every kind and reveal mode, media
-// refusals, the size limits of the packed resources, and executables that hold no usable quiz.
+// Quiz resources from quiz records and back: round trips of every kind and reveal mode, texts
+// in code page 1252, the size limits of the packed resources, and executables that hold no
+// usable quiz.
 #include "tools/authoring/quiz_resources.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <functional>
+#include <cstdlib>
 #include <random>
 
+#include "quiz/quiz_format.h"
+#include "quiz/unpack.h"
 #include "tests/tools/authoring/sample_quizzes.h"
 #include "tools/pack/pack_data.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using Json = nlohmann::json;
-using Problems = std::vector<std::string>;
 
-QuizFile ReadValid(const fs::path& path) {
-  Problems problems;
-  const Bytes bytes = ReadBytes(path);
-  QuizFile quiz = ReadQuizJson(std::string(bytes.begin(), bytes.end()), problems);
-  EXPECT_EQ(problems, Problems());
-  return quiz;
+QuizFile Read(const Json& json) {
+  std::vector<Problem> problems;
+  return ReadQuizJson(json.dump(), problems);
 }
 
-const Resource* Find(const std::vector<Resource>& resources, const std::string& type, int id) {
-  for (const Resource& resource : resources) {
-    if (resource.type == type && resource.id == id) return &resource;
+std::vector<Resource> WithMedia(const QuizFile& quiz) {
+  std::vector<Problem> problems;
+  std::vector<Resource> resources = PackedQuizResources(quiz, problems);
+  EXPECT_TRUE(problems.empty());
+  for (const MediaSlot& slot : MediaSlots(quiz)) {
+    resources.push_back({RESOURCE_TYPE_IMG, slot.resourceId, SampleMediaBytes(slot.path)});
   }
-  return nullptr;
-}
-
-void ExpectSameQuiz(const QuizFile& back, const QuizFile& made, const std::vector<MediaFile>& media,
-                    const fs::path& madeFrom) {
-  EXPECT_EQ(back.kind, made.kind);
-  EXPECT_EQ(back.title, made.title);
-  EXPECT_EQ(back.author, made.author);
-  EXPECT_EQ(back.explanation, made.explanation);
-  EXPECT_EQ(back.answer1Caption, made.answer1Caption);
-  EXPECT_EQ(back.answer2Caption, made.answer2Caption);
-  EXPECT_EQ(back.answersPerQuestion, made.answersPerQuestion);
-  EXPECT_EQ(back.revealMode, made.revealMode);
-  EXPECT_EQ(back.backgroundColour, made.backgroundColour);
-  EXPECT_EQ(back.codes, made.codes);
-  ASSERT_EQ(back.questions.size(), made.questions.size());
-  for (std::size_t i = 0; i < made.questions.size(); ++i) {
-    const QuestionFile& b = back.questions[i];
-    const QuestionFile& m = made.questions[i];
-    EXPECT_EQ(b.answer1, m.answer1);
-    EXPECT_EQ(b.answer2, m.answer2);
-    EXPECT_EQ(b.questionText, m.questionText);
-    EXPECT_EQ(b.revealText, m.revealText);
-    for (auto paths :
-         {std::make_pair(b.media, m.media), std::make_pair(b.answerPicture, m.answerPicture)}) {
-      if (paths.second.empty()) {
-        EXPECT_EQ(paths.first, "");
-        continue;
-      }
-      const MediaFile* file = nullptr;
-      for (const MediaFile& candidate : media)
-        file = candidate.name == paths.first ? &candidate : file;
-      ASSERT_NE(file, nullptr) << paths.first;
-      EXPECT_EQ(file->bytes, ReadBytes(madeFrom / fs::u8path(paths.second))) << paths.first;
-    }
-  }
+  return resources;
 }
 
 TEST(QuizResourcesTest, EveryKindAndRevealModeComesBackFromTheResources) {
-  const fs::path directory = FreshDirectory("resources-round-trip");
-  for (const char* kind : {"text", "picture", "audio", "video"}) {
-    for (const char* mode : {"none", "picture", "text", "textAndPicture", "textsAtEnd"}) {
-      for (int answers : {1, 2}) {
-        SCOPED_TRACE(std::string(kind) + " " + mode + " " + std::to_string(answers));
-        const fs::path path = WriteSampleQuiz(SampleQuizJson(kind, mode, answers, 4), directory);
-        const QuizFile made = ReadValid(path);
-        Problems problems;
-        const std::vector<Resource> resources = MakeQuizResources(made, directory, problems);
-        ASSERT_EQ(problems, Problems());
-        QuizFile back;
-        std::vector<MediaFile> media;
-        std::string problem;
-        Problems warnings;
-        ASSERT_TRUE(QuizFromResources(resources, back, media, problem, warnings)) << problem;
-        EXPECT_EQ(warnings, Problems());
-        ExpectSameQuiz(back, made, media, directory);
+  const std::pair<const char*, const char*> kinds[] = {
+      {"text", "none"},          {"audio", "none"},           {"video", "none"},
+      {"picture", "none"},       {"picture", "picture"},      {"picture", "text"},
+      {"picture", "textAndPicture"}, {"picture", "textsAtEnd"}};
+  for (const auto& kind : kinds) {
+    for (int answers : {1, 2}) {
+      SCOPED_TRACE(std::string(kind.first) + " " + kind.second + " " + std::to_string(answers));
+      const QuizFile made = Read(SampleQuizJson(kind.first, kind.second, answers, 4));
+      QuizFile back;
+      std::vector<MediaFile> media;
+      std::string problem;
+      std::vector<Problem> warnings;
+      ASSERT_TRUE(QuizFromResources(WithMedia(made), back, media, problem, warnings)) << problem;
+      EXPECT_TRUE(warnings.empty());
+      // Back in UTF-8, with the media named as dump names them.
+      QuizFile expected = made;
+      int k = 0;
+      for (const MediaSlot& slot : MediaSlots(made)) {
+        QuestionFile& question = expected.questions[slot.question - 1];
+        std::string& field = std::string(slot.field) == "answerPicture" ? question.answerPicture
+                             : made.kind == KIND_AUDIO                  ? question.sound
+                             : made.kind == KIND_VIDEO                  ? question.film
+                                                                        : question.picture;
+        EXPECT_EQ(media[k].bytes, SampleMediaBytes(field));
+        field = media[k++].name;
       }
+      EXPECT_EQ(WriteQuizJson(back), WriteQuizJson(expected));
     }
   }
 }
 
-TEST(QuizResourcesTest, WritesPackedQuizAndOneMediaResourcePerQuestionAndPicture) {
-  const fs::path directory = FreshDirectory("resource-ids");
-  const QuizFile quiz =
-      ReadValid(WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 2), directory));
-  Problems problems;
-  const std::vector<Resource> resources = MakeQuizResources(quiz, directory, problems);
-  std::vector<std::pair<std::string, int>> ids;
-  for (const Resource& resource : resources) ids.emplace_back(resource.type, resource.id);
-  EXPECT_EQ(ids, (std::vector<std::pair<std::string, int>>{{"PATCH", 104},
-                                                           {"PATCH", 105},
-                                                           {"IMG", 401},
-                                                           {"IMG", 10401},
-                                                           {"IMG", 402},
-                                                           {"IMG", 10402}}));
-  EXPECT_EQ(Find(resources, "IMG", 10402)->bytes, SampleMediaBytes("media/réponse2.jpg"));
-}
-
-struct MediaRefusal {
-  const char* name;
-  const char* kind;
-  std::function<void(const fs::path& directory)> spoil;
+TEST(QuizResourcesTest, NamesTheMediaAsDumpWritesThem) {
+  const QuizFile quiz = Read(SampleQuizJson("picture", "picture", 1, 12));
+  QuizFile back;
+  std::vector<MediaFile> media;
   std::string problem;
-};
-
-void WriteText(const fs::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
+  std::vector<Problem> warnings;
+  ASSERT_TRUE(QuizFromResources(WithMedia(quiz), back, media, problem, warnings));
+  EXPECT_EQ(back.questions[0].picture, "picture01.jpg");
+  EXPECT_EQ(back.questions[0].answerPicture, "answer01.jpg");
+  EXPECT_EQ(back.questions[11].picture, "picture12.jpg");
+  const QuizFile audio = Read(SampleQuizJson("audio", "none", 1, 1));
+  ASSERT_TRUE(QuizFromResources(WithMedia(audio), back, media, problem, warnings));
+  EXPECT_EQ(back.questions[0].sound, "sound01.mp3");
+  const QuizFile video = Read(SampleQuizJson("video", "none", 1, 1));
+  ASSERT_TRUE(QuizFromResources(WithMedia(video), back, media, problem, warnings));
+  EXPECT_EQ(back.questions[0].film, "film01.avi");
 }
 
-TEST(QuizResourcesTest, RefusesMediaThatIsMissingUnreadableOrOfTheWrongKind) {
-  const fs::path directory = FreshDirectory("media-refusals");
-  const MediaRefusal refusals[] = {
-      {"missing picture", "picture",
-       [](const fs::path& d) { fs::remove(d / "media/picture2.jpg"); },
-       "question 2, picture: no file \"" + (directory / "media/picture2.jpg").u8string() + "\""},
-      {"a folder instead of a picture", "picture",
-       [](const fs::path& d) {
-         fs::remove(d / "media/picture1.jpg");
-         fs::create_directory(d / "media/picture1.jpg");
-       },
-       "question 1, picture: no file \"" + (directory / "media/picture1.jpg").u8string() + "\""},
-      {"PNG as picture", "picture",
-       [](const fs::path& d) { WriteText(d / "media/picture3.jpg", "\x89PNG\r\n\x1A\n...."); },
-       "question 3, picture: \"media/picture3.jpg\" is not a JFIF JPEG (FF D8 FF E0, then "
-       "\"JFIF\")"},
-      {"Exif JPEG as answer picture", "picture",
-       [](const fs::path& d) {
-         WriteText(d / "media/réponse1.jpg", std::string("\xFF\xD8\xFF\xE1\x00\x10"
-                                                         "Exif\x00\x00",
-                                                         12));
-       },
-       "question 1, answerPicture: \"media/réponse1.jpg\" is not a JFIF JPEG (FF D8 FF E0, then "
-       "\"JFIF\")"},
-      {"empty answer picture", "picture",
-       [](const fs::path& d) { WriteText(d / "media/réponse3.jpg", ""); },
-       "question 3, answerPicture: \"media/réponse3.jpg\" is not a JFIF JPEG (FF D8 FF E0, then "
-       "\"JFIF\")"},
-      {"WAVE as sound", "audio",
-       [](const fs::path& d) {
-         WriteText(d / "media/sound2.mp3", std::string("RIFF\x24\0\0\0WAVEfmt ", 16));
-       },
-       "question 2, sound: \"media/sound2.mp3\" is not an MP3 file"},
-      {"missing sound", "audio", [](const fs::path& d) { fs::remove(d / "media/sound1.mp3"); },
-       "question 1, sound: no file \"" + (directory / "media/sound1.mp3").u8string() + "\""},
-      {"MP4 as film", "video",
-       [](const fs::path& d) {
-         WriteText(d / "media/film3.avi", std::string("\0\0\0\x18"
-                                                      "ftypmp42",
-                                                      12));
-       },
-       "question 3, film: \"media/film3.avi\" is not an AVI file"},
-      {"JPEG as film", "video",
-       [](const fs::path& d) {
-         fs::copy_file(d / "quiz.json", d / "media/film1.avi",
-                       fs::copy_options::overwrite_existing);
-       },
-       "question 1, film: \"media/film1.avi\" is not an AVI file"},
-  };
-  for (const MediaRefusal& refusal : refusals) {
-    fs::remove_all(directory / "media");
-    const fs::path path =
-        WriteSampleQuiz(SampleQuizJson(refusal.kind, "textAndPicture", 1, 3), directory);
-    const QuizFile quiz = ReadValid(path);
-    refusal.spoil(directory);
-    Problems problems;
-    MakeQuizResources(quiz, directory, problems);
-    EXPECT_EQ(problems, Problems{refusal.problem}) << refusal.name;
+TEST(QuizResourcesTest, TheMediaOfEachQuestionInOrder) {
+  const QuizFile quiz = Read(SampleQuizJson("picture", "textAndPicture", 1, 2));
+  std::vector<std::string> slots;
+  for (const MediaSlot& slot : MediaSlots(quiz)) {
+    slots.push_back(std::to_string(slot.question) + " " + slot.field + " " + slot.path + " " +
+                    std::to_string(slot.resourceId) + " " + std::to_string(slot.role));
   }
+  EXPECT_EQ(slots, (std::vector<std::string>{"1 picture media/picture1.jpg 401 0",
+                                             "1 answerPicture media/réponse1.jpg 10401 1",
+                                             "2 picture media/picture2.jpg 402 0",
+                                             "2 answerPicture media/réponse2.jpg 10402 1"}));
+  EXPECT_TRUE(MediaSlots(Read(SampleQuizJson("text", "none", 1, 3))).empty());
+  EXPECT_EQ(ResolvedMediaPath("quiz", "images/a.jpg"), std::filesystem::path("quiz/images/a.jpg"));
+  EXPECT_EQ(ResolvedMediaPath("quiz", "/abs/a.jpg"), std::filesystem::path("/abs/a.jpg"));
+}
+
+// The texts reach the player in code page 1252, as its parser reads them.
+TEST(QuizResourcesTest, PacksTheTextsInCodePage1252) {
+  QuizFile quiz = Read(SampleQuizJson("text", "none", 1, 1));
+  quiz.title = "Été à l'œil €";
+  quiz.questions[0].answer1 = "E\u0301cole";  // composed on the way
+  std::vector<Problem> problems;
+  const std::vector<Resource> resources = PackedQuizResources(quiz, problems);
+  ASSERT_TRUE(problems.empty());
+  unsigned char* unpacked = nullptr;
+  std::uint32_t length = 0;
+  ASSERT_EQ(UnpackData(resources[0].bytes.data(), resources[0].bytes.size(), &unpacked, &length),
+            UNPACK_OK);
+  QuizDefinition definition;
+  EXPECT_TRUE(ParseQuiz(unpacked, length - 2, definition));
+  std::free(unpacked);
+  EXPECT_STREQ(definition.title, "\xC9t\xE9 \xE0 l'\x9C" "il \x80");
+  EXPECT_STREQ(QuestionAt(definition, 1)->answer1, "\xC9" "cole");
 }
 
 // Texts that no dictionary coder can shrink: 90 questions of random letters in every field.
 TEST(QuizResourcesTest, RefusesAQuizWhosePackedTextsPassTheSixteenBitLength) {
-  Json quiz = SampleQuizJson("text", "textsAtEnd", 2, 90);
+  Json json = SampleQuizJson("picture", "textsAtEnd", 2, 90);
   std::mt19937 random(6);
   std::uniform_int_distribution<int> letter(0, 94);
   auto noise = [&] {
@@ -192,39 +130,44 @@ TEST(QuizResourcesTest, RefusesAQuizWhosePackedTextsPassTheSixteenBitLength) {
     }
     return text;
   };
-  for (Json& question : quiz["questions"]) {
-    for (const char* key : {"answer1", "answer2", "questionText", "revealText"})
-      question[key] = noise();
+  for (Json& question : json["questions"]) {
+    for (const char* key : {"answer1", "answer2", "revealText"}) question[key] = noise();
   }
-  Problems problems;
-  const QuizFile file = ReadQuizJson(quiz.dump(), problems);
-  ASSERT_EQ(problems, Problems());
-  const std::vector<Resource> resources = MakeQuizResources(file, ".", problems);
+  QuizFile quiz = Read(json);
+  for (QuestionFile& question : quiz.questions) question.questionText = noise();
+  std::vector<Problem> problems;
+  const std::vector<Resource> resources = PackedQuizResources(quiz, problems);
   ASSERT_EQ(problems.size(), 1u);
-  EXPECT_EQ(problems[0], "the quiz (\"PATCH\" 104): " + std::to_string(resources[0].bytes.size()) +
-                             " bytes packed, at most 65535 fit: shorten the texts");
+  EXPECT_EQ(ProblemLine(problems[0]), "le quiz fait " + std::to_string(resources[0].bytes.size()) +
+                                          " octets une fois compressé ; le joueur en lit 65535 "
+                                          "au plus : raccourcissez les textes");
   EXPECT_GT(resources[0].bytes.size(), 65535u);
 }
 
 TEST(QuizResourcesTest, ResourceSizeLimits) {
   struct Case {
     std::size_t unpacked, packed;
-    Problems problems;
+    std::vector<std::string> problems;
   };
+  const std::string unpacked = "les codes fait 120001 octets ; le joueur en lit 120000 au plus : "
+                               "raccourcissez les textes";
   const Case cases[] = {
       {120000, 65535, {}},
       {1, 3, {}},
-      {120001, 100, {"codes: 120001 bytes unpacked, at most 120000 fit"}},
-      {5000, 65536, {"codes: 65536 bytes packed, at most 65535 fit: shorten the texts"}},
-      {200000,
-       70000,
-       {"codes: 200000 bytes unpacked, at most 120000 fit",
-        "codes: 70000 bytes packed, at most 65535 fit: shorten the texts"}},
+      {120001, 100, {unpacked}},
+      {5000, 65536,
+       {"les codes fait 65536 octets une fois compressé ; le joueur en lit 65535 au plus : "
+        "raccourcissez les textes"}},
+      {120001, 70000,
+       {unpacked, "les codes fait 70000 octets une fois compressé ; le joueur en lit 65535 au "
+                  "plus : raccourcissez les textes"}},
   };
   for (const Case& c : cases) {
-    Problems problems;
-    CheckResourceSizes("codes", c.unpacked, c.packed, problems);
-    EXPECT_EQ(problems, c.problems) << c.unpacked << " " << c.packed;
+    std::vector<Problem> problems;
+    CheckResourceSizes("les codes", c.unpacked, c.packed, problems);
+    std::vector<std::string> lines;
+    for (const Problem& problem : problems) lines.push_back(ProblemLine(problem));
+    EXPECT_EQ(lines, c.problems) << c.unpacked << " " << c.packed;
   }
 }
 
@@ -248,53 +191,48 @@ TEST(QuizResourcesTest, RefusesExecutablesWithoutAUsableQuiz) {
         noQuestion = {0, 1, 0, 1, '|', '|', '|', '|', '|', 0, 1, 2, 3};
   kind9[1] = 10;
   mode7[14] = 7;
+  const std::string unnamable = "le quiz de l'exécutable a un type, une révélation ou un nombre "
+                                "de questions qu'aucun fichier de quiz ne peut décrire";
   const Case cases[] = {
-      {"nothing", {}, "the executable holds no quiz: \"PATCH\" 104 is missing"},
-      {"no codes", no105, "the executable holds no quiz: \"PATCH\" 105 is missing"},
+      {"nothing", {}, "l'exécutable ne contient pas de quiz : il lui manque la ressource « PATCH » 104"},
+      {"no codes", no105,
+       "l'exécutable ne contient pas de quiz : il lui manque la ressource « PATCH » 105"},
       {"garbage",
        {{"PATCH", 104, {1, 2, 3}}, {"PATCH", 105, {1, 2, 3}}},
-       "\"PATCH\" 104 does not unpack to a quiz"},
+       "la ressource « PATCH » 104 de l'exécutable n'est pas un quiz lisible"},
       {"cut quiz", PackedQuiz(Bytes(goodQuiz.begin(), goodQuiz.end() - 2), goodCodes),
-       "\"PATCH\" 104 does not unpack to a quiz"},
-      {"no code line", PackedQuiz(goodQuiz, {'c'}), "\"PATCH\" 105 does not unpack to a quiz"},
-      {"kind 9", PackedQuiz(kind9, goodCodes),
-       "the quiz has a kind, reveal mode or question count that no quiz file can name"},
-      {"reveal mode 7", PackedQuiz(mode7, goodCodes),
-       "the quiz has a kind, reveal mode or question count that no quiz file can name"},
-      {"no question", PackedQuiz(noQuestion, goodCodes),
-       "the quiz has a kind, reveal mode or question count that no quiz file can name"},
+       "la ressource « PATCH » 104 de l'exécutable n'est pas un quiz lisible"},
+      {"no code line", PackedQuiz(goodQuiz, {'c'}),
+       "la ressource « PATCH » 105 de l'exécutable n'est pas un quiz lisible"},
+      {"kind 9", PackedQuiz(kind9, goodCodes), unnamable},
+      {"reveal mode 7", PackedQuiz(mode7, goodCodes), unnamable},
+      {"no question", PackedQuiz(noQuestion, goodCodes), unnamable},
   };
   for (const Case& c : cases) {
     QuizFile quiz;
     std::vector<MediaFile> media;
     std::string problem;
-    Problems warnings;
+    std::vector<Problem> warnings;
     EXPECT_FALSE(QuizFromResources(c.resources, quiz, media, problem, warnings)) << c.name;
     EXPECT_EQ(problem, c.problem) << c.name;
   }
-  QuizFile quiz;
-  std::vector<MediaFile> media;
-  std::string problem;
-  Problems warnings;
-  EXPECT_TRUE(QuizFromResources(PackedQuiz(goodQuiz, goodCodes), quiz, media, problem, warnings));
-  EXPECT_EQ(quiz.questions[0].questionText, "q");
 }
 
 TEST(QuizResourcesTest, MissingMediaAreLeftOutWithAWarning) {
-  const fs::path directory = FreshDirectory("missing-media");
-  const QuizFile made =
-      ReadValid(WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 2), directory));
-  Problems problems;
-  std::vector<Resource> resources = MakeQuizResources(made, directory, problems);
+  const QuizFile made = Read(SampleQuizJson("picture", "picture", 1, 2));
+  std::vector<Resource> resources = WithMedia(made);
   resources.erase(resources.begin() + 3);  // IMG 10401
   QuizFile back;
   std::vector<MediaFile> media;
   std::string problem;
-  Problems warnings;
+  std::vector<Problem> warnings;
   ASSERT_TRUE(QuizFromResources(resources, back, media, problem, warnings));
-  EXPECT_EQ(warnings, Problems{"question 1, answerPicture: the executable holds no \"IMG\" 10401"});
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(ProblemLine(warnings[0]),
+            "question 1, image réponse : l'exécutable ne contient pas ce fichier (ressource "
+            "« IMG » 10401)");
   EXPECT_EQ(back.questions[0].answerPicture, "");
-  EXPECT_EQ(back.questions[0].media, "picture01.jpg");
+  EXPECT_EQ(back.questions[0].picture, "picture01.jpg");
   EXPECT_EQ(back.questions[1].answerPicture, "answer02.jpg");
   EXPECT_EQ(media.size(), 3u);
 }

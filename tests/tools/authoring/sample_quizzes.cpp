@@ -43,22 +43,25 @@ Json SampleQuizJson(const std::string& kind, const std::string& revealMode, int 
                {"title", "Quiz « " + kind + " » à l'œil"},
                {"author", "Zoé Müller"},
                {"explanation", "Trouvez les réponses — vite !"},
-               {"answer1Caption", "Prénom"},
-               {"answer2Caption", "Année"},
                {"answersPerQuestion", answersPerQuestion},
                {"revealMode", revealMode},
                {"backgroundColour", "#12A4F0"},
                {"codes", Json::array()},
                {"questions", Json::array()}};
-  const bool revealTexts =
-      revealMode == "text" || revealMode == "textAndPicture" || revealMode == "textsAtEnd";
+  if (answersPerQuestion == 2) {
+    quiz["answer1Caption"] = "Prénom";
+    quiz["answer2Caption"] = "Année";
+  }
+  const bool revealTexts = kind == "picture" && (revealMode == "text" ||
+                                                 revealMode == "textAndPicture" ||
+                                                 revealMode == "textsAtEnd");
   const bool answerPictures =
       kind == "picture" && (revealMode == "picture" || revealMode == "textAndPicture");
   for (int n = 1; n <= questions; ++n) {
     const std::string number = std::to_string(n);
     Json question = {{"answer1", "Réponse " + number}};
     if (answersPerQuestion == 2) question["answer2"] = "Deuxième " + number;
-    question["questionText"] = "Qu'est-ce que le n° " + number + " ?";
+    if (kind == "text") question["questionText"] = "Qu'est-ce que le n° " + number + " ?";
     if (revealTexts) question["revealText"] = "C'était « " + number + " » €";
     if (const char* key = MediaKeyOf(kind)) {
       question[key] = std::string("media/") + key + number + ExtensionOf(key);

@@ -7,9 +7,12 @@
 #include <string>
 
 #include "tools/authoring/media_check.h"
+#include "tools/authoring/quiz_file.h"
 
 // A quiz of the kind ("text", "picture", "audio", "video") and reveal mode, with accented texts,
-// `questions` questions and one or two answers each, naming the media files its kind needs.
+// `questions` questions and one or two answers each, with the fields that its kind and reveal
+// mode show and the media files they name: valid but for a reveal mode other than "none" in a
+// quiz that is not of pictures.
 nlohmann::json SampleQuizJson(const std::string& kind, const std::string& revealMode,
                               int answersPerQuestion, int questions);
 

@@ -1,12 +1,12 @@
-// brelamake's command line over an executable kept in memory: exit codes, messages, nothing
-// written on refusal, and dump's files.
+// brelamake's command line over executables of the tests' format: every command, its French
+// messages and exit codes, nothing written on a refusal.
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <map>
 #include <sstream>
 
 #include "tests/tools/authoring/sample_quizzes.h"
+#include "tests/tools/authoring/test_executables.h"
 #include "tools/brelamake/brelamake.h"
 
 namespace {
@@ -15,63 +15,65 @@ namespace fs = std::filesystem;
 using Json = nlohmann::json;
 using Arguments = std::vector<std::string>;
 
-// Executables as maps of resources; a player is any path in `players`.
-struct MemoryExecutables {
-  std::map<std::string, std::vector<Resource>> files;
-  std::vector<std::string> writes;  // "player -> output" of each writeQuiz call
-
-  ExecutableAccess Access() {
-    ExecutableAccess access;
-    access.writeQuiz = [this](const fs::path& player, const fs::path& output,
-                              const std::vector<Resource>& resources) {
-      if (!files.count(player.u8string())) throw IoError("no player " + player.u8string());
-      writes.push_back(player.u8string() + " -> " + output.u8string());
-      files[output.u8string()] = resources;
-    };
-    access.readQuiz = [this](const fs::path& executable) {
-      if (!files.count(executable.u8string())) {
-        throw IoError("cannot open " + executable.u8string());
-      }
-      return files.at(executable.u8string());
-    };
-    access.defaultPlayer = "tools/brela.exe";
-    return access;
-  }
-};
-
 struct Outcome {
   int exitCode;
   std::string out, err;
 };
 
-Outcome RunWith(MemoryExecutables& executables, const Arguments& arguments) {
-  std::ostringstream out, err;
-  const int exitCode = RunBrelamake(arguments, executables.Access(), out, err);
-  return {exitCode, out.str(), err.str()};
+struct Bench {
+  fs::path folder;
+  fs::path player;
+  TestExecutables executables;
+
+  explicit Bench(const std::string& name) : folder(FreshDirectory(name)), player(folder / "brela.exe") {
+    WriteTestPlayer(player);
+  }
+
+  Outcome Run(const Arguments& arguments) {
+    std::ostringstream out, err;
+    const int exitCode = RunBrelamake(arguments, executables.Access(player), nullptr, out, err);
+    return {exitCode, out.str(), err.str()};
+  }
+
+  std::string Path(const std::string& name) const { return (folder / fs::u8path(name)).u8string(); }
+};
+
+void WriteText(const fs::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
 }
 
-MemoryExecutables WithPlayers() {
-  MemoryExecutables executables;
-  executables.files["tools/brela.exe"] = {};
-  executables.files["other/brela.exe"] = {};
-  return executables;
+std::string TextOf(const fs::path& path) {
+  const Bytes bytes = ReadBytes(path);
+  return std::string(bytes.begin(), bytes.end());
 }
 
-TEST(BrelamakeCommandTest, HelpTellsTheCommandsRefusalsAndExitCodes) {
-  MemoryExecutables executables;
+TEST(BrelamakeCommandTest, HelpTellsTheCommandsFieldsColumnsRefusalsAndExitCodes) {
+  Bench bench("help");
   for (const char* flag : {"--help", "-h"}) {
-    const Outcome run = RunWith(executables, {flag});
+    const Outcome run = bench.Run({flag});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "");
-    for (const char* part :
-         {"brelamake make QUIZ.json -o NAME.exe [--player PATH]", "brelamake dump NAME.exe -o DIR",
-          "more than 90", "over 259 bytes once in code page 1252", "a '|'",
-          "a line break in a code", "fewer or more codes than questions", "over 65535 bytes",
-          "over 120000", "missing or unreadable", "not a JFIF", "not an MP3", "not an AVI",
-          "0  success", "1  bad quiz file", "2  input/output failure", "3  wrong command line"}) {
-      EXPECT_NE(run.out.find(part), std::string::npos) << part;
-    }
+    EXPECT_EQ(run.out, UsageText());
   }
+  const std::string help = UsageText();
+  const char* const parts[] = {
+      "brelamake check QUIZ.json",
+      "brelamake make QUIZ.json -o NOM.exe [--player JOUEUR.exe] [--force]",
+      "brelamake import TABLEAU.csv -o QUIZ.json [--force]",
+      "brelamake dump NOM.exe -o DOSSIER [--force]",
+      "\"kind\"", "\"title\"", "\"author\"", "\"explanation\"", "\"answersPerQuestion\"",
+      "\"answer1Caption\", \"answer2Caption\"", "\"revealMode\"", "\"backgroundColour\"",
+      "\"codes\"", "\"questions\"", "\"answer1\"", "\"answer2\"", "\"questionText\"",
+      "\"revealText\"", "\"picture\"", "\"sound\"", "\"film\"", "\"answerPicture\"",
+      "\"textAndPicture\"", "\"textsAtEnd\"",
+      "  question ", "  réponse ", "  réponse2 ", "  révélation ", "  image ", "  image réponse ",
+      "  son ", "  film ", "  code ",
+      "plus de 90", "259 caractères", "Windows-1252", "tabulation", "retour à la ligne",
+      "entourée d'espaces", "plus de codes que de questions", "un son doit être un MP3",
+      "un film un AVI", "apostrophe", "espace insécable", "majuscule accentuée",
+      "même énoncé", "moins de codes que de questions", "trop long pour sa place",
+      "0  succès", "1  le quiz", "2  un fichier", "3  ligne de commande incorrecte"};
+  for (const char* part : parts) EXPECT_NE(help.find(part), std::string::npos) << part;
 }
 
 TEST(BrelamakeCommandTest, WrongCommandLinesExitWithThree) {
@@ -83,148 +85,241 @@ TEST(BrelamakeCommandTest, WrongCommandLinesExitWithThree) {
       {"make", "-o", "out.exe"},
       {"make", "a.json", "b.json", "-o", "out.exe"},
       {"make", "a.json", "-o", "x.exe", "-o", "y.exe"},
+      {"make", "a.json", "-o", "x.exe", "--force", "--force"},
       {"make", "a.json", "-o", "x.exe", "--verbose"},
-      {"build", "a.json", "-o", "x.exe"},
+      {"check", "a.json", "-o", "x.exe"},
+      {"check", "a.json", "--force"},
+      {"check"},
+      {"import", "a.csv"},
+      {"import", "a.csv", "-o", "q.json", "--player", "p.exe"},
       {"dump", "x.exe", "-o", "dir", "--player", "p.exe"},
+      {"build", "a.json", "-o", "x.exe"},
       {"--help", "make"},
   };
   for (const Arguments& arguments : wrong) {
-    MemoryExecutables executables = WithPlayers();
-    const Outcome run = RunWith(executables, arguments);
+    Bench bench("wrong");
+    const Outcome run = bench.Run(arguments);
     EXPECT_EQ(run.exitCode, 3) << testing::PrintToString(arguments);
-    EXPECT_EQ(run.err, "brelamake: wrong command line; brelamake --help tells how to use it\n");
-    EXPECT_TRUE(executables.writes.empty());
+    EXPECT_EQ(run.err, "brelamake : ligne de commande incorrecte ; « brelamake --help » explique "
+                       "comment l'utiliser\n");
+    EXPECT_TRUE(bench.executables.writes.empty());
   }
 }
 
-TEST(BrelamakeCommandTest, MakeWritesIntoACopyOfTheChosenPlayer) {
-  const fs::path directory = FreshDirectory("command-make");
-  const fs::path quiz = WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 3), directory);
-  MemoryExecutables executables = WithPlayers();
-  Outcome run = RunWith(executables, {"make", quiz.u8string(), "-o", "quiz.exe"});
-  EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.out, "brelamake: wrote quiz.exe: 3 questions, 6 media files\n");
-  run = RunWith(executables,
-                {"make", "-o", "second.exe", "--player", "other/brela.exe", quiz.u8string()});
-  EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(executables.writes, (std::vector<std::string>{"tools/brela.exe -> quiz.exe",
-                                                          "other/brela.exe -> second.exe"}));
-  EXPECT_EQ(executables.files["quiz.exe"].size(), 8u);
-}
+TEST(BrelamakeCommandTest, CheckTellsErrorsThenWarningsAndExitsWithOneOnAnError) {
+  Bench bench("check");
+  Json json = SampleQuizJson("text", "none", 1, 3);
+  const fs::path quiz = WriteSampleQuiz(json, bench.folder);
+  Outcome run = bench.Run({"check", quiz.u8string()});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, quiz.u8string() + " : le quiz peut être fabriqué (3 questions, 0 avertissement)\n");
+  EXPECT_EQ(run.err, "");
 
-TEST(BrelamakeCommandTest, ABadQuizExitsWithOneAndWritesNothing) {
-  const fs::path directory = FreshDirectory("command-bad");
-  Json json = SampleQuizJson("audio", "none", 1, 2);
-  json["questions"][1]["answer1"] = "x|y";
-  const fs::path badText = WriteSampleQuiz(json, directory / "text");
-  const fs::path badMedia =
-      WriteSampleQuiz(SampleQuizJson("audio", "none", 1, 2), directory / "media");
-  fs::remove(directory / "media/media/sound2.mp3");
-  const fs::path notJson = directory / "not.json";
-  std::ofstream(notJson) << "{\"kind\": ";
-  struct Case {
-    fs::path quiz;
-    std::string err;
-  };
-  const Case cases[] = {
-      {badText,
-       "brelamake: " + badText.u8string() +
-           ": question 2, answer1: '|' separates the fields of the quiz and cannot be in one\n"
-           "brelamake: nothing written (1 problem)\n"},
-      {badMedia, "brelamake: " + badMedia.u8string() + ": question 2, sound: no file \"" +
-                     (directory / "media/media/sound2.mp3").u8string() +
-                     "\"\n"
-                     "brelamake: nothing written (1 problem)\n"},
-  };
-  for (const Case& c : cases) {
-    MemoryExecutables executables = WithPlayers();
-    const Outcome run = RunWith(executables, {"make", c.quiz.u8string(), "-o", "out.exe"});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, c.err);
-    EXPECT_EQ(run.out, "");
-    EXPECT_TRUE(executables.writes.empty());
-  }
-  MemoryExecutables executables = WithPlayers();
-  const Outcome run = RunWith(executables, {"make", notJson.u8string(), "-o", "out.exe"});
+  json["codes"].erase(2);
+  json["questions"][0]["answer1"] = "l’été";
+  json["questions"][2]["answer1"] = "Rome ";
+  json["title"] = "";
+  WriteSampleQuiz(json, bench.folder);
+  run = bench.Run({"check", quiz.u8string()});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.err.find(": JSON: "), std::string::npos) << run.err;
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err,
+            quiz.u8string() + " : 2 erreurs :\n"
+            "  titre : le titre est vide : donnez un titre au quiz\n"
+            "  question 3, réponse 1 : la réponse finit par un espace : le joueur retire les "
+            "espaces autour de ce que tape l'élève, jamais la réponse ne serait « BRAVO » ; "
+            "supprimez cet espace\n" +
+            quiz.u8string() + " : 2 avertissements :\n"
+            "  codes : il y a 2 codes pour 3 questions : aucun code ne s'affichera une fois les 3 "
+            "questions résolues ; ajoutez-en 1\n"
+            "  question 1, réponse 1 : contient l'apostrophe typographique « ’ », qu'un élève ne "
+            "tape pas au clavier : qui tape l'apostrophe du clavier n'obtiendra pas « BRAVO » ; "
+            "écrivez « ' » à la place\n" +
+            quiz.u8string() + " : 2 erreurs à corriger avant de fabriquer le quiz\n");
 }
 
-TEST(BrelamakeCommandTest, InputOutputFailuresExitWithTwo) {
-  const fs::path directory = FreshDirectory("command-io");
-  const fs::path quiz = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), directory);
-  const fs::path blocked = directory / "blocked";
-  std::ofstream(blocked) << "a file where dump wants a folder";
+TEST(BrelamakeCommandTest, MakeWritesTheQuizOrTellsWhyNot) {
+  Bench bench("make");
+  Json json = SampleQuizJson("picture", "picture", 1, 3);
+  const fs::path quiz = WriteSampleQuiz(json, bench.folder);
+  const std::string made = bench.Path("made.exe");
+  Outcome run = bench.Run({"make", quiz.u8string(), "-o", made});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "brelamake : « " + made + " » écrit : 3 questions, 6 fichiers d'images, de "
+                                               "sons ou de films\n");
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(ReadTestExecutable(made).size(), 8u);
+
+  json["questions"][1]["answer1"] = "a|b";
+  WriteSampleQuiz(json, bench.folder);
+  const std::string refused = bench.Path("refused.exe");
+  run = bench.Run({"make", quiz.u8string(), "-o", refused});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, quiz.u8string() + " : 1 erreur :\n"
+                                       "  question 2, réponse 1 : contient « | », qui sépare les "
+                                       "champs du quiz enregistré : remplacez-le, par « / » par "
+                                       "exemple\n"
+                                       "brelamake : rien n'a été écrit\n");
+  EXPECT_FALSE(fs::exists(refused));
+}
+
+TEST(BrelamakeCommandTest, MakeTellsItsWarningsAndUsesTheChosenPlayer) {
+  Bench bench("make-warnings");
+  Json json = SampleQuizJson("text", "none", 1, 2);
+  json["questions"][1]["answer1"] = "École";
+  const fs::path quiz = WriteSampleQuiz(json, bench.folder);
+  const fs::path other = bench.folder / "autre joueur.exe";
+  WriteTestPlayer(other);
+  const Outcome run =
+      bench.Run({"make", quiz.u8string(), "-o", bench.Path("q.exe"), "--player", other.u8string()});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, "brelamake : « " + bench.Path("q.exe") + " » écrit : 2 questions\n");
+  EXPECT_EQ(run.err.rfind(quiz.u8string() + " : 1 avertissement :\n  question 2, réponse 1 : "
+                                            "contient la majuscule accentuée « É »",
+                          0),
+            0u)
+      << run.err;
+  ASSERT_EQ(bench.executables.writes.size(), 1u);
+  EXPECT_EQ(bench.executables.writes[0].rfind("autre joueur.exe -> q.exe.", 0), 0u);
+}
+
+TEST(BrelamakeCommandTest, FilesThatCannotBeReadOrMustNotBeReplacedExitWithTwo) {
+  Bench bench("io");
+  const fs::path quiz = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), bench.folder);
+  WriteText(bench.folder / "devoir.exe", "le devoir de Zoé");
+  const std::string devoir = bench.Path("devoir.exe");
   struct Case {
     Arguments arguments;
     std::string err;
   };
-  std::vector<Case> cases = {
-      {{"make", (directory / "absent.json").u8string(), "-o", "x.exe"},
-       "brelamake: cannot read \"" + (directory / "absent.json").u8string() + "\"\n"},
-      {{"make", quiz.u8string(), "-o", "x.exe", "--player", "nowhere.exe"},
-       "brelamake: no player nowhere.exe\n"},
-      {{"dump", "absent.exe", "-o", directory.u8string()}, "brelamake: cannot open absent.exe\n"},
-      {{"dump", "made.exe", "-o", (blocked / "out").u8string()},
-       "brelamake: cannot create \"" + (blocked / "out").u8string() + "\"\n"},
+  const Case cases[] = {
+      {{"make", bench.Path("absent.json"), "-o", bench.Path("x.exe")},
+       "brelamake : impossible de lire « " + bench.Path("absent.json") + " »\n"},
+      {{"check", bench.Path("absent.json")},
+       "brelamake : impossible de lire « " + bench.Path("absent.json") + " »\n"},
+      {{"make", quiz.u8string(), "-o", bench.Path("x.exe"), "--player", bench.Path("nowhere.exe")},
+       "brelamake : impossible d'ouvrir « " + bench.Path("nowhere.exe") + " » comme un programme\n"},
+      {{"make", quiz.u8string(), "-o", devoir},
+       "brelamake : « " + devoir + " » existe déjà et n'est pas un quiz : il n'est pas remplacé ; "
+       "choisissez un autre nom, ou ajoutez --force pour passer outre\n"},
+      {{"make", quiz.u8string(), "-o", quiz.u8string(), "--force"},
+       "brelamake : « " + quiz.u8string() + " » est un fichier d'origine du quiz (« " +
+           quiz.u8string() + " ») et ne sera jamais remplacé : choisissez un autre nom\n"},
+      {{"make", quiz.u8string(), "-o", bench.player.u8string()},
+       "brelamake : « " + bench.player.u8string() + " » est un fichier d'origine du quiz (« " +
+           bench.player.u8string() + " ») et ne sera jamais remplacé : choisissez un autre nom\n"},
+      {{"dump", bench.Path("absent.exe"), "-o", bench.Path("d")},
+       "brelamake : impossible d'ouvrir « " + bench.Path("absent.exe") + " » comme un programme\n"},
   };
-  const fs::path player = directory / "player.exe";
-  std::ofstream(player) << "a player on disk";
-  cases.push_back(
-      {{"make", quiz.u8string(), "-o", player.u8string(), "--player", player.u8string()},
-       "brelamake: the output " + player.u8string() + " is the player itself\n"});
   for (const Case& c : cases) {
-    MemoryExecutables executables = WithPlayers();
-    executables.files[player.u8string()] = {};
-    ASSERT_EQ(RunWith(executables, {"make", quiz.u8string(), "-o", "made.exe"}).exitCode, 0);
-    const Outcome run = RunWith(executables, c.arguments);
+    const Outcome run = bench.Run(c.arguments);
     EXPECT_EQ(run.exitCode, 2) << testing::PrintToString(c.arguments);
     EXPECT_EQ(run.err, c.err);
   }
+  EXPECT_EQ(TextOf(devoir), "le devoir de Zoé");
+  EXPECT_EQ(bench.Run({"make", quiz.u8string(), "-o", devoir, "--force"}).exitCode, 0);
+  EXPECT_EQ(ReadTestExecutable(devoir).size(), 2u);
 }
 
-TEST(BrelamakeCommandTest, DumpWritesTheQuizFileAndMediaThatMakeTakesBack) {
-  const fs::path directory = FreshDirectory("command-dump");
-  const Json original = SampleQuizJson("picture", "textAndPicture", 2, 3);
-  const fs::path quiz = WriteSampleQuiz(original, directory / "source");
-  MemoryExecutables executables = WithPlayers();
-  ASSERT_EQ(RunWith(executables, {"make", quiz.u8string(), "-o", "made.exe"}).exitCode, 0);
-  const fs::path out = directory / "dumped";
-  const Outcome run = RunWith(executables, {"dump", "made.exe", "-o", out.u8string()});
-  ASSERT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.out, "brelamake: wrote " + (out / "quiz.json").u8string() + " and 6 media files\n");
+// A spreadsheet as French Excel saves it: Windows-1252, ';', CR LF, cells quoted when they hold
+// a ';' or a '"'.
+const std::string FRENCH_EXCEL =
+    "Image;R\xE9ponse;R\xE9v\xE9lation;Code\r\n"
+    "photos\\chat.jpg;chat;\"Il dit \"\"miaou\"\" ; il ronronne\";Un\r\n"
+    "photos\\vache.jpg; vache;Elle donne du lait.;Deux\r\n"
+    ";;;\r\n";
 
-  const Bytes text = ReadBytes(out / "quiz.json");
-  Json dumped = Json::parse(text.begin(), text.end());
-  for (int n = 1; n <= 3; ++n) {
-    Json& question = dumped["questions"][n - 1];
-    const Json& source = original["questions"][n - 1];
-    EXPECT_EQ(ReadBytes(out / question["picture"].get<std::string>()),
-              ReadBytes(directory / "source" / fs::u8path(source["picture"].get<std::string>())));
-    EXPECT_EQ(
-        ReadBytes(out / question["answerPicture"].get<std::string>()),
-        ReadBytes(directory / "source" / fs::u8path(source["answerPicture"].get<std::string>())));
-    question["picture"] = source["picture"];
-    question["answerPicture"] = source["answerPicture"];
+TEST(BrelamakeCommandTest, ImportTurnsASpreadsheetIntoAQuizFileAndTellsTheCells) {
+  Bench bench("import");
+  fs::create_directories(bench.folder / "tableur/photos");
+  for (const char* name : {"chat", "vache"}) {
+    WriteText(bench.folder / "tableur/photos" / (std::string(name) + ".jpg"),
+              std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00", 11) + name);
   }
-  EXPECT_EQ(dumped, original);
-
-  ASSERT_EQ(
-      RunWith(executables, {"make", (out / "quiz.json").u8string(), "-o", "again.exe"}).exitCode,
-      0);
-  EXPECT_EQ(executables.files["again.exe"].size(), executables.files["made.exe"].size());
-  for (std::size_t i = 0; i < executables.files["made.exe"].size(); ++i) {
-    EXPECT_EQ(executables.files["again.exe"][i].bytes, executables.files["made.exe"][i].bytes);
-  }
-}
-
-TEST(BrelamakeCommandTest, DumpOfAnExecutableWithoutQuizExitsWithOne) {
-  MemoryExecutables executables = WithPlayers();
-  const Outcome run =
-      RunWith(executables, {"dump", "tools/brela.exe", "-o", FreshDirectory("no-quiz").u8string()});
+  const fs::path spreadsheet = bench.folder / "tableur/Les animaux.csv";
+  WriteText(spreadsheet, FRENCH_EXCEL);
+  const std::string quiz = bench.Path("quiz/animaux.json");
+  fs::create_directories(bench.folder / "quiz");
+  const Outcome run = bench.Run({"import", spreadsheet.u8string(), "-o", quiz});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err,
-            "brelamake: tools/brela.exe: the executable holds no quiz: \"PATCH\" 104 is missing\n");
+  EXPECT_EQ(run.out, "brelamake : « " + quiz + " » écrit : 2 questions\n");
+  EXPECT_EQ(run.err, spreadsheet.u8string() + " : 1 erreur :\n"
+                     "  ligne 3, colonne B (Réponse) : la réponse commence par un espace : le "
+                     "joueur retire les espaces autour de ce que tape l'élève, jamais la réponse "
+                     "ne serait « BRAVO » ; supprimez cet espace\n"
+                     "brelamake : corrigez le tableau et importez-le de nouveau (avec --force), "
+                     "ou corrigez « " + quiz + " », avant de fabriquer le quiz\n");
+  const Bytes written = ReadBytes(quiz);
+  const Json json = Json::parse(written.begin(), written.end());
+  EXPECT_EQ(json["kind"], "picture");
+  EXPECT_EQ(json["title"], "Les animaux");
+  EXPECT_EQ(json["revealMode"], "text");
+  EXPECT_EQ(json["questions"][0]["revealText"], "Il dit \"miaou\" ; il ronronne");
+  EXPECT_EQ(json["questions"][0]["picture"], "../tableur/photos/chat.jpg");
+  EXPECT_EQ(json["codes"], (Json{"Un", "Deux"}));
+
+  // Fixed in the spreadsheet, imported again over the quiz file, then made.
+  std::string fixed = FRENCH_EXCEL;
+  fixed.replace(fixed.find("; vache"), 7, ";vache");
+  WriteText(spreadsheet, fixed);
+  EXPECT_EQ(bench.Run({"import", spreadsheet.u8string(), "-o", quiz}).exitCode, 2)
+      << "the quiz file is not replaced without --force";
+  const Outcome again = bench.Run({"import", spreadsheet.u8string(), "-o", quiz, "--force"});
+  EXPECT_EQ(again.exitCode, 0) << again.err;
+  EXPECT_EQ(again.err, "");
+  const Outcome make = bench.Run({"make", quiz, "-o", bench.Path("animaux.exe")});
+  EXPECT_EQ(make.exitCode, 0) << make.err;
+  EXPECT_EQ(ReadTestExecutable(bench.Path("animaux.exe")).size(), 4u);
+}
+
+TEST(BrelamakeCommandTest, ImportRefusesASpreadsheetItCannotReadAndWritesNothing) {
+  Bench bench("import-refused");
+  const fs::path spreadsheet = bench.folder / "notes.csv";
+  WriteText(spreadsheet, "question;r\xE9ponse;Remarque\r\nq;r;x\r\n");
+  const Outcome run = bench.Run({"import", spreadsheet.u8string(), "-o", bench.Path("q.json")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, spreadsheet.u8string() + " : 1 erreur :\n"
+                     "  ligne 1, colonne C : « Remarque » n'est pas une colonne connue ; les "
+                     "colonnes sont question, réponse, réponse2, révélation, image, image "
+                     "réponse, son, film et code\n"
+                     "brelamake : rien n'a été écrit\n");
+  EXPECT_FALSE(fs::exists(bench.Path("q.json")));
+  const Outcome overwrite =
+      bench.Run({"import", spreadsheet.u8string(), "-o", spreadsheet.u8string(), "--force"});
+  EXPECT_EQ(overwrite.exitCode, 1) << "the spreadsheet's own problem comes first";
+}
+
+TEST(BrelamakeCommandTest, ImportNeverWritesOverTheSpreadsheet) {
+  Bench bench("import-input");
+  const fs::path spreadsheet = bench.folder / "q.csv";
+  WriteText(spreadsheet, "question;réponse\r\nq;r\r\n");
+  const Outcome run =
+      bench.Run({"import", spreadsheet.u8string(), "-o", spreadsheet.u8string(), "--force"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(TextOf(spreadsheet), "question;réponse\r\nq;r\r\n");
+}
+
+TEST(BrelamakeCommandTest, DumpWritesTheQuizFileAndMedia) {
+  Bench bench("dump");
+  const fs::path quiz = WriteSampleQuiz(SampleQuizJson("audio", "none", 1, 2), bench.folder);
+  ASSERT_EQ(bench.Run({"make", quiz.u8string(), "-o", bench.Path("made.exe")}).exitCode, 0);
+  const std::string folder = bench.Path("relu");
+  Outcome run = bench.Run({"dump", bench.Path("made.exe"), "-o", folder});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "brelamake : « " + (fs::u8path(folder) / "quiz.json").u8string() +
+                         " » écrit, avec 2 fichiers d'images, de sons ou de films\n");
+  EXPECT_EQ(ReadBytes(fs::u8path(folder) / "sound02.mp3"), SampleMediaBytes("media/sound2.mp3"));
+  run = bench.Run({"dump", bench.Path("made.exe"), "-o", folder});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.err, "brelamake : le dossier « " + folder + " » contient déjà des fichiers : rien "
+                     "n'y est écrit ; choisissez un autre nom, ou ajoutez --force pour passer "
+                     "outre\n");
+  EXPECT_EQ(bench.Run({"dump", bench.Path("made.exe"), "-o", folder, "--force"}).exitCode, 0);
+  run = bench.Run({"dump", bench.player.u8string(), "-o", bench.Path("vide")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "brelamake : " + bench.player.u8string() +
+                         " : l'exécutable ne contient pas de quiz : il lui manque la ressource "
+                         "« PATCH » 104\n");
 }
 
 }  // namespace
