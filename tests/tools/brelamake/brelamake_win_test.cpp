@@ -1,8 +1,12 @@
-// brelamake on real executables: make then dump for every kind and reveal mode, resources
-// replaced rather than added, the made quiz read by the player's loader and shown by the player.
+// brelamake on real executables under Wine: make then dump for every kind and reveal mode,
+// resources replaced rather than added, the made quiz read by the player's loader and shown by
+// the player; the real brelamake.exe run as a process on spreadsheets saved as French Excel and
+// LibreOffice save them; outputs that are never destroyed; the samples checked with the player's
+// own fonts.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -11,9 +15,12 @@
 #include "quiz/load_quiz.h"
 #include "tests/support/message_recorder.h"
 #include "tests/tools/authoring/sample_quizzes.h"
-#include "tools/brelamake/brelamake.h"
 #include "tools/authoring/cp1252.h"
 #include "tools/authoring/exe_resources_win.h"
+#include "tools/authoring/quiz_check.h"
+#include "tools/authoring/text_measure_win.h"
+#include "tools/authoring/text_rules.h"
+#include "tools/brelamake/brelamake.h"
 
 namespace {
 
@@ -30,8 +37,8 @@ struct Outcome {
 
 Outcome Brelamake(const std::vector<std::string>& arguments) {
   std::ostringstream out, err;
-  const ExecutableAccess access{WriteQuizExecutable, ReadQuizExecutable, PLAYER};
-  const int exitCode = RunBrelamake(arguments, access, out, err);
+  const int exitCode =
+      RunBrelamake(arguments, WindowsExecutableAccess(PLAYER), GdiTextMeasurer(), out, err);
   return {exitCode, out.str(), err.str()};
 }
 
@@ -43,6 +50,15 @@ Outcome Make(const fs::path& quiz, const fs::path& output, const fs::path& playe
 Json ReadJson(const fs::path& path) {
   const Bytes bytes = ReadBytes(path);
   return Json::parse(bytes.begin(), bytes.end());
+}
+
+void WriteText(const fs::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string TextOf(const fs::path& path) {
+  const Bytes bytes = ReadBytes(path);
+  return std::string(bytes.begin(), bytes.end());
 }
 
 std::string Cp1252(const Json& text) {
@@ -71,24 +87,26 @@ void ExpectDumpedAsMade(const fs::path& dumped, const Json& original, const fs::
 
 TEST(BrelamakeWinTest, MakeThenDumpGivesBackEveryKindAndRevealMode) {
   const fs::path directory = FreshDirectory("win-round-trip");
+  const std::pair<const char*, const char*> kinds[] = {
+      {"text", "none"},          {"audio", "none"},           {"video", "none"},
+      {"picture", "none"},       {"picture", "picture"},      {"picture", "text"},
+      {"picture", "textAndPicture"}, {"picture", "textsAtEnd"}};
   int answers = 1;
-  for (const char* kind : {"text", "picture", "audio", "video"}) {
-    for (const char* mode : {"none", "picture", "text", "textAndPicture", "textsAtEnd"}) {
-      SCOPED_TRACE(std::string(kind) + " " + mode);
-      answers = 3 - answers;
-      const Json original = SampleQuizJson(kind, mode, answers, 3);
-      const fs::path quiz = WriteSampleQuiz(original, directory / "source");
-      const fs::path made = directory / (std::string(kind) + "-" + mode + ".exe");
-      const Outcome make = Make(quiz, made);
-      ASSERT_EQ(make.exitCode, 0) << make.err;
-      const Outcome dump =
-          Brelamake({"dump", made.u8string(), "-o", (directory / "dump").u8string()});
-      ASSERT_EQ(dump.exitCode, 0) << dump.err;
-      EXPECT_EQ(dump.err, "");
-      ExpectDumpedAsMade(directory / "dump", original, directory / "source");
-      fs::remove_all(directory / "dump");
-      fs::remove_all(directory / "source");
-    }
+  for (const auto& kind : kinds) {
+    SCOPED_TRACE(std::string(kind.first) + " " + kind.second);
+    answers = 3 - answers;
+    const Json original = SampleQuizJson(kind.first, kind.second, answers, 3);
+    const fs::path quiz = WriteSampleQuiz(original, directory / "source");
+    const fs::path made = directory / (std::string(kind.first) + "-" + kind.second + ".exe");
+    const Outcome make = Make(quiz, made);
+    ASSERT_EQ(make.exitCode, 0) << make.err;
+    const Outcome dump =
+        Brelamake({"dump", made.u8string(), "-o", (directory / "dump").u8string()});
+    ASSERT_EQ(dump.exitCode, 0) << dump.err;
+    EXPECT_EQ(dump.err, "");
+    ExpectDumpedAsMade(directory / "dump", original, directory / "source");
+    fs::remove_all(directory / "dump");
+    fs::remove_all(directory / "source");
   }
 }
 
@@ -150,16 +168,18 @@ TEST(BrelamakeWinTest, ReplacesTheQuizOfAMadeExecutableWithoutLeavingAnyOfIt) {
 TEST(BrelamakeWinTest, WritesNothingForARefusedQuizOrAForeignPlayer) {
   const fs::path directory = FreshDirectory("win-refused");
   Json bad = SampleQuizJson("text", "none", 1, 2);
-  bad["codes"].erase(1);
+  bad["questions"][0]["answer1"] = " Paris";
   const fs::path output = directory / "out.exe";
   EXPECT_EQ(Make(WriteSampleQuiz(bad, directory / "bad"), output).exitCode, 1);
   EXPECT_FALSE(fs::exists(output));
   const Outcome foreign =
       Make(WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), directory / "good"), output, TOOL);
   EXPECT_EQ(foreign.exitCode, 2);
-  EXPECT_EQ(foreign.err, "brelamake: \"" + TOOL.u8string() +
-                             "\" is not the brela player: it has no board dialog\n");
+  EXPECT_EQ(foreign.err, "brelamake : « " + TOOL.u8string() +
+                             " » n'est pas le joueur brela : il n'a pas la grille des questions\n");
   EXPECT_FALSE(fs::exists(output));
+  EXPECT_EQ(std::distance(fs::directory_iterator(directory), fs::directory_iterator()), 2)
+      << "no temporary file is left";
 }
 
 TEST(BrelamakeWinTest, ThePlayersLoaderReadsTheMadeQuizWithoutAMessage) {
@@ -189,51 +209,123 @@ TEST(BrelamakeWinTest, ThePlayersLoaderReadsTheMadeQuizWithoutAMessage) {
     const Json& question = original["questions"][n - 1];
     EXPECT_EQ(QuestionAt(quiz, n)->answer1, Cp1252(question["answer1"]));
     EXPECT_EQ(QuestionAt(quiz, n)->answer2, Cp1252(question["answer2"]));
-    EXPECT_EQ(QuestionAt(quiz, n)->questionText, Cp1252(question["questionText"]));
     EXPECT_EQ(QuestionAt(quiz, n)->revealText, Cp1252(question["revealText"]));
     EXPECT_EQ(quiz.codes[n - 1], Cp1252(original["codes"][n - 1]));
   }
 }
 
-// Runs a program with a command line and the given current folder, its output discarded;
-// its exit code, or -1.
-DWORD RunProcess(const std::string& commandLine, const fs::path& folder) {
+TEST(BrelamakeWinTest, TellsAQuizExecutableFromAnyOtherFile) {
+  const fs::path directory = FreshDirectory("win-is-quiz");
+  const fs::path made = directory / "quiz.exe";
+  ASSERT_EQ(Make(WriteSampleQuiz(SampleQuizJson("text", "none", 1, 1), directory), made).exitCode, 0);
+  WriteText(directory / "notes.exe", "MZ mais pas un programme");
+  EXPECT_TRUE(IsQuizExecutable(made));
+  EXPECT_FALSE(IsQuizExecutable(PLAYER)) << "the player without a quiz";
+  EXPECT_FALSE(IsQuizExecutable(TOOL));
+  EXPECT_FALSE(IsQuizExecutable(directory / "notes.exe"));
+  EXPECT_FALSE(IsQuizExecutable(directory / "absent.exe"));
+}
+
+// The console's text mode writes each line end as CR LF.
+std::string WithoutCarriageReturns(std::string text) {
+  text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+  return text;
+}
+
+// The real brelamake.exe, run as a process in a folder, its output kept.
+Outcome RunTool(const std::string& arguments, const fs::path& folder) {
   SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-  HANDLE nul = CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                           &inheritable, OPEN_EXISTING, 0, nullptr);
+  const fs::path outPath = folder / "stdout.txt", errPath = folder / "stderr.txt";
+  HANDLE out = CreateFileA(outPath.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inheritable,
+                           CREATE_ALWAYS, 0, nullptr);
+  HANDLE err = CreateFileA(errPath.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inheritable,
+                           CREATE_ALWAYS, 0, nullptr);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;
+  startup.hStdInput = nullptr;
+  startup.hStdOutput = out;
+  startup.hStdError = err;
   PROCESS_INFORMATION process{};
-  std::string line = commandLine;
+  std::string line = "\"" + TOOL.string() + "\" " + arguments;
   const BOOL started = CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr,
                                       folder.string().c_str(), &startup, &process);
-  CloseHandle(nul);
-  if (!started) return static_cast<DWORD>(-1);
-  WaitForSingleObject(process.hProcess, 60000);
+  CloseHandle(out);
+  CloseHandle(err);
   DWORD exitCode = static_cast<DWORD>(-1);
-  GetExitCodeProcess(process.hProcess, &exitCode);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return exitCode;
+  if (started) {
+    WaitForSingleObject(process.hProcess, 60000);
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  Outcome outcome{static_cast<int>(exitCode), WithoutCarriageReturns(TextOf(outPath)),
+                  WithoutCarriageReturns(TextOf(errPath))};
+  fs::remove(outPath);
+  fs::remove(errPath);
+  return outcome;
 }
 
-TEST(BrelamakeWinTest, TheToolsExitCodesReachTheCaller) {
+const std::string PLAYER_OPTION = " --player \"" + PLAYER.string() + "\"";
+
+TEST(BrelamakeWinTest, TheToolTellsItsOutcomesInFrenchWithItsExitCodes) {
   const fs::path directory = FreshDirectory("win-process");
-  WriteSampleQuiz(SampleQuizJson("video", "none", 1, 2), directory);
-  const std::string tool = "\"" + TOOL.string() + "\" ";
-  const std::string player = " --player \"" + PLAYER.string() + "\"";
-  EXPECT_EQ(RunProcess(tool + "make quiz.json -o made.exe" + player, directory), 0u);
-  EXPECT_TRUE(fs::exists(directory / "made.exe"));
-  EXPECT_EQ(RunProcess(tool + "dump made.exe -o dumped", directory), 0u);
-  EXPECT_TRUE(fs::exists(directory / "dumped/film01.avi"));
+  Json json = SampleQuizJson("video", "none", 1, 2);
+  json["codes"] = {"Un", "Deux"};  // codes that fit the code field
+  WriteSampleQuiz(json, directory);
+  Outcome run = RunTool("make quiz.json -o made.exe" + PLAYER_OPTION, directory);
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "brelamake : « made.exe » écrit : 2 questions, 2 fichiers d'images, de sons "
+                     "ou de films\n");
+  run = RunTool("check quiz.json", directory);
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, "quiz.json : le quiz peut être fabriqué (2 questions, 0 avertissement)\n");
+  run = RunTool("dump made.exe -o relu", directory);
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_TRUE(fs::exists(directory / "relu/film01.avi"));
+  EXPECT_EQ(RunTool("dump made.exe -o relu", directory).exitCode, 2);
   fs::remove(directory / "media/film2.avi");
-  EXPECT_EQ(RunProcess(tool + "make quiz.json -o other.exe" + player, directory), 1u);
-  EXPECT_EQ(RunProcess(tool + "make absent.json -o other.exe" + player, directory), 2u);
-  EXPECT_EQ(RunProcess(tool + "make quiz.json", directory), 3u);
-  EXPECT_EQ(RunProcess(tool + "--help", directory), 0u);
+  run = RunTool("make quiz.json -o other.exe" + PLAYER_OPTION, directory);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("question 2, film : le fichier « media/film2.avi » est introuvable"),
+            std::string::npos)
+      << run.err;
+  EXPECT_EQ(RunTool("check quiz.json", directory).exitCode, 1);
+  EXPECT_EQ(RunTool("make absent.json -o other.exe" + PLAYER_OPTION, directory).exitCode, 2);
+  EXPECT_EQ(RunTool("make quiz.json", directory).exitCode, 3);
+  run = RunTool("--help", directory);
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out.rfind("brelamake : fabrique des quiz brela et les relit.", 0), 0u);
   EXPECT_FALSE(fs::exists(directory / "other.exe"));
+}
+
+TEST(BrelamakeWinTest, MakeLeavesTheOutputWholeWhenItCannotBeReplaced) {
+  const fs::path directory = FreshDirectory("win-locked");
+  WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), directory);
+  ASSERT_EQ(RunTool("make quiz.json -o made.exe" + PLAYER_OPTION, directory).exitCode, 0);
+  const std::string before = TextOf(directory / "made.exe");
+  // Another program holds the executable open without sharing it, as a running quiz does.
+  HANDLE held = CreateFileA((directory / "made.exe").string().c_str(), GENERIC_READ,
+                            FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  const Outcome run = RunTool("make quiz.json -o made.exe" + PLAYER_OPTION, directory);
+  CloseHandle(held);
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.err.find("impossible de remplacer « made.exe »"), std::string::npos) << run.err;
+  EXPECT_EQ(TextOf(directory / "made.exe"), before);
+  std::vector<std::string> files;
+  for (const auto& entry : fs::directory_iterator(directory)) {
+    files.push_back(entry.path().filename().string());
+  }
+  std::sort(files.begin(), files.end());
+  EXPECT_EQ(files, (std::vector<std::string>{"made.exe", "quiz.json"}))
+      << "no temporary file is left";
+
+  WriteText(directory / "devoir.exe", "le devoir de Zoé");
+  EXPECT_EQ(RunTool("make quiz.json -o devoir.exe" + PLAYER_OPTION, directory).exitCode, 2);
+  EXPECT_EQ(TextOf(directory / "devoir.exe"), "le devoir de Zoé");
+  EXPECT_EQ(RunTool("make quiz.json -o made.exe" + PLAYER_OPTION, directory).exitCode, 0)
+      << "a quiz executable is replaced";
 }
 
 struct ProcessWindows {
@@ -290,9 +382,99 @@ std::string StartAndClose(const fs::path& executable, const fs::path& folder, bo
   return title;
 }
 
+// A spreadsheet saved by French Excel as "CSV (séparateur : point-virgule)": Windows-1252, ';',
+// CR LF, a cell quoted for its ';' and its doubled quotes, empty cells kept as separators.
+const std::string FRENCH_EXCEL =
+    "Question;R\xE9ponse;Code;;\r\n"
+    "Quelle est la capitale de l'\xC9gypte ?;Le Caire;D\xE9part;;\r\n"
+    "\"Capitale du Japon ; dite \"\"Edo\"\" jadis\";Tokyo;Bravo !;;\r\n"
+    ";;;;\r\n";
+
+TEST(BrelamakeWinTest, AFrenchExcelSpreadsheetBecomesAQuizInTwoCommands) {
+  const fs::path directory = FreshDirectory("win-excel");
+  WriteText(directory / "Capitales du monde.csv", FRENCH_EXCEL);
+  Outcome run = RunTool("import \"Capitales du monde.csv\" -o quiz.json", directory);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "brelamake : « quiz.json » écrit : 2 questions\n");
+  EXPECT_EQ(run.err, "");
+  run = RunTool("make quiz.json -o capitales.exe" + PLAYER_OPTION, directory);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+
+  HMODULE module = LoadLibraryExA((directory / "capitales.exe").string().c_str(), nullptr,
+                                  LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(module, nullptr);
+  QuizDefinition quiz;
+  LoadQuiz(quiz, module);
+  FreeLibrary(module);
+  EXPECT_STREQ(quiz.title, "Capitales du monde");
+  EXPECT_STREQ(QuestionAt(quiz, 1)->questionText, "Quelle est la capitale de l'\xC9gypte ?");
+  EXPECT_STREQ(QuestionAt(quiz, 2)->questionText, "Capitale du Japon ; dite \"Edo\" jadis");
+  EXPECT_STREQ(QuestionAt(quiz, 2)->answer1, "Tokyo");
+  EXPECT_STREQ(quiz.codes[0], "D\xE9part");
+  bool messageBox = true;
+  EXPECT_EQ(StartAndClose(directory / "capitales.exe", directory, messageBox), "Capitales du monde");
+  EXPECT_FALSE(messageBox);
+}
+
+TEST(BrelamakeWinTest, SpreadsheetsOfLibreOfficeAndExcelsUtf8WithTheirMedia) {
+  const fs::path directory = FreshDirectory("win-libreoffice");
+  fs::create_directories(directory / "tableur/sons");
+  for (const char* name : {"chat", "vache"}) {
+    WriteText(directory / "tableur/sons" / (std::string(name) + ".mp3"),
+              std::string("ID3\x04\x00\x00\x00\x00\x00\x21", 10) + name);
+  }
+  // LibreOffice: UTF-8 without a mark, ',' chosen as separator, LF, a quoted cell with a comma.
+  WriteText(directory / "tableur/Animaux.csv",
+            "son,réponse,code\n"
+            "sons/chat.mp3,chat,\"Miaou, miaou\"\n"
+            "sons/vache.mp3,vache,Meuh\n");
+  // Excel's "CSV UTF-8": a byte-order mark, ';', CR LF, Windows' '\' in the paths.
+  WriteText(directory / "tableur/Animaux UTF-8.csv",
+            "\xEF\xBB\xBF" "Son;R\xC3\xA9ponse;Code\r\n"
+            "sons\\chat.mp3;chat;Miaou\r\n"
+            "sons\\vache.mp3;vache;Meuh !\r\n");
+  for (const char* name : {"Animaux", "Animaux UTF-8"}) {
+    SCOPED_TRACE(name);
+    const std::string quiz = std::string("quiz-") + name + ".json";
+    Outcome run = RunTool("import \"tableur/" + std::string(name) + ".csv\" -o \"" + quiz + "\"",
+                          directory);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const Json json = ReadJson(directory / quiz);
+    EXPECT_EQ(json["kind"], "audio");
+    EXPECT_EQ(json["questions"][1]["sound"], "tableur/sons/vache.mp3");
+    run = RunTool("make \"" + quiz + "\" -o animaux.exe --force" + PLAYER_OPTION, directory);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    run = RunTool("dump animaux.exe -o relu --force", directory);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadBytes(directory / "relu/sound02.mp3"),
+              ReadBytes(directory / "tableur/sons/vache.mp3"));
+  }
+  EXPECT_EQ(ReadJson(directory / "relu/quiz.json")["codes"], (Json{"Miaou", "Meuh !"}));
+}
+
+TEST(BrelamakeWinTest, ImportTellsTheCellOfEveryProblem) {
+  const fs::path directory = FreshDirectory("win-import-cells");
+  WriteText(directory / "erreurs.csv",
+            "Question;R\xE9ponse;Code\r\n"
+            "Premi\xE8re ?;\xC9t\xE9;Premier pas\r\n"
+            "Deuxi\xE8me ?;hiver ;Un\r\n");
+  const Outcome run = RunTool("import erreurs.csv -o quiz.json", directory);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("  ligne 3, colonne B (Réponse) : la réponse finit par un espace"),
+            std::string::npos)
+      << run.err;
+  EXPECT_NE(run.err.find("  ligne 2, colonne B (Réponse) : contient la majuscule accentuée « É »"),
+            std::string::npos)
+      << run.err;
+  EXPECT_NE(run.err.find("  ligne 2, colonne C (Code) : le texte est trop large pour sa place "
+                         "dans le joueur (61 pixels pour 49) : seul « Premier p » s'affichera"),
+            std::string::npos)
+      << run.err;
+}
+
 TEST(BrelamakeWinTest, TheMadeExecutableOpensItsQuizWithoutAMessage) {
   const fs::path directory = FreshDirectory("win-start");
-  const Json original = SampleQuizJson("text", "textsAtEnd", 2, 5);
+  const Json original = SampleQuizJson("text", "none", 2, 5);
   const fs::path made = directory / "started.exe";
   ASSERT_EQ(Make(WriteSampleQuiz(original, directory), made).exitCode, 0);
   bool messageBox = true;
@@ -301,18 +483,25 @@ TEST(BrelamakeWinTest, TheMadeExecutableOpensItsQuizWithoutAMessage) {
 }
 
 // The sample quizzes of the build, when BRELA_SAMPLES names their folder: each opens on its
-// title with its real media, without a message.
-TEST(SampleQuizzesTest, EachSampleOpensWithoutAMessage) {
+// title with its real media, without a message, and every text fits its place in the player's
+// own fonts.
+TEST(SampleQuizzesTest, EachSampleFitsAndOpensWithoutAMessage) {
   const char* samples = std::getenv("BRELA_SAMPLES");
   if (!samples) GTEST_SKIP() << "BRELA_SAMPLES names no folder of sample quizzes";
   const fs::path folder = samples;
-  for (const char* name : {"capitales", "drapeaux", "animaux", "couleurs"}) {
+  for (const char* name : {"capitales", "drapeaux", "animaux", "couleurs", "feminin"}) {
+    SCOPED_TRACE(name);
+    const fs::path quizFile = folder / name / "quiz.json";
+    QuizFile quiz;
+    const std::vector<Problem> problems =
+        ReadAndCheckQuiz(TextOf(quizFile), {quizFile.parent_path(), GdiTextMeasurer(), nullptr}, quiz);
+    for (const Problem& problem : problems) ADD_FAILURE() << ProblemLine(problem);
     const fs::path runFolder = FreshDirectory(std::string("sample-") + name);
     bool messageBox = true;
     const std::string title =
         StartAndClose(folder / (std::string(name) + ".exe"), runFolder, messageBox);
-    EXPECT_EQ(title, Cp1252(ReadJson(folder / name / "quiz.json")["title"])) << name;
-    EXPECT_FALSE(messageBox) << name;
+    EXPECT_EQ(title, PlayerText(quiz.title));
+    EXPECT_FALSE(messageBox);
   }
 }
 
