@@ -3,11 +3,15 @@
 
 #include <shellapi.h>
 
-#include "app/answers_file_win.h"
-#include "app/app_state.h"
-#include "board/board_ids.h"
+#include "app/main_window_ids.h"
+#include "base/control_win.h"
+#include "base/process_state_win.h"
+#include "base/resource_ids.h"
+#include "board/answers_file_win.h"
 #include "board/media_win.h"
+#include "board/scrolling.h"
 #include "board/scrolling_win.h"
+#include "quiz/quiz_definition.h"
 
 namespace {
 
@@ -15,8 +19,6 @@ constexpr const char* VERSION_TEXT = "Réalisé avec la version 2.1";
 constexpr COLORREF HEADER_COLOUR = RGB(128, 128, 255);
 constexpr COLORREF LINK_TEXT_COLOUR = RGB(50, 50, 255);
 constexpr COLORREF VERSION_COLOUR = RGB(212, 208, 200);
-constexpr WORD WHEEL_NOTCH_UP = 120;
-constexpr WORD WHEEL_NOTCH_DOWN = 65416;  // -120 as an unsigned 16-bit value
 constexpr WPARAM NO_SCROLL = 65535;       // matches no scroll request of the board
 
 struct HeaderControl {
@@ -24,21 +26,14 @@ struct HeaderControl {
   const char* className;
   const char* text;
   DWORD style;  // besides WS_CHILD | WS_VISIBLE
-  int x, y, width, height;
+  ControlRect rect;
   bool guiFont;
 };
 
 HWND CreateChild(HWND parent, const HeaderControl& control) {
-  HWND child = CreateWindowExA(0, control.className, control.text,
-                               WS_CHILD | WS_VISIBLE | control.style, control.x, control.y,
-                               control.width, control.height, parent,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
-                               appInstance, nullptr);
-  if (control.guiFont) {
-    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 TRUE);
-  }
-  return child;
+  return CreateControl(parent, control.className, control.text,
+                       WS_CHILD | WS_VISIBLE | control.style, control.rect, control.id,
+                       control.guiFont ? GuiFont() : nullptr);
 }
 
 HBRUSH HeaderBrush() {
@@ -72,7 +67,7 @@ void SetUpLink(HWND link) {
 void CreateVersionLabel(HWND window) {
   RECT client;
   GetClientRect(window, &client);
-  CreateChild(window, {IDC_VERSION, "Static", VERSION_TEXT, 0, 725, client.bottom - 16, 130, 15,
+  CreateChild(window, {IDC_VERSION, "Static", VERSION_TEXT, 0, {725, client.bottom - 16, 130, 15},
                        true});
 }
 
@@ -80,19 +75,19 @@ void CreateHeader(HWND window) {
   char score[32];
   wsprintfA(score, " 0 / %d", theQuiz->questionCount);
   const HeaderControl header[] = {
-      {IDC_FRAME_SCORE, "Static", "", WS_BORDER, 5, 2, 100, 24, false},
-      {IDC_FRAME_CODE, "Static", "", WS_BORDER, 5, 25, 100, 22, false},
-      {IDC_FRAME_TITLE, "Static", "", WS_BORDER, 104, 2, 623, 45, false},
-      {IDC_FRAME_AUTHOR, "Static", "", WS_BORDER, 726, 2, 130, 45, false},
-      {IDC_CODE_LABEL, "Static", " Code :", 0, 10, 29, 36, 15, true},
-      {IDC_CODE, "edit", "xxxxxx", ES_READONLY, 47, 29, 55, 16, true},
-      {IDC_SCORE, "Static", score, SS_CENTER, 10, 5, 90, 18, false},
-      {IDC_LINK, "Static", MAKER_SITE, SS_NOTIFY, 736, 5, 115, 18, false},
-      {IDC_SCORE, "Static", "Par :", 0, 736, 25, 27, 18, true},
-      {IDC_SCORE, "Static", theQuiz->author, 0, 763, 25, 85, 18, true},
-      {IDC_SCORE, "Static", theQuiz->title, 0, 110, 3, 220, 18, false},
-      {IDC_SCORE, "Static", theQuiz->explanation, 0, 110, 19, 550, 27, true},
-      {IDC_SAVE, "button", "Sauver", 0, 666, 25, 55, 18, true},
+      {IDC_FRAME_SCORE, "Static", "", WS_BORDER, {5, 2, 100, 24}, false},
+      {IDC_FRAME_CODE, "Static", "", WS_BORDER, {5, 25, 100, 22}, false},
+      {IDC_FRAME_TITLE, "Static", "", WS_BORDER, {104, 2, 623, 45}, false},
+      {IDC_FRAME_AUTHOR, "Static", "", WS_BORDER, {726, 2, 130, 45}, false},
+      {IDC_CODE_LABEL, "Static", " Code :", 0, {10, 29, 36, 15}, true},
+      {IDC_CODE, "edit", "xxxxxx", ES_READONLY, {47, 29, 55, 16}, true},
+      {IDC_SCORE, "Static", score, SS_CENTER, {10, 5, 90, 18}, false},
+      {IDC_LINK, "Static", MAKER_SITE, SS_NOTIFY, {736, 5, 115, 18}, false},
+      {IDC_SCORE, "Static", "Par :", 0, {736, 25, 27, 18}, true},
+      {IDC_SCORE, "Static", theQuiz->author, 0, {763, 25, 85, 18}, true},
+      {IDC_SCORE, "Static", theQuiz->title, 0, {110, 3, 220, 18}, false},
+      {IDC_SCORE, "Static", theQuiz->explanation, 0, {110, 19, 550, 27}, true},
+      {IDC_SAVE, "button", "Sauver", 0, {666, 25, 55, 18}, true},
   };
   for (const HeaderControl& control : header) {
     HWND child = CreateChild(window, control);
@@ -121,7 +116,7 @@ void OnSize(HWND window, WPARAM sizeType, LPARAM size) {
 void OnClose() {
   SaveAnswers(boardDialog);
   StopAudio();  // a sound still playing holds its file open
-  DeleteFileA("brela.mp3");
+  DeleteFileA(AUDIO_FILE_NAME);
   PostQuitMessage(0);
 }
 
@@ -150,9 +145,8 @@ void OnCommand(WPARAM command) {
 }
 
 void OnMouseWheel(WPARAM wParam) {
-  WORD delta = HIWORD(wParam);
-  if (delta == WHEEL_NOTCH_UP) PostMessageA(boardDialog, WM_VSCROLL, SB_LINEUP, 0);
-  if (delta == WHEEL_NOTCH_DOWN) PostMessageA(boardDialog, WM_VSCROLL, SB_LINEDOWN, 0);
+  int request = WheelScrollRequest(HIWORD(wParam));
+  if (request != NO_SCROLL_REQUEST) PostMessageA(boardDialog, WM_VSCROLL, request, 0);
 }
 
 // Labels are drawn on their brush's colour, so the text needs no transparent mode.

@@ -3,15 +3,16 @@
 
 #include <new>
 
-#include "app/app_state.h"
 #include "app/main_window_win.h"
-#include "board/board.h"
-#include "board/board_ids.h"
-#include "quiz/load_quiz.h"
+#include "base/message.h"
+#include "base/message_win.h"
+#include "base/process_state_win.h"
+#include "base/resource_ids.h"
+#include "board/board_win.h"
+#include "board/media_win.h"
+#include "quiz/load_quiz_win.h"
 
 namespace {
-
-constexpr int VIDEO_FILE_COUNT = 90;
 
 // The control host that video quizzes need; without it the player cannot run such a quiz.
 HMODULE LoadVideoHost() {
@@ -23,10 +24,11 @@ HMODULE LoadVideoHost() {
   return atl;
 }
 
+// Every name a film can have, whatever the quiz's question count.
 void DeleteVideoFiles() {
-  for (int n = 1; n <= VIDEO_FILE_COUNT; ++n) {
+  for (int n = 1; n <= MAX_QUESTIONS; ++n) {
     char name[32];
-    wsprintfA(name, "brela%d.avi", n);
+    wsprintfA(name, VIDEO_FILE_FORMAT, n);
     DeleteFileA(name);
   }
 }
@@ -111,6 +113,7 @@ HWND CreateBoard(HINSTANCE instance, HWND mainWindow) {
 }
 
 int RunPlayer(HINSTANCE instance, int showCommand) {
+  SetMessageSink(ShowMessageBox);
   appInstance = instance;
   QuizDefinition* quiz = new (std::nothrow) QuizDefinition;
   if (!quiz) return 0;

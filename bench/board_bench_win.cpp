@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
 #include "app/startup_win.h"
+#include "base/process_state_win.h"
 #include "board/answer_field_win.h"
 #include "board/board_ids.h"
 #include "board/check_answer_win.h"

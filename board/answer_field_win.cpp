@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "app/answers_file_win.h"
-#include "app/app_state.h"
+#include "base/process_state_win.h"
+#include "board/answers_file_win.h"
 #include "board/board_ids.h"
 #include "board/check_answer_win.h"
 #include "board/grading.h"

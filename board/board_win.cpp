@@ -1,12 +1,15 @@
 // The board dialog: builds one group of controls per question, hands scrolling on, dispatches
 // the media buttons and colours its static controls.
-#include "board/board.h"
+#include "board/board_win.h"
 
 #include <iterator>
 
-#include "app/answers_file_win.h"
-#include "app/app_state.h"
+#include "base/control_win.h"
+#include "base/process_state_win.h"
+#include "base/raii_win.h"
+#include "base/resource_ids.h"
 #include "board/answer_field_win.h"
+#include "board/answers_file_win.h"
 #include "board/board_ids.h"
 #include "board/check_answer_win.h"
 #include "board/layout.h"
@@ -34,19 +37,13 @@ enum ControlFont { DIALOG_FONT, GUI_FONT };
 HICON playIcon = nullptr;
 HICON stopIcon = nullptr;
 
+// A control made at run time does not take its dialog's font by itself: without it, it would draw
+// in the larger system font, and "10." would no longer fit its number label.
 HWND CreateBoardControl(HWND board, const char* className, const char* text, DWORD style,
                         const ControlRect& rect, int id, ControlFont font) {
-  HWND control = CreateWindowExA(0, className, text, style, rect.x, rect.y, rect.width,
-                                 rect.height, board, reinterpret_cast<HMENU>(INT_PTR{id}),
-                                 appInstance, nullptr);
-  // A control made at run time does not take its dialog's font by itself: without this it
-  // would draw in the larger system font, and "10." would no longer fit its number label.
-  HGDIOBJ fontObject = font == GUI_FONT ? GetStockObject(DEFAULT_GUI_FONT)
-                                        : reinterpret_cast<HGDIOBJ>(SendMessageA(board, WM_GETFONT, 0, 0));
-  if (control && fontObject) {
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontObject), TRUE);
-  }
-  return control;
+  HFONT chosen = font == GUI_FONT ? GuiFont()
+                                  : reinterpret_cast<HFONT>(SendMessageA(board, WM_GETFONT, 0, 0));
+  return CreateControl(board, className, text, style, rect, id, chosen);
 }
 
 void LoadMediaIcons() {
@@ -72,19 +69,17 @@ void CreateQuestionText(HWND board, const QuizDefinition& quiz, int n) {
 }
 
 void CreatePictureFrame(HWND board, const QuizDefinition& quiz, int n) {
-  HBITMAP bitmap = LoadScaledPicture(appInstance, IDR_PICTURE_BASE + n, PICTURE_RESOURCE_TYPE,
-                                     PICTURE_CELL_SIZE, PICTURE_CELL_SIZE);
+  OwnedGdiObject<HBITMAP> bitmap(LoadScaledPicture(appInstance, IDR_MEDIA_BASE + n,
+                                                   MEDIA_RESOURCE_TYPE, PICTURE_CELL_SIZE,
+                                                   PICTURE_CELL_SIZE));
   BITMAP size{};
-  if (bitmap) GetObjectA(bitmap, sizeof size, &size);
+  if (bitmap.Get()) GetObjectA(bitmap.Get(), sizeof size, &size);
   HWND frame = CreateBoardControl(board, "STATIC", "", PICTURE_STYLE,
                                   PictureFrameRect(BoardShapeOf(quiz), n, size.bmWidth,
                                                    size.bmHeight),
                                   IDC_PICTURE_BASE + n, DIALOG_FONT);
-  if (!bitmap) return;
-  if (frame) {
-    SendMessageA(frame, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
-  } else {
-    DeleteObject(bitmap);
+  if (frame && bitmap.Get()) {
+    SendMessageA(frame, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.Release()));
   }
 }
 

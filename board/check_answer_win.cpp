@@ -4,7 +4,9 @@
 
 #include <cstring>
 
-#include "app/app_state.h"
+#include "base/process_state_win.h"
+#include "base/raii_win.h"
+#include "base/resource_ids.h"
 #include "board/board_ids.h"
 #include "board/grading.h"
 #include "board/layout.h"
@@ -47,24 +49,22 @@ void SetRevealText(HWND board, int n, const char* text) {
 
 // The frame moves with its row: content coordinates less the board's scroll positions.
 void PlaceAnswerPicture(const QuizDefinition& quiz, HWND board, int n) {
-  HBITMAP bitmap = LoadScaledPicture(appInstance, IDR_ANSWER_PICTURE_BASE + n,
-                                     PICTURE_RESOURCE_TYPE, PICTURE_CELL_SIZE, PICTURE_CELL_SIZE);
-  if (!bitmap) return;
+  OwnedGdiObject<HBITMAP> bitmap(LoadScaledPicture(appInstance, IDR_ANSWER_PICTURE_BASE + n,
+                                                   MEDIA_RESOURCE_TYPE, PICTURE_CELL_SIZE,
+                                                   PICTURE_CELL_SIZE));
   HWND frame = GetDlgItem(board, IDC_PICTURE_BASE + n);
-  if (!frame) {
-    DeleteObject(bitmap);
-    return;
-  }
+  if (!bitmap.Get() || !frame) return;
   BITMAP size{};
-  GetObjectA(bitmap, sizeof size, &size);
+  GetObjectA(bitmap.Get(), sizeof size, &size);
   ControlRect rect = AnswerPictureRect(BoardShapeOf(quiz), n, size.bmWidth, size.bmHeight);
   SetWindowPos(frame, HWND_TOP, rect.x - GetScrollPos(board, SB_HORZ) * ScrollUnit,
                rect.y - GetScrollPos(board, SB_VERT) * ScrollUnit, rect.width, rect.height,
                SWP_NOACTIVATE | SWP_NOOWNERZORDER);
   UpdateWindow(frame);
+  HBITMAP shown = bitmap.Release();
   auto previous = reinterpret_cast<HBITMAP>(
-      SendMessageA(frame, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
-  if (previous && previous != bitmap) DeleteObject(previous);
+      SendMessageA(frame, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown)));
+  if (previous && previous != shown) DeleteObject(previous);
 }
 
 void RevealQuestion(const QuizDefinition& quiz, HWND board, int n, const QuestionEntry* entry) {

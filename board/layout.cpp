@@ -50,15 +50,19 @@ AnswerArea AnswerAreaOf(const BoardShape& shape, int n) {
   }
 }
 
+// The top of the caption pair; the second caption lies 20 pixels lower.
+int CaptionTop(const BoardShape& shape, int g) {
+  switch (shape.kind) {
+    case KIND_PICTURE: return Base(shape, g) + 12;
+    case KIND_AUDIO: return ShortRowTop(g) + 5;
+    default: return 0;
+  }
+}
+
 }  // namespace
 
 BoardShape BoardShapeOf(const QuizDefinition& quiz) {
   return {quiz.kind, quiz.answersPerQuestion, quiz.revealMode};
-}
-
-bool HasRevealText(int revealMode) {
-  return revealMode == REVEAL_TEXT || revealMode == REVEAL_TEXT_AND_PICTURE ||
-         revealMode == REVEAL_TEXTS_AT_END;
 }
 
 int ColumnLeft(int n, int answersPerQuestion) {
@@ -80,14 +84,6 @@ int QuestionOfSlot(int k, int answersPerQuestion) { return (k - 1) / answersPerQ
 
 int AnswerOfSlot(int k, int answersPerQuestion) {
   return k - (QuestionOfSlot(k, answersPerQuestion) - 1) * answersPerQuestion;
-}
-
-int CaptionTop(const BoardShape& shape, int g) {
-  switch (shape.kind) {
-    case KIND_PICTURE: return Base(shape, g) + 12;
-    case KIND_AUDIO: return ShortRowTop(g) + 5;
-    default: return 0;
-  }
 }
 
 ControlRect CaptionRect(const BoardShape& shape, int g, int j) {

@@ -2,6 +2,7 @@
 // rectangle of every control, in content coordinates (the board at scroll position 0).
 #pragma once
 
+#include "base/control_rect.h"
 #include "quiz/quiz_definition.h"
 
 // What decides a quiz's layout.
@@ -13,17 +14,7 @@ struct BoardShape {
 
 BoardShape BoardShapeOf(const QuizDefinition& quiz);
 
-struct ControlRect {
-  int x;
-  int y;
-  int width;
-  int height;
-};
-
 constexpr int PICTURE_CELL_SIZE = 260;
-
-// Modes 2, 3 and 4 give every picture or film a reveal text below it, and taller rows.
-bool HasRevealText(int revealMode);
 
 int ColumnLeft(int n, int answersPerQuestion);
 int TextLineTop(int n);
@@ -35,9 +26,7 @@ int SlotOf(int n, int j, int answersPerQuestion);
 int QuestionOfSlot(int k, int answersPerQuestion);
 int AnswerOfSlot(int k, int answersPerQuestion);
 
-// The top of the caption pair of the row that starts with question g (g = 1, 4, 7, ...);
-// the second caption lies 20 pixels lower.
-int CaptionTop(const BoardShape& shape, int g);
+// Caption j of the row that starts with question g (g = 1, 4, 7, ...).
 ControlRect CaptionRect(const BoardShape& shape, int g, int j);
 
 ControlRect QuestionTextRect(int n);

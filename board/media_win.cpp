@@ -5,8 +5,10 @@
 #include <vfw.h>
 #include <wmp.h>
 
-#include "app/app_state.h"
-#include "app/message.h"
+#include "base/message.h"
+#include "base/process_state_win.h"
+#include "base/raii_win.h"
+#include "base/resource_ids.h"
 
 HWND audioWindow = nullptr;
 HWND videoFrames[MAX_QUESTIONS + 1] = {};
@@ -79,10 +81,8 @@ BSTR AnsiToBstr(const char* text) {
 }
 
 void SetUiModeNone(IWMPPlayer* player) {
-  BSTR mode = AnsiToBstr("none");
-  if (!mode) return;
-  player->put_uiMode(mode);
-  SysFreeString(mode);
+  ScopedBstr mode(AnsiToBstr("none"));
+  if (mode.Get()) player->put_uiMode(mode.Get());
 }
 
 // The player reads its file when given the URL; the file goes at once and comes back on play.
@@ -90,10 +90,8 @@ void LoadVideoFile(int n) {
   if (!ExtractMedia(IDR_MEDIA_BASE + n, MEDIA_VIDEO)) return;
   char name[NAME_SIZE];
   VideoFileName(n, name);
-  if (BSTR url = AnsiToBstr(name)) {
-    videoPlayers[n]->put_URL(url);
-    SysFreeString(url);
-  }
+  ScopedBstr url(AnsiToBstr(name));
+  if (url.Get()) videoPlayers[n]->put_URL(url.Get());
   if (videoControls[n]) videoControls[n]->stop();
   DeleteFileA(name);
 }
@@ -102,7 +100,7 @@ void LoadVideoFile(int n) {
 
 int ExtractMedia(int id, int mediaType) {
   const MediaTexts& texts = mediaType == MEDIA_AUDIO ? AUDIO_TEXTS : VIDEO_TEXTS;
-  HRSRC found = FindResourceA(appInstance, MAKEINTRESOURCEA(id), "img");
+  HRSRC found = FindResourceA(appInstance, MAKEINTRESOURCEA(id), MEDIA_RESOURCE_TYPE);
   if (!found) {
     ShowMessage(texts.notFound, MESSAGE_TITLE);
     return 0;

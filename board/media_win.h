@@ -10,7 +10,6 @@ struct IWMPControls;
 
 enum MediaType { MEDIA_AUDIO = 1, MEDIA_VIDEO = 2 };
 
-constexpr int IDR_MEDIA_BASE = 400;  // + question: its sound or film, type "IMG"
 constexpr const char* AUDIO_FILE_NAME = "brela.mp3";
 constexpr const char* VIDEO_FILE_FORMAT = "brela%d.avi";  // with the question number
 

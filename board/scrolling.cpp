@@ -5,14 +5,12 @@
 
 namespace {
 
+constexpr unsigned WHEEL_NOTCH_UP = 120;
+constexpr unsigned WHEEL_NOTCH_DOWN = 65416;  // -120 as an unsigned 16-bit value
+
 int ContentWidthFor(const QuizDefinition& quiz) {
   if (quiz.kind == KIND_TEXT || quiz.questionCount <= 2) return 830;
   return quiz.answersPerQuestion == 2 ? 980 : 890;
-}
-
-bool HasRevealRow(const QuizDefinition& quiz) {
-  return quiz.revealMode == REVEAL_TEXT || quiz.revealMode == REVEAL_TEXT_AND_PICTURE ||
-         quiz.revealMode == REVEAL_TEXTS_AT_END;
 }
 
 int ContentHeightFor(const QuizDefinition& quiz) {
@@ -23,7 +21,7 @@ int ContentHeightFor(const QuizDefinition& quiz) {
     case KIND_AUDIO:
       return 80 * rows + 20;
     default:
-      return rows * (HasRevealRow(quiz) ? 390 : 330) + 25;
+      return rows * (HasRevealText(quiz.revealMode) ? 390 : 330) + 25;
   }
 }
 
@@ -31,6 +29,12 @@ int ContentHeightFor(const QuizDefinition& quiz) {
 
 ContentExtent BoardContentExtent(const QuizDefinition& quiz) {
   return {ContentWidthFor(quiz), ContentHeightFor(quiz)};
+}
+
+int WheelScrollRequest(unsigned wheelWord) {
+  if (wheelWord == WHEEL_NOTCH_UP) return SCROLL_LINE_UP;
+  if (wheelWord == WHEEL_NOTCH_DOWN) return SCROLL_LINE_DOWN;
+  return NO_SCROLL_REQUEST;
 }
 
 ScrollBarSettings BoardScrollBarSettings(int clientSize, int contentSize) {
@@ -54,11 +58,6 @@ int RequestedScrollPosition(const ScrollBarState& bar, int code, ScrollAxis axis
     default: break;
   }
   return std::max(std::min(requested, bar.maximum), bar.minimum);
-}
-
-int KeptScrollPosition(const ScrollBarState& bar, int requested) {
-  int largest = bar.maximum - std::max(bar.page - 1, 0);
-  return std::max(std::min(requested, largest), bar.minimum);
 }
 
 int FollowScrollPosition(int position, int visibleSize, int start, int end) {

@@ -21,6 +21,12 @@ constexpr int SCROLL_THUMB_TRACK = 5;
 constexpr int SCROLL_TOP = 6;
 constexpr int SCROLL_BOTTOM = 7;
 
+// The request of one wheel message, from the high word of its wParam as an unsigned 16-bit value:
+// a line up for exactly one notch away from the user (120), a line down for exactly one notch
+// toward them (-120, that is 65416); NO_SCROLL_REQUEST for any other delta, two notches included.
+constexpr int NO_SCROLL_REQUEST = -1;
+int WheelScrollRequest(unsigned wheelWord);
+
 constexpr int VERTICAL_LINE_STEP = 30;
 constexpr int HORIZONTAL_LINE_STEP = 1;
 
@@ -46,9 +52,6 @@ ScrollBarSettings BoardScrollBarSettings(int clientSize, int contentSize);
 
 // The position a request code asks for, clamped to the bar's range.
 int RequestedScrollPosition(const ScrollBarState& bar, int code, ScrollAxis axis);
-
-// The position a bar keeps when asked for a position: within minimum .. maximum - (page - 1).
-int KeptScrollPosition(const ScrollBarState& bar, int requested);
 
 // The position that shows the span start .. end (content coordinates, end excluded) wholly,
 // moving as little as possible from the current position; the start wins when the span is

@@ -67,21 +67,6 @@ void FollowOnAxis(HWND board, int bar, int clientSize, int start, int end) {
   if (wanted != position) ScrollBoardTo(board, bar, wanted);
 }
 
-}  // namespace
-
-void ComputeBoardContentExtent(const QuizDefinition& quiz) {
-  ContentExtent extent = BoardContentExtent(quiz);
-  ContentWidth = extent.width;
-  ContentHeight = extent.height;
-}
-
-void SetUpBoardScrolling(HWND board) {
-  RECT client;
-  GetClientRect(board, &client);
-  VisibleWidth = SetUpScrollBar(board, SB_HORZ, client.right - client.left, ContentWidth);
-  VisibleHeight = SetUpScrollBar(board, SB_VERT, client.bottom - client.top, ContentHeight);
-}
-
 void OnBoardSize(HWND board) {
   int oldVertical = ScrollPosition(board, SB_VERT);
   int oldHorizontal = ScrollPosition(board, SB_HORZ);
@@ -99,12 +84,23 @@ void OnBoardScroll(HWND board, int bar, WPARAM wParam) {
 }
 
 void OnBoardMouseWheel(HWND board, WPARAM wParam) {
-  WORD delta = HIWORD(wParam);
-  if (delta == 120) {
-    PostMessageA(board, WM_VSCROLL, SB_LINEUP, 0);
-  } else if (delta == 65416) {
-    PostMessageA(board, WM_VSCROLL, SB_LINEDOWN, 0);
-  }
+  int request = WheelScrollRequest(HIWORD(wParam));
+  if (request != NO_SCROLL_REQUEST) PostMessageA(board, WM_VSCROLL, request, 0);
+}
+
+}  // namespace
+
+void ComputeBoardContentExtent(const QuizDefinition& quiz) {
+  ContentExtent extent = BoardContentExtent(quiz);
+  ContentWidth = extent.width;
+  ContentHeight = extent.height;
+}
+
+void SetUpBoardScrolling(HWND board) {
+  RECT client;
+  GetClientRect(board, &client);
+  VisibleWidth = SetUpScrollBar(board, SB_HORZ, client.right - client.left, ContentWidth);
+  VisibleHeight = SetUpScrollBar(board, SB_VERT, client.bottom - client.top, ContentHeight);
 }
 
 void ScrollControlIntoView(HWND board, HWND control) {

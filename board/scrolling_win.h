@@ -15,12 +15,9 @@ extern int VisibleHeight;
 void ComputeBoardContentExtent(const QuizDefinition& quiz);
 
 void SetUpBoardScrolling(HWND board);
-void OnBoardSize(HWND board);
-void OnBoardScroll(HWND board, int bar, WPARAM wParam);  // bar: SB_HORZ or SB_VERT
-void OnBoardMouseWheel(HWND board, WPARAM wParam);
 
-// Hands WM_SIZE, WM_HSCROLL, WM_VSCROLL and WM_MOUSEWHEEL to the handlers above; false for any
-// other message.
+// Handles WM_SIZE, WM_HSCROLL, WM_VSCROLL and WM_MOUSEWHEEL of the board; false for any other
+// message.
 bool OnBoardScrollMessage(HWND board, UINT message, WPARAM wParam);
 
 // Scrolls the board so that the control is wholly visible, if it is not.

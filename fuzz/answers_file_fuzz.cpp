@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/answers_file.h"
+#include "board/answers_file.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "quiz/quiz_definition.h"
 #include "quiz/unpack.h"
 #include "tests/quiz/code_stream.h"
-#include "tests/quiz/sample_quiz.h"
+#include "tests/support/test_quiz.h"
 #include "tools/pack/pack_data.h"
 #include "tools/pack/quiz_bytes.h"
 
@@ -56,9 +56,9 @@ Bytes CodeSeed(int lineCount, const Bytes& lines) {
 
 void AddUnpackSeeds(std::vector<Seed>& seeds) {
   QuizDefinition sample;
-  FillSampleQuiz(sample);
+  FillTestQuiz(sample, {KIND_TEXT, 3, 2, REVEAL_TEXT});
   QuizDefinition large;
-  FillNumberedQuiz(large, KIND_PICTURE, 2, REVEAL_TEXT_AND_PICTURE, MAX_QUESTIONS);
+  FillTestQuiz(large, {KIND_PICTURE, MAX_QUESTIONS, 2, REVEAL_TEXT_AND_PICTURE});
   Bytes tooLong = Stream({97, 98, 99, CODE_END});
   tooLong.resize(MAX_PACKED_LENGTH + 1, 0);
   const std::vector<std::pair<std::string, Bytes>> cases = {
@@ -92,15 +92,15 @@ void AddUnpackSeeds(std::vector<Seed>& seeds) {
 
 void AddParseSeeds(std::vector<Seed>& seeds) {
   QuizDefinition sample;
-  FillSampleQuiz(sample);
+  FillTestQuiz(sample, {KIND_TEXT, 3, 2, REVEAL_TEXT});
   seeds.push_back({"parse", "quiz", QuizSeed(sample)});
   for (int mode = 0; mode <= 5; ++mode) {
     QuizDefinition quiz;
-    FillNumberedQuiz(quiz, mode % 4, 1 + mode % 2, mode, 4);
+    FillTestQuiz(quiz, {mode % 4, 4, 1 + mode % 2, mode});
     seeds.push_back({"parse", "quiz-mode-" + std::to_string(mode), QuizSeed(quiz)});
   }
   QuizDefinition large;
-  FillNumberedQuiz(large, KIND_VIDEO, 2, REVEAL_TEXT_AND_PICTURE, MAX_QUESTIONS);
+  FillTestQuiz(large, {KIND_VIDEO, MAX_QUESTIONS, 2, REVEAL_TEXT_AND_PICTURE});
   seeds.push_back({"parse", "quiz-90-questions", QuizSeed(large)});
   seeds.push_back({"parse", "codes", CodeSeed(3, CodeBytes(sample))});
   seeds.push_back({"parse", "codes-90", CodeSeed(MAX_QUESTIONS, CodeBytes(large))});
@@ -185,7 +185,7 @@ void AddAnswersFileSeeds(std::vector<Seed>& seeds) {
 
 void AddRoundTripSeeds(std::vector<Seed>& seeds) {
   QuizDefinition sample;
-  FillSampleQuiz(sample);
+  FillTestQuiz(sample, {KIND_TEXT, 3, 2, REVEAL_TEXT});
   seeds.push_back({"round_trip", "quiz", QuizBytes(sample)});
   seeds.push_back({"round_trip", "codes", CodeBytes(sample)});
   seeds.push_back({"round_trip", "one-byte", {'a'}});

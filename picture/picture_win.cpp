@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "base/raii_win.h"
 #include "picture/scaling.h"
 
 namespace {
@@ -25,21 +26,16 @@ HBITMAP DecodeThroughOle(const void* bytes, DWORD length) {
   HGLOBAL block = GlobalAlloc(GMEM_FIXED, length);
   if (!block) return nullptr;
   std::memcpy(block, bytes, length);  // a fixed block's handle is its address
-  IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(block, TRUE, &stream)) || !stream) {
+  ComPtr<IStream> stream;  // releasing the stream releases the block
+  if (FAILED(CreateStreamOnHGlobal(block, TRUE, stream.Out())) || !stream.Get()) {
     GlobalFree(block);
     return nullptr;
   }
-  IPicture* picture = nullptr;
-  HRESULT loaded = OleLoadPicture(stream, static_cast<LONG>(length), FALSE, IID_IPicture,
-                                  reinterpret_cast<void**>(&picture));
-  HBITMAP copy = nullptr;
-  if (SUCCEEDED(loaded) && picture) {
-    copy = CopyPictureBitmap(picture);
-    picture->Release();
-  }
-  stream->Release();  // and the block with it
-  return copy;
+  ComPtr<IPicture> picture;
+  HRESULT loaded = OleLoadPicture(stream.Get(), static_cast<LONG>(length), FALSE, IID_IPicture,
+                                  picture.OutVoid());
+  if (FAILED(loaded) || !picture.Get()) return nullptr;
+  return CopyPictureBitmap(picture.Get());
 }
 
 }  // namespace
@@ -72,25 +68,16 @@ HBITMAP ScaleBitmapToFit(HBITMAP source, int boxWidth, int boxHeight) {
   if (!GetObjectA(source, sizeof info, &info)) return nullptr;
   PictureSize size = ScaledSize(info.bmWidth, info.bmHeight, boxWidth, boxHeight);
   if (size.width <= 0 || size.height <= 0) return nullptr;
-  HDC screen = GetDC(nullptr);
-  HDC from = CreateCompatibleDC(screen);
-  HDC to = CreateCompatibleDC(screen);
-  HBITMAP scaled = CreateCompatibleBitmap(screen, size.width, size.height);
-  if (from && to && scaled) {
-    HGDIOBJ fromBefore = SelectObject(from, source);
-    HGDIOBJ toBefore = SelectObject(to, scaled);
-    SetStretchBltMode(to, HALFTONE);
-    SetBrushOrgEx(to, 0, 0, nullptr);  // HALFTONE leaves the brush origin undefined
-    StretchBlt(to, 0, 0, size.width, size.height, from, 0, 0, info.bmWidth, info.bmHeight,
-               SRCCOPY);
-    SelectObject(from, fromBefore);
-    SelectObject(to, toBefore);
-  } else if (scaled) {
-    DeleteObject(scaled);
-    scaled = nullptr;
-  }
-  if (to) DeleteDC(to);
-  if (from) DeleteDC(from);
-  ReleaseDC(nullptr, screen);
-  return scaled;
+  ScreenDc screen;
+  MemoryDc from(screen.Get());
+  MemoryDc to(screen.Get());
+  OwnedGdiObject<HBITMAP> scaled(CreateCompatibleBitmap(screen.Get(), size.width, size.height));
+  if (!from.Get() || !to.Get() || !scaled.Get()) return nullptr;
+  ScopedSelectObject sourceSelected(from.Get(), source);
+  ScopedSelectObject scaledSelected(to.Get(), scaled.Get());
+  SetStretchBltMode(to.Get(), HALFTONE);
+  SetBrushOrgEx(to.Get(), 0, 0, nullptr);  // HALFTONE leaves the brush origin undefined
+  StretchBlt(to.Get(), 0, 0, size.width, size.height, from.Get(), 0, 0, info.bmWidth,
+             info.bmHeight, SRCCOPY);
+  return scaled.Release();
 }

@@ -1,9 +1,10 @@
 // The quiz loader: finds, unpacks and parses the two "PATCH" resources of the executable.
-#include "quiz/load_quiz.h"
+#include "quiz/load_quiz_win.h"
 
 #include <cstdlib>
 
-#include "app/message.h"
+#include "base/message.h"
+#include "base/resource_ids.h"
 #include "quiz/quiz_format.h"
 #include "quiz/unpack.h"
 

@@ -31,6 +31,18 @@ QuizDefinition::~QuizDefinition() {
   lastQuestion = nullptr;
 }
 
+int RevealTextFields(int revealMode) {
+  switch (revealMode) {
+    case REVEAL_TEXT:
+    case REVEAL_TEXTS_AT_END:
+      return 1;
+    case REVEAL_TEXT_AND_PICTURE:
+      return 2;
+    default:
+      return 0;
+  }
+}
+
 void CopyText(char (&target)[TEXT_SIZE], const char* source) {
   std::size_t length = source ? std::strlen(source) : 0;
   if (length > TEXT_SIZE - 1) length = TEXT_SIZE - 1;

@@ -55,6 +55,14 @@ struct QuizDefinition {
   QuizDefinition& operator=(const QuizDefinition&) = delete;
 };
 
+// The texts each question carries in the quiz resource for a reveal mode: one for modes 2 and 4,
+// two for mode 3 (the second is read and skipped), none for any other value.
+int RevealTextFields(int revealMode);
+
+// Whether a reveal mode shows reveal texts: a picture quiz then has a reveal text under every
+// picture, and taller rows to hold it.
+inline bool HasRevealText(int revealMode) { return RevealTextFields(revealMode) > 0; }
+
 // Appends a question at the tail; the texts are cut to 259 bytes. Without memory nothing changes.
 void AppendQuestion(QuizDefinition& quiz, const char* answer1, const char* answer2,
                     const char* questionText);

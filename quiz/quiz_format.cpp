@@ -59,15 +59,12 @@ bool ReadQuestions(ByteReader& reader, QuizDefinition& quiz) {
 }
 
 bool ReadRevealTexts(ByteReader& reader, QuizDefinition& quiz) {
-  const bool twoFields = quiz.revealMode == REVEAL_TEXT_AND_PICTURE;
-  if (!twoFields && quiz.revealMode != REVEAL_TEXT && quiz.revealMode != REVEAL_TEXTS_AT_END) {
-    return true;
-  }
-  for (int n = 1; n <= quiz.questionCount; ++n) {
+  const int fields = RevealTextFields(quiz.revealMode);
+  for (int n = 1; fields > 0 && n <= quiz.questionCount; ++n) {
     QuestionEntry* entry = QuestionAt(quiz, n);
     char skipped[TEXT_SIZE];
     if (!entry || !ReadField(reader, entry->revealText)) return false;
-    if (twoFields && !ReadField(reader, skipped)) return false;
+    if (fields == 2 && !ReadField(reader, skipped)) return false;
   }
   return true;
 }

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/message.h"
+#include "base/message.h"
 
 // A new entry is the pending string plus one byte, and that pending string is written in the same
 // step, so a string of n bytes exists only after strings of 1 .. n - 1 bytes were written: the

@@ -20,9 +20,8 @@ fi
 # The cross build already runs Wine (it packs test quizzes and makes the samples): bring it up
 # once here, and take down at the end only what this run started.
 started_wine=0
-keeper_flag=$repo/build/win/keep-desktop.flag
 cleanup() {
-  rm -f "$keeper_flag"
+  "$repo/scripts/wine-env.sh" release-desktop
   if [ "$started_wine" = 1 ]; then "$repo/scripts/wine-env.sh" down; fi
 }
 trap cleanup EXIT
@@ -32,12 +31,7 @@ trap cleanup EXIT
 cmake -S "$repo" -B "$repo/build/win" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" >/dev/null
 cmake --build "$repo/build/win" -j"$jobs"
 
-# A hidden window holds Wine's desktop open between tests, started with its output detached: else
-# each test closes the desktop and the next reopens it, its process holding that test's output.
-touch "$keeper_flag"
-(eval "$("$repo/scripts/wine-env.sh" env)"
- exec wine "$repo/build/win/tests/support/keep_desktop.exe" "$(winepath -w "$keeper_flag")" \
-   </dev/null >/dev/null 2>&1) &
+"$repo/scripts/wine-env.sh" keep-desktop "$repo/build/win/tests/support/keep_desktop.exe"
 # The soak test (label soak, minutes long) runs only when asked: ctest -L soak.
 # One at a time: the tests share one display, and a window of one test taking the activation
 # would take the keyboard focus from another.

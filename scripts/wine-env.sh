@@ -5,6 +5,14 @@
 #   wine-env.sh down   stop only what "up" started
 #   wine-env.sh env    print the environment as shell assignments
 #   wine-env.sh status succeed when the display and the server are running
+#   wine-env.sh keep-desktop EXE
+#                      bring it up and start EXE, a hidden window that holds Wine's desktop open
+#                      between test programs for as long as a flag file exists (its path is EXE's
+#                      argument); without it each program closes the desktop and the next one
+#                      pays to reopen it
+#   wine-env.sh release-desktop
+#                      remove the flag: the hidden window ends (a Unix kill would reach only
+#                      Wine's loader)
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -90,6 +98,7 @@ case "${1:-}" in
     mkdir -p "$state"
     exec 9>"$state.lock"
     flock 9
+    rm -f "$state/desktop.flag"
     wineserver -k </dev/null >/dev/null 2>&1 || true
     for f in wineserver xvfb; do
       pid=$(cat "$state/$f.pid" 2>/dev/null || true)
@@ -97,9 +106,18 @@ case "${1:-}" in
       rm -f "$state/$f.pid"
     done
     ;;
+  keep-desktop)
+    [ -n "${2:-}" ] || { echo "usage: $0 keep-desktop EXE" >&2; exit 2; }
+    "$0" up
+    export DISPLAY=$(cat "$state/display")
+    touch "$state/desktop.flag"
+    # Output detached: a process holding a test's output would keep that test from ending.
+    wine "$2" "$(winepath -w "$state/desktop.flag")" </dev/null >/dev/null 2>&1 &
+    ;;
+  release-desktop) rm -f "$state/desktop.flag" ;;
   env) print_env ;;
   status)
     alive "$(cat "$state/xvfb.pid" 2>/dev/null)" && alive "$(cat "$state/wineserver.pid" 2>/dev/null)"
     ;;
-  *) echo "usage: $0 up|down|env|status" >&2; exit 2 ;;
+  *) echo "usage: $0 up|down|env|status|keep-desktop EXE|release-desktop" >&2; exit 2 ;;
 esac

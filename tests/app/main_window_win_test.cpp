@@ -7,30 +7,19 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
+#include "app/main_window_ids.h"
 #include "app/startup_win.h"
+#include "base/process_state_win.h"
+#include "base/resource_ids.h"
 #include "board/board_ids.h"
 #include "tests/support/player_windows.h"
+#include "tests/support/test_quiz.h"
 #include "tests/support/working_directory.h"
 
 namespace {
 
 // This test's executable is main_window_win_test.exe.
 const std::string ANSWERS_FILE = "main_window_win_test.txt";
-
-void FillTextQuiz(QuizDefinition& quiz, int questionCount) {
-  CopyText(quiz.title, "Capitales d'Europe");
-  CopyText(quiz.author, "\xC9mile");
-  CopyText(quiz.explanation, "Trouvez la capitale de chaque pays");
-  quiz.kind = KIND_TEXT;
-  quiz.answersPerQuestion = 1;
-  for (int n = 1; n <= questionCount; ++n) {
-    std::string number = std::to_string(n);
-    AppendQuestion(quiz, ("ville " + number).c_str(), "", ("pays " + number).c_str());
-    CopyText(quiz.codes[n - 1], ("CODE" + number).c_str());
-  }
-  quiz.questionCount = questionCount;
-}
 
 SIZE ClientSize(HWND window) {
   RECT client;
@@ -56,7 +45,7 @@ RECT ChildRect(HWND parent, HWND child) {
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    FillTextQuiz(quiz_, 12);
+    FillTestQuiz(quiz_, {KIND_TEXT, 12, 1, REVEAL_NONE});
     theQuiz = &quiz_;
     appInstance = GetModuleHandleA(nullptr);
     static bool registered = RegisterMainWindowClass(appInstance);
@@ -89,7 +78,7 @@ TEST_F(MainWindowTest, ClassAndWindowAttributes) {
 
   char title[TEXT_SIZE];
   GetWindowTextA(main_, title, sizeof title);
-  EXPECT_STREQ(title, "Capitales d'Europe");
+  EXPECT_STREQ(title, "Quiz d'essai");
   LONG style = GetWindowLongA(main_, GWL_STYLE);
   EXPECT_EQ(style & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
   EXPECT_EQ(style & (WS_CHILD | WS_POPUP), 0);
@@ -150,8 +139,8 @@ TEST_F(MainWindowTest, HeaderAndVersionLabelInCreationOrder) {
       {154, "Static", MAKER_SITE, child | SS_NOTIFY, 736, 5, 115, 18, ExpectedChild::LINK_FONT},
       {150, "Static", "Par :", child, 736, 25, 27, 18, ExpectedChild::GUI_FONT},
       {150, "Static", "\xC9mile", child, 763, 25, 85, 18, ExpectedChild::GUI_FONT},
-      {150, "Static", "Capitales d'Europe", child, 110, 3, 220, 18, ExpectedChild::NO_FONT},
-      {150, "Static", "Trouvez la capitale de chaque pays", child, 110, 19, 550, 27,
+      {150, "Static", "Quiz d'essai", child, 110, 3, 220, 18, ExpectedChild::NO_FONT},
+      {150, "Static", "Une question, une r\xE9ponse.", child, 110, 19, 550, 27,
        ExpectedChild::GUI_FONT},
       {140, "Button", "Sauver", child | BS_PUSHBUTTON, 666, 25, 55, 18, ExpectedChild::GUI_FONT},
   };
@@ -256,7 +245,7 @@ TEST_F(MainWindowTest, LabelColours) {
 class PlayerWindowsTest : public ::testing::Test {
  protected:
   void Open(int questionCount) {
-    FillTextQuiz(quiz_, questionCount);
+    FillTestQuiz(quiz_, {KIND_TEXT, questionCount, 1, REVEAL_NONE});
     windows_ = OpenPlayerWindows(quiz_);
     ASSERT_NE(windows_.main, nullptr);
     ASSERT_NE(windows_.board, nullptr);
@@ -439,18 +428,18 @@ TEST_F(PlayerWindowsTest, ClosingSavesDeletesTheSoundFileAndEndsTheLoop) {
 TEST_F(PlayerWindowsTest, SavedAnswersComeBackInTheNextBoard) {
   Open(3);
   SetDlgItemTextA(windows_.board, IDC_ANSWER_BASE + 1, "*");
-  SetDlgItemTextA(windows_.board, IDC_ANSWER_BASE + 3, "ville 3");
+  SetDlgItemTextA(windows_.board, IDC_ANSWER_BASE + 3, "rep3a");
   SendMessageA(windows_.main, WM_CLOSE, 0, 0);
   ClosePlayerWindows(windows_);
   MSG quit;
   PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 
   QuizDefinition again;
-  FillTextQuiz(again, 3);
+  FillTestQuiz(again, {KIND_TEXT, 3, 1, REVEAL_NONE});
   windows_ = OpenPlayerWindows(again);
   EXPECT_EQ(ControlText(windows_.board, IDC_ANSWER_BASE + 1), "");
   EXPECT_EQ(ControlText(windows_.board, IDC_ANSWER_BASE + 2), "");
-  EXPECT_EQ(ControlText(windows_.board, IDC_ANSWER_BASE + 3), "ville 3");
+  EXPECT_EQ(ControlText(windows_.board, IDC_ANSWER_BASE + 3), "rep3a");
   EXPECT_EQ(ControlText(windows_.main, IDC_SCORE), " 1 / 3");
   ClosePlayerWindows(windows_);
 }

@@ -7,6 +7,7 @@
 
 #include "board/board_ids.h"
 #include "tests/support/player_process.h"
+#include "tests/support/test_quiz.h"
 #include "tests/support/working_directory.h"
 
 namespace {
@@ -27,23 +28,6 @@ std::string Lines(const std::vector<std::string>& lines) {
   std::string bytes;
   for (const std::string& line : lines) bytes += line + "\r\n";
   return bytes;
-}
-
-void FillTextQuiz(QuizDefinition& quiz, int kind) {
-  quiz.kind = kind;
-  CopyText(quiz.title, "G\xE9ographie");
-  CopyText(quiz.author, "\xC9mile");
-  CopyText(quiz.explanation, "La capitale, puis le pays");
-  CopyText(quiz.answer1Caption, "Ville");
-  CopyText(quiz.answer2Caption, "Pays");
-  quiz.questionCount = 3;
-  quiz.answersPerQuestion = 2;
-  AppendQuestion(quiz, "PARIS", "FRANCE", "Tour Eiffel");
-  AppendQuestion(quiz, "ROME", "ITALIE", "Colis\xE9" "e");
-  AppendQuestion(quiz, "BERLIN", "ALLEMAGNE", "Porte de Brandebourg");
-  CopyText(quiz.codes[0], "UN");
-  CopyText(quiz.codes[1], "DEUX");
-  CopyText(quiz.codes[2], "TROIS");
 }
 
 class PlayerExeTest : public ::testing::Test {
@@ -119,7 +103,7 @@ TEST_F(PlayerExeTest, WithoutAQuizItTellsWhyAndOpensTheBuiltInQuiz) {
 
 TEST_F(PlayerExeTest, APackedQuizSavesOnF2AndOnCloseAndComesBack) {
   QuizDefinition quiz;
-  FillTextQuiz(quiz, KIND_TEXT);
+  FillTestQuiz(quiz, {KIND_TEXT, 3, 2, REVEAL_NONE});
   ASSERT_TRUE(MakePlayerCopy(PLAYER, InDirectory("monquiz.exe"), &quiz));
   std::vector<ShownMessage> messages;
   HWND mainWindow = Start("monquiz.exe", messages);
@@ -127,38 +111,38 @@ TEST_F(PlayerExeTest, APackedQuizSavesOnF2AndOnCloseAndComesBack) {
   EXPECT_TRUE(messages.empty()) << messages[0].text;
   char title[TEXT_SIZE];
   GetWindowTextA(mainWindow, title, sizeof title);
-  EXPECT_STREQ(title, "G\xE9ographie");
+  EXPECT_STREQ(title, "Quiz d'essai");
   EXPECT_EQ(Text(mainWindow, IDC_SCORE), " 0 / 3");
   HWND board = FindBoard(mainWindow);
 
-  SetText(board, IDC_ANSWER_BASE + 1, "Paris");
-  SetText(board, IDC_ANSWER_BASE + 4, "Rome");
+  SetText(board, IDC_ANSWER_BASE + 1, "Rep1a");
+  SetText(board, IDC_ANSWER_BASE + 4, "rep2b");
   PostMessageA(mainWindow, WM_KEYDOWN, VK_F2, 0);
-  const std::string firstSave = Lines({"Paris", "*", "*", "Rome", "*", "*"});
+  const std::string firstSave = Lines({"Rep1a", "*", "*", "rep2b", "*", "*"});
   for (int tries = 0; tries < 200 && ReadWholeFile(InDirectory("monquiz.txt")) != firstSave;
        ++tries) {
     Sleep(10);
   }
   EXPECT_EQ(ReadWholeFile(InDirectory("monquiz.txt")), firstSave);
 
-  SetText(board, IDC_ANSWER_BASE + 2, "france");
+  SetText(board, IDC_ANSWER_BASE + 2, "REP1B");
   SetText(board, IDC_ANSWER_BASE + 4, "");
   EXPECT_EQ(Close(mainWindow), 0u);
   EXPECT_EQ(ReadWholeFile(InDirectory("monquiz.txt")),
-            Lines({"Paris", "france", "*", "*", "*", "*"}));
+            Lines({"Rep1a", "REP1B", "*", "*", "*", "*"}));
   EXPECT_FALSE(FileExists(InDirectory("monquiz.txt.tmp")));
 
   messages.clear();
   mainWindow = Start("monquiz.exe", messages);
   ASSERT_NE(mainWindow, nullptr);
   board = FindBoard(mainWindow);
-  EXPECT_EQ(Text(board, IDC_ANSWER_BASE + 1), "Paris");
-  EXPECT_EQ(Text(board, IDC_ANSWER_BASE + 2), "france");
+  EXPECT_EQ(Text(board, IDC_ANSWER_BASE + 1), "Rep1a");
+  EXPECT_EQ(Text(board, IDC_ANSWER_BASE + 2), "REP1B");
   EXPECT_EQ(Text(board, IDC_VERDICT_BASE + 1), "BRAVO");
   EXPECT_EQ(Text(board, IDC_VERDICT_BASE + 2), "BRAVO");
   EXPECT_EQ(Text(board, IDC_VERDICT_BASE + 3), "?");
   EXPECT_EQ(Text(mainWindow, IDC_SCORE), " 1 / 3");
-  EXPECT_EQ(Text(mainWindow, IDC_CODE), "UN");
+  EXPECT_EQ(Text(mainWindow, IDC_CODE), "CODE1");
   EXPECT_EQ(Close(mainWindow), 0u);
 }
 
@@ -179,7 +163,7 @@ TEST_F(PlayerExeTest, OnlyAVideoQuizRemovesTheVideoFilesAtTheEnd) {
       WriteWholeFile(InDirectory(name), "RIFF");
     }
     QuizDefinition quiz;
-    FillTextQuiz(quiz, kind);
+    FillTestQuiz(quiz, {kind, 3, 2, REVEAL_NONE});
     ASSERT_TRUE(MakePlayerCopy(PLAYER, InDirectory("film.exe"), &quiz));
     std::vector<ShownMessage> messages;
     HWND mainWindow = Start("film.exe", messages);
@@ -196,7 +180,7 @@ TEST_F(PlayerExeTest, OnlyAVideoQuizRemovesTheVideoFilesAtTheEnd) {
 // A broken atl.dll beside the player is found before the system's; Wine is told to prefer it.
 TEST_F(PlayerExeTest, AVideoQuizWithoutItsControlHostEndsWithCodeOne) {
   QuizDefinition quiz;
-  FillTextQuiz(quiz, KIND_VIDEO);
+  FillTestQuiz(quiz, {KIND_VIDEO, 3, 2, REVEAL_NONE});
   ASSERT_TRUE(MakePlayerCopy(PLAYER, InDirectory("film.exe"), &quiz));
   WriteWholeFile(InDirectory("atl.dll"), "not a library");
   std::vector<ShownMessage> messages;

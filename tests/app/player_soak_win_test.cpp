@@ -11,6 +11,7 @@
 
 #include "board/board_ids.h"
 #include "tests/support/player_process.h"
+#include "tests/support/test_quiz.h"
 #include "tests/support/working_directory.h"
 
 namespace {
@@ -22,19 +23,6 @@ constexpr int FIELD_COUNT = QUESTIONS * 2;
 constexpr std::uint32_t SEED = 20240607;
 
 using Texts = std::vector<std::string>;
-
-void FillQuiz(QuizDefinition& quiz) {
-  quiz.kind = KIND_TEXT;
-  CopyText(quiz.title, "Endurance");
-  quiz.questionCount = QUESTIONS;
-  quiz.answersPerQuestion = 2;
-  for (int n = 1; n <= QUESTIONS; ++n) {
-    const std::string number = std::to_string(n);
-    AppendQuestion(quiz, ("VILLE" + number).c_str(), ("PAYS" + number).c_str(),
-                   ("Question " + number).c_str());
-    CopyText(quiz.codes[n - 1], ("CODE" + number).c_str());
-  }
-}
 
 // What a user can type into a field: printable code page 1252, accents, '*' and '|' included.
 std::string RandomAnswer(std::mt19937& random) {
@@ -92,7 +80,7 @@ TEST(PlayerSoak, TwoHundredRunsKeepExactlyWhatWasTyped) {
   const std::string copy = directory.Path() + "\\endurance.exe";
   const std::string answers = directory.Path() + "\\endurance.txt";
   QuizDefinition quiz;
-  FillQuiz(quiz);
+  FillTestQuiz(quiz, {KIND_TEXT, QUESTIONS, 2, REVEAL_NONE});
   ASSERT_TRUE(MakePlayerCopy(PLAYER, copy, &quiz));
 
   std::mt19937 random(SEED);

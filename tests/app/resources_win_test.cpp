@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "base/resource_ids.h"
 #include "board/board_ids.h"
 
 namespace {

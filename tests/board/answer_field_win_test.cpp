@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
+#include "base/process_state_win.h"
 #include "board/board_ids.h"
 #include "board/scrolling_win.h"
 #include "tests/board/board_like_dialog.h"

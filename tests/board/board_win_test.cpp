@@ -1,13 +1,14 @@
 // The board built on real windows: every control's class, style, id, text, font and place for
 // every kind, one and two answers and every reveal mode, and the worked positions.
-#include "board/board.h"
+#include "board/board_win.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
+#include "base/process_state_win.h"
+#include "base/resource_ids.h"
 #include "board/board_ids.h"
 #include "board/layout.h"
 #include "tests/board/test_board.h"

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/board/scroll_bar_model.h"
+
 namespace {
 
 struct ExtentCase {
@@ -174,6 +176,27 @@ TEST(FollowScrollPosition, MovesAsLittleAsNeededToShowTheSpan) {
     EXPECT_EQ(FollowScrollPosition(c.position, 800, c.start, c.end), c.expected)
         << "span " << c.start << ".." << c.end << " at " << c.position;
   }
+}
+
+// One notch is 120 units of wheel delta; the high word of the message's wParam carries the delta as
+// a 16-bit value, so a notch toward the user reads 65536 - 120.
+TEST(WheelScrollRequest, OneNotchEitherWayScrollsALineAndNothingElseDoes) {
+  struct WheelCase {
+    unsigned word;
+    int expected;
+  };
+  const WheelCase cases[] = {
+      {120, 0},                   // a notch away: line up
+      {65536 - 120, 1},           // a notch toward: line down
+      {240, -1},                  // two notches in one message
+      {65536 - 240, -1},
+      {0, -1},
+      {119, -1},
+      {121, -1},
+      {65535, -1},                // -1: a fine-grained wheel's step
+      {1, -1},
+  };
+  for (const WheelCase& c : cases) EXPECT_EQ(WheelScrollRequest(c.word), c.expected) << c.word;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "board/scrolling.h"
 #include "tests/board/board_like_dialog.h"
+#include "tests/board/scroll_bar_model.h"
 #include "tests/support/player_windows.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <fstream>
 
-#include "app/answers_file.h"
-#include "app/app_state.h"
+#include "base/process_state_win.h"
+#include "board/answers_file.h"
 #include "board/check_answer_win.h"
 
 void PrepareVideoHost() {
@@ -19,26 +19,8 @@ void PrepareVideoHost() {
   (void)prepared;
 }
 
-void FillQuiz(QuizDefinition& quiz, const QuizShape& shape) {
-  quiz.kind = shape.kind;
-  quiz.questionCount = shape.questionCount;
-  quiz.answersPerQuestion = shape.answersPerQuestion;
-  quiz.revealMode = shape.revealMode;
-  CopyText(quiz.title, "Quiz d'essai");
-  CopyText(quiz.answer1Caption, "Réponse 1");
-  CopyText(quiz.answer2Caption, "Réponse 2");
-  quiz.backgroundColour = RGB(200, 220, 255);
-  for (int n = 1; n <= shape.questionCount; ++n) {
-    std::string number = std::to_string(n);
-    AppendQuestion(quiz, ("rep" + number + "a").c_str(), ("rep" + number + "b").c_str(),
-                   ("Question " + number + " ?").c_str());
-    CopyText(quiz.lastQuestion->revealText, ("Révélation " + number).c_str());
-    CopyText(quiz.codes[n - 1], ("CODE" + number).c_str());
-  }
-}
-
 TestBoard::TestBoard(const QuizShape& shape) {
-  FillQuiz(quiz_, shape);
+  FillTestQuiz(quiz_, shape);
   std::remove(AnswersFilePath().c_str());
 }
 

@@ -9,17 +9,7 @@
 #include "quiz/quiz_definition.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/player_windows.h"
-
-struct QuizShape {
-  int kind;
-  int questionCount;
-  int answersPerQuestion;
-  int revealMode;
-};
-
-// Question n expects "rep{n}a" (and "rep{n}b"), asks "Question {n} ?", reveals "Révélation {n}";
-// the code of score s is "CODE{s}"; the captions are "Réponse 1" and "Réponse 2".
-void FillQuiz(QuizDefinition& quiz, const QuizShape& shape);
+#include "tests/support/test_quiz.h"
 
 // What start-up gives a video quiz before its board is built, once per process: COM on the
 // thread and attachControl from atl.dll.

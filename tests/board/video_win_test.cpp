@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
+#include "base/process_state_win.h"
 #include "board/media_win.h"
 #include "tests/board/test_board.h"
 #include "tests/support/message_recorder.h"

@@ -1,6 +1,6 @@
 // The loader on real "PATCH" resources linked into fixture modules: the quiz, each failure
 // path's messages in order, and the record that each leaves.
-#include "quiz/load_quiz.h"
+#include "quiz/load_quiz_win.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "quiz/quiz_format.h"
-#include "tests/quiz/sample_quiz.h"
 #include "tests/support/message_recorder.h"
+#include "tests/support/test_quiz.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ COLORREF BrushColour(BrushHandle brush) {
 
 void ExpectSampleQuestions(const QuizDefinition& quiz) {
   QuizDefinition expected;
-  FillSampleQuiz(expected);
+  FillTestQuiz(expected, {KIND_TEXT, 3, 2, REVEAL_TEXT});
   EXPECT_EQ(quiz.kind, expected.kind);
   EXPECT_STREQ(quiz.title, expected.title);
   EXPECT_STREQ(quiz.author, expected.author);
@@ -75,9 +75,9 @@ TEST(LoadQuiz, ReadsACompleteQuizSilently) {
   Loaded loaded = LoadFrom("quiz_complete.dll", quiz);
   EXPECT_TRUE(loaded.messages.empty());
   ExpectSampleQuestions(quiz);
-  EXPECT_STREQ(quiz.codes[0], "ABC123");
-  EXPECT_STREQ(quiz.codes[1], "DÉF456");
-  EXPECT_STREQ(quiz.codes[2], "FINI");
+  EXPECT_STREQ(quiz.codes[0], "CODE1");
+  EXPECT_STREQ(quiz.codes[1], "CODE2");
+  EXPECT_STREQ(quiz.codes[2], "CODE3");
   EXPECT_STREQ(quiz.codes[3], "");
   EXPECT_EQ(BrushColour(quiz.backgroundBrush), quiz.backgroundColour);
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "quiz/quiz_definition.h"
-#include "tests/quiz/sample_quiz.h"
+#include "tests/support/test_quiz.h"
 #include "tools/pack/pack_data.h"
 #include "tools/pack/quiz_bytes.h"
 
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
   }
   const std::string dir = argv[1];
   QuizDefinition quiz;
-  FillSampleQuiz(quiz);
+  FillTestQuiz(quiz, {KIND_TEXT, 3, 2, REVEAL_TEXT});
   // A stream cut before its end code: it unpacks to an error, not to a short quiz.
   std::vector<unsigned char> cut = Packed(QuizBytes(quiz));
   cut.resize(cut.size() / 2);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/quiz/sample_quiz.h"
+#include "tests/support/test_quiz.h"
 #include "tools/pack/quiz_bytes.h"
 
 namespace {
@@ -58,7 +58,7 @@ TEST(ParseQuiz, ReadsBackWhatTheWriterWroteForEveryKindAndMode) {
     for (int answers = 1; answers <= 2; ++answers) {
       for (int mode = 0; mode <= 5; ++mode) {
         QuizDefinition written;
-        FillNumberedQuiz(written, kind, answers, mode, 7);
+        FillTestQuiz(written, {kind, 7, answers, mode});
         QuizDefinition read;
         ASSERT_TRUE(Parse(QuizBytes(written), read)) << kind << answers << mode;
         ExpectSameQuiz(written, read);
@@ -118,7 +118,7 @@ TEST(ParseQuiz, NoQuestionsReadsTextsModeAndColourOnly) {
 
 TEST(ParseQuiz, EveryCutOfAValidQuizIsRefusedAndLeavesTheConstructedState) {
   QuizDefinition written;
-  FillNumberedQuiz(written, KIND_PICTURE, 2, REVEAL_TEXT_AND_PICTURE, 3);
+  FillTestQuiz(written, {KIND_PICTURE, 3, 2, REVEAL_TEXT_AND_PICTURE});
   Bytes whole = QuizBytes(written);
   for (std::size_t length = 0; length < whole.size(); ++length) {
     QuizDefinition quiz;
@@ -171,7 +171,7 @@ TEST(ParseCodes, LinesGoToCodesInOrder) {
 
 TEST(ParseCodes, WriterAndParserAgree) {
   QuizDefinition written;
-  FillNumberedQuiz(written, KIND_TEXT, 1, REVEAL_NONE, MAX_QUESTIONS);
+  FillTestQuiz(written, {KIND_TEXT, MAX_QUESTIONS, 1, REVEAL_NONE});
   Bytes bytes = CodeBytes(written);
   QuizDefinition read;
   read.questionCount = MAX_QUESTIONS;

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/message.h"
+#include "base/message.h"
 #include "tests/quiz/code_stream.h"
 #include "tools/pack/pack_data.h"
 

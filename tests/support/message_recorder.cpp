@@ -1,7 +1,7 @@
 // The test side of the message seam.
 #include "tests/support/message_recorder.h"
 
-#include "app/message.h"
+#include "base/message.h"
 
 namespace {
 std::vector<RecordedMessage> recorded;

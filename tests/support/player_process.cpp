@@ -1,7 +1,7 @@
 // Starting the player, answering its message boxes and finding its windows from another process.
 #include "tests/support/player_process.h"
 
-#include "quiz/load_quiz.h"
+#include "base/resource_ids.h"
 #include "tools/pack/pack_data.h"
 #include "tools/pack/quiz_bytes.h"
 

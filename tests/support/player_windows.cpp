@@ -1,8 +1,8 @@
 // The player's windows inside a test process.
 #include "tests/support/player_windows.h"
 
-#include "app/app_state.h"
 #include "app/startup_win.h"
+#include "base/process_state_win.h"
 
 PlayerWindows OpenPlayerWindows(QuizDefinition& quiz) {
   theQuiz = &quiz;

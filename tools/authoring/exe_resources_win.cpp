@@ -15,7 +15,6 @@ namespace fs = std::filesystem;
 // windres tags every resource with US English: the quiz goes in the same language, so that a
 // quiz made from a made quiz finds nothing of the old one in another language.
 constexpr WORD QUIZ_LANGUAGE = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
-constexpr int BOARD_DIALOG_ID = 1001;
 
 // A resource type or name: a number, or a string when text is not empty.
 struct ResourceName {
@@ -70,7 +69,7 @@ struct DataModule {
 };
 
 bool HasBoardDialog(HMODULE module) {
-  return FindResourceA(module, MAKEINTRESOURCEA(BOARD_DIALOG_ID), MAKEINTRESOURCEA(5)) != nullptr;
+  return FindResourceA(module, MAKEINTRESOURCEA(IDD_BOARD), MAKEINTRESOURCEA(5)) != nullptr;
 }
 
 BOOL CALLBACK AddLanguage(HMODULE, LPCSTR type, LPCSTR name, WORD language, LONG_PTR list) {
@@ -97,8 +96,8 @@ std::vector<Entry> ListEntries(HMODULE module) {
 
 // A "PATCH" or "IMG" resource with a number, as the player looks them up.
 bool IsQuizEntry(const Entry& entry) {
-  return entry.name.text.empty() && (lstrcmpiA(entry.type.text.c_str(), RESOURCE_TYPE_PATCH) == 0 ||
-                                     lstrcmpiA(entry.type.text.c_str(), RESOURCE_TYPE_IMG) == 0);
+  return entry.name.text.empty() && (lstrcmpiA(entry.type.text.c_str(), QUIZ_RESOURCE_TYPE) == 0 ||
+                                     lstrcmpiA(entry.type.text.c_str(), MEDIA_RESOURCE_TYPE) == 0);
 }
 
 Bytes ResourceBytes(HMODULE module, HRSRC info) {
@@ -188,7 +187,7 @@ bool IsQuizExecutable(const fs::path& file) {
   try {
     DataModule module(file);
     return HasBoardDialog(module.handle) &&
-           FindResourceA(module.handle, MAKEINTRESOURCEA(QUIZ_ID), RESOURCE_TYPE_PATCH);
+           FindResourceA(module.handle, MAKEINTRESOURCEA(IDR_QUIZ), QUIZ_RESOURCE_TYPE);
   } catch (const IoError&) {
     return false;
   }

@@ -28,7 +28,7 @@ std::vector<Resource> MediaResources(const QuizFile& quiz, const CheckContext& c
     MediaVerdict verdict = CheckMediaFile(slot.role, path, slot.path, quiz.backgroundColour,
                                           context.mediaCache);
     if (!verdict.ok) throw IoError(verdict.problem);  // the file changed since the check
-    resources.push_back({RESOURCE_TYPE_IMG, slot.resourceId,
+    resources.push_back({MEDIA_RESOURCE_TYPE, slot.resourceId,
                          verdict.resource.empty() ? ReadWholeFile(path) : verdict.resource});
   }
   return resources;

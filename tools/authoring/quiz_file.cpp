@@ -408,9 +408,7 @@ bool ShowsAnswerPictures(const QuizFile& quiz) {
 }
 
 bool ShowsRevealTexts(const QuizFile& quiz) {
-  return quiz.kind == KIND_PICTURE &&
-         (quiz.revealMode == REVEAL_TEXT || quiz.revealMode == REVEAL_TEXT_AND_PICTURE ||
-          quiz.revealMode == REVEAL_TEXTS_AT_END);
+  return quiz.kind == KIND_PICTURE && HasRevealText(quiz.revealMode);
 }
 
 QuizFile ReadQuizJson(const std::string& text, std::vector<Problem>& problems, bool* readable) {

@@ -45,7 +45,7 @@ Resource PackedResource(const std::string& name, int id, const Bytes& unpacked,
                         std::vector<Problem>& problems) {
   Bytes packed = PackData(unpacked.data(), unpacked.size());
   CheckResourceSizes(name, unpacked.size(), packed.size(), problems);
-  return {RESOURCE_TYPE_PATCH, id, std::move(packed)};
+  return {QUIZ_RESOURCE_TYPE, id, std::move(packed)};
 }
 
 const Resource* FindStored(const std::vector<Resource>& resources, const char* type, int id) {
@@ -60,7 +60,7 @@ using Parser = bool (*)(const unsigned char*, std::size_t, QuizDefinition&);
 bool UnpackAndParse(const std::vector<Resource>& resources, int id, Parser parse,
                     QuizDefinition& quiz, std::string& problem) {
   const std::string name = "« PATCH » " + std::to_string(id);
-  const Resource* resource = FindStored(resources, RESOURCE_TYPE_PATCH, id);
+  const Resource* resource = FindStored(resources, QUIZ_RESOURCE_TYPE, id);
   if (!resource) {
     problem = "l'exécutable ne contient pas de quiz : il lui manque la ressource " + name;
     return false;
@@ -86,7 +86,7 @@ std::string MediaName(const char* stem, int n, const char* extension) {
 std::string TakeMedia(const std::vector<Resource>& resources, int id, const std::string& name,
                       const FieldRef& place, std::vector<MediaFile>& media,
                       std::vector<Problem>& warnings) {
-  const Resource* resource = FindStored(resources, RESOURCE_TYPE_IMG, id);
+  const Resource* resource = FindStored(resources, MEDIA_RESOURCE_TYPE, id);
   if (!resource) {
     warnings.push_back(WarningAt(place, "l'exécutable ne contient pas ce fichier (ressource "
                                         "« IMG » " + std::to_string(id) + ")"));
@@ -143,11 +143,11 @@ void TakeAllMedia(const std::vector<Resource>& resources, QuizFile& file,
   for (int n = 1; key && n <= static_cast<int>(file.questions.size()); ++n) {
     QuestionFile& question = file.questions[n - 1];
     MediaField(file, question) =
-        TakeMedia(resources, MEDIA_ID_BASE + n, MediaName(naming.stem, n, naming.extension),
+        TakeMedia(resources, IDR_MEDIA_BASE + n, MediaName(naming.stem, n, naming.extension),
                   {n, key, 0}, media, warnings);
     if (ShowsAnswerPictures(file)) {
       question.answerPicture =
-          TakeMedia(resources, ANSWER_PICTURE_ID_BASE + n, MediaName("answer", n, ".jpg"),
+          TakeMedia(resources, IDR_ANSWER_PICTURE_BASE + n, MediaName("answer", n, ".jpg"),
                     {n, "answerPicture", 0}, media, warnings);
     }
   }
@@ -157,16 +157,16 @@ void TakeAllMedia(const std::vector<Resource>& resources, QuizFile& file,
 
 void CheckResourceSizes(const std::string& name, std::size_t unpacked, std::size_t packed,
                         std::vector<Problem>& problems) {
-  if (unpacked > MAX_UNPACKED_BYTES) {
+  if (unpacked > static_cast<std::size_t>(UNPACK_OUTPUT_SIZE)) {
     problems.push_back(ErrorAt({0, "", 0}, name + " fait " + std::to_string(unpacked) +
                                                " octets ; le joueur en lit " +
-                                               std::to_string(MAX_UNPACKED_BYTES) +
+                                               std::to_string(UNPACK_OUTPUT_SIZE) +
                                                " au plus : raccourcissez les textes"));
   }
-  if (packed > MAX_PACKED_BYTES) {
+  if (packed > MAX_PACKED_LENGTH) {
     problems.push_back(ErrorAt({0, "", 0}, name + " fait " + std::to_string(packed) +
                                                " octets une fois compressé ; le joueur en lit " +
-                                               std::to_string(MAX_PACKED_BYTES) +
+                                               std::to_string(MAX_PACKED_LENGTH) +
                                                " au plus : raccourcissez les textes"));
   }
 }
@@ -174,8 +174,8 @@ void CheckResourceSizes(const std::string& name, std::size_t unpacked, std::size
 std::vector<Resource> PackedQuizResources(const QuizFile& file, std::vector<Problem>& problems) {
   QuizDefinition quiz;
   FillDefinition(file, quiz);
-  return {PackedResource("le quiz", QUIZ_ID, QuizBytes(quiz), problems),
-          PackedResource("la liste des codes", CODES_ID, CodeBytes(quiz), problems)};
+  return {PackedResource("le quiz", IDR_QUIZ, QuizBytes(quiz), problems),
+          PackedResource("la liste des codes", IDR_CODES, CodeBytes(quiz), problems)};
 }
 
 std::vector<MediaSlot> MediaSlots(const QuizFile& quiz) {
@@ -186,10 +186,10 @@ std::vector<MediaSlot> MediaSlots(const QuizFile& quiz) {
                                                    : MEDIA_PICTURE;
   for (int n = 1; key && n <= static_cast<int>(quiz.questions.size()); ++n) {
     const QuestionFile& question = quiz.questions[n - 1];
-    slots.push_back({n, key, role, QuestionMedia(quiz, question), MEDIA_ID_BASE + n});
+    slots.push_back({n, key, role, QuestionMedia(quiz, question), IDR_MEDIA_BASE + n});
     if (ShowsAnswerPictures(quiz)) {
       slots.push_back({n, "answerPicture", MEDIA_ANSWER_PICTURE, question.answerPicture,
-                       ANSWER_PICTURE_ID_BASE + n});
+                       IDR_ANSWER_PICTURE_BASE + n});
     }
   }
   return slots;
@@ -204,8 +204,8 @@ bool QuizFromResources(const std::vector<Resource>& resources, QuizFile& file,
                        std::vector<MediaFile>& media, std::string& problem,
                        std::vector<Problem>& warnings) {
   QuizDefinition quiz;
-  if (!UnpackAndParse(resources, QUIZ_ID, ParseQuiz, quiz, problem) ||
-      !UnpackAndParse(resources, CODES_ID, ParseCodes, quiz, problem)) {
+  if (!UnpackAndParse(resources, IDR_QUIZ, ParseQuiz, quiz, problem) ||
+      !UnpackAndParse(resources, IDR_CODES, ParseCodes, quiz, problem)) {
     return false;
   }
   if (quiz.kind < KIND_TEXT || quiz.kind > KIND_VIDEO || quiz.revealMode < REVEAL_NONE ||

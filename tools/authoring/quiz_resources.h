@@ -5,17 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "base/resource_ids.h"
 #include "tools/authoring/media_check.h"
 #include "tools/authoring/quiz_file.h"
-
-constexpr const char* RESOURCE_TYPE_PATCH = "PATCH";
-constexpr const char* RESOURCE_TYPE_IMG = "IMG";
-constexpr int QUIZ_ID = 104;
-constexpr int CODES_ID = 105;
-constexpr int MEDIA_ID_BASE = 400;             // + n: picture, sound or film of question n
-constexpr int ANSWER_PICTURE_ID_BASE = 10400;  // + n: answer picture of question n
-constexpr std::size_t MAX_PACKED_BYTES = 65535;
-constexpr std::size_t MAX_UNPACKED_BYTES = 120000;
 
 struct Resource {
   std::string type;

@@ -3,17 +3,13 @@
 
 #include <cstring>
 
+#include "quiz/quiz_format.h"
+
 namespace {
 
 void AppendField(std::vector<unsigned char>& bytes, const char* text) {
   bytes.insert(bytes.end(), text, text + std::strlen(text));
-  bytes.push_back(0x7C);
-}
-
-int RevealFieldsPerQuestion(int revealMode) {
-  if (revealMode == REVEAL_TEXT_AND_PICTURE) return 2;
-  if (revealMode == REVEAL_TEXT || revealMode == REVEAL_TEXTS_AT_END) return 1;
-  return 0;
+  bytes.push_back(FIELD_SEPARATOR);
 }
 
 }  // namespace
@@ -33,7 +29,7 @@ std::vector<unsigned char> QuizBytes(const QuizDefinition& quiz) {
     AppendField(bytes, entry ? entry->questionText : "");
   }
   bytes.push_back(static_cast<unsigned char>(quiz.revealMode));
-  const int revealFields = RevealFieldsPerQuestion(quiz.revealMode);
+  const int revealFields = RevealTextFields(quiz.revealMode);
   for (int n = 1; revealFields && n <= quiz.questionCount; ++n) {
     const QuestionEntry* entry = QuestionAt(quiz, n);
     AppendField(bytes, entry ? entry->revealText : "");

@@ -27,7 +27,7 @@ std::vector<Resource> WithMedia(const QuizFile& quiz) {
   std::vector<Resource> resources = PackedQuizResources(quiz, problems);
   EXPECT_TRUE(problems.empty());
   for (const MediaSlot& slot : MediaSlots(quiz)) {
-    resources.push_back({RESOURCE_TYPE_IMG, slot.resourceId, SampleMediaBytes(slot.path)});
+    resources.push_back({MEDIA_RESOURCE_TYPE, slot.resourceId, SampleMediaBytes(slot.path)});
   }
   return resources;
 }

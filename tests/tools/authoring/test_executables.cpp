@@ -63,7 +63,7 @@ ExecutableAccess TestExecutables::Access(const fs::path& defaultPlayer) {
   access.isQuizExecutable = [](const fs::path& file) {
     try {
       for (const Resource& resource : ReadTestExecutable(file)) {
-        if (resource.type == RESOURCE_TYPE_PATCH && resource.id == QUIZ_ID) return true;
+        if (resource.type == QUIZ_RESOURCE_TYPE && resource.id == IDR_QUIZ) return true;
       }
     } catch (const IoError&) {
     }

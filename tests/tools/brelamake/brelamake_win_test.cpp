@@ -12,7 +12,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "quiz/load_quiz.h"
+#include "quiz/load_quiz_win.h"
 #include "tests/support/message_recorder.h"
 #include "tests/tools/authoring/sample_quizzes.h"
 #include "tools/authoring/cp1252.h"

@@ -1,6 +1,6 @@
 // The answers-file reader on files that the player did not write as it should: cut, edited,
 // binary, or left by another quiz. Each gives a defined text per field, as the board reads them.
-#include "app/answers_file.h"
+#include "board/answers_file.h"
 
 #include <gtest/gtest.h>
 

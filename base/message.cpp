@@ -1,7 +1,7 @@
 // Message boxes go through here so that tests can see them instead of waiting on them.
-#include "app/message.h"
+#include "base/message.h"
 
-void ShowPlatformMessage(const char* text, const char* title);  // message_win.cpp or message_posix.cpp
+#include <cstdio>
 
 namespace {
 MessageSink currentSink = nullptr;
@@ -14,5 +14,5 @@ void ShowMessage(const char* text, const char* title) {
     currentSink(text, title);
     return;
   }
-  ShowPlatformMessage(text, title);
+  std::fprintf(stderr, "%s: %s\n", title, text);
 }

@@ -1,5 +1,5 @@
 // Storage of the process-wide values.
-#include "app/app_state.h"
+#include "base/process_state_win.h"
 
 HINSTANCE appInstance = nullptr;
 QuizDefinition* theQuiz = nullptr;

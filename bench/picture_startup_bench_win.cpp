@@ -14,8 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "base/resource_ids.h"
 #include "picture/picture_win.h"
 #include "tests/support/player_process.h"
+#include "tests/support/test_quiz.h"
 #include "tests/support/working_directory.h"
 
 namespace {
@@ -86,7 +88,7 @@ bool AddPictures(const std::string& executable, const std::string& jpeg) {
   if (!update) return false;
   bool added = true;
   for (int n = 1; n <= QUESTIONS && added; ++n) {
-    added = UpdateResourceA(update, "IMG", MAKEINTRESOURCEA(IDR_PICTURE_BASE + n),
+    added = UpdateResourceA(update, MEDIA_RESOURCE_TYPE, MAKEINTRESOURCEA(IDR_MEDIA_BASE + n),
                             MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
                             const_cast<char*>(jpeg.data()), static_cast<DWORD>(jpeg.size()));
   }
@@ -95,14 +97,7 @@ bool AddPictures(const std::string& executable, const std::string& jpeg) {
 
 bool MakePictureQuiz(const std::string& copy, const std::string& jpeg) {
   QuizDefinition quiz;
-  quiz.kind = KIND_PICTURE;
-  quiz.questionCount = QUESTIONS;
-  CopyText(quiz.title, "Chronom\xE8tre des images");
-  for (int n = 1; n <= QUESTIONS; ++n) {
-    std::string number = std::to_string(n);
-    AppendQuestion(quiz, ("image " + number).c_str(), "", "");
-    CopyText(quiz.codes[n - 1], ("C" + number).c_str());
-  }
+  FillTestQuiz(quiz, {KIND_PICTURE, QUESTIONS, 1, REVEAL_NONE});
   return MakePlayerCopy(BRELA_PLAYER_PATH, copy, &quiz) && AddPictures(copy, jpeg);
 }
 
@@ -131,9 +126,9 @@ double TimeLoads(HMODULE pictures, bool scale) {
   for (int n = 1; n <= QUESTIONS; ++n) {
     HBITMAP bitmap = nullptr;
     if (scale) {
-      bitmap = LoadScaledPicture(pictures, IDR_PICTURE_BASE + n, "IMG", 260, 260);
+      bitmap = LoadScaledPicture(pictures, IDR_MEDIA_BASE + n, MEDIA_RESOURCE_TYPE, 260, 260);
     } else {
-      HRSRC found = FindResourceA(pictures, MAKEINTRESOURCEA(IDR_PICTURE_BASE + n), "IMG");
+      HRSRC found = FindResourceA(pictures, MAKEINTRESOURCEA(IDR_MEDIA_BASE + n), MEDIA_RESOURCE_TYPE);
       bitmap = DecodePicture(LockResource(LoadResource(pictures, found)),
                              SizeofResource(pictures, found));
     }

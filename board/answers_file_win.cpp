@@ -1,10 +1,10 @@
 // The answers file on disk: written whole on every save, read once while the board is built.
-#include "app/answers_file_win.h"
+#include "board/answers_file_win.h"
 
 #include <cstring>
 
-#include "app/answers_file.h"
-#include "app/app_state.h"
+#include "base/process_state_win.h"
+#include "board/answers_file.h"
 #include "board/board_ids.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Saving the answer fields of a real window and reading them back, on disk under Wine.
-#include "app/answers_file_win.h"
+#include "board/answers_file_win.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
+#include "base/process_state_win.h"
 #include "board/board_ids.h"
 #include "tests/support/working_directory.h"
 

@@ -1,5 +1,5 @@
 // The answers file's name and lines.
-#include "app/answers_file.h"
+#include "board/answers_file.h"
 
 #include <cstring>
 

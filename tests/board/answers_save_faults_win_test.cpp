@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "app/answers_file_win.h"
+#include "app/main_window_ids.h"
+#include "board/answers_file_win.h"
 #include "board/board_ids.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/player_windows.h"
+#include "tests/support/test_quiz.h"
 #include "tests/support/working_directory.h"
 
 namespace {
@@ -34,16 +36,6 @@ std::string FileOf(const Texts& texts) {
   std::string bytes;
   for (const std::string& text : texts) bytes += (text.empty() ? "*" : text) + "\r\n";
   return bytes;
-}
-
-void FillQuiz(QuizDefinition& quiz) {
-  quiz.kind = KIND_TEXT;
-  CopyText(quiz.title, "Capitales");
-  quiz.questionCount = FIELD_COUNT / 2;
-  quiz.answersPerQuestion = 2;
-  AppendQuestion(quiz, "MADRID", "ESPAGNE", "Puerta del Sol");
-  AppendQuestion(quiz, "LISBONNE", "PORTUGAL", "Tour de Belem");
-  AppendQuestion(quiz, "VIENNE", "AUTRICHE", "Prater");
 }
 
 void TypeAll(HWND board, const Texts& texts) {
@@ -106,7 +98,7 @@ HANDLE OpenNamedEvent(const char* name) { return OpenEventA(EVENT_MODIFY_STATE, 
 // Opens the player's windows on the answers file of the current directory, as the parent does.
 PlayerWindows OpenChildPlayer(QuizDefinition& quiz) {
   static MessageRecorder quiet;  // a child must never wait on a message box
-  FillQuiz(quiz);
+  FillTestQuiz(quiz, {KIND_TEXT, FIELD_COUNT / 2, 2, REVEAL_NONE});
   return OpenPlayerWindows(quiz);
 }
 
@@ -242,7 +234,7 @@ class SaveFaultTest : public ::testing::Test {
  protected:
   void SetUp() override {
     WriteWholeFile(ANSWERS_FILE, FileOf(PREVIOUS));
-    FillQuiz(quiz_);
+    FillTestQuiz(quiz_, {KIND_TEXT, FIELD_COUNT / 2, 2, REVEAL_NONE});
     windows_ = OpenPlayerWindows(quiz_);
     ASSERT_EQ(FieldTexts(windows_.board), PREVIOUS);  // restored at start
     TypeAll(windows_.board, TYPED);

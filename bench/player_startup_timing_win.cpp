@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/support/player_process.h"
+#include "tests/support/test_quiz.h"
 #include "tests/support/working_directory.h"
 
 namespace {
@@ -38,15 +39,7 @@ double TimeOneStart(const std::string& executable, const std::string& directory)
 void TimeQuiz(const std::string& player, int questionCount) {
   ScopedWorkingDirectory directory;
   QuizDefinition quiz;
-  CopyText(quiz.title, "Chronom\xE8tre");
-  quiz.questionCount = questionCount;
-  quiz.answersPerQuestion = 2;
-  for (int n = 1; n <= questionCount; ++n) {
-    std::string number = std::to_string(n);
-    AppendQuestion(quiz, ("ville " + number).c_str(), ("pays " + number).c_str(),
-                   ("question " + number).c_str());
-    CopyText(quiz.codes[n - 1], ("C" + number).c_str());
-  }
+  FillTestQuiz(quiz, {KIND_TEXT, questionCount, 2, REVEAL_NONE});
   std::string copy = directory.Path() + "\\timed.exe";
   if (!MakePlayerCopy(player, copy, &quiz)) {
     std::printf("cannot make %s\n", copy.c_str());

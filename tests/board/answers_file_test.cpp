@@ -1,5 +1,5 @@
 // The answers file's name, line format and reader.
-#include "app/answers_file.h"
+#include "board/answers_file.h"
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,6 @@
 
 #include "quiz/quiz_definition.h"
 
-constexpr int IDR_QUIZ = 104;
-constexpr int IDR_CODES = 105;
-constexpr const char* QUIZ_RESOURCE_TYPE = "PATCH";
-
 // Fills the freshly constructed record from resources 104 and 105 of the module, or with the
 // built-in quiz when 104 is missing or empty. Every failure is told in a "Brela" message box.
 void LoadQuiz(QuizDefinition& quiz, HMODULE module);

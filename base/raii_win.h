@@ -1,0 +1,106 @@
+// Small owners that give back what a Win32 call lent or made when they go out of scope.
+#pragma once
+
+#include <windows.h>
+#include <oleauto.h>
+
+// Selects an object into a device context and selects the previous one back at scope exit.
+class ScopedSelectObject {
+ public:
+  ScopedSelectObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~ScopedSelectObject() {
+    if (previous_) SelectObject(dc_, previous_);
+  }
+  ScopedSelectObject(const ScopedSelectObject&) = delete;
+  ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// A GDI object (bitmap, brush, font...) deleted at scope exit unless released to a new owner.
+template <typename Handle>
+class OwnedGdiObject {
+ public:
+  explicit OwnedGdiObject(Handle handle) : handle_(handle) {}
+  ~OwnedGdiObject() {
+    if (handle_) DeleteObject(handle_);
+  }
+  OwnedGdiObject(const OwnedGdiObject&) = delete;
+  OwnedGdiObject& operator=(const OwnedGdiObject&) = delete;
+
+  Handle Get() const { return handle_; }
+  Handle Release() {
+    Handle handle = handle_;
+    handle_ = nullptr;
+    return handle;
+  }
+
+ private:
+  Handle handle_;
+};
+
+// The screen's device context, released at scope exit.
+class ScreenDc {
+ public:
+  ScreenDc() : dc_(GetDC(nullptr)) {}
+  ~ScreenDc() {
+    if (dc_) ReleaseDC(nullptr, dc_);
+  }
+  ScreenDc(const ScreenDc&) = delete;
+  ScreenDc& operator=(const ScreenDc&) = delete;
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// A memory device context compatible with another, deleted at scope exit.
+class MemoryDc {
+ public:
+  explicit MemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
+  ~MemoryDc() {
+    if (dc_) DeleteDC(dc_);
+  }
+  MemoryDc(const MemoryDc&) = delete;
+  MemoryDc& operator=(const MemoryDc&) = delete;
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// A COM interface pointer released at scope exit.
+template <typename Interface>
+class ComPtr {
+ public:
+  ComPtr() = default;
+  ~ComPtr() {
+    if (pointer_) pointer_->Release();
+  }
+  ComPtr(const ComPtr&) = delete;
+  ComPtr& operator=(const ComPtr&) = delete;
+
+  Interface* Get() const { return pointer_; }
+  Interface* operator->() const { return pointer_; }
+  // Where a call that creates the object puts it; the pointer must still be empty.
+  Interface** Out() { return &pointer_; }
+  void** OutVoid() { return reinterpret_cast<void**>(&pointer_); }
+
+ private:
+  Interface* pointer_ = nullptr;
+};
+
+// A BSTR freed at scope exit.
+class ScopedBstr {
+ public:
+  explicit ScopedBstr(BSTR text) : text_(text) {}
+  ~ScopedBstr() { SysFreeString(text_); }
+  ScopedBstr(const ScopedBstr&) = delete;
+  ScopedBstr& operator=(const ScopedBstr&) = delete;
+  BSTR Get() const { return text_; }
+
+ private:
+  BSTR text_;
+};
