@@ -110,8 +110,9 @@ Bytes ResourceBytes(HMODULE module, HRSRC info) {
 std::vector<KeptResource> PlayerResources(const fs::path& player) {
   DataModule module(player);
   if (!HasBoardDialog(module.handle)) {
-    throw IoError(QuotedPath(player) + " n'est pas le joueur brela : il n'a pas la grille des "
-                                       "questions");
+    throw IoError(QuotedPath(player) +
+                  " n'est pas le joueur brela : il n'a pas la grille des "
+                  "questions");
   }
   std::vector<KeptResource> kept;
   for (const Entry& entry : ListEntries(module.handle)) {

@@ -25,8 +25,8 @@ std::vector<Resource> MediaResources(const QuizFile& quiz, const CheckContext& c
   std::vector<Resource> resources;
   for (const MediaSlot& slot : MediaSlots(quiz)) {
     const fs::path path = ResolvedMediaPath(context.mediaFolder, slot.path);
-    MediaVerdict verdict = CheckMediaFile(slot.role, path, slot.path, quiz.backgroundColour,
-                                          context.mediaCache);
+    MediaVerdict verdict =
+        CheckMediaFile(slot.role, path, slot.path, quiz.backgroundColour, context.mediaCache);
     if (!verdict.ok) throw IoError(verdict.problem);  // the file changed since the check
     resources.push_back({MEDIA_RESOURCE_TYPE, slot.resourceId,
                          verdict.resource.empty() ? ReadWholeFile(path) : verdict.resource});
@@ -50,8 +50,9 @@ void RefuseReplacing(const fs::path& output, bool force, const ExecutableAccess&
     throw IoError(QuotedPath(output) + " est un dossier : indiquez le nom du fichier à écrire");
   }
   if (!force && !access.isQuizExecutable(output)) {
-    throw OverwriteRefused(QuotedPath(output) + " existe déjà et n'est pas un quiz : il n'est pas "
-                                                "remplacé");
+    throw OverwriteRefused(QuotedPath(output) +
+                           " existe déjà et n'est pas un quiz : il n'est pas "
+                           "remplacé");
   }
 }
 

@@ -32,11 +32,11 @@ MakeOutcome MakeQuizExecutable(const QuizFile& quiz, const CheckContext& context
                                const ExecutableAccess& access);
 
 struct DumpOutcome {
-  bool ok;                        // false when the executable holds no readable quiz
-  std::string problem;            // why, when not ok
-  std::vector<Problem> warnings;  // media missing from the executable
-  std::filesystem::path quizFile; // the quiz file written
-  int mediaCount;                 // media files written beside it
+  bool ok;                         // false when the executable holds no readable quiz
+  std::string problem;             // why, when not ok
+  std::vector<Problem> warnings;   // media missing from the executable
+  std::filesystem::path quizFile;  // the quiz file written
+  int mediaCount;                  // media files written beside it
 };
 
 // Writes the quiz of an executable as quiz.json into folder, with its media files. A folder that

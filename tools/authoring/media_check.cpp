@@ -65,17 +65,18 @@ MediaVerdict Accepted() { return {true, {}, {}}; }
 MediaVerdict ExamineSound(const Bytes& file, const std::string& name) {
   if (IsMp3(file)) return Accepted();
   const char* format = NameOf(OTHER_SOUNDS, file);
-  return Refused(Quoted(name) + (format ? std::string(" est ") + format
-                                        : std::string(" n'est pas un fichier MP3")) +
-                 " ; le joueur ne lit que le MP3 : convertissez-le en MP3, par exemple avec "
-                 "Audacity (Fichier > Exporter > Exporter en MP3)");
+  return Refused(
+      Quoted(name) +
+      (format ? std::string(" est ") + format : std::string(" n'est pas un fichier MP3")) +
+      " ; le joueur ne lit que le MP3 : convertissez-le en MP3, par exemple avec "
+      "Audacity (Fichier > Exporter > Exporter en MP3)");
 }
 
 MediaVerdict ExamineFilm(const Bytes& file, const std::string& name) {
   if (IsAvi(file)) return Accepted();
   const char* format = NameOf(OTHER_FILMS, file);
-  return Refused(Quoted(name) + (format ? std::string(" est ") + format
-                                        : std::string(" n'est pas un film AVI")) +
+  return Refused(Quoted(name) +
+                 (format ? std::string(" est ") + format : std::string(" n'est pas un film AVI")) +
                  " ; le joueur ne lit que l'AVI : convertissez-le en AVI, par exemple avec VLC "
                  "(Média > Convertir / Enregistrer)");
 }
@@ -83,8 +84,8 @@ MediaVerdict ExamineFilm(const Bytes& file, const std::string& name) {
 MediaVerdict ExaminePicture(const Bytes& file, const std::string& name) {
   if (IsJfifJpeg(file)) return Accepted();
   const char* format = NameOf(OTHER_PICTURES, file);
-  return Refused(Quoted(name) + (format ? std::string(" est ") + format
-                                        : std::string(" n'est pas une image")) +
+  return Refused(Quoted(name) +
+                 (format ? std::string(" est ") + format : std::string(" n'est pas une image")) +
                  " ; le joueur lit les images JPEG au format JFIF : enregistrez-la en JPEG");
 }
 

@@ -67,9 +67,8 @@ std::string ProblemLine(const Problem& problem) {
 }
 
 int CountProblems(const std::vector<Problem>& problems, ProblemSeverity severity) {
-  return static_cast<int>(std::count_if(problems.begin(), problems.end(), [&](const Problem& p) {
-    return p.severity == severity;
-  }));
+  return static_cast<int>(std::count_if(problems.begin(), problems.end(),
+                                        [&](const Problem& p) { return p.severity == severity; }));
 }
 
 bool HasErrors(const std::vector<Problem>& problems) {

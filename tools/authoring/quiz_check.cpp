@@ -108,15 +108,17 @@ struct TextChecker {
 void CheckSettings(TextChecker& c) {
   const QuizFile& quiz = c.quiz;
   if (quiz.kind < KIND_TEXT || quiz.kind > KIND_VIDEO) {
-    c.Error({0, "kind", 0}, "type de quiz inconnu : choisissez « text », « picture », « audio » "
-                            "ou « video »");
+    c.Error({0, "kind", 0},
+            "type de quiz inconnu : choisissez « text », « picture », « audio » "
+            "ou « video »");
   }
   if (quiz.answersPerQuestion != 1 && quiz.answersPerQuestion != 2) {
     c.Error({0, "answersPerQuestion", 0}, "doit valoir 1 ou 2");
   }
   if (quiz.revealMode < REVEAL_NONE || quiz.revealMode > REVEAL_TEXTS_AT_END) {
-    c.Error({0, "revealMode", 0}, "révélation inconnue : choisissez « none », « picture », "
-                                  "« text », « textAndPicture » ou « textsAtEnd »");
+    c.Error({0, "revealMode", 0},
+            "révélation inconnue : choisissez « none », « picture », "
+            "« text », « textAndPicture » ou « textsAtEnd »");
   } else if (quiz.revealMode != REVEAL_NONE && quiz.kind != KIND_PICTURE) {
     c.Error({0, "revealMode", 0},
             std::string(KindPhrase(quiz.kind)) +
@@ -157,10 +159,10 @@ std::string MissingCodesMessage(int codes, int questions) {
                              CountText(questions, "question", "questions") + " : ";
   const int missing = questions - codes;
   const std::string when =
-      questions == 1  ? "une fois la question résolue"
-      : missing == 1  ? "une fois les " + std::to_string(questions) + " questions résolues"
-                      : "à partir de " +
-                           CountText(codes + 1, "question résolue", "questions résolues");
+      questions == 1 ? "une fois la question résolue"
+      : missing == 1
+          ? "une fois les " + std::to_string(questions) + " questions résolues"
+          : "à partir de " + CountText(codes + 1, "question résolue", "questions résolues");
   return counts + "aucun code ne s'affichera " + when + " ; ajoutez-en " + std::to_string(missing);
 }
 
@@ -216,8 +218,9 @@ void CheckMediaFields(TextChecker& c, int n, const QuestionFile& question) {
     const FieldRef place{n, MediaKey(kind), 0};
     const std::string& path = MediaOf(question, kind);
     if (kind != quiz.kind) {
-      c.Unused(path, place, std::string(KindPhrase(quiz.kind)) + " n'a pas " +
-                                NounsOf(kind).partitive + " : supprimez ce champ");
+      c.Unused(path, place,
+               std::string(KindPhrase(quiz.kind)) + " n'a pas " + NounsOf(kind).partitive +
+                   " : supprimez ce champ");
     } else if (path.empty()) {
       c.Error(place, std::string("il manque ") + NounsOf(kind).definite +
                          " de la question : indiquez le chemin de son fichier");

@@ -19,10 +19,17 @@ namespace {
 using Json = nlohmann::json;
 using OrderedJson = nlohmann::ordered_json;
 
-const char* const QUIZ_KEYS[] = {"kind",           "title",          "author",
-                                 "explanation",    "answer1Caption", "answer2Caption",
-                                 "answersPerQuestion", "revealMode", "backgroundColour",
-                                 "codes",          "questions"};
+const char* const QUIZ_KEYS[] = {"kind",
+                                 "title",
+                                 "author",
+                                 "explanation",
+                                 "answer1Caption",
+                                 "answer2Caption",
+                                 "answersPerQuestion",
+                                 "revealMode",
+                                 "backgroundColour",
+                                 "codes",
+                                 "questions"};
 const char* const QUESTION_KEYS[] = {"answer1", "answer2", "questionText", "revealText",
                                      "picture", "sound",   "film",         "answerPicture"};
 
@@ -128,15 +135,17 @@ QuizKind KindOfMedia(const Json& json) {
 
 QuizKind ReadKind(Reader& reader, const Json& json) {
   if (!json.contains("kind")) {
-    reader.Error(0, "kind", "il manque le type de quiz : ajoutez « kind » avec la valeur " +
-                                Choices(KIND_NAMES));
+    reader.Error(
+        0, "kind",
+        "il manque le type de quiz : ajoutez « kind » avec la valeur " + Choices(KIND_NAMES));
     return KindOfMedia(json);
   }
   const Json& value = json.at("kind");
   const int index = value.is_string() ? IndexOf(KIND_NAMES, value.get<std::string>()) : -1;
   if (index < 0) {
-    reader.Error(0, "kind", ValueText(value) + " n'est pas un type de quiz : choisissez " +
-                                Choices(KIND_NAMES));
+    reader.Error(
+        0, "kind",
+        ValueText(value) + " n'est pas un type de quiz : choisissez " + Choices(KIND_NAMES));
     return KindOfMedia(json);
   }
   return static_cast<QuizKind>(index);
@@ -147,8 +156,9 @@ RevealMode ReadRevealMode(Reader& reader, const Json& json) {
   const Json& value = json.at("revealMode");
   const int index = value.is_string() ? IndexOf(REVEAL_MODE_NAMES, value.get<std::string>()) : -1;
   if (index >= 0) return static_cast<RevealMode>(index);
-  reader.Error(0, "revealMode", ValueText(value) + " n'est pas une révélation : choisissez " +
-                                    Choices(REVEAL_MODE_NAMES));
+  reader.Error(
+      0, "revealMode",
+      ValueText(value) + " n'est pas une révélation : choisissez " + Choices(REVEAL_MODE_NAMES));
   return REVEAL_NONE;
 }
 
@@ -212,7 +222,8 @@ void ReadCodes(Reader& reader, const Json& json, QuizFile& quiz) {
 QuestionFile ReadQuestion(Reader& reader, const Json& object, int n) {
   QuestionFile question;
   if (!object.is_object()) {
-    reader.Error(n, "", "doit être un objet entre accolades { } qui donne les champs de la question");
+    reader.Error(n, "",
+                 "doit être un objet entre accolades { } qui donne les champs de la question");
     return question;
   }
   RefuseUnknownKeys(reader, object, n, QUESTION_KEYS);
@@ -234,11 +245,13 @@ void ReadQuestions(Reader& reader, const Json& json, QuizFile& quiz) {
   }
   const Json& questions = json.at("questions");
   if (!questions.is_array()) {
-    reader.Error(0, "questions", "doit être une liste de questions entre crochets : [{...}, {...}]");
+    reader.Error(0, "questions",
+                 "doit être une liste de questions entre crochets : [{...}, {...}]");
     return;
   }
   int n = 0;
-  for (const Json& question : questions) quiz.questions.push_back(ReadQuestion(reader, question, ++n));
+  for (const Json& question : questions)
+    quiz.questions.push_back(ReadQuestion(reader, question, ++n));
 }
 
 void ReadQuiz(Reader& reader, const Json& json, QuizFile& quiz) {

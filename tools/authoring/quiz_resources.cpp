@@ -26,7 +26,8 @@ void FillDefinition(const QuizFile& file, QuizDefinition& quiz) {
   CopyPlayerText(quiz.explanation, file.explanation);
   CopyPlayerText(quiz.answer1Caption, file.answer1Caption);
   CopyPlayerText(quiz.answer2Caption, file.answer2Caption);
-  quiz.questionCount = static_cast<std::int32_t>(std::min<std::size_t>(file.questions.size(), MAX_QUESTIONS));
+  quiz.questionCount =
+      static_cast<std::int32_t>(std::min<std::size_t>(file.questions.size(), MAX_QUESTIONS));
   quiz.answersPerQuestion = file.answersPerQuestion;
   quiz.revealMode = file.revealMode;
   quiz.backgroundColour = file.backgroundColour;
@@ -88,8 +89,10 @@ std::string TakeMedia(const std::vector<Resource>& resources, int id, const std:
                       std::vector<Problem>& warnings) {
   const Resource* resource = FindStored(resources, MEDIA_RESOURCE_TYPE, id);
   if (!resource) {
-    warnings.push_back(WarningAt(place, "l'exécutable ne contient pas ce fichier (ressource "
-                                        "« IMG » " + std::to_string(id) + ")"));
+    warnings.push_back(WarningAt(place,
+                                 "l'exécutable ne contient pas ce fichier (ressource "
+                                 "« IMG » " +
+                                     std::to_string(id) + ")"));
     return {};
   }
   media.push_back({name, resource->bytes});
@@ -210,8 +213,9 @@ bool QuizFromResources(const std::vector<Resource>& resources, QuizFile& file,
   }
   if (quiz.kind < KIND_TEXT || quiz.kind > KIND_VIDEO || quiz.revealMode < REVEAL_NONE ||
       quiz.revealMode > REVEAL_TEXTS_AT_END || quiz.questionCount == 0) {
-    problem = "le quiz de l'exécutable a un type, une révélation ou un nombre de questions "
-              "qu'aucun fichier de quiz ne peut décrire";
+    problem =
+        "le quiz de l'exécutable a un type, une révélation ou un nombre de questions "
+        "qu'aucun fichier de quiz ne peut décrire";
     return false;
   }
   file = QuizFile{};

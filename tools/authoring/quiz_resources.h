@@ -29,8 +29,8 @@ struct MediaSlot {
   int question;       // from 1
   const char* field;  // "picture", "sound", "film" or "answerPicture"
   MediaRole role;
-  std::string path;   // as the quiz file gives it
-  int resourceId;     // "IMG" 400 + n or 10400 + n
+  std::string path;  // as the quiz file gives it
+  int resourceId;    // "IMG" 400 + n or 10400 + n
 };
 
 // The media of every question that the quiz's kind and reveal mode show, paths empty or not.

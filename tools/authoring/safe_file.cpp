@@ -17,9 +17,9 @@ fs::path TemporaryPathBeside(const fs::path& target) {
   static std::mt19937 random{std::random_device{}()};
   std::error_code error;
   for (;;) {
-    const fs::path candidate = target.parent_path() / fs::u8path(target.filename().u8string() + "." +
-                                                                 std::to_string(random() % 1000000) +
-                                                                 ".tmp");
+    const fs::path candidate =
+        target.parent_path() / fs::u8path(target.filename().u8string() + "." +
+                                          std::to_string(random() % 1000000) + ".tmp");
     if (!fs::exists(candidate, error)) return candidate;
   }
 }
@@ -51,8 +51,8 @@ void RefuseWritingOverInputs(const fs::path& target, const std::vector<fs::path>
   for (const fs::path& input : inputs) {
     std::error_code error;
     if (!input.empty() && fs::equivalent(target, input, error)) {
-      throw IoError(QuotedPath(target) + " est un fichier d'origine du quiz (" +
-                    QuotedPath(input) + ") et ne sera jamais remplacé : choisissez un autre nom");
+      throw IoError(QuotedPath(target) + " est un fichier d'origine du quiz (" + QuotedPath(input) +
+                    ") et ne sera jamais remplacé : choisissez un autre nom");
     }
   }
 }

@@ -17,9 +17,15 @@ struct KnownColumn {
 };
 
 const KnownColumn COLUMN_NAMES[] = {
-    {"question", "questionText"}, {"reponse", "answer1"},     {"reponse1", "answer1"},
-    {"reponse2", "answer2"},      {"revelation", "revealText"}, {"image", "picture"},
-    {"imagereponse", "answerPicture"}, {"son", "sound"},      {"film", "film"},
+    {"question", "questionText"},
+    {"reponse", "answer1"},
+    {"reponse1", "answer1"},
+    {"reponse2", "answer2"},
+    {"revelation", "revealText"},
+    {"image", "picture"},
+    {"imagereponse", "answerPicture"},
+    {"son", "sound"},
+    {"film", "film"},
     {"code", "codes"},
 };
 
@@ -55,9 +61,7 @@ const char* FieldOfHeader(const std::string& header) {
   return nullptr;
 }
 
-bool IsBlank(const std::string& cell) {
-  return cell.find_first_not_of(" \t") == std::string::npos;
-}
+bool IsBlank(const std::string& cell) { return cell.find_first_not_of(" \t") == std::string::npos; }
 
 bool IsBlankRow(const CsvRow& row) {
   return std::all_of(row.cells.begin(), row.cells.end(), IsBlank);
@@ -106,8 +110,7 @@ struct Importer {
               " n'est pas une colonne connue ; les colonnes sont " + KNOWN_COLUMNS);
       } else if (const SpreadsheetColumn* twin = Column(field)) {
         Error(CellPlace(header.number, c) + " : " + Quoted(name) + " répète la colonne " +
-              ColumnName(twin->column) + " (" + Quoted(twin->header) +
-              ") ; gardez-en une seule");
+              ColumnName(twin->column) + " (" + Quoted(twin->header) + ") ; gardez-en une seule");
       } else if (HasValue(c) || std::string(field) == "answer1") {
         columns.push_back({field, c, name});
       }

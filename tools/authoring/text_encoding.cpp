@@ -24,15 +24,15 @@ bool LooksLikeUtf16(const std::string& bytes) {
 
 DecodedText DecodeText(const std::string& bytes) {
   if (StartsWith(bytes, "\xFF\xFE", 2) || StartsWith(bytes, "\xFE\xFF", 2)) {
-    return {ENCODING_UTF16, true, {}, std::string::npos};
+    return {ENCODING_UTF16, {}, std::string::npos};
   }
-  if (LooksLikeUtf16(bytes)) return {ENCODING_UTF16, false, {}, std::string::npos};
-  const bool mark = StartsWith(bytes, "\xEF\xBB\xBF", 3);
+  if (LooksLikeUtf16(bytes)) return {ENCODING_UTF16, {}, std::string::npos};
   const std::size_t invalid = FirstInvalidUtf8(bytes);
   if (invalid == std::string::npos) {
-    return {ENCODING_UTF8, mark, bytes.substr(mark ? 3 : 0), std::string::npos};
+    const bool mark = StartsWith(bytes, "\xEF\xBB\xBF", 3);
+    return {ENCODING_UTF8, bytes.substr(mark ? 3 : 0), std::string::npos};
   }
-  return {ENCODING_CP1252, false, Cp1252ToUtf8(bytes), invalid};
+  return {ENCODING_CP1252, Cp1252ToUtf8(bytes), invalid};
 }
 
 TextPosition PositionOf(const std::string& text, std::size_t offset) {

@@ -9,10 +9,9 @@ enum TextEncoding { ENCODING_UTF8, ENCODING_CP1252, ENCODING_UTF16 };
 
 struct DecodedText {
   TextEncoding encoding;
-  bool byteOrderMark;          // a UTF-8 or UTF-16 byte-order mark began the file
-  std::string utf8;            // the text without its byte-order mark; empty for UTF-16
-  std::size_t firstNonUtf8;    // for CP1252: offset in the file of the first byte that is not
-                               // UTF-8; npos otherwise
+  std::string utf8;          // the text without its byte-order mark; empty for UTF-16
+  std::size_t firstNonUtf8;  // for CP1252: offset in the file of the first byte that is not
+                             // UTF-8; npos otherwise
 };
 
 // UTF-16 by its byte-order mark or its zero bytes; UTF-8 when every byte sequence is well formed;

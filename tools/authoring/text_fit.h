@@ -32,11 +32,11 @@ bool BoxOfField(const std::string& field, TextBox& box);
 
 struct TextFit {
   bool fits;
-  int width;                       // one line: the text's width; wrapped: its widest line
-  int lines;                       // lines that the text takes (1 in an edit field)
-  int visibleLines;                // lines that the box shows
-  std::string shown;               // the part of the text that shows (code page 1252)
-  std::string wideWord;            // a word wider than the box, which the player cuts
+  int width;             // one line: the text's width; wrapped: its widest line
+  int lines;             // lines that the text takes (1 in an edit field)
+  int visibleLines;      // lines that the box shows
+  std::string shown;     // the part of the text that shows (code page 1252)
+  std::string wideWord;  // a word wider than the box, which the player cuts
 };
 
 // What a box shows of a text: word-wrapped as a static control does, on one line as an edit.

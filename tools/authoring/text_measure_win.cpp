@@ -32,9 +32,8 @@ FontWidths MeasureFont(HDC screen, int stockFont) {
 
 TextMeasurer GdiTextMeasurer() {
   HDC screen = GetDC(nullptr);
-  const auto fonts = std::make_shared<std::array<FontWidths, 2>>(
-      std::array<FontWidths, 2>{MeasureFont(screen, DEFAULT_GUI_FONT),
-                                MeasureFont(screen, SYSTEM_FONT)});
+  const auto fonts = std::make_shared<std::array<FontWidths, 2>>(std::array<FontWidths, 2>{
+      MeasureFont(screen, DEFAULT_GUI_FONT), MeasureFont(screen, SYSTEM_FONT)});
   ReleaseDC(nullptr, screen);
   return [fonts](PlayerFont which, const std::string& cp1252) {
     const FontWidths& font = (*fonts)[which == FONT_GUI ? 0 : 1];

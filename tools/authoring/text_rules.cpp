@@ -42,12 +42,14 @@ const UntypableCharacter UNTYPABLE[] = {
 // The small letter of an accented capital of code page 1252, or 0 for any other byte.
 unsigned char SmallOfAccentedCapital(unsigned char byte) {
   if (byte == 0x8A || byte == 0x8E) return byte + 0x10;  // Š Ž
-  if (byte == 0x9F) return 0xFF;                          // Ÿ
+  if (byte == 0x9F) return 0xFF;                         // Ÿ
   const bool latin1Capital = byte >= 0xC0 && byte <= 0xDD && byte != 0xC6 && byte != 0xD7;
   return latin1Capital ? byte + 0x20 : 0;
 }
 
-std::string Utf8Of(unsigned char byte) { return Cp1252ToUtf8(std::string(1, static_cast<char>(byte))); }
+std::string Utf8Of(unsigned char byte) {
+  return Cp1252ToUtf8(std::string(1, static_cast<char>(byte)));
+}
 
 std::string UntypableMessage(const UntypableCharacter& c) {
   return std::string("contient ") + c.description +
@@ -95,16 +97,19 @@ bool CheckPlayerText(const std::string& utf8, const FieldRef& place, bool isCode
   }
   if (cp1252.find('\0') != std::string::npos) refuse("contient un caractère nul : supprimez-le");
   if (cp1252.find('\t') != std::string::npos) {
-    refuse("contient une tabulation, que les champs du joueur ne montrent ni ne reçoivent : "
-           "remplacez-la par un espace");
+    refuse(
+        "contient une tabulation, que les champs du joueur ne montrent ni ne reçoivent : "
+        "remplacez-la par un espace");
   }
   if (cp1252.find_first_of("\r\n") != std::string::npos) {
-    refuse("contient un retour à la ligne, que les champs du joueur ne montrent ni ne reçoivent : "
-           "écrivez ce texte sur une seule ligne");
+    refuse(
+        "contient un retour à la ligne, que les champs du joueur ne montrent ni ne reçoivent : "
+        "écrivez ce texte sur une seule ligne");
   }
   if (!isCode && cp1252.find('|') != std::string::npos) {
-    refuse("contient « | », qui sépare les champs du quiz enregistré : remplacez-le, par « / » "
-           "par exemple");
+    refuse(
+        "contient « | », qui sépare les champs du quiz enregistré : remplacez-le, par « / » "
+        "par exemple");
   }
   return true;
 }

@@ -184,7 +184,8 @@ void ReportProblems(const std::string& file, const std::vector<Problem>& problem
 }
 
 std::string MediaCount(int count) {
-  return CountText(count, "fichier d'image, de son ou de film", "fichiers d'images, de sons ou de films");
+  return CountText(count, "fichier d'image, de son ou de film",
+                   "fichiers d'images, de sons ou de films");
 }
 
 int Check(const CommandLine& line, const TextMeasurer& measure, std::ostream& out,
@@ -218,8 +219,8 @@ int Make(const CommandLine& line, const ExecutableAccess& access, const TextMeas
   QuizFile quiz;
   std::vector<Problem> problems = ReadAndCheckQuiz(ReadTextFile(quizPath), context, quiz);
   if (!HasErrors(problems)) {
-    problems = MakeQuizExecutable(quiz, context, player, output, {line.force, quizPath}, access)
-                   .problems;
+    problems =
+        MakeQuizExecutable(quiz, context, player, output, {line.force, quizPath}, access).problems;
   }
   ReportProblems(line.input, problems, err);
   if (HasErrors(problems)) {
@@ -245,8 +246,7 @@ int Import(const CommandLine& line, const TextMeasurer& measure, std::ostream& o
     err << "brelamake : rien n'a été écrit\n";
     return EXIT_BAD_QUIZ;
   }
-  const std::vector<Problem> checked =
-      CheckQuiz(quiz, {FolderOf(spreadsheet), measure, nullptr});
+  const std::vector<Problem> checked = CheckQuiz(quiz, {FolderOf(spreadsheet), measure, nullptr});
   RefuseWritingOverInputs(output, {spreadsheet});
   std::error_code error;
   if (fs::exists(output, error) && !line.force) {
@@ -256,8 +256,7 @@ int Import(const CommandLine& line, const TextMeasurer& measure, std::ostream& o
   const std::string json = WriteQuizJson(quiz);
   WriteFileSafely(output, json.data(), json.size());
   out << "brelamake : " << QuotedPath(output) << " écrit : "
-      << CountText(static_cast<long long>(quiz.questions.size()), "question", "questions")
-      << "\n";
+      << CountText(static_cast<long long>(quiz.questions.size()), "question", "questions") << "\n";
   ReportProblems(line.input, checked, err,
                  [&](const Problem& problem) { return SpreadsheetPlace(problem, layout); });
   if (HasErrors(checked)) {
@@ -271,16 +270,15 @@ int Import(const CommandLine& line, const TextMeasurer& measure, std::ostream& o
 
 int Dump(const CommandLine& line, const ExecutableAccess& access, std::ostream& out,
          std::ostream& err) {
-  const DumpOutcome outcome =
-      DumpQuizExecutable(fs::u8path(line.input), fs::u8path(line.options.at("-o")), line.force,
-                         access);
+  const DumpOutcome outcome = DumpQuizExecutable(
+      fs::u8path(line.input), fs::u8path(line.options.at("-o")), line.force, access);
   if (!outcome.ok) {
     err << "brelamake : " << line.input << " : " << outcome.problem << "\n";
     return EXIT_BAD_QUIZ;
   }
   ReportProblems(line.input, outcome.warnings, err);
-  out << "brelamake : " << QuotedPath(outcome.quizFile) << " écrit, avec "
-      << MediaCount(outcome.mediaCount) << "\n";
+  out << "brelamake : " << QuotedPath(outcome.quizFile) << " écrit"
+      << (outcome.mediaCount ? ", avec " + MediaCount(outcome.mediaCount) : "") << "\n";
   return EXIT_SUCCESS_CODE;
 }
 

@@ -38,11 +38,8 @@ struct Refusal {
 
 TEST(Cp1252Test, RefusesCharactersWithoutForm) {
   const Refusal cases[] = {
-      {"Beijing 中国", "中", "U+4E2D"},
-      {"a → b", "→", "U+2192"},
-      {"Ł", "Ł", "U+0141"},
-      {"\u0080", "\u0080", "U+0080"},
-      {"😀", "😀", "U+1F600"},
+      {"Beijing 中国", "中", "U+4E2D"}, {"a → b", "→", "U+2192"}, {"Ł", "Ł", "U+0141"},
+      {"\u0080", "\u0080", "U+0080"},   {"😀", "😀", "U+1F600"},
   };
   for (const Refusal& c : cases) {
     std::string converted = "kept", problem;
@@ -61,14 +58,16 @@ struct Malformed {
 
 TEST(Cp1252Test, RefusesMalformedUtf8AndFindsItsFirstBadByte) {
   const Malformed cases[] = {
-      {"\x80", 0},                  // continuation byte alone
-      {"caf\xC3", 3},               // cut sequence
-      {"\xC3(", 0},                 // lead byte without continuation
-      {"ab\xC0\xAF", 2},            // overlong '/'
-      {"\xE0\x80\xAF", 0},          // overlong, three bytes
-      {"é\xED\xA0\x80", 2},         // surrogate
-      {"\xF4\x90\x80\x80", 0},      // past U+10FFFF
-      {"Ann\xE9" "e", 3},           // an é of code page 1252
+      {"\x80", 0},              // continuation byte alone
+      {"caf\xC3", 3},           // cut sequence
+      {"\xC3(", 0},             // lead byte without continuation
+      {"ab\xC0\xAF", 2},        // overlong '/'
+      {"\xE0\x80\xAF", 0},      // overlong, three bytes
+      {"é\xED\xA0\x80", 2},     // surrogate
+      {"\xF4\x90\x80\x80", 0},  // past U+10FFFF
+      {"Ann\xE9"
+       "e",
+       3},  // an é of code page 1252
       {"\xFF", 0},
   };
   for (const Malformed& c : cases) {

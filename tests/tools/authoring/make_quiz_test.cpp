@@ -21,8 +21,10 @@ struct Workshop {
   QuizFile quiz;
   TestExecutables executables;
 
-  explicit Workshop(const std::string& name, const Json& json = SampleQuizJson("picture", "picture", 1, 3))
-      : folder(FreshDirectory(name)), quizFile(WriteSampleQuiz(json, folder)),
+  explicit Workshop(const std::string& name,
+                    const Json& json = SampleQuizJson("picture", "picture", 1, 3))
+      : folder(FreshDirectory(name)),
+        quizFile(WriteSampleQuiz(json, folder)),
         player(folder / "brela.exe") {
     WriteTestPlayer(player);
     std::vector<Problem> problems;
@@ -30,8 +32,8 @@ struct Workshop {
   }
 
   MakeOutcome Make(const fs::path& output, bool force = false) {
-    return MakeQuizExecutable(quiz, {folder, nullptr, nullptr}, player, output,
-                              {force, quizFile}, executables.Access());
+    return MakeQuizExecutable(quiz, {folder, nullptr, nullptr}, player, output, {force, quizFile},
+                              executables.Access());
   }
 
   std::vector<std::string> FolderFiles() const {
@@ -123,9 +125,9 @@ TEST(MakeQuizTest, ReplacesAnExistingOutputOnlyWhenItIsAQuizOrWithForce) {
     shop.Make(output);
     ADD_FAILURE() << "a file that is no quiz was replaced";
   } catch (const OverwriteRefused& refusal) {
-    EXPECT_EQ(std::string(refusal.what()),
-              "« " + output.u8string() + " » existe déjà et n'est pas un quiz : il n'est pas "
-                                         "remplacé");
+    EXPECT_EQ(std::string(refusal.what()), "« " + output.u8string() +
+                                               " » existe déjà et n'est pas un quiz : il n'est pas "
+                                               "remplacé");
   }
   EXPECT_EQ(TextOf(output), "le devoir de Zoé");
   WriteTestPlayer(output);  // the player without a quiz is no quiz either
@@ -155,9 +157,10 @@ TEST(MakeQuizTest, AFailedWriteLeavesThePreviousExecutableWhole) {
             (std::vector<std::string>{"brela.exe", "made.exe", "media", "quiz.json"}))
       << "no temporary file is left behind";
   shop.executables.failWrites = false;
-  EXPECT_THROW(MakeQuizExecutable(shop.quiz, {shop.folder, nullptr, nullptr},
-                                  shop.folder / "absent.exe", output, {}, shop.executables.Access()),
-               IoError)
+  EXPECT_THROW(
+      MakeQuizExecutable(shop.quiz, {shop.folder, nullptr, nullptr}, shop.folder / "absent.exe",
+                         output, {}, shop.executables.Access()),
+      IoError)
       << "a missing player";
   EXPECT_EQ(TextOf(output), before);
 }

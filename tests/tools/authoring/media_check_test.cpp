@@ -85,19 +85,31 @@ TEST(MediaCheckTest, RefusesWhatThePlayerCannotPlayWithTheConversionToMake) {
        "« s.mp3 » est un fichier WAV" + TO_MP3},
       {"OGG", MEDIA_SOUND, Of("OggS\x00\x02"), "« s.mp3 » est un fichier OGG" + TO_MP3},
       {"FLAC", MEDIA_SOUND, Of("fLaC\x00"), "« s.mp3 » est un fichier FLAC" + TO_MP3},
-      {"M4A", MEDIA_SOUND, Of(std::string("\x00\x00\x00\x20" "ftypM4A ", 12)),
+      {"M4A", MEDIA_SOUND,
+       Of(std::string("\x00\x00\x00\x20"
+                      "ftypM4A ",
+                      12)),
        "« s.mp3 » est un fichier M4A" + TO_MP3},
       {"text as sound", MEDIA_SOUND, Of("bonjour"), "« s.mp3 » n'est pas un fichier MP3" + TO_MP3},
-      {"AVI", MEDIA_FILM, Of(std::string("RIFF\x24\x00\x00\x00" "AVI LIST", 16)), ""},
-      {"MP4", MEDIA_FILM, Of(std::string("\x00\x00\x00\x18" "ftypmp42", 12)),
+      {"AVI", MEDIA_FILM,
+       Of(std::string("RIFF\x24\x00\x00\x00"
+                      "AVI LIST",
+                      16)),
+       ""},
+      {"MP4", MEDIA_FILM,
+       Of(std::string("\x00\x00\x00\x18"
+                      "ftypmp42",
+                      12)),
        "« s.mp3 » est un film MP4 ou MOV" + TO_AVI},
-      {"WebM", MEDIA_FILM, Of("\x1A\x45\xDF\xA3\x01"), "« s.mp3 » est un film MKV ou WebM" + TO_AVI},
+      {"WebM", MEDIA_FILM, Of("\x1A\x45\xDF\xA3\x01"),
+       "« s.mp3 » est un film MKV ou WebM" + TO_AVI},
       {"MPEG", MEDIA_FILM, Of(std::string("\x00\x00\x01\xBA\x44", 5)),
        "« s.mp3 » est un film MPEG" + TO_AVI},
       {"WAV as film", MEDIA_FILM, Of(std::string("RIFF\x24\x00\x00\x00WAVEfmt ", 16)),
        "« s.mp3 » n'est pas un film AVI" + TO_AVI},
       {"JFIF", MEDIA_PICTURE, Of(std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01", 12)), ""},
-      {"PNG", MEDIA_ANSWER_PICTURE, Of("\x89PNG\r\n\x1A\n"), "« s.mp3 » est une image PNG" + TO_JPEG},
+      {"PNG", MEDIA_ANSWER_PICTURE, Of("\x89PNG\r\n\x1A\n"),
+       "« s.mp3 » est une image PNG" + TO_JPEG},
       {"GIF", MEDIA_PICTURE, Of("GIF89a"), "« s.mp3 » est une image GIF" + TO_JPEG},
       {"Exif JPEG", MEDIA_PICTURE, Of("\xFF\xD8\xFF\xE1\x00\x10"),
        "« s.mp3 » est une image JPEG qui n'est pas au format JFIF" + TO_JPEG},
@@ -120,7 +132,8 @@ TEST(MediaCheckTest, FilesMissingOrFoldersAreRefused) {
   const fs::path folder = fs::temp_directory_path() / "brelamake-test-media-files";
   fs::remove_all(folder);
   fs::create_directories(folder / "dossier.mp3");
-  MediaVerdict verdict = CheckMediaFile(MEDIA_SOUND, folder / "absent.mp3", "absent.mp3", 0, nullptr);
+  MediaVerdict verdict =
+      CheckMediaFile(MEDIA_SOUND, folder / "absent.mp3", "absent.mp3", 0, nullptr);
   EXPECT_FALSE(verdict.ok);
   EXPECT_EQ(verdict.problem, "le fichier « absent.mp3 » est introuvable (cherché en « " +
                                  (folder / "absent.mp3").u8string() + " »)");

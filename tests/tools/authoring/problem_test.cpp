@@ -57,8 +57,11 @@ TEST(ProblemTest, CountsTakeTheFrenchPlural) {
     long long count;
     const char* text;
   };
-  const Count counts[] = {{0, "0 question"}, {1, "1 question"}, {2, "2 questions"},
-                          {12, "12 questions"}, {90, "90 questions"}};
+  const Count counts[] = {{0, "0 question"},
+                          {1, "1 question"},
+                          {2, "2 questions"},
+                          {12, "12 questions"},
+                          {90, "90 questions"}};
   for (const Count& c : counts) EXPECT_EQ(CountText(c.count, "question", "questions"), c.text);
   EXPECT_EQ(Quoted("Paris"), "« Paris »");
 }

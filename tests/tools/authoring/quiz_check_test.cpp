@@ -52,7 +52,8 @@ const std::string TRIMMED =
 // "textAndPicture", and the errors it must give, exactly.
 TEST(QuizCheckTest, RefusesWhatThePlayerCannotTakeOrShow) {
   const Case cases[] = {
-      {"91 questions", [](Json& q) { q = SampleQuizJson("text", "none", 1, 91); },
+      {"91 questions",
+       [](Json& q) { q = SampleQuizJson("text", "none", 1, 91); },
        {"questions : le quiz a 91 questions ; le joueur en montre 90 au plus : partagez-le en "
         "plusieurs quiz"}},
       {"no question",
@@ -61,54 +62,72 @@ TEST(QuizCheckTest, RefusesWhatThePlayerCannotTakeOrShow) {
          q["codes"] = Json::array();
        },
        {"questions : le quiz n'a aucune question : ajoutez-en"}},
-      {"empty title", [](Json& q) { q["title"] = ""; },
+      {"empty title",
+       [](Json& q) { q["title"] = ""; },
        {"titre : le titre est vide : donnez un titre au quiz"}},
-      {"title of 260 characters", [](Json& q) { q["title"] = std::string(260, 'x'); },
+      {"title of 260 characters",
+       [](Json& q) { q["title"] = std::string(260, 'x'); },
        {"titre : fait 260 caractères ; le joueur en garde 259 au plus : raccourcissez-le"}},
-      {"answer of 260 accented letters", [](Json& q) { q["questions"][1]["answer2"] = Repeated("é", 260); },
+      {"answer of 260 accented letters",
+       [](Json& q) { q["questions"][1]["answer2"] = Repeated("é", 260); },
        {"question 2, réponse 2 : fait 260 caractères ; le joueur en garde 259 au plus : "
         "raccourcissez-le"}},
-      {"reveal text of 300", [](Json& q) { q["questions"][2]["revealText"] = std::string(300, 'r'); },
+      {"reveal text of 300",
+       [](Json& q) { q["questions"][2]["revealText"] = std::string(300, 'r'); },
        {"question 3, texte révélé : fait 300 caractères ; le joueur en garde 259 au plus : "
         "raccourcissez-le"}},
-      {"code of 260", [](Json& q) { q["codes"][0] = std::string(260, 'c'); },
+      {"code of 260",
+       [](Json& q) { q["codes"][0] = std::string(260, 'c'); },
        {"code 1 : fait 260 caractères ; le joueur en garde 259 au plus : raccourcissez-le"}},
-      {"character without a form in the author", [](Json& q) { q["author"] = "Lǐ Bái"; },
+      {"character without a form in the author",
+       [](Json& q) { q["author"] = "Lǐ Bái"; },
        {"auteur : le caractère « ǐ » (U+01D0) n'existe pas dans le jeu de caractères du joueur "
         "(Windows-1252) : remplacez-le"}},
-      {"character without a form in a code", [](Json& q) { q["codes"][2] = "α"; },
+      {"character without a form in a code",
+       [](Json& q) { q["codes"][2] = "α"; },
        {"code 3 : le caractère « α » (U+03B1) n'existe pas dans le jeu de caractères du joueur "
         "(Windows-1252) : remplacez-le"}},
-      {"accent that composes with nothing", [](Json& q) { q["questions"][0]["answer1"] = "q\u0301"; },
+      {"accent that composes with nothing",
+       [](Json& q) { q["questions"][0]["answer1"] = "q\u0301"; },
        {"question 1, réponse 1 : le caractère « \u0301 » (U+0301) n'existe pas dans le jeu de "
         "caractères du joueur (Windows-1252) : remplacez-le"}},
-      {"'|' in the explanation", [](Json& q) { q["explanation"] = "oui | non"; },
+      {"'|' in the explanation",
+       [](Json& q) { q["explanation"] = "oui | non"; },
        {"explication : contient « | », qui sépare les champs du quiz enregistré : remplacez-le, "
         "par « / » par exemple"}},
-      {"'|' in an answer", [](Json& q) { q["questions"][1]["answer1"] = "a|b"; },
+      {"'|' in an answer",
+       [](Json& q) { q["questions"][1]["answer1"] = "a|b"; },
        {"question 2, réponse 1 : contient « | », qui sépare les champs du quiz enregistré : "
         "remplacez-le, par « / » par exemple"}},
-      {"'|' in a caption", [](Json& q) { q["answer2Caption"] = "|"; },
+      {"'|' in a caption",
+       [](Json& q) { q["answer2Caption"] = "|"; },
        {"légende de la réponse 2 : contient « | », qui sépare les champs du quiz enregistré : "
         "remplacez-le, par « / » par exemple"}},
-      {"line feed in a code", [](Json& q) { q["codes"][1] = "un\ndeux"; },
+      {"line feed in a code",
+       [](Json& q) { q["codes"][1] = "un\ndeux"; },
        {"code 2 : contient un retour à la ligne, que les champs du joueur ne montrent ni ne "
         "reçoivent : écrivez ce texte sur une seule ligne"}},
-      {"carriage return in the title", [](Json& q) { q["title"] = "Quiz\r"; },
+      {"carriage return in the title",
+       [](Json& q) { q["title"] = "Quiz\r"; },
        {"titre : contient un retour à la ligne, que les champs du joueur ne montrent ni ne "
         "reçoivent : écrivez ce texte sur une seule ligne"}},
-      {"line break in a reveal text", [](Json& q) { q["questions"][0]["revealText"] = "a\nb"; },
+      {"line break in a reveal text",
+       [](Json& q) { q["questions"][0]["revealText"] = "a\nb"; },
        {"question 1, texte révélé : contient un retour à la ligne, que les champs du joueur ne "
         "montrent ni ne reçoivent : écrivez ce texte sur une seule ligne"}},
-      {"tab in an answer", [](Json& q) { q["questions"][1]["answer1"] = "Saint\tMalo"; },
+      {"tab in an answer",
+       [](Json& q) { q["questions"][1]["answer1"] = "Saint\tMalo"; },
        {"question 2, réponse 1 : contient une tabulation, que les champs du joueur ne montrent "
         "ni ne reçoivent : remplacez-la par un espace"}},
-      {"tab in the author", [](Json& q) { q["author"] = "\tZoé"; },
+      {"tab in the author",
+       [](Json& q) { q["author"] = "\tZoé"; },
        {"auteur : contient une tabulation, que les champs du joueur ne montrent ni ne reçoivent "
         ": remplacez-la par un espace"}},
-      {"zero character in the title", [](Json& q) { q["title"] = std::string("a\0b", 3); },
+      {"zero character in the title",
+       [](Json& q) { q["title"] = std::string("a\0b", 3); },
        {"titre : contient un caractère nul : supprimez-le"}},
-      {"one code more than questions", [](Json& q) { q["codes"].push_back("en trop"); },
+      {"one code more than questions",
+       [](Json& q) { q["codes"].push_back("en trop"); },
        {"codes : il y a 4 codes pour 3 questions : le code 4 ne s'afficherait jamais ; "
         "supprimez-le"}},
       {"two codes more than questions",
@@ -118,22 +137,29 @@ TEST(QuizCheckTest, RefusesWhatThePlayerCannotTakeOrShow) {
        },
        {"codes : il y a 5 codes pour 3 questions : les codes 4 à 5 ne s'afficheraient jamais ; "
         "supprimez-les"}},
-      {"empty answer", [](Json& q) { q["questions"][0]["answer1"] = ""; },
+      {"empty answer",
+       [](Json& q) { q["questions"][0]["answer1"] = ""; },
        {"question 1, réponse 1 : la réponse attendue est vide : écrivez-la"}},
-      {"no answer", [](Json& q) { q["questions"][2].erase("answer1"); },
+      {"no answer",
+       [](Json& q) { q["questions"][2].erase("answer1"); },
        {"question 3, réponse 1 : la réponse attendue est vide : écrivez-la"}},
-      {"answer of spaces", [](Json& q) { q["questions"][0]["answer2"] = "   "; },
+      {"answer of spaces",
+       [](Json& q) { q["questions"][0]["answer2"] = "   "; },
        {"question 1, réponse 2 : la réponse attendue n'est faite que d'espaces, que le joueur "
         "retire de ce que tape l'élève : aucune réponse ne serait juste ; écrivez la réponse "
         "attendue"}},
-      {"answer after a space", [](Json& q) { q["questions"][1]["answer1"] = " Paris"; },
+      {"answer after a space",
+       [](Json& q) { q["questions"][1]["answer1"] = " Paris"; },
        {"question 2, réponse 1 : la réponse commence par un espace" + TRIMMED}},
-      {"answer before a space", [](Json& q) { q["questions"][1]["answer2"] = "Paris "; },
+      {"answer before a space",
+       [](Json& q) { q["questions"][1]["answer2"] = "Paris "; },
        {"question 2, réponse 2 : la réponse finit par un espace" + TRIMMED}},
-      {"answer between spaces", [](Json& q) { q["questions"][2]["answer1"] = "  Paris "; },
+      {"answer between spaces",
+       [](Json& q) { q["questions"][2]["answer1"] = "  Paris "; },
        {"question 3, réponse 1 : la réponse commence par un espace" + TRIMMED,
         "question 3, réponse 1 : la réponse finit par un espace" + TRIMMED}},
-      {"no second answer with two answers", [](Json& q) { q["questions"][1].erase("answer2"); },
+      {"no second answer with two answers",
+       [](Json& q) { q["questions"][1].erase("answer2"); },
        {"question 2, réponse 2 : la réponse attendue est vide : écrivez-la"}},
       {"second answer with one answer",
        [](Json& q) {
@@ -142,7 +168,8 @@ TEST(QuizCheckTest, RefusesWhatThePlayerCannotTakeOrShow) {
        },
        {"question 2, réponse 2 : le quiz n'a qu'une réponse par question : supprimez cette "
         "réponse, ou passez à deux réponses par question"}},
-      {"wording in a picture quiz", [](Json& q) { q["questions"][0]["questionText"] = "Où ?"; },
+      {"wording in a picture quiz",
+       [](Json& q) { q["questions"][0]["questionText"] = "Où ?"; },
        {"question 1, énoncé : un quiz d'images n'affiche pas d'énoncé : supprimez ce texte"}},
       {"text quiz without a wording",
        [](Json& q) {
@@ -184,11 +211,13 @@ TEST(QuizCheckTest, RefusesWhatThePlayerCannotTakeOrShow) {
        },
        {"question 2, image réponse : un quiz de films ne montre pas d'image réponse : supprimez "
         "ce champ"}},
-      {"no answer picture", [](Json& q) { q["questions"][2].erase("answerPicture"); },
+      {"no answer picture",
+       [](Json& q) { q["questions"][2].erase("answerPicture"); },
        {"question 3, image réponse : il manque l'image réponse, que la révélation "
         "« textAndPicture » montre une fois la question résolue : indiquez le chemin de son "
         "fichier"}},
-      {"no picture", [](Json& q) { q["questions"][0].erase("picture"); },
+      {"no picture",
+       [](Json& q) { q["questions"][0].erase("picture"); },
        {"question 1, image : il manque l'image de la question : indiquez le chemin de son "
         "fichier"}},
       {"no sound",
@@ -197,7 +226,8 @@ TEST(QuizCheckTest, RefusesWhatThePlayerCannotTakeOrShow) {
          q["questions"][1]["sound"] = "";
        },
        {"question 2, son : il manque le son de la question : indiquez le chemin de son fichier"}},
-      {"sound in a picture quiz", [](Json& q) { q["questions"][1]["sound"] = "a.mp3"; },
+      {"sound in a picture quiz",
+       [](Json& q) { q["questions"][1]["sound"] = "a.mp3"; },
        {"question 2, son : un quiz d'images n'a pas de son : supprimez ce champ"}},
       {"film in an audio quiz",
        [](Json& q) {
@@ -239,40 +269,56 @@ TEST(QuizCheckTest, WarnsOfWhatAPupilCannotTypeOrTellApart) {
   const std::string answer = "question 2, réponse 1 : ";
   const std::string apostrophe = "l'apostrophe du clavier", quote = "le guillemet du clavier";
   const Case cases[] = {
-      {"typographic apostrophe", [](Json& q) { q["questions"][1]["answer1"] = "l’école"; },
+      {"typographic apostrophe",
+       [](Json& q) { q["questions"][1]["answer1"] = "l’école"; },
        {answer + Untypable("l'apostrophe typographique « ’ »", apostrophe, "« ' »")}},
-      {"the same apostrophe twice", [](Json& q) { q["questions"][1]["answer1"] = "l’été d’or"; },
+      {"the same apostrophe twice",
+       [](Json& q) { q["questions"][1]["answer1"] = "l’été d’or"; },
        {answer + Untypable("l'apostrophe typographique « ’ »", apostrophe, "« ' »")}},
-      {"opening apostrophe", [](Json& q) { q["questions"][1]["answer1"] = "‘a"; },
+      {"opening apostrophe",
+       [](Json& q) { q["questions"][1]["answer1"] = "‘a"; },
        {answer + Untypable("l'apostrophe typographique « ‘ »", apostrophe, "« ' »")}},
-      {"French quotes", [](Json& q) { q["questions"][1]["answer1"] = "« oui »"; },
+      {"French quotes",
+       [](Json& q) { q["questions"][1]["answer1"] = "« oui »"; },
        {answer + Untypable("le guillemet français « « »", quote, "« \" »"),
         answer + Untypable("le guillemet français « » »", quote, "« \" »")}},
-      {"English quotes", [](Json& q) { q["questions"][1]["answer1"] = "“oui”"; },
+      {"English quotes",
+       [](Json& q) { q["questions"][1]["answer1"] = "“oui”"; },
        {answer + Untypable("le guillemet typographique « “ »", quote, "« \" »"),
         answer + Untypable("le guillemet typographique « ” »", quote, "« \" »")}},
-      {"non-breaking space", [](Json& q) { q["questions"][1]["answer1"] = "100\u00A0km"; },
+      {"non-breaking space",
+       [](Json& q) { q["questions"][1]["answer1"] = "100\u00A0km"; },
        {answer + Untypable("un espace insécable", "un espace ordinaire", "un espace ordinaire")}},
-      {"ligature oe", [](Json& q) { q["questions"][1]["answer1"] = "cœur"; },
+      {"ligature oe",
+       [](Json& q) { q["questions"][1]["answer1"] = "cœur"; },
        {answer + Untypable("la ligature « œ »", "« oe »", "« oe »")}},
-      {"capital ligature oe", [](Json& q) { q["questions"][1]["answer1"] = "Œuvre"; },
+      {"capital ligature oe",
+       [](Json& q) { q["questions"][1]["answer1"] = "Œuvre"; },
        {answer + Untypable("la ligature « Œ »", "« oe »", "« oe »")}},
-      {"ligature ae", [](Json& q) { q["questions"][1]["answer1"] = "cæcum"; },
+      {"ligature ae",
+       [](Json& q) { q["questions"][1]["answer1"] = "cæcum"; },
        {answer + Untypable("la ligature « æ »", "« ae »", "« ae »")}},
-      {"dash", [](Json& q) { q["questions"][1]["answer1"] = "1914 – 1918"; },
+      {"dash",
+       [](Json& q) { q["questions"][1]["answer1"] = "1914 – 1918"; },
        {answer + Untypable("le tiret « – »", "le tiret du clavier", "« - »")}},
-      {"ellipsis", [](Json& q) { q["questions"][1]["answer1"] = "etc…"; },
+      {"ellipsis",
+       [](Json& q) { q["questions"][1]["answer1"] = "etc…"; },
        {answer + Untypable("les points de suspension « … » en un seul caractère", "trois points",
                            "« ... »")}},
-      {"accented capital", [](Json& q) { q["questions"][1]["answer1"] = "École"; },
+      {"accented capital",
+       [](Json& q) { q["questions"][1]["answer1"] = "École"; },
        {answer + Capital("É", "é")}},
-      {"two accented capitals", [](Json& q) { q["questions"][1]["answer1"] = "ÉLÈVE"; },
+      {"two accented capitals",
+       [](Json& q) { q["questions"][1]["answer1"] = "ÉLÈVE"; },
        {answer + Capital("É", "é"), answer + Capital("È", "è")}},
-      {"capitals of the typographic block", [](Json& q) { q["questions"][1]["answer1"] = "ŠŸ"; },
+      {"capitals of the typographic block",
+       [](Json& q) { q["questions"][1]["answer1"] = "ŠŸ"; },
        {answer + Capital("Š", "š"), answer + Capital("Ÿ", "ÿ")}},
-      {"capital in the second answer", [](Json& q) { q["questions"][0]["answer2"] = "Île"; },
+      {"capital in the second answer",
+       [](Json& q) { q["questions"][0]["answer2"] = "Île"; },
        {"question 1, réponse 2 : " + Capital("Î", "î")}},
-      {"one code fewer than questions", [](Json& q) { q["codes"].erase(2); },
+      {"one code fewer than questions",
+       [](Json& q) { q["codes"].erase(2); },
        {"codes : il y a 2 codes pour 3 questions : aucun code ne s'affichera une fois les 3 "
         "questions résolues ; ajoutez-en 1"}},
       {"two codes fewer than questions",
@@ -282,7 +328,8 @@ TEST(QuizCheckTest, WarnsOfWhatAPupilCannotTypeOrTellApart) {
        },
        {"codes : il y a 1 code pour 3 questions : aucun code ne s'affichera à partir de 2 "
         "questions résolues ; ajoutez-en 2"}},
-      {"no code", [](Json& q) { q.erase("codes"); },
+      {"no code",
+       [](Json& q) { q.erase("codes"); },
        {"codes : il y a 0 code pour 3 questions : aucun code ne s'affichera à partir de 1 "
         "question résolue ; ajoutez-en 3"}},
       {"no code for one question",
@@ -342,21 +389,30 @@ TEST(QuizCheckTest, WarnsOfTextsThatTheirControlsCut) {
   // Three words and their spaces (198 pixels) to a line of 260: seven lines, five shown.
   const std::string shown = words.substr(0, 15 * 11 - 1);
   const Case cases[] = {
-      {"code of 11 characters", [](Json& q) { q["codes"][0] = "Premier pas"; },
+      {"code of 11 characters",
+       [](Json& q) { q["codes"][0] = "Premier pas"; },
        {"code 1 : le texte est trop large pour sa place dans le joueur (66 pixels pour 49) : "
         "seul « Premier  » s'affichera ; raccourcissez-le"}},
-      {"author on two lines", [](Json& q) { q["author"] = "Zoé Müller-Dupont"; },
-       {"auteur : " + tooLong + ", une ligne de 85 pixels : seul « Zoé » s'affichera ; "
-                                "raccourcissez-le"}},
-      {"title in the system font", [](Json& q) { q["title"] = "Les capitales de l'Europe"; },
-       {"titre : " + tooLong + ", une ligne de 220 pixels : seul « Les capitales de » "
-                               "s'affichera ; raccourcissez-le"}},
-      {"a word wider than its caption", [](Json& q) { q["answer2Caption"] = "Anticonstitutionnel"; },
+      {"author on two lines",
+       [](Json& q) { q["author"] = "Zoé Müller-Dupont"; },
+       {"auteur : " + tooLong +
+        ", une ligne de 85 pixels : seul « Zoé » s'affichera ; "
+        "raccourcissez-le"}},
+      {"title in the system font",
+       [](Json& q) { q["title"] = "Les capitales de l'Europe"; },
+       {"titre : " + tooLong +
+        ", une ligne de 220 pixels : seul « Les capitales de » "
+        "s'affichera ; raccourcissez-le"}},
+      {"a word wider than its caption",
+       [](Json& q) { q["answer2Caption"] = "Anticonstitutionnel"; },
        {"légende de la réponse 2 : le mot « Anticonstitutionnel » est plus large que sa place "
         "dans le joueur (95 pixels) : il sera coupé ; raccourcissez-le"}},
-      {"reveal text on seven lines", [&](Json& q) { q["questions"][1]["revealText"] = words; },
-       {"question 2, texte révélé : " + tooLong + " (7 lignes de 260 pixels, la place en montre "
-        "5) : seul « " + shown + " » s'affichera ; raccourcissez-le"}},
+      {"reveal text on seven lines",
+       [&](Json& q) { q["questions"][1]["revealText"] = words; },
+       {"question 2, texte révélé : " + tooLong +
+        " (7 lignes de 260 pixels, la place en montre "
+        "5) : seul « " +
+        shown + " » s'affichera ; raccourcissez-le"}},
       {"a word of 1200 pixels in the explanation",
        [](Json& q) { q["explanation"] = std::string(200, 'e') + " fin"; },
        {"explication : le mot « " + std::string(200, 'e') +
@@ -418,17 +474,18 @@ TEST(QuizCheckTest, ReportsEveryProblemOfAFileAtOnceAndABadKindHidesNothing) {
   QuizFile quiz;
   const std::vector<Problem> problems =
       ReadAndCheckQuiz(json.dump(), {folder, nullptr, nullptr}, quiz);
-  EXPECT_EQ(LinesOf(problems, PROBLEM_ERROR),
-            (Lines{"type de quiz : « sons » n'est pas un type de quiz : choisissez « text », "
-                   "« picture », « audio » ou « video »",
-                   "titre : contient « | », qui sépare les champs du quiz enregistré : "
-                   "remplacez-le, par « / » par exemple",
-                   "question 1, réponse 1 : doit être un texte entre guillemets",
-                   "question 2, réponse 1 : la réponse commence par un espace" + TRIMMED,
-                   "question 3, son : le fichier « media/sound3.mp3 » est introuvable (cherché en « " +
-                       fs::absolute(folder / "media/sound3.mp3").u8string() + " »)",
-                   "question 4, réponse 1 : le caractère « ✓ » (U+2713) n'existe pas dans le jeu "
-                   "de caractères du joueur (Windows-1252) : remplacez-le"}));
+  EXPECT_EQ(
+      LinesOf(problems, PROBLEM_ERROR),
+      (Lines{"type de quiz : « sons » n'est pas un type de quiz : choisissez « text », "
+             "« picture », « audio » ou « video »",
+             "titre : contient « | », qui sépare les champs du quiz enregistré : "
+             "remplacez-le, par « / » par exemple",
+             "question 1, réponse 1 : doit être un texte entre guillemets",
+             "question 2, réponse 1 : la réponse commence par un espace" + TRIMMED,
+             "question 3, son : le fichier « media/sound3.mp3 » est introuvable (cherché en « " +
+                 fs::absolute(folder / "media/sound3.mp3").u8string() + " »)",
+             "question 4, réponse 1 : le caractère « ✓ » (U+2713) n'existe pas dans le jeu "
+             "de caractères du joueur (Windows-1252) : remplacez-le"}));
   EXPECT_EQ(LinesOf(problems, PROBLEM_WARNING),
             Lines{"codes : il y a 3 codes pour 4 questions : aucun code ne s'affichera une fois "
                   "les 4 questions résolues ; ajoutez-en 1"});
@@ -436,7 +493,8 @@ TEST(QuizCheckTest, ReportsEveryProblemOfAFileAtOnceAndABadKindHidesNothing) {
 
 TEST(QuizCheckTest, AFileThatIsNotAQuizIsNotCheckedFurther) {
   QuizFile quiz;
-  const std::vector<Problem> problems = ReadAndCheckQuiz("{\"kind\": ", {".", nullptr, nullptr}, quiz);
+  const std::vector<Problem> problems =
+      ReadAndCheckQuiz("{\"kind\": ", {".", nullptr, nullptr}, quiz);
   ASSERT_EQ(problems.size(), 1u);
   EXPECT_EQ(problems[0].field, "");
   EXPECT_EQ(problems[0].question, 0);

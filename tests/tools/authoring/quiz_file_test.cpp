@@ -41,9 +41,11 @@ TEST(QuizFileTest, TellsWhatIsWrongWithTheFileWhereItIs) {
   const FileProblem cases[] = {
       {"UTF-16 with its mark", std::string("\xFF\xFE{\0}\0", 6),
        std::string("le fichier est enregistré en UTF-16 (« Unicode »), que brelamake ne lit "
-                   "pas : ") + SAVE_AS_UTF8,
+                   "pas : ") +
+           SAVE_AS_UTF8,
        false},
-      {"saved as ANSI", "{\n  \"kind\": \"text\",\n  \"title\": \"Capitales d'Europe \xE9t\xE9\"\n}",
+      {"saved as ANSI",
+       "{\n  \"kind\": \"text\",\n  \"title\": \"Capitales d'Europe \xE9t\xE9\"\n}",
        std::string("le fichier n'est pas enregistré en UTF-8 mais sans doute en ANSI "
                    "(Windows-1252) : le caractère ligne 3, colonne 32 n'est pas de l'UTF-8 ; ") +
            SAVE_AS_UTF8,
@@ -80,8 +82,8 @@ TEST(QuizFileTest, TellsWhatIsWrongWithTheFileWhereItIs) {
        false},
       {"empty", " \r\n", "le fichier est vide : il doit contenir un quiz entre accolades { }",
        false},
-      {"a list", "[1, 2]",
-       "le fichier doit contenir un quiz entre accolades : { \"kind\": ... }", false},
+      {"a list", "[1, 2]", "le fichier doit contenir un quiz entre accolades : { \"kind\": ... }",
+       false},
   };
   for (const FileProblem& c : cases) {
     bool readable = !c.readable;
@@ -224,10 +226,14 @@ TEST(QuizFileTest, ReadsEveryFieldIntoTheRecord) {
 }
 
 TEST(QuizFileTest, WrittenJsonReadsBackToTheSameQuiz) {
-  const std::pair<const char*, const char*> kinds[] = {
-      {"text", "none"},          {"audio", "none"},           {"video", "none"},
-      {"picture", "none"},       {"picture", "picture"},      {"picture", "text"},
-      {"picture", "textAndPicture"}, {"picture", "textsAtEnd"}};
+  const std::pair<const char*, const char*> kinds[] = {{"text", "none"},
+                                                       {"audio", "none"},
+                                                       {"video", "none"},
+                                                       {"picture", "none"},
+                                                       {"picture", "picture"},
+                                                       {"picture", "text"},
+                                                       {"picture", "textAndPicture"},
+                                                       {"picture", "textsAtEnd"}};
   for (const auto& kind : kinds) {
     for (int answers : {1, 2}) {
       const Json original = SampleQuizJson(kind.first, kind.second, answers, 3);
@@ -247,9 +253,10 @@ TEST(QuizFileTest, WritesFieldsThatTheKindDoesNotUseWhenTheyHoldSomething) {
   quiz.kind = KIND_AUDIO;
   quiz.questions.push_back({"chat", "", "Qui miaule ?", "", "chat.jpg", "chat.mp3", "", ""});
   const Json json = Json::parse(WriteQuizJson(quiz));
-  EXPECT_EQ(json["questions"][0],
-            (Json{{"answer1", "chat"}, {"questionText", "Qui miaule ?"}, {"picture", "chat.jpg"},
-                  {"sound", "chat.mp3"}}));
+  EXPECT_EQ(json["questions"][0], (Json{{"answer1", "chat"},
+                                        {"questionText", "Qui miaule ?"},
+                                        {"picture", "chat.jpg"},
+                                        {"sound", "chat.mp3"}}));
   EXPECT_FALSE(json.contains("answer1Caption"));
   quiz.title = "caf\xC3";  // not UTF-8: written with a replacement character, not refused
   EXPECT_EQ(Json::parse(WriteQuizJson(quiz))["title"], "caf\uFFFD");

@@ -33,10 +33,14 @@ std::vector<Resource> WithMedia(const QuizFile& quiz) {
 }
 
 TEST(QuizResourcesTest, EveryKindAndRevealModeComesBackFromTheResources) {
-  const std::pair<const char*, const char*> kinds[] = {
-      {"text", "none"},          {"audio", "none"},           {"video", "none"},
-      {"picture", "none"},       {"picture", "picture"},      {"picture", "text"},
-      {"picture", "textAndPicture"}, {"picture", "textsAtEnd"}};
+  const std::pair<const char*, const char*> kinds[] = {{"text", "none"},
+                                                       {"audio", "none"},
+                                                       {"video", "none"},
+                                                       {"picture", "none"},
+                                                       {"picture", "picture"},
+                                                       {"picture", "text"},
+                                                       {"picture", "textAndPicture"},
+                                                       {"picture", "textsAtEnd"}};
   for (const auto& kind : kinds) {
     for (int answers : {1, 2}) {
       SCOPED_TRACE(std::string(kind.first) + " " + kind.second + " " + std::to_string(answers));
@@ -113,8 +117,12 @@ TEST(QuizResourcesTest, PacksTheTextsInCodePage1252) {
   QuizDefinition definition;
   EXPECT_TRUE(ParseQuiz(unpacked, length - 2, definition));
   std::free(unpacked);
-  EXPECT_STREQ(definition.title, "\xC9t\xE9 \xE0 l'\x9C" "il \x80");
-  EXPECT_STREQ(QuestionAt(definition, 1)->answer1, "\xC9" "cole");
+  EXPECT_STREQ(definition.title,
+               "\xC9t\xE9 \xE0 l'\x9C"
+               "il \x80");
+  EXPECT_STREQ(QuestionAt(definition, 1)->answer1,
+               "\xC9"
+               "cole");
 }
 
 // Texts that no dictionary coder can shrink: 90 questions of random letters in every field.
@@ -149,18 +157,22 @@ TEST(QuizResourcesTest, ResourceSizeLimits) {
     std::size_t unpacked, packed;
     std::vector<std::string> problems;
   };
-  const std::string unpacked = "les codes fait 120001 octets ; le joueur en lit 120000 au plus : "
-                               "raccourcissez les textes";
+  const std::string unpacked =
+      "les codes fait 120001 octets ; le joueur en lit 120000 au plus : "
+      "raccourcissez les textes";
   const Case cases[] = {
       {120000, 65535, {}},
       {1, 3, {}},
       {120001, 100, {unpacked}},
-      {5000, 65536,
+      {5000,
+       65536,
        {"les codes fait 65536 octets une fois compressé ; le joueur en lit 65535 au plus : "
         "raccourcissez les textes"}},
-      {120001, 70000,
-       {unpacked, "les codes fait 70000 octets une fois compressé ; le joueur en lit 65535 au "
-                  "plus : raccourcissez les textes"}},
+      {120001,
+       70000,
+       {unpacked,
+        "les codes fait 70000 octets une fois compressé ; le joueur en lit 65535 au "
+        "plus : raccourcissez les textes"}},
   };
   for (const Case& c : cases) {
     std::vector<Problem> problems;
@@ -191,10 +203,13 @@ TEST(QuizResourcesTest, RefusesExecutablesWithoutAUsableQuiz) {
         noQuestion = {0, 1, 0, 1, '|', '|', '|', '|', '|', 0, 1, 2, 3};
   kind9[1] = 10;
   mode7[14] = 7;
-  const std::string unnamable = "le quiz de l'exécutable a un type, une révélation ou un nombre "
-                                "de questions qu'aucun fichier de quiz ne peut décrire";
+  const std::string unnamable =
+      "le quiz de l'exécutable a un type, une révélation ou un nombre "
+      "de questions qu'aucun fichier de quiz ne peut décrire";
   const Case cases[] = {
-      {"nothing", {}, "l'exécutable ne contient pas de quiz : il lui manque la ressource « PATCH » 104"},
+      {"nothing",
+       {},
+       "l'exécutable ne contient pas de quiz : il lui manque la ressource « PATCH » 104"},
       {"no codes", no105,
        "l'exécutable ne contient pas de quiz : il lui manque la ressource « PATCH » 105"},
       {"garbage",

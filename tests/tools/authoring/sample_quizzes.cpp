@@ -52,9 +52,9 @@ Json SampleQuizJson(const std::string& kind, const std::string& revealMode, int 
     quiz["answer1Caption"] = "Prénom";
     quiz["answer2Caption"] = "Année";
   }
-  const bool revealTexts = kind == "picture" && (revealMode == "text" ||
-                                                 revealMode == "textAndPicture" ||
-                                                 revealMode == "textsAtEnd");
+  const bool revealTexts =
+      kind == "picture" &&
+      (revealMode == "text" || revealMode == "textAndPicture" || revealMode == "textsAtEnd");
   const bool answerPictures =
       kind == "picture" && (revealMode == "picture" || revealMode == "textAndPicture");
   for (int n = 1; n <= questions; ++n) {

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
+#include <iterator>
 
 #include "tools/authoring/quiz_check.h"
 
@@ -29,7 +31,8 @@ TEST(SpreadsheetImportTest, AFrenchExcelSpreadsheetBecomesATextQuiz) {
   const std::string bytes =
       "Question;R\xE9ponse;Code\r\n"
       "Quelle est la capitale de l'\xC9gypte ?;Le Caire;D\xE9part\r\n"
-      "\"Capitale du Japon ; en un mot\";Tokyo;\"L'\"\"arriv\xE9" "e\"\"\"\r\n"
+      "\"Capitale du Japon ; en un mot\";Tokyo;\"L'\"\"arriv\xE9"
+      "e\"\"\"\r\n"
       ";;\r\n";
   std::vector<Problem> problems;
   const QuizFile quiz = Import(bytes, problems);
@@ -58,11 +61,16 @@ TEST(SpreadsheetImportTest, KnowsTheColumnsWhateverTheirCaseAndAccents) {
   const auto reveal = [](const QuizFile& q) { return q.questions[0].revealText; };
   const auto answerPicture = [](const QuizFile& q) { return q.questions[0].answerPicture; };
   const Header headers[] = {
-      {"réponse", "a", answer1},         {"RÉPONSE", "a", answer1},
-      {"Reponse", "a", answer1},         {"Re\u0301ponse", "a", answer1},
-      {"réponse1", "a", answer1},        {"Réponse 1", "a", answer1},
-      {" réponse_1 ", "a", answer1},     {"RÉPONSE2", "b", answer2},
-      {"Révélation", "c", reveal},       {"REVELATION", "c", reveal},
+      {"réponse", "a", answer1},
+      {"RÉPONSE", "a", answer1},
+      {"Reponse", "a", answer1},
+      {"Re\u0301ponse", "a", answer1},
+      {"réponse1", "a", answer1},
+      {"Réponse 1", "a", answer1},
+      {" réponse_1 ", "a", answer1},
+      {"RÉPONSE2", "b", answer2},
+      {"Révélation", "c", reveal},
+      {"REVELATION", "c", reveal},
       {"Image réponse", "r.jpg", answerPicture},
       {"image-reponse", "r.jpg", answerPicture},
       {"IMAGE\u00A0RÉPONSE", "r.jpg", answerPicture},
@@ -164,8 +172,8 @@ TEST(SpreadsheetImportTest, RefusesColumnsItDoesNotKnowNamingRowAndColumn) {
 
 TEST(SpreadsheetImportTest, TakesMediaPathsAsWindowsWritesThem) {
   std::vector<Problem> problems;
-  const QuizFile quiz =
-      Import("image;réponse;image réponse\r\nphotos\\chat.jpg;chat;C:\\photos\\r.jpg\r\n", problems);
+  const QuizFile quiz = Import(
+      "image;réponse;image réponse\r\nphotos\\chat.jpg;chat;C:\\photos\\r.jpg\r\n", problems);
   EXPECT_EQ(quiz.questions[0].picture, "photos/chat.jpg");
   EXPECT_EQ(quiz.questions[0].answerPicture, "C:/photos/r.jpg");
 }
@@ -195,6 +203,24 @@ TEST(SpreadsheetImportTest, TellsTheCellOfEachProblemThatTheCheckFinds) {
   const std::vector<Problem> checked = CheckQuizTexts(quiz, nullptr);
   ASSERT_EQ(checked.size(), 1u);
   EXPECT_EQ(SpreadsheetPlace(checked[0], layout), "ligne 4, colonne B (Réponse)");
+}
+
+// The template that teachers start from: every column named, two example rows that make a valid
+// quiz of written questions.
+TEST(SpreadsheetImportTest, TheTemplateImportsIntoAValidQuiz) {
+  std::ifstream in(BRELA_TEMPLATE_PATH, std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  ASSERT_EQ(bytes.rfind("\xEF\xBB\xBFquestion;réponse;réponse2;révélation;image;image réponse;son;"
+                        "film;code\r\n",
+                        0),
+            0u);
+  std::vector<Problem> problems;
+  const QuizFile quiz = ImportSpreadsheet(bytes, BRELA_TEMPLATE_PATH, problems);
+  EXPECT_TRUE(problems.empty());
+  EXPECT_EQ(quiz.title, "modele");
+  EXPECT_EQ(quiz.kind, KIND_TEXT);
+  EXPECT_EQ(quiz.questions.size(), 2u);
+  EXPECT_TRUE(CheckQuizTexts(quiz, nullptr).empty());
 }
 
 TEST(SpreadsheetImportTest, MediaPathsFollowTheQuizFileToItsFolder) {

@@ -72,10 +72,10 @@ TEST(TextFitTest, TheControlsOfThePlayer) {
     TextBox box;
   };
   const Control controls[] = {
-      {"codes", {FONT_GUI, 49, 16, false}},       {"author", {FONT_GUI, 85, 18, true}},
-      {"title", {FONT_SYSTEM, 220, 18, true}},    {"explanation", {FONT_GUI, 550, 27, true}},
+      {"codes", {FONT_GUI, 49, 16, false}},         {"author", {FONT_GUI, 85, 18, true}},
+      {"title", {FONT_SYSTEM, 220, 18, true}},      {"explanation", {FONT_GUI, 550, 27, true}},
       {"answer1Caption", {FONT_GUI, 95, 20, true}}, {"answer2Caption", {FONT_GUI, 95, 20, true}},
-      {"questionText", {FONT_GUI, 548, 18, true}}, {"revealText", {FONT_GUI, 260, 65, true}},
+      {"questionText", {FONT_GUI, 548, 18, true}},  {"revealText", {FONT_GUI, 260, 65, true}},
   };
   for (const Control& control : controls) {
     TextBox box{};

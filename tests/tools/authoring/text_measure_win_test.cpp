@@ -17,7 +17,8 @@ const char* const TEXTS[] = {
     "Quelle est la capitale de la France ?",
     "L'\xE9quipe brela",
     "Capitales d'Europe",
-    "\xC9t\xE9 \xE0 l'\x9C" "il \x80 \xAB oui \xBB",
+    "\xC9t\xE9 \xE0 l'\x9C"
+    "il \x80 \xAB oui \xBB",
     "WWWWiiii MMMM llll",
     "Bleu, blanc, rouge : le drapeau tricolore date de 1794.",
 };
@@ -71,9 +72,8 @@ std::size_t WholeCharactersShown(HWND edit, const std::string& text) {
   RECT format{};
   SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
   std::size_t shown = 0;
-  while (shown < text.size() &&
-         static_cast<short>(LOWORD(SendMessageA(edit, EM_POSFROMCHAR, shown + 1, 0))) <=
-             format.right) {
+  while (shown < text.size() && static_cast<short>(LOWORD(SendMessageA(
+                                    edit, EM_POSFROMCHAR, shown + 1, 0))) <= format.right) {
     ++shown;
   }
   return shown;
@@ -88,13 +88,13 @@ TEST(TextMeasureWinTest, TheCodeFieldShowsWhatTheCheckSays) {
   HWND edit = CreateWindowExA(0, "edit", "", WS_CHILD | WS_VISIBLE | ES_READONLY, 47, 29, 55, 16,
                               parent.window, reinterpret_cast<HMENU>(157), nullptr, nullptr);
   SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
-  const char* const codes[] = {"Premier pas", "Bravo", "Un", "Dix sur dix !", "Super !",
-                               "Arc-en-ciel", "WWWWW", "iiiiiiiiiiiiiiiiiiii", "Premier p"};
+  const char* const codes[] = {"Premier pas", "Bravo",       "Un",    "Dix sur dix !",
+                               "Super !",     "Arc-en-ciel", "WWWWW", "iiiiiiiiiiiiiiiiiiii",
+                               "Premier p"};
   for (const char* code : codes) {
     const std::string text = code;
     const TextFit fit = FitText(text, box, measure);
-    EXPECT_EQ(WholeCharactersShown(edit, text), fit.fits ? text.size() : fit.shown.size())
-        << code;
+    EXPECT_EQ(WholeCharactersShown(edit, text), fit.fits ? text.size() : fit.shown.size()) << code;
   }
 }
 
@@ -116,12 +116,12 @@ int DrawnLines(PlayerFont font, const std::string& text, const TextBox& box, UIN
 
 TEST(TextMeasureWinTest, StaticControlsBreakLinesWhereTheCheckDoes) {
   const TextMeasurer measure = GdiTextMeasurer();
-  const StaticBox boxes[] = {{"author", DT_LEFT},          {"title", DT_LEFT},
-                             {"explanation", DT_LEFT},     {"answer1Caption", DT_LEFT},
-                             {"questionText", DT_CENTER},  {"revealText", DT_CENTER}};
-  const std::string words[] = {"Le",   "vert,",     "le",  "blanc", "de",     "la",
-                               "paix", "et",        "l'orange", "au", "milieu", "d'un",
-                               "drapeau", "irlandais", "\xE0", "trois", "bandes", "verticales."};
+  const StaticBox boxes[] = {{"author", DT_LEFT},         {"title", DT_LEFT},
+                             {"explanation", DT_LEFT},    {"answer1Caption", DT_LEFT},
+                             {"questionText", DT_CENTER}, {"revealText", DT_CENTER}};
+  const std::string words[] = {
+      "Le", "vert,",  "le",   "blanc",   "de",        "la",   "paix",  "et",     "l'orange",
+      "au", "milieu", "d'un", "drapeau", "irlandais", "\xE0", "trois", "bandes", "verticales."};
   int compared = 0;
   for (const StaticBox& control : boxes) {
     TextBox box{};

@@ -25,7 +25,8 @@ struct Bench {
   fs::path player;
   TestExecutables executables;
 
-  explicit Bench(const std::string& name) : folder(FreshDirectory(name)), player(folder / "brela.exe") {
+  explicit Bench(const std::string& name)
+      : folder(FreshDirectory(name)), player(folder / "brela.exe") {
     WriteTestPlayer(player);
   }
 
@@ -61,18 +62,54 @@ TEST(BrelamakeCommandTest, HelpTellsTheCommandsFieldsColumnsRefusalsAndExitCodes
       "brelamake make QUIZ.json -o NOM.exe [--player JOUEUR.exe] [--force]",
       "brelamake import TABLEAU.csv -o QUIZ.json [--force]",
       "brelamake dump NOM.exe -o DOSSIER [--force]",
-      "\"kind\"", "\"title\"", "\"author\"", "\"explanation\"", "\"answersPerQuestion\"",
-      "\"answer1Caption\", \"answer2Caption\"", "\"revealMode\"", "\"backgroundColour\"",
-      "\"codes\"", "\"questions\"", "\"answer1\"", "\"answer2\"", "\"questionText\"",
-      "\"revealText\"", "\"picture\"", "\"sound\"", "\"film\"", "\"answerPicture\"",
-      "\"textAndPicture\"", "\"textsAtEnd\"",
-      "  question ", "  réponse ", "  réponse2 ", "  révélation ", "  image ", "  image réponse ",
-      "  son ", "  film ", "  code ",
-      "plus de 90", "259 caractères", "Windows-1252", "tabulation", "retour à la ligne",
-      "entourée d'espaces", "plus de codes que de questions", "un son doit être un MP3",
-      "un film un AVI", "apostrophe", "espace insécable", "majuscule accentuée",
-      "même énoncé", "moins de codes que de questions", "trop long pour sa place",
-      "0  succès", "1  le quiz", "2  un fichier", "3  ligne de commande incorrecte"};
+      "\"kind\"",
+      "\"title\"",
+      "\"author\"",
+      "\"explanation\"",
+      "\"answersPerQuestion\"",
+      "\"answer1Caption\", \"answer2Caption\"",
+      "\"revealMode\"",
+      "\"backgroundColour\"",
+      "\"codes\"",
+      "\"questions\"",
+      "\"answer1\"",
+      "\"answer2\"",
+      "\"questionText\"",
+      "\"revealText\"",
+      "\"picture\"",
+      "\"sound\"",
+      "\"film\"",
+      "\"answerPicture\"",
+      "\"textAndPicture\"",
+      "\"textsAtEnd\"",
+      "  question ",
+      "  réponse ",
+      "  réponse2 ",
+      "  révélation ",
+      "  image ",
+      "  image réponse ",
+      "  son ",
+      "  film ",
+      "  code ",
+      "plus de 90",
+      "259 caractères",
+      "Windows-1252",
+      "tabulation",
+      "retour à la ligne",
+      "entourée d'espaces",
+      "plus de codes que de questions",
+      "un son doit être un MP3",
+      "un film un AVI",
+      "apostrophe",
+      "espace insécable",
+      "majuscule accentuée",
+      "même énoncé",
+      "moins de codes que de questions",
+      "trop long pour sa place",
+      "0  succès",
+      "1  le quiz",
+      "2  un fichier",
+      "3  ligne de commande incorrecte"};
   for (const char* part : parts) EXPECT_NE(help.find(part), std::string::npos) << part;
 }
 
@@ -100,8 +137,9 @@ TEST(BrelamakeCommandTest, WrongCommandLinesExitWithThree) {
     Bench bench("wrong");
     const Outcome run = bench.Run(arguments);
     EXPECT_EQ(run.exitCode, 3) << testing::PrintToString(arguments);
-    EXPECT_EQ(run.err, "brelamake : ligne de commande incorrecte ; « brelamake --help » explique "
-                       "comment l'utiliser\n");
+    EXPECT_EQ(run.err,
+              "brelamake : ligne de commande incorrecte ; « brelamake --help » explique "
+              "comment l'utiliser\n");
     EXPECT_TRUE(bench.executables.writes.empty());
   }
 }
@@ -112,7 +150,8 @@ TEST(BrelamakeCommandTest, CheckTellsErrorsThenWarningsAndExitsWithOneOnAnError)
   const fs::path quiz = WriteSampleQuiz(json, bench.folder);
   Outcome run = bench.Run({"check", quiz.u8string()});
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.out, quiz.u8string() + " : le quiz peut être fabriqué (3 questions, 0 avertissement)\n");
+  EXPECT_EQ(run.out,
+            quiz.u8string() + " : le quiz peut être fabriqué (3 questions, 0 avertissement)\n");
   EXPECT_EQ(run.err, "");
 
   json["codes"].erase(2);
@@ -123,19 +162,22 @@ TEST(BrelamakeCommandTest, CheckTellsErrorsThenWarningsAndExitsWithOneOnAnError)
   run = bench.Run({"check", quiz.u8string()});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err,
-            quiz.u8string() + " : 2 erreurs :\n"
-            "  titre : le titre est vide : donnez un titre au quiz\n"
-            "  question 3, réponse 1 : la réponse finit par un espace : le joueur retire les "
-            "espaces autour de ce que tape l'élève, jamais la réponse ne serait « BRAVO » ; "
-            "supprimez cet espace\n" +
-            quiz.u8string() + " : 2 avertissements :\n"
-            "  codes : il y a 2 codes pour 3 questions : aucun code ne s'affichera une fois les 3 "
-            "questions résolues ; ajoutez-en 1\n"
-            "  question 1, réponse 1 : contient l'apostrophe typographique « ’ », qu'un élève ne "
-            "tape pas au clavier : qui tape l'apostrophe du clavier n'obtiendra pas « BRAVO » ; "
-            "écrivez « ' » à la place\n" +
-            quiz.u8string() + " : 2 erreurs à corriger avant de fabriquer le quiz\n");
+  EXPECT_EQ(
+      run.err,
+      quiz.u8string() +
+          " : 2 erreurs :\n"
+          "  titre : le titre est vide : donnez un titre au quiz\n"
+          "  question 3, réponse 1 : la réponse finit par un espace : le joueur retire les "
+          "espaces autour de ce que tape l'élève, jamais la réponse ne serait « BRAVO » ; "
+          "supprimez cet espace\n" +
+          quiz.u8string() +
+          " : 2 avertissements :\n"
+          "  codes : il y a 2 codes pour 3 questions : aucun code ne s'affichera une fois les 3 "
+          "questions résolues ; ajoutez-en 1\n"
+          "  question 1, réponse 1 : contient l'apostrophe typographique « ’ », qu'un élève ne "
+          "tape pas au clavier : qui tape l'apostrophe du clavier n'obtiendra pas « BRAVO » ; "
+          "écrivez « ' » à la place\n" +
+          quiz.u8string() + " : 2 erreurs à corriger avant de fabriquer le quiz\n");
 }
 
 TEST(BrelamakeCommandTest, MakeWritesTheQuizOrTellsWhyNot) {
@@ -145,8 +187,9 @@ TEST(BrelamakeCommandTest, MakeWritesTheQuizOrTellsWhyNot) {
   const std::string made = bench.Path("made.exe");
   Outcome run = bench.Run({"make", quiz.u8string(), "-o", made});
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.out, "brelamake : « " + made + " » écrit : 3 questions, 6 fichiers d'images, de "
-                                               "sons ou de films\n");
+  EXPECT_EQ(run.out, "brelamake : « " + made +
+                         " » écrit : 3 questions, 6 fichiers d'images, de "
+                         "sons ou de films\n");
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(ReadTestExecutable(made).size(), 8u);
 
@@ -155,11 +198,12 @@ TEST(BrelamakeCommandTest, MakeWritesTheQuizOrTellsWhyNot) {
   const std::string refused = bench.Path("refused.exe");
   run = bench.Run({"make", quiz.u8string(), "-o", refused});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err, quiz.u8string() + " : 1 erreur :\n"
-                                       "  question 2, réponse 1 : contient « | », qui sépare les "
-                                       "champs du quiz enregistré : remplacez-le, par « / » par "
-                                       "exemple\n"
-                                       "brelamake : rien n'a été écrit\n");
+  EXPECT_EQ(run.err, quiz.u8string() +
+                         " : 1 erreur :\n"
+                         "  question 2, réponse 1 : contient « | », qui sépare les "
+                         "champs du quiz enregistré : remplacez-le, par « / » par "
+                         "exemple\n"
+                         "brelamake : rien n'a été écrit\n");
   EXPECT_FALSE(fs::exists(refused));
 }
 
@@ -198,10 +242,12 @@ TEST(BrelamakeCommandTest, FilesThatCannotBeReadOrMustNotBeReplacedExitWithTwo) 
       {{"check", bench.Path("absent.json")},
        "brelamake : impossible de lire « " + bench.Path("absent.json") + " »\n"},
       {{"make", quiz.u8string(), "-o", bench.Path("x.exe"), "--player", bench.Path("nowhere.exe")},
-       "brelamake : impossible d'ouvrir « " + bench.Path("nowhere.exe") + " » comme un programme\n"},
+       "brelamake : impossible d'ouvrir « " + bench.Path("nowhere.exe") +
+           " » comme un programme\n"},
       {{"make", quiz.u8string(), "-o", devoir},
-       "brelamake : « " + devoir + " » existe déjà et n'est pas un quiz : il n'est pas remplacé ; "
-       "choisissez un autre nom, ou ajoutez --force pour passer outre\n"},
+       "brelamake : « " + devoir +
+           " » existe déjà et n'est pas un quiz : il n'est pas remplacé ; "
+           "choisissez un autre nom, ou ajoutez --force pour passer outre\n"},
       {{"make", quiz.u8string(), "-o", quiz.u8string(), "--force"},
        "brelamake : « " + quiz.u8string() + " » est un fichier d'origine du quiz (« " +
            quiz.u8string() + " ») et ne sera jamais remplacé : choisissez un autre nom\n"},
@@ -243,12 +289,15 @@ TEST(BrelamakeCommandTest, ImportTurnsASpreadsheetIntoAQuizFileAndTellsTheCells)
   const Outcome run = bench.Run({"import", spreadsheet.u8string(), "-o", quiz});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "brelamake : « " + quiz + " » écrit : 2 questions\n");
-  EXPECT_EQ(run.err, spreadsheet.u8string() + " : 1 erreur :\n"
-                     "  ligne 3, colonne B (Réponse) : la réponse commence par un espace : le "
-                     "joueur retire les espaces autour de ce que tape l'élève, jamais la réponse "
-                     "ne serait « BRAVO » ; supprimez cet espace\n"
-                     "brelamake : corrigez le tableau et importez-le de nouveau (avec --force), "
-                     "ou corrigez « " + quiz + " », avant de fabriquer le quiz\n");
+  EXPECT_EQ(run.err,
+            spreadsheet.u8string() +
+                " : 1 erreur :\n"
+                "  ligne 3, colonne B (Réponse) : la réponse commence par un espace : le "
+                "joueur retire les espaces autour de ce que tape l'élève, jamais la réponse "
+                "ne serait « BRAVO » ; supprimez cet espace\n"
+                "brelamake : corrigez le tableau et importez-le de nouveau (avec --force), "
+                "ou corrigez « " +
+                quiz + " », avant de fabriquer le quiz\n");
   const Bytes written = ReadBytes(quiz);
   const Json json = Json::parse(written.begin(), written.end());
   EXPECT_EQ(json["kind"], "picture");
@@ -278,11 +327,12 @@ TEST(BrelamakeCommandTest, ImportRefusesASpreadsheetItCannotReadAndWritesNothing
   WriteText(spreadsheet, "question;r\xE9ponse;Remarque\r\nq;r;x\r\n");
   const Outcome run = bench.Run({"import", spreadsheet.u8string(), "-o", bench.Path("q.json")});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err, spreadsheet.u8string() + " : 1 erreur :\n"
-                     "  ligne 1, colonne C : « Remarque » n'est pas une colonne connue ; les "
-                     "colonnes sont question, réponse, réponse2, révélation, image, image "
-                     "réponse, son, film et code\n"
-                     "brelamake : rien n'a été écrit\n");
+  EXPECT_EQ(run.err, spreadsheet.u8string() +
+                         " : 1 erreur :\n"
+                         "  ligne 1, colonne C : « Remarque » n'est pas une colonne connue ; les "
+                         "colonnes sont question, réponse, réponse2, révélation, image, image "
+                         "réponse, son, film et code\n"
+                         "brelamake : rien n'a été écrit\n");
   EXPECT_FALSE(fs::exists(bench.Path("q.json")));
   const Outcome overwrite =
       bench.Run({"import", spreadsheet.u8string(), "-o", spreadsheet.u8string(), "--force"});
@@ -311,10 +361,16 @@ TEST(BrelamakeCommandTest, DumpWritesTheQuizFileAndMedia) {
   EXPECT_EQ(ReadBytes(fs::u8path(folder) / "sound02.mp3"), SampleMediaBytes("media/sound2.mp3"));
   run = bench.Run({"dump", bench.Path("made.exe"), "-o", folder});
   EXPECT_EQ(run.exitCode, 2);
-  EXPECT_EQ(run.err, "brelamake : le dossier « " + folder + " » contient déjà des fichiers : rien "
-                     "n'y est écrit ; choisissez un autre nom, ou ajoutez --force pour passer "
-                     "outre\n");
+  EXPECT_EQ(run.err, "brelamake : le dossier « " + folder +
+                         " » contient déjà des fichiers : rien "
+                         "n'y est écrit ; choisissez un autre nom, ou ajoutez --force pour passer "
+                         "outre\n");
   EXPECT_EQ(bench.Run({"dump", bench.Path("made.exe"), "-o", folder, "--force"}).exitCode, 0);
+  const fs::path text = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), bench.folder / "t");
+  ASSERT_EQ(bench.Run({"make", text.u8string(), "-o", bench.Path("texte.exe")}).exitCode, 0);
+  run = bench.Run({"dump", bench.Path("texte.exe"), "-o", bench.Path("texte")});
+  EXPECT_EQ(run.out, "brelamake : « " + (bench.folder / "texte" / "quiz.json").u8string() +
+                         " » écrit\n");
   run = bench.Run({"dump", bench.player.u8string(), "-o", bench.Path("vide")});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, "brelamake : " + bench.player.u8string() +

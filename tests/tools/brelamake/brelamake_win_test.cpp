@@ -87,10 +87,14 @@ void ExpectDumpedAsMade(const fs::path& dumped, const Json& original, const fs::
 
 TEST(BrelamakeWinTest, MakeThenDumpGivesBackEveryKindAndRevealMode) {
   const fs::path directory = FreshDirectory("win-round-trip");
-  const std::pair<const char*, const char*> kinds[] = {
-      {"text", "none"},          {"audio", "none"},           {"video", "none"},
-      {"picture", "none"},       {"picture", "picture"},      {"picture", "text"},
-      {"picture", "textAndPicture"}, {"picture", "textsAtEnd"}};
+  const std::pair<const char*, const char*> kinds[] = {{"text", "none"},
+                                                       {"audio", "none"},
+                                                       {"video", "none"},
+                                                       {"picture", "none"},
+                                                       {"picture", "picture"},
+                                                       {"picture", "text"},
+                                                       {"picture", "textAndPicture"},
+                                                       {"picture", "textsAtEnd"}};
   int answers = 1;
   for (const auto& kind : kinds) {
     SCOPED_TRACE(std::string(kind.first) + " " + kind.second);
@@ -217,7 +221,8 @@ TEST(BrelamakeWinTest, ThePlayersLoaderReadsTheMadeQuizWithoutAMessage) {
 TEST(BrelamakeWinTest, TellsAQuizExecutableFromAnyOtherFile) {
   const fs::path directory = FreshDirectory("win-is-quiz");
   const fs::path made = directory / "quiz.exe";
-  ASSERT_EQ(Make(WriteSampleQuiz(SampleQuizJson("text", "none", 1, 1), directory), made).exitCode, 0);
+  ASSERT_EQ(Make(WriteSampleQuiz(SampleQuizJson("text", "none", 1, 1), directory), made).exitCode,
+            0);
   WriteText(directory / "notes.exe", "MZ mais pas un programme");
   EXPECT_TRUE(IsQuizExecutable(made));
   EXPECT_FALSE(IsQuizExecutable(PLAYER)) << "the player without a quiz";
@@ -275,8 +280,9 @@ TEST(BrelamakeWinTest, TheToolTellsItsOutcomesInFrenchWithItsExitCodes) {
   WriteSampleQuiz(json, directory);
   Outcome run = RunTool("make quiz.json -o made.exe" + PLAYER_OPTION, directory);
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.out, "brelamake : « made.exe » écrit : 2 questions, 2 fichiers d'images, de sons "
-                     "ou de films\n");
+  EXPECT_EQ(run.out,
+            "brelamake : « made.exe » écrit : 2 questions, 2 fichiers d'images, de sons "
+            "ou de films\n");
   run = RunTool("check quiz.json", directory);
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.out, "quiz.json : le quiz peut être fabriqué (2 questions, 0 avertissement)\n");
@@ -412,7 +418,8 @@ TEST(BrelamakeWinTest, AFrenchExcelSpreadsheetBecomesAQuizInTwoCommands) {
   EXPECT_STREQ(QuestionAt(quiz, 2)->answer1, "Tokyo");
   EXPECT_STREQ(quiz.codes[0], "D\xE9part");
   bool messageBox = true;
-  EXPECT_EQ(StartAndClose(directory / "capitales.exe", directory, messageBox), "Capitales du monde");
+  EXPECT_EQ(StartAndClose(directory / "capitales.exe", directory, messageBox),
+            "Capitales du monde");
   EXPECT_FALSE(messageBox);
 }
 
@@ -430,14 +437,15 @@ TEST(BrelamakeWinTest, SpreadsheetsOfLibreOfficeAndExcelsUtf8WithTheirMedia) {
             "sons/vache.mp3,vache,Meuh\n");
   // Excel's "CSV UTF-8": a byte-order mark, ';', CR LF, Windows' '\' in the paths.
   WriteText(directory / "tableur/Animaux UTF-8.csv",
-            "\xEF\xBB\xBF" "Son;R\xC3\xA9ponse;Code\r\n"
+            "\xEF\xBB\xBF"
+            "Son;R\xC3\xA9ponse;Code\r\n"
             "sons\\chat.mp3;chat;Miaou\r\n"
             "sons\\vache.mp3;vache;Meuh !\r\n");
   for (const char* name : {"Animaux", "Animaux UTF-8"}) {
     SCOPED_TRACE(name);
     const std::string quiz = std::string("quiz-") + name + ".json";
-    Outcome run = RunTool("import \"tableur/" + std::string(name) + ".csv\" -o \"" + quiz + "\"",
-                          directory);
+    Outcome run =
+        RunTool("import \"tableur/" + std::string(name) + ".csv\" -o \"" + quiz + "\"", directory);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const Json json = ReadJson(directory / quiz);
     EXPECT_EQ(json["kind"], "audio");
@@ -493,8 +501,8 @@ TEST(SampleQuizzesTest, EachSampleFitsAndOpensWithoutAMessage) {
     SCOPED_TRACE(name);
     const fs::path quizFile = folder / name / "quiz.json";
     QuizFile quiz;
-    const std::vector<Problem> problems =
-        ReadAndCheckQuiz(TextOf(quizFile), {quizFile.parent_path(), GdiTextMeasurer(), nullptr}, quiz);
+    const std::vector<Problem> problems = ReadAndCheckQuiz(
+        TextOf(quizFile), {quizFile.parent_path(), GdiTextMeasurer(), nullptr}, quiz);
     for (const Problem& problem : problems) ADD_FAILURE() << ProblemLine(problem);
     const fs::path runFolder = FreshDirectory(std::string("sample-") + name);
     bool messageBox = true;
