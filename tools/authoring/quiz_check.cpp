@@ -206,17 +206,11 @@ std::string AnswerPictureUnusedWhy(const QuizFile& quiz) {
          "« picture » ou « textAndPicture »";
 }
 
-const std::string& MediaOf(const QuestionFile& question, QuizKind kind) {
-  return kind == KIND_PICTURE ? question.picture
-         : kind == KIND_AUDIO ? question.sound
-                              : question.film;
-}
-
 void CheckMediaFields(TextChecker& c, int n, const QuestionFile& question) {
   const QuizFile& quiz = c.quiz;
   for (QuizKind kind : {KIND_PICTURE, KIND_AUDIO, KIND_VIDEO}) {
     const FieldRef place{n, MediaKey(kind), 0};
-    const std::string& path = MediaOf(question, kind);
+    const std::string& path = MediaPath(question, kind);
     if (kind != quiz.kind) {
       c.Unused(path, place,
                std::string(KindPhrase(quiz.kind)) + " n'a pas " + NounsOf(kind).partitive +

@@ -401,18 +401,14 @@ const char* MediaKey(QuizKind kind) {
   }
 }
 
-const std::string& QuestionMedia(const QuizFile& quiz, const QuestionFile& question) {
-  static const std::string none;
-  switch (quiz.kind) {
-    case KIND_PICTURE:
-      return question.picture;
-    case KIND_AUDIO:
-      return question.sound;
-    case KIND_VIDEO:
-      return question.film;
-    default:
-      return none;
-  }
+std::string& MediaPath(QuestionFile& question, QuizKind kind) {
+  return kind == KIND_AUDIO   ? question.sound
+         : kind == KIND_VIDEO ? question.film
+                              : question.picture;
+}
+
+const std::string& MediaPath(const QuestionFile& question, QuizKind kind) {
+  return MediaPath(const_cast<QuestionFile&>(question), kind);
 }
 
 bool ShowsAnswerPictures(const QuizFile& quiz) {

@@ -40,8 +40,10 @@ struct QuizFile {
 // The JSON key of a kind's media ("picture", "sound", "film"); null for the text kind.
 const char* MediaKey(QuizKind kind);
 
-// The path of the media that the quiz's kind shows for a question; empty for a text quiz.
-const std::string& QuestionMedia(const QuizFile& quiz, const QuestionFile& question);
+// The field of a question that holds the media of a kind: its picture, sound or film (the
+// picture for the text kind, which shows none).
+std::string& MediaPath(QuestionFile& question, QuizKind kind);
+const std::string& MediaPath(const QuestionFile& question, QuizKind kind);
 
 // Whether the player shows answer pictures: a picture quiz with reveal mode 1 or 3.
 bool ShowsAnswerPictures(const QuizFile& quiz);

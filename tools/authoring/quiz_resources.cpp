@@ -128,24 +128,13 @@ MediaNaming NamingOf(QuizKind kind) {
   }
 }
 
-std::string& MediaField(QuizFile& file, QuestionFile& question) {
-  switch (file.kind) {
-    case KIND_AUDIO:
-      return question.sound;
-    case KIND_VIDEO:
-      return question.film;
-    default:
-      return question.picture;
-  }
-}
-
 void TakeAllMedia(const std::vector<Resource>& resources, QuizFile& file,
                   std::vector<MediaFile>& media, std::vector<Problem>& warnings) {
   const char* key = MediaKey(file.kind);
   const MediaNaming naming = NamingOf(file.kind);
   for (int n = 1; key && n <= static_cast<int>(file.questions.size()); ++n) {
     QuestionFile& question = file.questions[n - 1];
-    MediaField(file, question) =
+    MediaPath(question, file.kind) =
         TakeMedia(resources, IDR_MEDIA_BASE + n, MediaName(naming.stem, n, naming.extension),
                   {n, key, 0}, media, warnings);
     if (ShowsAnswerPictures(file)) {
@@ -189,7 +178,7 @@ std::vector<MediaSlot> MediaSlots(const QuizFile& quiz) {
                                                    : MEDIA_PICTURE;
   for (int n = 1; key && n <= static_cast<int>(quiz.questions.size()); ++n) {
     const QuestionFile& question = quiz.questions[n - 1];
-    slots.push_back({n, key, role, QuestionMedia(quiz, question), IDR_MEDIA_BASE + n});
+    slots.push_back({n, key, role, MediaPath(question, quiz.kind), IDR_MEDIA_BASE + n});
     if (ShowsAnswerPictures(quiz)) {
       slots.push_back({n, "answerPicture", MEDIA_ANSWER_PICTURE, question.answerPicture,
                        IDR_ANSWER_PICTURE_BASE + n});

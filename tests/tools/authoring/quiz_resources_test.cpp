@@ -56,10 +56,11 @@ TEST(QuizResourcesTest, EveryKindAndRevealModeComesBackFromTheResources) {
       int k = 0;
       for (const MediaSlot& slot : MediaSlots(made)) {
         QuestionFile& question = expected.questions[slot.question - 1];
-        std::string& field = std::string(slot.field) == "answerPicture" ? question.answerPicture
-                             : made.kind == KIND_AUDIO                  ? question.sound
-                             : made.kind == KIND_VIDEO                  ? question.film
-                                                                        : question.picture;
+        const std::string key = slot.field;
+        std::string& field = key == "answerPicture" ? question.answerPicture
+                             : key == "sound"       ? question.sound
+                             : key == "film"        ? question.film
+                                                    : question.picture;
         EXPECT_EQ(media[k].bytes, SampleMediaBytes(field));
         field = media[k++].name;
       }
