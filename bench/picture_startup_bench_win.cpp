@@ -45,17 +45,20 @@ double Median(const std::function<double()>& action) {
   return times[RUNS / 2];
 }
 
+// A window procedure is CALLBACK (stdcall on 32-bit Windows), which no lambda converts to.
+LRESULT CALLBACK TrivialWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CLOSE) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
 // As the player shows itself: a "WindowsApp" main window with a child dialog, until closed.
 int RunTrivialWindow(HINSTANCE instance) {
   WNDCLASSEXA windowClass = {};
   windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-    if (message == WM_CLOSE) {
-      PostQuitMessage(0);
-      return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-  };
+  windowClass.lpfnWndProc = TrivialWindowProc;
   windowClass.hInstance = instance;
   windowClass.lpszClassName = "WindowsApp";
   RegisterClassExA(&windowClass);

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Installs with apt-get whatever the build, the tests and the player need and is not there yet.
+# The 32-bit build runs under the 32-bit Wine and plays media through i386 GStreamer plugins: they
+# come from Debian's i386 architecture, added here when missing.
 set -euo pipefail
-packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev
-          g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 fonts-wine xvfb
+packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev clang lld
+          g++-mingw-w64-x86-64 g++-mingw-w64-i686-posix mingw-w64-tools
+          wine wine64 wine32:i386 fonts-wine xvfb
           xdotool x11-xkb-utils x11-utils imagemagick
           nlohmann-json3-dev libstb-dev libutf8proc-dev ffmpeg lame espeak-ng fonts-dejavu-core
-          gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
+          gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+          gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -14,5 +18,6 @@ done
 echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
+dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

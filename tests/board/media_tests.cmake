@@ -14,11 +14,17 @@ if(WIN32)
                    ${pictures_rc})
     add_dependencies(picture_board_win_test board_test_pictures)
   endif()
-  # Wine plays MP3 and AVI through the host's 64-bit GStreamer plugins; without them the MCI
-  # window opens its own error box, which no test can answer.
-  find_file(BRELA_GSTREAMER_AVI libgstavi.so PATHS /usr/lib/x86_64-linux-gnu/gstreamer-1.0
+  # Wine plays MP3 and AVI through the host's GStreamer plugins of the program's architecture
+  # (i386 ones for a 32-bit program); without them the MCI window opens its own error box, which
+  # no test can answer.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(gstreamer_plugins /usr/lib/i386-linux-gnu/gstreamer-1.0)
+  else()
+    set(gstreamer_plugins /usr/lib/x86_64-linux-gnu/gstreamer-1.0)
+  endif()
+  find_file(BRELA_GSTREAMER_AVI libgstavi.so PATHS ${gstreamer_plugins}
             NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
-  find_file(BRELA_GSTREAMER_MPG123 libgstmpg123.so PATHS /usr/lib/x86_64-linux-gnu/gstreamer-1.0
+  find_file(BRELA_GSTREAMER_MPG123 libgstmpg123.so PATHS ${gstreamer_plugins}
             NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
   if(NOT (BRELA_GSTREAMER_AVI AND BRELA_GSTREAMER_MPG123))
     message(STATUS "Sound and film tests of the board not built: GStreamer's good plugins are missing (scripts/install-deps.sh)")

@@ -189,20 +189,22 @@ TEST_F(VideoBoard, WithoutTheControlHostThePlayerIsMadeButNotHosted) {
   EXPECT_EQ(Texts(), std::vector<std::string>({MISSING_FILM}));  // "IMG" 404 is missing too
 }
 
+struct PlayerSetUpCall {
+  HWND frame;
+  bool made;
+};
+
+// A thread's entry point is WINAPI (stdcall on 32-bit Windows), which no lambda converts to.
+DWORD WINAPI SetUpPlayerFiveOnThread(void* parameter) {
+  auto call = static_cast<PlayerSetUpCall*>(parameter);
+  call->made = SetUpVideoPlayer(5, call->frame);
+  return 0;
+}
+
 // A thread without COM cannot make the player: the set-up says so, and says nothing else.
 TEST_F(VideoBoard, APlayerThatCannotBeMadeEndsTheSetUpSilently) {
-  struct Call {
-    HWND frame;
-    bool made;
-  } call{GetDlgItem(test_.Board(), 9903), true};
-  HANDLE thread = CreateThread(
-      nullptr, 0,
-      [](void* parameter) -> DWORD {
-        auto c = static_cast<Call*>(parameter);
-        c->made = SetUpVideoPlayer(5, c->frame);
-        return 0;
-      },
-      &call, 0, nullptr);
+  PlayerSetUpCall call{GetDlgItem(test_.Board(), 9903), true};
+  HANDLE thread = CreateThread(nullptr, 0, SetUpPlayerFiveOnThread, &call, 0, nullptr);
   ASSERT_NE(thread, nullptr);
   WaitForSingleObject(thread, 10000);
   CloseHandle(thread);
