@@ -65,9 +65,7 @@ TEST(Cp1252Test, RefusesMalformedUtf8AndFindsItsFirstBadByte) {
       {"\xE0\x80\xAF", 0},      // overlong, three bytes
       {"é\xED\xA0\x80", 2},     // surrogate
       {"\xF4\x90\x80\x80", 0},  // past U+10FFFF
-      {"Ann\xE9"
-       "e",
-       3},  // an é of code page 1252
+      {"Ann\351e", 3},          // an é of code page 1252
       {"\xFF", 0},
   };
   for (const Malformed& c : cases) {

@@ -39,9 +39,7 @@ TEST(NormalizeTest, ComposesAndDecomposesAsTheUnicodeDatabaseSays) {
 }
 
 TEST(NormalizeTest, LeavesWhatIsNotUtf8AsItIs) {
-  for (const char* text : {"Ann\xE9"
-                           "e",
-                           "\xC3", "caf\xC3\xA9\xFF"}) {
+  for (const char* text : {"Ann\351e", "\xC3", "caf\xC3\xA9\xFF"}) {
     EXPECT_EQ(ComposeNfc(text), text) << testing::PrintToString(text);
   }
 }

@@ -31,8 +31,7 @@ TEST(SpreadsheetImportTest, AFrenchExcelSpreadsheetBecomesATextQuiz) {
   const std::string bytes =
       "Question;R\xE9ponse;Code\r\n"
       "Quelle est la capitale de l'\xC9gypte ?;Le Caire;D\xE9part\r\n"
-      "\"Capitale du Japon ; en un mot\";Tokyo;\"L'\"\"arriv\xE9"
-      "e\"\"\"\r\n"
+      "\"Capitale du Japon ; en un mot\";Tokyo;\"L'\"\"arriv\351e\"\"\"\r\n"
       ";;\r\n";
   std::vector<Problem> problems;
   const QuizFile quiz = Import(bytes, problems);

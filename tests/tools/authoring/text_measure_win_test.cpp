@@ -17,8 +17,7 @@ const char* const TEXTS[] = {
     "Quelle est la capitale de la France ?",
     "L'\xE9quipe brela",
     "Capitales d'Europe",
-    "\xC9t\xE9 \xE0 l'\x9C"
-    "il \x80 \xAB oui \xBB",
+    "\xC9t\xE9 \xE0 l'\234il \x80 \xAB oui \xBB",
     "WWWWiiii MMMM llll",
     "Bleu, blanc, rouge : le drapeau tricolore date de 1794.",
 };
