@@ -5,6 +5,7 @@
 
 #include "app/main_window_ids.h"
 #include "base/control_win.h"
+#include "base/late_bound_win.h"
 #include "base/process_state_win.h"
 #include "base/resource_ids.h"
 #include "board/answers_file_win.h"
@@ -71,6 +72,7 @@ void CreateVersionLabel(HWND window) {
                        true});
 }
 
+// The quiz's texts keep every "&" (SS_NOPREFIX): a static would otherwise take it for a mnemonic.
 void CreateHeader(HWND window) {
   char score[32];
   wsprintfA(score, " 0 / %d", theQuiz->questionCount);
@@ -84,9 +86,9 @@ void CreateHeader(HWND window) {
       {IDC_SCORE, "Static", score, SS_CENTER, {10, 5, 90, 18}, false},
       {IDC_LINK, "Static", MAKER_SITE, SS_NOTIFY, {736, 5, 115, 18}, false},
       {IDC_SCORE, "Static", "Par :", 0, {736, 25, 27, 18}, true},
-      {IDC_SCORE, "Static", theQuiz->author, 0, {763, 25, 85, 18}, true},
-      {IDC_SCORE, "Static", theQuiz->title, 0, {110, 3, 220, 18}, false},
-      {IDC_SCORE, "Static", theQuiz->explanation, 0, {110, 19, 550, 27}, true},
+      {IDC_SCORE, "Static", theQuiz->author, SS_NOPREFIX, {763, 25, 85, 18}, true},
+      {IDC_SCORE, "Static", theQuiz->title, SS_NOPREFIX, {110, 3, 220, 18}, false},
+      {IDC_SCORE, "Static", theQuiz->explanation, SS_NOPREFIX, {110, 19, 550, 27}, true},
       {IDC_SAVE, "button", "Sauver", 0, {666, 25, 55, 18}, true},
   };
   for (const HeaderControl& control : header) {
@@ -137,11 +139,15 @@ void OnKeyDown(WPARAM key) {
   SendMessageA(boardDialog, WM_VSCROLL, ScrollRequestForKey(key), 0);
 }
 
+void OpenMakerSite() {
+  auto shellExecute = reinterpret_cast<decltype(&ShellExecuteA)>(
+      reinterpret_cast<void*>(LateBoundFunction("shell32.dll", "ShellExecuteA")));
+  if (shellExecute) shellExecute(nullptr, "open", MAKER_SITE, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
 void OnCommand(WPARAM command) {
   if (command == IDC_SAVE) SaveAnswers(boardDialog);
-  if (command == IDC_LINK) {
-    ShellExecuteA(nullptr, "open", MAKER_SITE, nullptr, nullptr, SW_SHOWNORMAL);
-  }
+  if (command == IDC_LINK) OpenMakerSite();
 }
 
 void OnMouseWheel(WPARAM wParam) {

@@ -42,13 +42,6 @@ int RunMessageLoop() {
   return static_cast<int>(message.wParam);
 }
 
-void OpenWindows(HWND mainWindow, HINSTANCE instance, int showCommand) {
-  CentreOnDesktop(mainWindow);
-  HWND board = CreateBoard(instance, mainWindow);
-  ShowWindow(mainWindow, showCommand);
-  ShowWindow(board, showCommand);
-}
-
 void ReleaseVideoHost(HMODULE videoHost, HWND mainWindow) {
   DeleteVideoFiles();
   DestroyWindow(mainWindow);
@@ -67,7 +60,7 @@ int RunQuiz(HINSTANCE instance, int showCommand) {
   int exitCode = 0;
   // Without a main window no one could ever post the quit message.
   if (mainWindow) {
-    OpenWindows(mainWindow, instance, showCommand);
+    OpenWindows(instance, mainWindow, showCommand);
     exitCode = RunMessageLoop();
   }
   if (videoHost) ReleaseVideoHost(videoHost, mainWindow);
@@ -110,6 +103,15 @@ HWND CreateBoard(HINSTANCE instance, HWND mainWindow) {
   boardDialog = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_BOARD), mainWindow,
                                    BoardDialogProc, 0);
   return boardDialog;
+}
+
+HWND OpenWindows(HINSTANCE instance, HWND mainWindow, int showCommand) {
+  CentreOnDesktop(mainWindow);
+  HWND board = CreateBoard(instance, mainWindow);
+  ShowWindow(mainWindow, showCommand);
+  ShowWindow(board, showCommand);
+  FocusFirstAnswerField(board);
+  return board;
 }
 
 int RunPlayer(HINSTANCE instance, int showCommand) {

@@ -13,6 +13,9 @@ bool RegisterMainWindowClass(HINSTANCE instance);
 HWND CreateMainWindow(HINSTANCE instance, const QuizDefinition& quiz);
 void CentreOnDesktop(HWND window);
 HWND CreateBoard(HINSTANCE instance, HWND mainWindow);  // also stores it in boardDialog
+// Centres the main window, creates the board in it, shows both with the show command and puts
+// the keyboard focus in the first answer field; returns the board.
+HWND OpenWindows(HINSTANCE instance, HWND mainWindow, int showCommand);
 
 // The whole program: returns the process's exit code.
 int RunPlayer(HINSTANCE instance, int showCommand);

@@ -10,11 +10,29 @@
 namespace {
 
 AnswersFileWriter currentWriter = nullptr;
+AnswersFileFlusher currentFlusher = nullptr;
 
 BOOL WriteBytes(HANDLE file, const void* bytes, DWORD length, DWORD* written) {
   if (currentWriter) return currentWriter(file, bytes, length, written);
   return WriteFile(file, bytes, length, written, nullptr);
 }
+
+BOOL FlushBytes(HANDLE file) {
+  if (currentFlusher) return currentFlusher(file);
+  return FlushFileBuffers(file);
+}
+
+// A volume that cannot flush at all (some network and FUSE mounts) answers with one of these, and
+// would otherwise fail every save. Wine reports a Unix fsync's ENOSYS, EOPNOTSUPP and EINVAL (a
+// file system that does not sync) as these three.
+bool FlushIsUnsupported(DWORD error) {
+  return error == ERROR_INVALID_FUNCTION || error == ERROR_NOT_SUPPORTED ||
+         error == ERROR_INVALID_PARAMETER;
+}
+
+// The answers are on disk, or on a volume that cannot promise it; any other failure of the flush
+// (a full disk, a device error) abandons the save.
+bool Flush(HANDLE file) { return FlushBytes(file) || FlushIsUnsupported(GetLastError()); }
 
 bool OwnAnswersFileName(char (&name)[ANSWERS_NAME_SIZE]) {
   char modulePath[MAX_PATH];
@@ -33,7 +51,7 @@ bool WriteAnswerLines(HANDLE file, HWND window) {
     DWORD written = 0;
     if (!WriteBytes(file, line, length, &written) || written != length) return false;
   }
-  return FlushFileBuffers(file) != 0;
+  return Flush(file);
 }
 
 // Writing the file in place would fail on a read-only file; the replacement must not get round
@@ -46,6 +64,8 @@ bool IsReadOnly(const char* name) {
 }  // namespace
 
 void SetAnswersFileWriter(AnswersFileWriter writer) { currentWriter = writer; }
+
+void SetAnswersFileFlusher(AnswersFileFlusher flusher) { currentFlusher = flusher; }
 
 // The new answers go to a file beside the old one, which they replace only once they are all on
 // disk: a save cut short leaves the previous answers whole. A temporary file left by a save that

@@ -14,6 +14,13 @@ void SaveAnswers(HWND window);
 using AnswersFileWriter = BOOL (*)(HANDLE file, const void* bytes, DWORD length, DWORD* written);
 void SetAnswersFileWriter(AnswersFileWriter writer);
 
+// The flush before the new file replaces the old one goes through here, FlushFileBuffers unless
+// replaced: tests fail it with any error. A volume that cannot flush (ERROR_INVALID_FUNCTION,
+// ERROR_NOT_SUPPORTED, ERROR_INVALID_PARAMETER) does not stop the save; any other failure does.
+// Null restores FlushFileBuffers.
+using AnswersFileFlusher = BOOL (*)(HANDLE file);
+void SetAnswersFileFlusher(AnswersFileFlusher flusher);
+
 // The restore of the saved answers while the board is built: one text per field, in field order.
 struct SavedAnswers {
   void* file;  // the open answers file, or null when there is none

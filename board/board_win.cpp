@@ -10,6 +10,7 @@
 #include "base/resource_ids.h"
 #include "board/answer_field_win.h"
 #include "board/answers_file_win.h"
+#include "board/board_controls_win.h"
 #include "board/board_ids.h"
 #include "board/check_answer_win.h"
 #include "board/layout.h"
@@ -21,10 +22,12 @@
 
 namespace {
 
-constexpr DWORD CAPTION_STYLE = WS_CHILD | WS_VISIBLE;
-constexpr DWORD QUESTION_TEXT_STYLE = WS_CHILD | WS_VISIBLE | WS_BORDER | SS_CENTER;
+// The quiz's own texts are drawn as their author wrote them: without SS_NOPREFIX a static would
+// take "&" for a mnemonic, showing "Q&R" as "QR" with the R underlined.
+constexpr DWORD CAPTION_STYLE = WS_CHILD | WS_VISIBLE | SS_NOPREFIX;
+constexpr DWORD QUESTION_TEXT_STYLE = WS_CHILD | WS_VISIBLE | WS_BORDER | SS_CENTER | SS_NOPREFIX;
 constexpr DWORD PICTURE_STYLE = WS_CHILD | WS_VISIBLE | WS_BORDER | SS_BITMAP | SS_CENTERIMAGE;
-constexpr DWORD REVEAL_TEXT_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | SS_CENTER;
+constexpr DWORD REVEAL_TEXT_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | SS_CENTER | SS_NOPREFIX;
 constexpr DWORD MEDIA_BUTTON_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_ICON | BS_DEFPUSHBUTTON;
 constexpr DWORD VIDEO_FRAME_STYLE = WS_CHILD | WS_VISIBLE | WS_BORDER;
 constexpr DWORD NUMBER_STYLE = WS_CHILD | WS_VISIBLE | SS_RIGHT;
@@ -100,9 +103,10 @@ bool CreateKindControls(HWND board, const QuizDefinition& quiz, int n) {
     case KIND_PICTURE:
       CreatePictureFrame(board, quiz, n);
       if (HasRevealText(quiz.revealMode)) {
-        CreateBoardControl(board, "Static", "", REVEAL_TEXT_STYLE,
-                           RevealTextRect(BoardShapeOf(quiz), n), IDC_REVEAL_TEXT_BASE + n,
-                           GUI_FONT);
+        HWND revealText = CreateBoardControl(board, "Static", "", REVEAL_TEXT_STYLE,
+                                             RevealTextRect(BoardShapeOf(quiz), n),
+                                             IDC_REVEAL_TEXT_BASE + n, GUI_FONT);
+        NoteBoardControl(board, IDC_REVEAL_TEXT_BASE + n, revealText);
       }
       return true;
     case KIND_AUDIO:
@@ -138,11 +142,12 @@ void CreateAnswerPair(HWND board, const QuizDefinition& quiz, int n, int j, Save
   NextSavedAnswer(saved, text);
   HWND field = CreateBoardControl(board, "Edit", text, ANSWER_STYLE, AnswerFieldRect(shape, n, j),
                                   fieldId, GUI_FONT);
+  NoteBoardControl(board, fieldId, field);
   if (!twoAnswers) SetFocus(field);
   SubclassAnswerField(field);
   HWND verdict = CreateBoardControl(board, "Static", "?", VERDICT_STYLE, VerdictFieldRect(shape, n, j),
                                     IDC_VERDICT_BASE + slot, twoAnswers ? GUI_FONT : DIALOG_FONT);
-  NoteVerdictField(board, slot, verdict);
+  NoteBoardControl(board, IDC_VERDICT_BASE + slot, verdict);
   CheckAnswer(quiz, board, fieldId);
 }
 
@@ -163,9 +168,6 @@ void BuildBoard(HWND board, const QuizDefinition& quiz) {
     if (!BuildQuestion(board, quiz, n, saved)) break;
   }
   CloseSavedAnswers(saved);
-  // Building gave the focus to each field in turn; typing starts in the first, which is in view.
-  HWND first = GetDlgItem(board, IDC_ANSWER_BASE + 1);
-  if (first) SetFocus(first);
 }
 
 void OnBoardCommand(const QuizDefinition& quiz, WPARAM command) {
@@ -219,6 +221,11 @@ INT_PTR OnCtlColorStatic(const QuizDefinition& quiz, HDC dc, HWND control) {
 }
 
 }  // namespace
+
+void FocusFirstAnswerField(HWND board) {
+  HWND first = GetDlgItem(board, IDC_ANSWER_BASE + 1);
+  if (first) SetFocus(first);
+}
 
 INT_PTR CALLBACK BoardDialogProc(HWND board, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {

@@ -7,6 +7,7 @@
 #include "base/process_state_win.h"
 #include "base/raii_win.h"
 #include "base/resource_ids.h"
+#include "board/board_controls_win.h"
 #include "board/board_ids.h"
 #include "board/grading.h"
 #include "board/layout.h"
@@ -23,11 +24,17 @@ const char* ExpectedAnswer(const QuestionEntry* entry, int j) {
   return j == 1 ? entry->answer1 : entry->answer2;
 }
 
+// The text of a board control, at most 259 characters; empty when there is no such control.
+void ReadControlText(HWND board, int id, char (&text)[TEXT_SIZE]) {
+  text[0] = 0;
+  if (HWND control = BoardControl(board, id)) GetWindowTextA(control, text, TEXT_SIZE);
+}
+
 // Upper-cased but untrimmed on both sides: surrounding spaces make the field differ.
 bool FieldHoldsExactly(HWND board, int fieldId, const char* expected) {
   char typed[TEXT_SIZE];
   char wanted[TEXT_SIZE];
-  GetDlgItemTextA(board, fieldId, typed, TEXT_SIZE);
+  ReadControlText(board, fieldId, typed);
   CopyText(wanted, expected);
   NormaliseAnswer(typed, false);
   NormaliseAnswer(wanted, false);
@@ -44,7 +51,7 @@ bool QuestionAnsweredExactly(const QuizDefinition& quiz, HWND board, int n,
 }
 
 void SetRevealText(HWND board, int n, const char* text) {
-  SetDlgItemTextA(board, IDC_REVEAL_TEXT_BASE + n, text);
+  SetControlText(BoardControl(board, IDC_REVEAL_TEXT_BASE + n), text);
 }
 
 // The frame moves with its row: content coordinates less the board's scroll positions.
@@ -84,28 +91,9 @@ void RevealQuestion(const QuizDefinition& quiz, HWND board, int n, const Questio
   }
 }
 
-constexpr int MAX_SLOTS = 2 * MAX_QUESTIONS;
-
-// The verdict fields of the board that handed them over, by slot. Finding a control by its id
-// lists every child of the board (a server request under Wine, about 0.1 ms on a full board),
-// which would make every recount of 180 fields cost tens of milliseconds.
-struct KnownVerdictFields {
-  HWND board;
-  HWND fields[MAX_SLOTS + 1];
-};
-KnownVerdictFields known{};
-
-HWND VerdictField(HWND board, int slot) {
-  int id = IDC_VERDICT_BASE + slot;
-  if (board != known.board || slot < 1 || slot > MAX_SLOTS) return GetDlgItem(board, id);
-  HWND field = known.fields[slot];
-  if (field && (GetDlgCtrlID(field) != id || GetParent(field) != board)) return GetDlgItem(board, id);
-  return field;  // none: not made yet
-}
-
 bool VerdictIsBravo(HWND board, int slot) {
   char text[10];
-  HWND field = VerdictField(board, slot);
+  HWND field = BoardControl(board, IDC_VERDICT_BASE + slot);
   if (!field) return false;
   GetWindowTextA(field, text, sizeof text);
   return IsBravo(text);
@@ -137,7 +125,7 @@ void CheckAnswer(const QuizDefinition& quiz, HWND board, int fieldId) {
   int n = QuestionOfSlot(slot, quiz.answersPerQuestion);
   const QuestionEntry* entry = QuestionAt(quiz, n);
   char typed[TEXT_SIZE];
-  GetDlgItemTextA(board, fieldId, typed, TEXT_SIZE);
+  ReadControlText(board, fieldId, typed);
   const char* verdict =
       GradeAnswer(ExpectedAnswer(entry, AnswerOfSlot(slot, quiz.answersPerQuestion)), typed);
   bool bravo = IsBravo(verdict);
@@ -145,22 +133,16 @@ void CheckAnswer(const QuizDefinition& quiz, HWND board, int fieldId) {
     RevealQuestion(quiz, board, n, entry);
   }
   if (!bravo) SetRevealText(board, n, "");
-  SetWindowTextA(VerdictField(board, slot), verdict);
+  SetControlText(BoardControl(board, IDC_VERDICT_BASE + slot), verdict);
   UpdateScore(quiz, board);
-}
-
-void NoteVerdictField(HWND board, int slot, HWND field) {
-  if (board != known.board) known = KnownVerdictFields{board, {}};
-  if (slot >= 1 && slot <= MAX_SLOTS) known.fields[slot] = field;
 }
 
 void UpdateScore(const QuizDefinition& quiz, HWND board) {
   int solved = SolvedQuestionCount(quiz, board);
   char score[32];
   wsprintfA(score, " %d / %d", solved, quiz.questionCount);
-  HWND mainWindow = GetParent(board);
-  SetDlgItemTextA(mainWindow, IDC_SCORE, score);
-  SetDlgItemTextA(mainWindow, IDC_CODE, solved > 0 ? quiz.codes[solved - 1] : NO_CODE);
+  SetControlText(HeaderDisplay(board, IDC_SCORE), score);
+  SetControlText(HeaderDisplay(board, IDC_CODE), solved > 0 ? quiz.codes[solved - 1] : NO_CODE);
   if (solved == quiz.questionCount && quiz.revealMode == REVEAL_TEXTS_AT_END) {
     RevealAllTexts(quiz, board);
   }

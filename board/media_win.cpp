@@ -5,6 +5,9 @@
 #include <vfw.h>
 #include <wmp.h>
 
+#include <cstring>
+
+#include "base/late_bound_win.h"
 #include "base/message.h"
 #include "base/process_state_win.h"
 #include "base/raii_win.h"
@@ -55,11 +58,40 @@ void MediaFileName(int id, int mediaType, char* name) {
   }
 }
 
-// A file cut short is removed rather than left for a player to choke on.
+bool FileInUse(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+}
+
+// Whether the file holds exactly these bytes; read beside whoever holds it open.
+bool FileHolds(const char* name, const void* bytes, DWORD size) {
+  constexpr DWORD ANY_SHARING = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  HANDLE file = CreateFileA(name, GENERIC_READ, ANY_SHARING, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER length = {};
+  bool same = GetFileSizeEx(file, &length) && length.QuadPart == size;
+  const auto* expected = static_cast<const unsigned char*>(bytes);
+  for (DWORD offset = 0; same && offset < size;) {
+    unsigned char chunk[16384];
+    DWORD wanted = size - offset < sizeof chunk ? size - offset : DWORD{sizeof chunk};
+    DWORD read = 0;
+    same = ReadFile(file, chunk, wanted, &read, nullptr) && read == wanted &&
+           std::memcmp(chunk, expected + offset, read) == 0;
+    offset += read;
+  }
+  CloseHandle(file);
+  return same;
+}
+
+// A file cut short is removed rather than left for a player to choke on. The media player
+// control may keep its film open without write sharing while it is loaded or playing: a file in
+// use that already holds the question's bytes is whole as it is, and plays again.
 bool WriteMediaFile(const char* name, const void* bytes, DWORD size) {
   HANDLE file =
       CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  if (file == INVALID_HANDLE_VALUE) {
+    return FileInUse(GetLastError()) && FileHolds(name, bytes, size);
+  }
   DWORD written = 0;
   bool whole = WriteFile(file, bytes, size, &written, nullptr) && written == size;
   whole = CloseHandle(file) && whole;
@@ -133,7 +165,10 @@ void StopAudio() {
 void PlayAudio(int n) {
   StopAudio();
   if (!ExtractMedia(IDR_MEDIA_BASE + n, MEDIA_AUDIO)) return;
-  audioWindow = MCIWndCreateA(boardDialog, appInstance, WS_CHILD | MCIWNDF_NOMENU, AUDIO_FILE_NAME);
+  auto createWindow = reinterpret_cast<decltype(&MCIWndCreateA)>(
+      reinterpret_cast<void*>(LateBoundFunction("msvfw32.dll", "MCIWndCreateA")));
+  if (!createWindow) return;
+  audioWindow = createWindow(boardDialog, appInstance, WS_CHILD | MCIWNDF_NOMENU, AUDIO_FILE_NAME);
   if (!audioWindow) return;
   // Given a parent, the MCI window makes itself visible: a control bar over the board's corner.
   ShowWindow(audioWindow, SW_HIDE);

@@ -22,8 +22,9 @@ extern IWMPPlayer* videoPlayers[MAX_QUESTIONS + 1];
 extern IWMPControls* videoControls[MAX_QUESTIONS + 1];
 
 // Writes the "IMG" resource id of the program's module into the current directory under the
-// media type's file name, replacing any file of that name: 1 when the whole file was written,
-// 0 otherwise, after telling the user why (nothing is said when the resource cannot be locked).
+// media type's file name, replacing any file of that name: 1 when the whole file was written, or
+// when a file in use under that name already holds exactly those bytes; 0 otherwise, after telling
+// the user why (nothing is said when the resource cannot be locked).
 int ExtractMedia(int id, int mediaType);
 
 // Creates question n's media player in its video frame; false when the player cannot be made,

@@ -56,6 +56,7 @@ void CheckQuiz(const std::uint8_t* data, std::size_t size) {
     FUZZ_CHECK(SameQuiz(quiz, constructed));
     return;
   }
+  FUZZ_CHECK(quiz.kind >= KIND_TEXT && quiz.kind <= KIND_VIDEO);
   FUZZ_CHECK(quiz.questionCount >= 0 && quiz.questionCount <= MAX_QUESTIONS);
   FUZZ_CHECK(quiz.answersPerQuestion == 1 || quiz.answersPerQuestion == 2);
   FUZZ_CHECK(IsText(quiz.title) && IsText(quiz.author) && IsText(quiz.explanation) &&

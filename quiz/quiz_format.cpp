@@ -82,8 +82,10 @@ bool ReadQuiz(ByteReader& reader, QuizDefinition& quiz) {
       !ReadByte(reader, answers)) {
     return false;
   }
+  const int kind = kindByte - 1;
+  if (kind < KIND_TEXT || kind > KIND_VIDEO) return false;
   if (count > MAX_QUESTIONS || (answers != 1 && answers != 2)) return false;
-  quiz.kind = kindByte - 1;
+  quiz.kind = kind;
   quiz.questionCount = count;
   quiz.answersPerQuestion = answers;
   if (!ReadQuizTexts(reader, quiz) || !ReadQuestions(reader, quiz)) return false;

@@ -7,10 +7,11 @@
 
 constexpr unsigned char FIELD_SEPARATOR = 0x7C;  // '|'
 
-// Fills the record from the unpacked quiz bytes. A resource that breaks the format (a field
-// without its separator or over 259 bytes, more than 90 questions, answers per question other
-// than 1 or 2, a missing reveal-mode byte or colour) gives false and leaves the record as it was
-// constructed: a half-read quiz would put answers under the wrong questions.
+// Fills the record from the unpacked quiz bytes. A resource that breaks the format (a kind byte
+// other than 1 to 4, a field without its separator or over 259 bytes, more than 90 questions,
+// answers per question other than 1 or 2, a missing reveal-mode byte or colour) gives false and
+// leaves the record as it was constructed: a half-read quiz would put answers under the wrong
+// questions, and a quiz of no known kind would be laid out as one kind and scrolled as another.
 bool ParseQuiz(const unsigned char* bytes, std::size_t length, QuizDefinition& quiz);
 
 // Fills codes 0 .. questionCount - 1 from the unpacked code lines. Too few lines, a line without

@@ -12,6 +12,7 @@
 #include "base/process_state_win.h"
 #include "base/resource_ids.h"
 #include "board/board_ids.h"
+#include "tests/support/painted_text.h"
 #include "tests/support/player_windows.h"
 #include "tests/support/test_quiz.h"
 #include "tests/support/working_directory.h"
@@ -138,9 +139,10 @@ TEST_F(MainWindowTest, HeaderAndVersionLabelInCreationOrder) {
       {150, "Static", " 0 / 12", child | SS_CENTER, 10, 5, 90, 18, ExpectedChild::NO_FONT},
       {154, "Static", MAKER_SITE, child | SS_NOTIFY, 736, 5, 115, 18, ExpectedChild::LINK_FONT},
       {150, "Static", "Par :", child, 736, 25, 27, 18, ExpectedChild::GUI_FONT},
-      {150, "Static", "\xC9mile", child, 763, 25, 85, 18, ExpectedChild::GUI_FONT},
-      {150, "Static", "Quiz d'essai", child, 110, 3, 220, 18, ExpectedChild::NO_FONT},
-      {150, "Static", "Une question, une r\xE9ponse.", child, 110, 19, 550, 27,
+      {150, "Static", "\xC9mile", child | SS_NOPREFIX, 763, 25, 85, 18, ExpectedChild::GUI_FONT},
+      {150, "Static", "Quiz d'essai", child | SS_NOPREFIX, 110, 3, 220, 18,
+       ExpectedChild::NO_FONT},
+      {150, "Static", "Une question, une r\xE9ponse.", child | SS_NOPREFIX, 110, 19, 550, 27,
        ExpectedChild::GUI_FONT},
       {140, "Button", "Sauver", child | BS_PUSHBUTTON, 666, 25, 55, 18, ExpectedChild::GUI_FONT},
   };
@@ -177,6 +179,24 @@ TEST_F(MainWindowTest, HeaderAndVersionLabelInCreationOrder) {
   EXPECT_EQ(control, nullptr);
   // The first label with id 150 is the score, so that the checker finds it.
   EXPECT_EQ(ControlText(main_, IDC_SCORE), " 0 / 12");
+}
+
+// The header's labels of the quiz's title, author and explanation (the third to fifth of the
+// labels with id 150) paint an "&" as written, not as a mnemonic.
+TEST_F(MainWindowTest, TheQuizTextsOfTheHeaderPaintTheirAmpersands) {
+  const char ampersands[] = "Q&R & Cie";
+  DestroyWindow(main_);
+  CopyText(quiz_.title, ampersands);
+  CopyText(quiz_.author, ampersands);
+  CopyText(quiz_.explanation, ampersands);
+  main_ = CreateMainWindow(appInstance, quiz_);
+  ASSERT_NE(main_, nullptr);
+  std::vector<HWND> labels;
+  for (HWND child = GetWindow(main_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (GetDlgCtrlID(child) == IDC_SCORE) labels.push_back(child);
+  }
+  ASSERT_EQ(labels.size(), 5u);
+  for (size_t i = 2; i < labels.size(); ++i) ExpectPaintedAsStored(labels[i], ampersands);
 }
 
 TEST_F(MainWindowTest, TheHandCursorBelongsToTheStaticClass) {

@@ -7,6 +7,7 @@
 
 #include "board/board_ids.h"
 #include "tests/support/player_process.h"
+#include "tests/support/resource_bytes.h"
 #include "tests/support/test_quiz.h"
 #include "tests/support/working_directory.h"
 
@@ -146,6 +147,85 @@ TEST_F(PlayerExeTest, APackedQuizSavesOnF2AndOnCloseAndComesBack) {
   EXPECT_EQ(Close(mainWindow), 0u);
 }
 
+// A kind byte outside 1 to 4 breaks the format like any other fault of the quiz resource: the
+// player says so and shows the empty text quiz it was constructed with, not 90 questions laid out
+// as one kind and scrolled as another.
+TEST_F(PlayerExeTest, AQuizOfNoKnownKindIsRefusedAsAFaultOfTheFormat) {
+  for (int kind : {-1, 4, 254}) {
+    SCOPED_TRACE(kind);
+    QuizDefinition quiz;
+    FillTestQuiz(quiz, {kind, MAX_QUESTIONS, 2, REVEAL_NONE});
+    ASSERT_TRUE(MakePlayerCopy(PLAYER, InDirectory("sansgenre.exe"), &quiz));
+    std::vector<ShownMessage> messages;
+    HWND mainWindow = Start("sansgenre.exe", messages);
+    ASSERT_NE(mainWindow, nullptr);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Erreur dans le d\xE9" "cryptage des reponses");
+    EXPECT_EQ(messages[0].title, "Brela");
+    char title[TEXT_SIZE];
+    GetWindowTextA(mainWindow, title, sizeof title);
+    EXPECT_STREQ(title, "");
+    EXPECT_EQ(Text(mainWindow, IDC_SCORE), " 0 / 0");
+    HWND board = FindBoard(mainWindow);
+    EXPECT_EQ(GetWindow(board, GW_CHILD), nullptr);
+    EXPECT_EQ(Close(mainWindow), 0u);
+  }
+}
+
+// The window with the keyboard focus on the player's user-interface thread, read from outside.
+HWND FocusOf(HWND mainWindow) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  DWORD thread = GetWindowThreadProcessId(mainWindow, nullptr);
+  return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+}
+
+// Keys typed as the keyboard would type them, into whatever window has the focus.
+void TypeKeys(const char* letters) {
+  for (const char* letter = letters; *letter; ++letter) {
+    INPUT keys[2] = {};
+    for (INPUT& key : keys) {
+      key.type = INPUT_KEYBOARD;
+      key.ki.wVk = static_cast<WORD>(VkKeyScanA(*letter) & 0xFF);
+    }
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+  }
+}
+
+// Set-up gives the focus to each field in turn, and the dialog manager moves it to the first
+// control with WS_TABSTOP (a reveal text, a play button): start-up puts it where typing starts.
+TEST_F(PlayerExeTest, TypingStartsInTheFirstAnswerFieldInEveryKindAndMode) {
+  for (int kind = KIND_TEXT; kind <= KIND_VIDEO; ++kind) {
+    for (int answers = 1; answers <= 2; ++answers) {
+      for (int mode = REVEAL_NONE; mode <= REVEAL_TEXTS_AT_END; ++mode) {
+        SCOPED_TRACE("kind " + std::to_string(kind) + ", " + std::to_string(answers) +
+                     " answer(s), mode " + std::to_string(mode));
+        QuizDefinition quiz;
+        FillTestQuiz(quiz, {kind, 4, answers, mode});
+        ASSERT_TRUE(MakePlayerCopy(PLAYER, InDirectory("focus.exe"), &quiz));
+        std::vector<ShownMessage> messages;  // a video quiz without films tells of each
+        HWND mainWindow = Start("focus.exe", messages);
+        ASSERT_NE(mainWindow, nullptr);
+        HWND first = GetDlgItem(FindBoard(mainWindow), IDC_ANSWER_BASE + 1);
+        ASSERT_NE(first, nullptr);
+        for (int tries = 0; tries < 250 && FocusOf(mainWindow) != first; ++tries) Sleep(20);
+        WaitForInputIdle(running_.process, 5000);
+        HWND focus = FocusOf(mainWindow);
+        EXPECT_EQ(focus, first) << "the focus is on control " << GetDlgCtrlID(focus);
+        TypeKeys("abc");
+        HWND board = FindBoard(mainWindow);
+        for (int tries = 0; tries < 100 && Text(board, IDC_ANSWER_BASE + 1) != "abc"; ++tries) {
+          Sleep(20);
+        }
+        EXPECT_EQ(Text(board, IDC_ANSWER_BASE + 1), "abc");
+        EXPECT_EQ(Close(mainWindow), 0u);
+        DeleteFileA(InDirectory("focus.txt").c_str());
+      }
+    }
+  }
+}
+
 TEST_F(PlayerExeTest, TheAnswersFileIsNamedAfterTheExecutable) {
   ASSERT_TRUE(MakePlayerCopy(PLAYER, InDirectory("quiz.abc"), nullptr));
   std::vector<ShownMessage> messages;
@@ -175,6 +255,55 @@ TEST_F(PlayerExeTest, OnlyAVideoQuizRemovesTheVideoFilesAtTheEnd) {
     EXPECT_EQ(FileExists(InDirectory("brela90.avi")), !removed);
     EXPECT_TRUE(FileExists(InDirectory("brela91.avi")));
   }
+}
+
+// The media player control may hold brela1.avi open without write sharing while its film is
+// loaded or playing; here this process holds it so. Play goes on without a word when the file
+// already holds the question's film, and a file that cannot be made whole is told.
+TEST_F(PlayerExeTest, PlayingAFilmWhoseFileIsHeldOpen) {
+  const std::string film = ResourceBytes(401);
+  if (film.empty()) GTEST_SKIP() << "no test film (ffmpeg or GStreamer's plugins are missing)";
+  QuizDefinition quiz;
+  FillTestQuiz(quiz, {KIND_VIDEO, 1, 1, REVEAL_NONE});
+  ASSERT_TRUE(MakePlayerCopy(PLAYER, InDirectory("film.exe"), &quiz, {{401, film}}));
+  std::vector<ShownMessage> messages;
+  HWND mainWindow = Start("film.exe", messages);
+  ASSERT_NE(mainWindow, nullptr);
+  EXPECT_TRUE(messages.empty());
+  HWND board = FindBoard(mainWindow);
+  const std::string cannotWrite = "Impossible d'\xE9" "crire le fichier vid\xE9" "o brela1.avi.";
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> told;
+  };
+  // Once a film plays, the player holds its file itself as well.
+  const Case cases[] = {
+      {"the film cut short", film.substr(0, film.size() / 2), {cannotWrite}},
+      {"another file", "RIFF", {cannotWrite}},
+      {"the question's film", film, {}},
+      {"the question's film again, while it plays", film, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string name = InDirectory("brela1.avi");
+    WriteWholeFile(name, c.bytes);
+    HANDLE held = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::vector<ShownMessage> shown;
+    EXPECT_TRUE(SendAnsweringMessages(running_, board, WM_COMMAND, MAKEWPARAM(6001, BN_CLICKED),
+                                      reinterpret_cast<LPARAM>(GetDlgItem(board, 6001)), shown));
+    CloseHandle(held);
+    std::vector<std::string> told;
+    for (const ShownMessage& message : shown) {
+      told.push_back(message.text);
+      EXPECT_EQ(message.title, "Information");
+    }
+    EXPECT_EQ(told, c.told);
+    EXPECT_TRUE(ReadWholeFile(name) == c.bytes) << "the held file was changed";
+  }
+  EXPECT_EQ(Close(mainWindow), 0u);
 }
 
 // A broken atl.dll beside the player is found before the system's; Wine is told to prefer it.

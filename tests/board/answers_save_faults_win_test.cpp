@@ -1,8 +1,9 @@
 // Faults while the answers are saved, on the real main window and board and on real files under
-// Wine: a short write, a full disk and a killed process at every line of a save, kills at
-// arbitrary moments, a read-only folder, an answers file held open by another process and a
-// folder that vanishes. Each time the player carries on without a word, keeps every answer it
-// had, leaves the previous answers file whole, and its next possible save succeeds.
+// Wine: a short write, a full disk, a failed flush and a killed process at every line of a save,
+// kills at arbitrary moments, a read-only folder, an answers file held open by another process
+// and a folder that vanishes. Each time the player carries on without a word, keeps every answer
+// it had, leaves the previous answers file whole, and its next possible save succeeds. A volume
+// that cannot flush at all is no fault: its saves succeed.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -186,17 +187,6 @@ void KillChild(HANDLE child) {
   CloseHandle(child);
 }
 
-// Starts a Unix command from this process, as Wine allows; false where that is not possible.
-// Wine gives no handle to wait on for a Unix process: callers wait for its effect instead.
-bool StartUnixCommand(const std::string& commandLine) {
-  std::string line = commandLine;
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  return CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process) != 0;
-}
-
 template <typename Condition>
 bool WaitUntil(Condition condition) {
   for (int tries = 0; tries < 300; ++tries) {
@@ -221,6 +211,33 @@ std::string UnixPath(const std::string& windowsPath) {
   return result;
 }
 
+// Runs a Unix shell command to its end; false where that is not possible. A command only started
+// races with the checks after it (a probe file made just as the folder turned immutable could not
+// be deleted, and failed every later probe). Wine gives no handle to wait on for a Unix process:
+// the shell leaves a mark in the temporary folder, which no test makes read-only, once it is done.
+bool RunUnixCommand(const std::string& command) {
+  static int counter = 0;
+  char temporaryFolder[MAX_PATH];
+  GetTempPathA(MAX_PATH, temporaryFolder);
+  const std::string mark = std::string(temporaryFolder) + "brela-unix-done-" +
+                           std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+  const std::string unixMark = UnixPath(mark);
+  if (unixMark.empty()) return false;
+  std::string line = "/bin/sh -c \"" + command + "; /usr/bin/touch " + unixMark + "\"";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
+    return false;
+  }
+  if (process.hThread) CloseHandle(process.hThread);
+  if (process.hProcess) CloseHandle(process.hProcess);
+  const bool done = WaitUntil([&] { return FileExists(mark); });
+  DeleteFileA(mark.c_str());
+  return done;
+}
+
 bool CanCreateFileHere() {
   HANDLE probe = CreateFileA("probe", GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
   if (probe == INVALID_HANDLE_VALUE) return false;
@@ -241,6 +258,7 @@ class SaveFaultTest : public ::testing::Test {
   }
   void TearDown() override {
     SetAnswersFileWriter(nullptr);
+    SetAnswersFileFlusher(nullptr);
     ClosePlayerWindows(windows_);
   }
 
@@ -291,6 +309,39 @@ TEST_F(SaveFaultTest, AFullDiskAtAnyLineKeepsThePreviousFile) {
   ExpectNextSaveSucceeds();
 }
 
+// The flush before the new file replaces the old one fails with the error of the case.
+DWORD flushError = 0;
+BOOL FailingFlush(HANDLE) {
+  SetLastError(flushError);
+  return FALSE;
+}
+
+// A volume that cannot flush at all must not fail every save (the user would lose every answer at
+// the next start); a flush that fails for any other reason abandons the save.
+TEST_F(SaveFaultTest, AFlushThatFailsAbandonsTheSaveUnlessTheVolumeCannotFlush) {
+  struct Case {
+    DWORD error;
+    bool saved;
+  };
+  const Case cases[] = {
+      {ERROR_INVALID_FUNCTION, true}, {ERROR_NOT_SUPPORTED, true},  {ERROR_INVALID_PARAMETER, true},
+      {ERROR_DISK_FULL, false},       {ERROR_WRITE_FAULT, false},   {ERROR_IO_DEVICE, false},
+      {ERROR_ACCESS_DENIED, false},   {ERROR_NETNAME_DELETED, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.error);
+    WriteWholeFile(ANSWERS_FILE, FileOf(PREVIOUS));
+    flushError = c.error;
+    SetAnswersFileFlusher(FailingFlush);
+    Save();
+    SetAnswersFileFlusher(nullptr);
+    EXPECT_EQ(ReadWholeFile(ANSWERS_FILE), FileOf(c.saved ? TYPED : PREVIOUS));
+    EXPECT_FALSE(FileExists(TEMPORARY_FILE));
+    ExpectCarriesOnWithEverythingTyped();
+  }
+  ExpectNextSaveSucceeds();
+}
+
 // A link to a device has no attributes under Wine, but it is listed.
 bool Listed(const std::string& name) {
   WIN32_FIND_DATAA found;
@@ -303,8 +354,8 @@ bool Listed(const std::string& name) {
 // The temporary file is a link to /dev/full: every write fails with a full disk, for real.
 TEST_F(SaveFaultTest, ARealFullDeviceKeepsThePreviousFile) {
   const std::string temporary = UnixPath(directory_.Path() + "\\" + TEMPORARY_FILE);
-  if (temporary.empty() || !StartUnixCommand("/bin/ln -s /dev/full " + temporary) ||
-      !WaitUntil([] { return Listed(TEMPORARY_FILE); })) {
+  if (temporary.empty() || !RunUnixCommand("/bin/ln -s /dev/full " + temporary) ||
+      !Listed(TEMPORARY_FILE)) {
     GTEST_SKIP() << "no Unix /dev/full to write to";
   }
   Save();
@@ -312,8 +363,8 @@ TEST_F(SaveFaultTest, ARealFullDeviceKeepsThePreviousFile) {
   ExpectPreviousFileWhole();
   ExpectCarriesOnWithEverythingTyped();
   // Wine cannot delete a link to a device: it goes the way it came.
-  StartUnixCommand("/bin/rm " + temporary);
-  ASSERT_TRUE(WaitUntil([] { return !Listed(TEMPORARY_FILE); }));
+  ASSERT_TRUE(RunUnixCommand("/bin/rm " + temporary));
+  ASSERT_FALSE(Listed(TEMPORARY_FILE));
   ExpectNextSaveSucceeds();
 }
 
@@ -376,24 +427,22 @@ TEST_F(SaveFaultTest, AnAnswersFileHeldOpenByAnotherProcess) {
 }
 
 // The folder's write permission taken away and, for a user that ignores it (root), the folder
-// made immutable.
+// made immutable. Each change is complete before the next step, so the checks see a settled
+// folder.
 TEST_F(SaveFaultTest, AReadOnlyFolder) {
   const std::string folder = UnixPath(directory_.Path());
-  if (folder.empty() || !StartUnixCommand("/bin/chmod a-w " + folder)) {
+  const std::string quietly = " 2>/dev/null";
+  if (folder.empty() ||
+      !RunUnixCommand("/bin/chmod a-w " + folder + "; /usr/bin/chattr +i " + folder + quietly)) {
     GTEST_SKIP() << "no Unix commands to take the folder's write permission";
   }
-  StartUnixCommand("/usr/bin/chattr +i " + folder);
-  const bool readOnly = WaitUntil([] { return !CanCreateFileHere(); });
+  const bool readOnly = !CanCreateFileHere();
   if (readOnly) {
     Save();
     Save();
   }
-  StartUnixCommand("/usr/bin/chattr -i " + folder);
-  // chmod fails on a folder that is still immutable: again until the folder is writable.
-  ASSERT_TRUE(WaitUntil([&] {
-    StartUnixCommand("/bin/chmod u+w " + folder);
-    return CanCreateFileHere();
-  }));
+  ASSERT_TRUE(RunUnixCommand("/usr/bin/chattr -i " + folder + quietly + "; /bin/chmod u+w " + folder));
+  ASSERT_TRUE(CanCreateFileHere());
   if (!readOnly) GTEST_SKIP() << "this user can write into a read-only folder here";
   ExpectPreviousFileWhole();
   EXPECT_FALSE(FileExists(TEMPORARY_FILE));
@@ -405,8 +454,7 @@ TEST_F(SaveFaultTest, AReadOnlyFolder) {
 TEST_F(SaveFaultTest, AFolderThatVanishes) {
   const std::string folder = UnixPath(directory_.Path());
   const std::string path = directory_.Path();
-  if (folder.empty() || !StartUnixCommand("/bin/rm -rf " + folder) ||
-      !WaitUntil([&] { return !FileExists(path); })) {
+  if (folder.empty() || !RunUnixCommand("/bin/rm -rf " + folder) || FileExists(path)) {
     GTEST_SKIP() << "no Unix command to remove the current folder";
   }
   Save();

@@ -1,5 +1,6 @@
 // The board built on real windows: every control's class, style, id, text, font and place for
-// every kind, one and two answers and every reveal mode, and the worked positions.
+// every kind, one and two answers and every reveal mode (places from the layout tables written
+// down here, not from the board's own layout functions), and the worked positions.
 #include "board/board_win.h"
 
 #include <gtest/gtest.h>
@@ -7,12 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "base/control_rect.h"
 #include "base/process_state_win.h"
 #include "base/resource_ids.h"
 #include "board/board_ids.h"
-#include "board/layout.h"
 #include "tests/board/test_board.h"
 #include "tests/support/message_recorder.h"
+#include "tests/support/painted_text.h"
 
 namespace {
 
@@ -27,52 +29,113 @@ struct ExpectedControl {
 
 constexpr DWORD VISIBLE_CHILD = WS_CHILD | WS_VISIBLE;
 
+// The board's layout tables written down here, apart from the board's code: the places of
+// question n, and the anchor of its answer area with the place of a single verdict field.
+struct Place {
+  int x0;  // column left, kinds 1 to 3
+  int y0;  // row top (audio) or row base (picture, video)
+  int m;   // line top, text kind
+};
+
+Place PlaceOf(const QuizDefinition& quiz, int n) {
+  const int column = (n - 1) % 3;
+  const int row = (n - 1) / 3;
+  const bool tallerRows = quiz.revealMode >= 2 && quiz.revealMode <= 4;
+  const int x0 = 290 * column + (quiz.answersPerQuestion == 2 ? 90 : 0);
+  const int y0 = quiz.kind == KIND_AUDIO ? 80 * row + 20 : row * (tallerRows ? 390 : 330) + 280;
+  return {x0, y0, 25 * n - 15};
+}
+
+struct AnswerArea {
+  int x, y, width;
+  int verdictX, verdictY, verdictWidth;
+};
+
+AnswerArea AnswerAreaOf(const QuizDefinition& quiz, const Place& p) {
+  switch (quiz.kind) {
+    case KIND_PICTURE:
+      return {p.x0 + 30, p.y0 + 10, quiz.answersPerQuestion == 2 ? 240 : 260, p.x0 + 30,
+              p.y0 + 29, 260};
+    case KIND_AUDIO: return {p.x0 + 50, p.y0, 220, p.x0 + 50, p.y0 + 19, 220};
+    case KIND_VIDEO: return {p.x0 + 35, p.y0 - 40, 230, p.x0 + 35, p.y0 - 21, 230};
+    default: return {615, p.m, 100, 720, p.m, 90};
+  }
+}
+
+ControlRect NumberRect(const QuizDefinition& quiz, const Place& p) {
+  switch (quiz.kind) {
+    case KIND_PICTURE: return {p.x0 + 10, p.y0 + 12, 19, 17};
+    case KIND_AUDIO: return {p.x0 + 10, p.y0 + 2, 19, 17};
+    case KIND_VIDEO: return {p.x0 - 10, p.y0 - 36, 19, 17};
+    default: return {30, p.m + 3, 19, 17};
+  }
+}
+
+int CaptionTop(const QuizDefinition& quiz, int g) {
+  Place p = PlaceOf(quiz, g);
+  if (quiz.kind == KIND_PICTURE) return p.y0 + 12;
+  if (quiz.kind == KIND_AUDIO) return p.y0 + 5;
+  return 0;
+}
+
 // The controls of a board in the order they are made: captions, then question by question its
 // kind's controls, its number and its answer and verdict fields.
 std::vector<ExpectedControl> ExpectedBoard(const QuizDefinition& quiz) {
-  BoardShape shape = BoardShapeOf(quiz);
-  bool two = quiz.answersPerQuestion == 2;
+  const bool two = quiz.answersPerQuestion == 2;
   std::vector<ExpectedControl> controls;
   for (int g = 1; two && g <= quiz.questionCount; g += 3) {
-    controls.push_back({"Static", VISIBLE_CHILD, 156, "Réponse 1", true, CaptionRect(shape, g, 1)});
-    controls.push_back({"Static", VISIBLE_CHILD, 156, "Réponse 2", true, CaptionRect(shape, g, 2)});
+    const int top = CaptionTop(quiz, g);
+    controls.push_back({"Static", VISIBLE_CHILD | SS_NOPREFIX, 156, "Réponse 1", true,
+                        {3, top, 95, 20}});
+    controls.push_back({"Static", VISIBLE_CHILD | SS_NOPREFIX, 156, "Réponse 2", true,
+                        {3, top + 20, 95, 20}});
   }
   const DWORD button = VISIBLE_CHILD | WS_TABSTOP | BS_ICON | BS_DEFPUSHBUTTON;
-  bool revealText = quiz.revealMode >= REVEAL_TEXT;
+  const bool revealText = quiz.revealMode >= REVEAL_TEXT;
   for (int n = 1; n <= quiz.questionCount; ++n) {
-    std::string number = std::to_string(n);
+    const std::string number = std::to_string(n);
+    const Place p = PlaceOf(quiz, n);
     switch (quiz.kind) {
       case KIND_TEXT:
-        controls.push_back({"Static", VISIBLE_CHILD | WS_BORDER | SS_CENTER, 3000,
-                            "Question " + number + " ?", true, QuestionTextRect(n)});
+        controls.push_back({"Static", VISIBLE_CHILD | WS_BORDER | SS_CENTER | SS_NOPREFIX, 3000,
+                            "Question " + number + " ?", true, {50, p.m, 550, 20}});
         break;
       case KIND_PICTURE:
+        // No picture: the frame is the whole empty cell.
         controls.push_back({"Static", VISIBLE_CHILD | WS_BORDER | SS_BITMAP | SS_CENTERIMAGE,
-                            9000 + n, "", false, PictureFrameRect(shape, n, 0, 0)});
+                            9000 + n, "", false, {p.x0 + 30, p.y0 - 260, 260, 260}});
         if (revealText) {
-          controls.push_back({"Static", VISIBLE_CHILD | WS_TABSTOP | SS_CENTER, 8000 + n, "", true,
-                              RevealTextRect(shape, n)});
+          controls.push_back({"Static", VISIBLE_CHILD | WS_TABSTOP | SS_CENTER | SS_NOPREFIX,
+                              8000 + n, "", true, {p.x0 + 30, p.y0 + 56, 260, 65}});
         }
         break;
       case KIND_AUDIO:
+        controls.push_back({"Button", button, 6000 + n, "", false, {p.x0 + 30, p.y0, 20, 21}});
+        controls.push_back({"Button", button, 7000 + n, "", false, {p.x0 + 30, p.y0 + 21, 20, 20}});
+        break;
       case KIND_VIDEO:
-        controls.push_back({"Button", button, 6000 + n, "", false, PlayButtonRect(shape, n)});
-        controls.push_back({"Button", button, 7000 + n, "", false, StopButtonRect(shape, n)});
-        if (quiz.kind == KIND_VIDEO) {
-          controls.push_back({"Static", VISIBLE_CHILD | WS_BORDER, 9900 + n, "", false,
-                              VideoFrameRect(shape, n)});
-        }
+        controls.push_back({"Button", button, 6000 + n, "", false, {p.x0 + 15, p.y0 - 40, 20, 20}});
+        controls.push_back({"Button", button, 7000 + n, "", false, {p.x0 + 15, p.y0 - 20, 20, 20}});
+        controls.push_back({"Static", VISIBLE_CHILD | WS_BORDER, 9900 + n, "", false,
+                            {p.x0 + 15, p.y0 - 250, 200, 150}});
         break;
     }
     controls.push_back({"Static", VISIBLE_CHILD | SS_RIGHT, 153, number + ".", false,
-                        NumberLabelRect(shape, n)});
+                        NumberRect(quiz, p)});
+    const AnswerArea area = AnswerAreaOf(quiz, p);
     for (int j = 1; j <= quiz.answersPerQuestion; ++j) {
-      int k = SlotOf(n, j, quiz.answersPerQuestion);
+      const int k = (n - 1) * quiz.answersPerQuestion + j;
+      const int y = area.y + 20 * (j - 1);
+      const ControlRect field = two ? ControlRect{area.x, y, area.width - 50, 21}
+                                    : ControlRect{area.x, area.y, area.width, 20};
+      const ControlRect verdict =
+          two ? ControlRect{area.x + area.width - 45, y + 1, 60, 17}
+              : ControlRect{area.verdictX, area.verdictY, area.verdictWidth, 20};
       // The edit control draws its own border: it takes WS_BORDER off its style when created.
       controls.push_back({"Edit", VISIBLE_CHILD | WS_TABSTOP | ES_AUTOHSCROLL | ES_CENTER,
-                          4000 + k, "", true, AnswerFieldRect(shape, n, j)});
+                          4000 + k, "", true, field});
       controls.push_back({"Static", VISIBLE_CHILD | WS_BORDER | WS_TABSTOP | SS_CENTER, 5000 + k,
-                          "?", two, VerdictFieldRect(shape, n, j)});
+                          "?", two, verdict});
     }
   }
   return controls;
@@ -267,13 +330,46 @@ TEST(QuestionText, AShortListRepeatsItsLastEntry) {
   EXPECT_EQ(TextOf(texts[3]), "Question 2 ?");
 }
 
-// However many fields set-up went through, typing starts in the first one, at the top.
-TEST(BoardFocus, RestsOnTheFirstFieldOnceBuilt) {
-  for (int answers = 1; answers <= 2; ++answers) {
-    TestBoard test({KIND_TEXT, 60, answers, REVEAL_NONE});
-    test.Open();
-    EXPECT_EQ(GetFocus(), GetDlgItem(test.Board(), IDC_ANSWER_BASE + 1)) << answers;
-    EXPECT_EQ(GetScrollPos(test.Board(), SB_VERT), 0) << answers;
+// A text with "&" in it, as a quiz author may write one: a static that took "&" for a mnemonic
+// would paint "QR  Cie", two ampersands narrower, with the R underlined.
+constexpr char AMPERSANDS[] = "Q&R & Cie";
+
+TEST(QuizTexts, CaptionsQuestionTextsAndRevealTextsPaintTheirAmpersands) {
+  TestBoard text({KIND_TEXT, 3, 2, REVEAL_NONE});
+  CopyText(text.Quiz().answer1Caption, AMPERSANDS);
+  CopyText(text.Quiz().answer2Caption, AMPERSANDS);
+  CopyText(QuestionAt(text.Quiz(), 2)->questionText, AMPERSANDS);
+  text.Open();
+  std::vector<HWND> captions = ChildrenWithId(text.Board(), 156);
+  ASSERT_EQ(captions.size(), 2u);
+  for (HWND caption : captions) ExpectPaintedAsStored(caption, AMPERSANDS);
+  ExpectPaintedAsStored(ChildrenWithId(text.Board(), 3000).at(1), AMPERSANDS);
+
+  for (int mode : {REVEAL_TEXT, REVEAL_TEXT_AND_PICTURE, REVEAL_TEXTS_AT_END}) {
+    SCOPED_TRACE(mode);
+    TestBoard picture({KIND_PICTURE, 1, 1, mode});
+    CopyText(QuestionAt(picture.Quiz(), 1)->revealText, AMPERSANDS);
+    picture.Open();
+    picture.TypeAndCheck(4001, "rep1a");
+    ExpectPaintedAsStored(GetDlgItem(picture.Board(), 8001), AMPERSANDS);
+  }
+}
+
+// However many fields set-up went through, and whichever control has the first tab stop (a
+// reveal text, a play button), typing starts in the first field, at the top.
+TEST(BoardFocus, RestsOnTheFirstFieldOnceOpenedInEveryKindAndMode) {
+  for (int kind = KIND_TEXT; kind <= KIND_VIDEO; ++kind) {
+    for (int answers = 1; answers <= 2; ++answers) {
+      for (int mode = REVEAL_NONE; mode <= REVEAL_TEXTS_AT_END; ++mode) {
+        SCOPED_TRACE(std::to_string(kind) + " " + std::to_string(answers) + " " +
+                     std::to_string(mode));
+        TestBoard test({kind, kind == KIND_TEXT ? 60 : 4, answers, mode});
+        test.Open();
+        HWND focus = GetFocus();
+        EXPECT_EQ(focus, GetDlgItem(test.Board(), IDC_ANSWER_BASE + 1)) << GetDlgCtrlID(focus);
+        EXPECT_EQ(GetScrollPos(test.Board(), SB_VERT), 0);
+      }
+    }
   }
 }
 

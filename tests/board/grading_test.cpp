@@ -72,6 +72,22 @@ TEST(GradeAnswer, EdgeCases) {
   });
 }
 
+// R = 100 |T| / |E| and P = 100 (M - d) / M are ratios, not integer quotients: each case lies
+// just above a threshold that integer division would bring down onto it.
+TEST(GradeAnswer, RatiosAreNotTruncatedToIntegers) {
+  ExpectVerdicts({
+      // Inside, R = 1200 / 17 = 70.6 > 70 (integer: 70, "pas loin").
+      {"abcdefghijklmnopq", "abcdefghijkl", "Trop court"},
+      // Inside, R = 2600 / 51 = 50.98 > 50 (integer: 50, "FAUX").
+      {"les grandes vacances commencent le premier juillet.", "grandes vacances commencen",
+       "pas loin"},
+      // d = 4 substitutions, M = 21, P = 1700 / 21 = 80.95 > 80 (integer: 80, "FAUX").
+      {"abcdefghijklmnopqrstu", "abcdXfghiXklmnXpqrsXu", "yade lidée"},
+      // d = 5 substitutions, M = 26, P = 2100 / 26 = 80.77 > 80 (integer: 80, "FAUX").
+      {"abcdefghijklmnopqrstuvwxyz", "a1cdef2hijkl3nopqr4tuvw5yz", "yade lidée"},
+  });
+}
+
 TEST(GradeAnswer, VerdictTextIsCodePage1252) {
   ASSERT_EQ(std::strlen(VERDICT_YADE_LIDEE), 10u);
   EXPECT_EQ(static_cast<unsigned char>(VERDICT_YADE_LIDEE[8]), 0xE9);

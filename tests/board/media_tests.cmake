@@ -38,11 +38,11 @@ if(WIN32)
       DEPENDS ${media_script}
       COMMENT "Speaking and filming the test media")
     add_custom_target(board_test_media DEPENDS ${media_files})
-    # Audio: 401 to 403 (404 is missing). Video: 401 and 403 (402 is missing).
+    # Audio: 401 to 403 (404 is missing). Video: 401, 403 and 490, the last slot (402 is missing).
     file(GENERATE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/test_sounds.rc CONTENT
          "401 IMG \"${media}/question1.mp3\"\n402 IMG \"${media}/question2.mp3\"\n403 IMG \"${media}/question3.mp3\"\n")
     file(GENERATE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/test_films.rc CONTENT
-         "401 IMG \"${media}/film1.avi\"\n403 IMG \"${media}/film3.avi\"\n")
+         "401 IMG \"${media}/film1.avi\"\n403 IMG \"${media}/film3.avi\"\n490 IMG \"${media}/film3.avi\"\n")
     set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/test_sounds.rc
                                 ${CMAKE_CURRENT_BINARY_DIR}/test_films.rc
                                 PROPERTIES OBJECT_DEPENDS "${media_files}" GENERATED TRUE)
@@ -52,6 +52,9 @@ if(WIN32)
                    ${CMAKE_CURRENT_BINARY_DIR}/test_films.rc)
     add_dependencies(audio_win_test board_test_media)
     add_dependencies(video_win_test board_test_media)
+    # The films for the tests of the real player too.
+    set(BRELA_TEST_FILMS_RC ${CMAKE_CURRENT_BINARY_DIR}/test_films.rc PARENT_SCOPE)
+    set(BRELA_TEST_FILMS ${media}/film1.avi ${media}/film3.avi PARENT_SCOPE)
   else()
     message(STATUS "Sound and film tests of the board not built: espeak-ng, lame or ffmpeg is missing (scripts/install-deps.sh)")
   endif()

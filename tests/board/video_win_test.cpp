@@ -22,6 +22,7 @@
 namespace {
 
 constexpr char MISSING_FILM[] = "Impossible de localiser le fichier vidéo.";
+constexpr char CANNOT_WRITE_FILM_1[] = "Impossible d'écrire le fichier vidéo brela1.avi.";
 
 // Lets the players run for a while, handling the messages that drive them.
 void RunFor(DWORD milliseconds) {
@@ -63,6 +64,12 @@ HRESULT WINAPI RecordAttachment(IUnknown* control, HWND host, IUnknown** contain
   return realAttach(control, host, container);
 }
 
+void ClickButton(HWND board, int id) {
+  SendMessageA(board, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(board, id)));
+  PumpMessages();
+}
+
 class VideoBoard : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -74,12 +81,7 @@ class VideoBoard : public ::testing::Test {
     RunFor(100);
   }
 
-  void Click(int id) {
-    HWND board = test_.Board();
-    SendMessageA(board, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(board, id)));
-    PumpMessages();
-  }
+  void Click(int id) { ClickButton(test_.Board(), id); }
   std::vector<std::string> Texts() const { return messages_->Texts(); }
 
   ScopedWorkingDirectory directory_;
@@ -172,9 +174,86 @@ TEST_F(VideoBoard, PlayOfAQuestionWithoutFilmTellsItAgain) {
 TEST_F(VideoBoard, AFilmThatCannotBeWrittenIsToldAndDoesNotPlay) {
   ASSERT_TRUE(CreateDirectoryA("brela1.avi", nullptr));
   Click(6001);
-  EXPECT_EQ(Texts(), std::vector<std::string>({"Impossible d'écrire le fichier vidéo brela1.avi."}));
+  EXPECT_EQ(Texts(), std::vector<std::string>({CANNOT_WRITE_FILM_1}));
   EXPECT_FALSE(Plays(1));
   RemoveDirectoryA("brela1.avi");
+}
+
+// The stop buttons reach every slot: in a full quiz the film of question 90 stops with the others.
+TEST(NinetyFilms, AnyStopButtonStopsTheFilmOfTheLastQuestionToo) {
+  ScopedWorkingDirectory directory;
+  TestBoard test({KIND_VIDEO, MAX_QUESTIONS, 1, REVEAL_NONE});
+  test.Open();  // every question but 1, 3 and 90 tells of its missing film
+  EXPECT_EQ(test.BuildMessages().size(), size_t{MAX_QUESTIONS - 3});
+  ClickButton(test.Board(), 6001);
+  ClickButton(test.Board(), 6090);
+  EXPECT_EQ(ReadWholeFile("brela90.avi"), ResourceBytes(490));
+  EXPECT_TRUE(Plays(1));
+  EXPECT_TRUE(Plays(90));
+  ClickButton(test.Board(), 7045);
+  EXPECT_FALSE(Plays(1));
+  EXPECT_FALSE(Plays(90));
+}
+
+// Holds a file open for reading without write sharing, as the media player control may hold the
+// film it has loaded or is playing.
+class HeldOpen {
+ public:
+  explicit HeldOpen(const char* name)
+      : file_(CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+  ~HeldOpen() {
+    if (IsOpen()) CloseHandle(file_);
+  }
+  HeldOpen(const HeldOpen&) = delete;
+  HeldOpen& operator=(const HeldOpen&) = delete;
+  bool IsOpen() const { return file_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE file_;
+};
+
+// The file cannot be written while it is held, but it already holds the film: play and play again
+// after a stop, as if it had been written.
+TEST_F(VideoBoard, AFilmHeldOpenWithItsOwnBytesPlaysAgainWithoutAWord) {
+  WriteWholeFile("brela1.avi", ResourceBytes(401));
+  HeldOpen held("brela1.avi");
+  ASSERT_TRUE(held.IsOpen());
+  for (int round = 1; round <= 2; ++round) {
+    Click(6001);
+    EXPECT_TRUE(Plays(1)) << round;
+    Click(7003);
+    EXPECT_FALSE(Plays(1)) << round;
+  }
+  EXPECT_TRUE(Texts().empty());
+  EXPECT_EQ(ReadWholeFile("brela1.avi"), ResourceBytes(401));
+}
+
+// A held file that cannot be made whole is told, and nothing plays.
+TEST_F(VideoBoard, AFilmHeldOpenWithOtherBytesIsToldAndDoesNotPlay) {
+  const std::string film = ResourceBytes(401);
+  struct Case {
+    const char* name;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"another film", ResourceBytes(403)},
+      {"the film cut short", film.substr(0, film.size() - 1)},
+      {"the film and one byte more", film + "x"},
+      {"the film with its last byte changed", film.substr(0, film.size() - 1) + "x"},
+      {"an empty file", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteWholeFile("brela1.avi", c.bytes);
+    HeldOpen held("brela1.avi");
+    ASSERT_TRUE(held.IsOpen());
+    messages_.emplace();
+    Click(6001);
+    EXPECT_EQ(Texts(), std::vector<std::string>({CANNOT_WRITE_FILM_1}));
+    EXPECT_FALSE(Plays(1));
+    EXPECT_EQ(ReadWholeFile("brela1.avi"), c.bytes);
+  }
 }
 
 // Start-up leaves attachControl empty when atl.dll lacks it: the player is made, hosted nowhere.

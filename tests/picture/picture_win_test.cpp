@@ -154,6 +154,59 @@ TEST(ScaleBitmapToFit, MakesANewBitmapAndLeavesTheSourceAlone) {
   for (HBITMAP bitmap : {small, wide, again, source}) EXPECT_TRUE(DeleteObject(bitmap));
 }
 
+// A red bitmap of the screen's kind whose last column is green and whose last row is blue: a
+// one-pixel edge of its own colour on each of the two sides a stretch could cut off.
+HBITMAP EdgedBitmap(int width, int height) {
+  HDC screen = GetDC(nullptr);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HDC dc = CreateCompatibleDC(screen);
+  HGDIOBJ before = SelectObject(dc, bitmap);
+  auto fill = [dc](int left, int top, int right, int bottom, COLORREF colour) {
+    RECT area = {left, top, right, bottom};
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &area, brush);
+    DeleteObject(brush);
+  };
+  fill(0, 0, width, height, RED);
+  fill(width - 1, 0, width, height - 1, GREEN);
+  fill(0, height - 1, width - 1, height, BLUE);
+  SelectObject(dc, before);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return bitmap;
+}
+
+// Every source column and row reaches the scaled bitmap. Enlarged k times, the edge becomes k
+// columns (rows) at the end of the result; a halftone stretch may blend the first half of them
+// with the red before, but the last k / 2 keep the edge's colour, and red is back 2k from the end.
+TEST(ScaleBitmapToFit, KeepsTheLastColumnAndRowOfTheSource) {
+  struct Case {
+    int width, height;                      // the source
+    int scaledWidth, scaledHeight, factor;  // k = 260 / the source's longer side
+  };
+  const Case cases[] = {{20, 10, 260, 130, 13}, {10, 20, 130, 260, 13}, {26, 26, 260, 260, 10},
+                        {52, 26, 260, 130, 5}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+    HBITMAP source = EdgedBitmap(c.width, c.height);
+    HBITMAP scaled = ScaleBitmapToFit(source, BOX, BOX);
+    ASSERT_NE(scaled, nullptr);
+    ASSERT_EQ(BitmapSize(scaled).cx, c.scaledWidth);
+    ASSERT_EQ(BitmapSize(scaled).cy, c.scaledHeight);
+    const int middleX = c.scaledWidth / 2;
+    const int middleY = c.scaledHeight / 2;
+    EXPECT_TRUE(Near(PixelOf(scaled, middleX, middleY), RED));
+    for (int fromEnd = 1; fromEnd <= c.factor / 2; ++fromEnd) {
+      EXPECT_TRUE(Near(PixelOf(scaled, c.scaledWidth - fromEnd, middleY), GREEN)) << fromEnd;
+      EXPECT_TRUE(Near(PixelOf(scaled, middleX, c.scaledHeight - fromEnd), BLUE)) << fromEnd;
+    }
+    EXPECT_TRUE(Near(PixelOf(scaled, c.scaledWidth - 2 * c.factor, middleY), RED));
+    EXPECT_TRUE(Near(PixelOf(scaled, middleX, c.scaledHeight - 2 * c.factor), RED));
+    DeleteObject(scaled);
+    DeleteObject(source);
+  }
+}
+
 // CoInitialize tells how the thread's COM was left: S_OK when it had none, S_FALSE when it had
 // an apartment of this kind, RPC_E_CHANGED_MODE when it had one of the other kind.
 TEST(DecodePicture, LeavesTheThreadsComAsItFoundIt) {

@@ -93,13 +93,13 @@ TEST(ParseQuiz, PictureQuizOfTwoQuestionsInRevealTextModeByteForByte) {
 }
 
 TEST(ParseQuiz, FormatCorners) {
-  // Kind byte 0 gives kind -1; an empty field is an empty text; a zero byte adds nothing;
-  // mode 3 skips its second field; the colour is red + 256 green + 65536 blue.
-  std::string text = std::string("\x01\x00\x01\x01", 4) + "T|A|E|c1|c2|an" + std::string("\0", 1) +
+  // An empty field is an empty text; a zero byte adds nothing; mode 3 skips its second field;
+  // the colour is red + 256 green + 65536 blue.
+  std::string text = std::string("\x01\x04\x01\x01", 4) + "T|A|E|c1|c2|an" + std::string("\0", 1) +
                      "s||" + "\x03" + "rev|skipped|" + "\x10\x20\x30" + "trailing";
   QuizDefinition quiz;
   ASSERT_TRUE(Parse(ToBytes(text), quiz));
-  EXPECT_EQ(quiz.kind, -1);
+  EXPECT_EQ(quiz.kind, KIND_VIDEO);
   EXPECT_STREQ(quiz.firstQuestion->answer1, "ans");
   EXPECT_STREQ(quiz.firstQuestion->questionText, "");
   EXPECT_STREQ(quiz.firstQuestion->revealText, "rev");
@@ -131,6 +131,7 @@ TEST(ParseQuiz, HostileInputs) {
   const std::string header("\0\x01\x01\x01", 4);
   const std::string modeNone("\0", 1);
   const std::string fullField(259, 'x');
+  const std::string oneQuestion = "T|A|E|c|c|a|q|" + modeNone + "rgb";
   struct Case {
     const char* name;
     std::string bytes;
@@ -140,6 +141,11 @@ TEST(ParseQuiz, HostileInputs) {
       {"a field of 260 bytes", header + fullField + "x|A|E|c|c|a|q|" + modeNone + "rgb", false},
       {"259 bytes with zero bytes among them fit",
        header + std::string(10, '\0') + fullField + "|A|E|c|c|a|q|" + modeNone + "rgb", true},
+      {"kind byte 1, a text quiz", std::string("\0\x01\x01\x01", 4) + oneQuestion, true},
+      {"kind byte 4, a video quiz", std::string("\0\x04\x01\x01", 4) + oneQuestion, true},
+      {"kind byte 0, kind -1", std::string("\0\x00\x01\x01", 4) + oneQuestion, false},
+      {"kind byte 5, kind 4", std::string("\0\x05\x01\x01", 4) + oneQuestion, false},
+      {"kind byte 255", std::string("\0\xFF\x01\x01", 4) + oneQuestion, false},
       {"91 questions", std::string("\0\x01\x5B\x01", 4) + "T|A|E|c|c|a|q|" + modeNone + "rgb", false},
       {"zero answers per question",
        std::string("\0\x01\x01\x00", 4) + "T|A|E|c|c|a|q|" + modeNone + "rgb", false},
@@ -203,11 +209,31 @@ TEST(BuiltInQuiz, DeclaresTwentyQuestionsWithTwoEntries) {
   FillBuiltInQuiz(quiz);
   EXPECT_EQ(quiz.kind, KIND_TEXT);
   EXPECT_STREQ(quiz.title, "Nom du brela");
-  EXPECT_STREQ(quiz.answer1Caption, "Prénom - Nom");
+  EXPECT_STREQ(quiz.author, "Createur brela");
+  EXPECT_STREQ(quiz.explanation, "Explications du brela");
+  EXPECT_STREQ(quiz.answer1Caption, "Pr\xE9nom - Nom");
+  EXPECT_STREQ(quiz.answer2Caption, "Manga / Anime");
   EXPECT_EQ(quiz.questionCount, 20);
   EXPECT_EQ(quiz.answersPerQuestion, 1);
   EXPECT_EQ(quiz.revealMode, REVEAL_NONE);
-  EXPECT_STREQ(QuestionAt(quiz, 1)->answer1, "ulvo");
-  EXPECT_STREQ(QuestionAt(quiz, 20)->answer1, "trapol");
+  struct Entry {
+    const char* answer1;
+    const char* answer2;
+    const char* questionText;
+  };
+  const Entry entries[] = {{"ulvo", "titi", "titi"}, {"trapol", "plouf", "titi"}};
+  const QuestionEntry* entry = quiz.firstQuestion;
+  for (const Entry& expected : entries) {
+    ASSERT_NE(entry, nullptr);
+    EXPECT_STREQ(entry->answer1, expected.answer1);
+    EXPECT_STREQ(entry->answer2, expected.answer2);
+    EXPECT_STREQ(entry->questionText, expected.questionText);
+    EXPECT_STREQ(entry->revealText, "");
+    entry = entry->next;
+  }
+  EXPECT_EQ(entry, nullptr);
   EXPECT_EQ(quiz.firstQuestion->next, quiz.lastQuestion);
+  EXPECT_EQ(QuestionAt(quiz, 1), quiz.firstQuestion);
+  for (int n = 2; n <= 20; ++n) EXPECT_EQ(QuestionAt(quiz, n), quiz.lastQuestion) << n;
+  for (const auto& code : quiz.codes) EXPECT_STREQ(code, "");
 }

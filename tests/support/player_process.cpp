@@ -1,6 +1,9 @@
 // Starting the player, answering its message boxes and finding its windows from another process.
 #include "tests/support/player_process.h"
 
+#include <atomic>
+#include <thread>
+
 #include "base/resource_ids.h"
 #include "tools/pack/pack_data.h"
 #include "tools/pack/quiz_bytes.h"
@@ -14,6 +17,12 @@ bool AddPacked(HANDLE update, int id, const std::vector<unsigned char>& bytes) {
   std::vector<unsigned char> packed = PackData(bytes.data(), bytes.size());
   return UpdateResourceA(update, QUIZ_RESOURCE_TYPE, MAKEINTRESOURCEA(id), RESOURCE_LANGUAGE,
                          packed.data(), static_cast<DWORD>(packed.size())) != 0;
+}
+
+bool AddMedia(HANDLE update, const MediaResource& media) {
+  return UpdateResourceA(update, MEDIA_RESOURCE_TYPE, MAKEINTRESOURCEA(media.id), RESOURCE_LANGUAGE,
+                         const_cast<char*>(media.bytes.data()),
+                         static_cast<DWORD>(media.bytes.size())) != 0;
 }
 
 struct Search {
@@ -54,6 +63,17 @@ std::string MessageText(HWND box) {
   return "";
 }
 
+// The player's shown windows; a message box found is noted and answered OK.
+Search SearchAnswering(const RunningPlayer& player, std::vector<ShownMessage>& messages) {
+  Search search{player.processId, nullptr, nullptr};
+  EnumWindows(NoteWindow, reinterpret_cast<LPARAM>(&search));
+  if (search.messageBox) {
+    messages.push_back({MessageText(search.messageBox), TextOf(search.messageBox)});
+    SendMessageA(search.messageBox, WM_COMMAND, IDOK, 0);
+  }
+  return search;
+}
+
 std::string EnvironmentWith(const std::string& extra) {
   std::string name = extra.substr(0, extra.find('=') + 1);
   std::string block;
@@ -70,13 +90,14 @@ std::string EnvironmentWith(const std::string& extra) {
 }  // namespace
 
 bool MakePlayerCopy(const std::string& player, const std::string& copy,
-                    const QuizDefinition* quiz) {
+                    const QuizDefinition* quiz, const std::vector<MediaResource>& media) {
   if (!CopyFileA(player.c_str(), copy.c_str(), FALSE)) return false;
   if (!quiz) return true;
   HANDLE update = BeginUpdateResourceA(copy.c_str(), FALSE);
   if (!update) return false;
   bool added = AddPacked(update, IDR_QUIZ, QuizBytes(*quiz)) &&
                AddPacked(update, IDR_CODES, CodeBytes(*quiz));
+  for (const MediaResource& resource : media) added = added && AddMedia(update, resource);
   return EndUpdateResourceA(update, !added) && added;
 }
 
@@ -101,19 +122,32 @@ HWND WaitForMainWindow(const RunningPlayer& player, std::vector<ShownMessage>& m
                        DWORD timeoutMilliseconds) {
   DWORD start = GetTickCount();
   while (GetTickCount() - start < timeoutMilliseconds) {
-    Search search{player.processId, nullptr, nullptr};
-    EnumWindows(NoteWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.messageBox) {
-      messages.push_back({MessageText(search.messageBox), TextOf(search.messageBox)});
-      SendMessageA(search.messageBox, WM_COMMAND, IDOK, 0);
-    } else if (search.mainWindow && IsWindowVisible(FindBoard(search.mainWindow))) {
-      return search.mainWindow;
-    } else if (WaitForSingleObject(player.process, 0) == WAIT_OBJECT_0) {
-      return nullptr;
+    Search search = SearchAnswering(player, messages);
+    if (!search.messageBox) {
+      if (search.mainWindow && IsWindowVisible(FindBoard(search.mainWindow))) return search.mainWindow;
+      if (WaitForSingleObject(player.process, 0) == WAIT_OBJECT_0) return nullptr;
     }
     Sleep(5);
   }
   return nullptr;
+}
+
+bool SendAnsweringMessages(const RunningPlayer& player, HWND window, UINT message, WPARAM wParam,
+                           LPARAM lParam, std::vector<ShownMessage>& messages,
+                           DWORD timeoutMilliseconds) {
+  std::atomic<bool> done{false};
+  bool handled = false;
+  std::thread sender([&] {
+    DWORD_PTR result = 0;
+    handled = SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL,
+                                  timeoutMilliseconds, &result) != 0;
+    done = true;
+  });
+  while (!done) {
+    if (!SearchAnswering(player, messages).messageBox) Sleep(5);
+  }
+  sender.join();
+  return handled;
 }
 
 HWND FindBoard(HWND mainWindow) { return FindWindowExA(mainWindow, nullptr, "#32770", nullptr); }

@@ -8,10 +8,16 @@
 
 #include "quiz/quiz_definition.h"
 
-// Copies the player; with a quiz, packs it into the copy's "PATCH" 104 and 105 as the authoring
-// tool does.
+// An "IMG" resource of a player copy: the picture, sound or film of a question.
+struct MediaResource {
+  int id;
+  std::string bytes;
+};
+
+// Copies the player; with a quiz, packs it into the copy's "PATCH" 104 and 105 and adds its media
+// as the authoring tool does.
 bool MakePlayerCopy(const std::string& player, const std::string& copy,
-                    const QuizDefinition* quiz);
+                    const QuizDefinition* quiz, const std::vector<MediaResource>& media = {});
 
 struct RunningPlayer {
   HANDLE process;
@@ -32,6 +38,12 @@ struct ShownMessage {
 // the process ended or the time ran out. Every message box that comes first is answered OK and noted.
 HWND WaitForMainWindow(const RunningPlayer& player, std::vector<ShownMessage>& messages,
                        DWORD timeoutMilliseconds = 20000);
+
+// Sends the message to a window of the player, answering OK to every message box that the player
+// shows while it handles it, and noting them; false when it was not handled within the time.
+bool SendAnsweringMessages(const RunningPlayer& player, HWND window, UINT message, WPARAM wParam,
+                           LPARAM lParam, std::vector<ShownMessage>& messages,
+                           DWORD timeoutMilliseconds = 20000);
 
 // The board: the main window's child dialog.
 HWND FindBoard(HWND mainWindow);

@@ -10,10 +10,7 @@ PlayerWindows OpenPlayerWindows(QuizDefinition& quiz) {
   static bool registered = RegisterMainWindowClass(appInstance);
   (void)registered;
   PlayerWindows windows{CreateMainWindow(appInstance, quiz), nullptr};
-  CentreOnDesktop(windows.main);
-  windows.board = CreateBoard(appInstance, windows.main);
-  ShowWindow(windows.main, SW_SHOWNORMAL);
-  ShowWindow(windows.board, SW_SHOWNORMAL);
+  windows.board = OpenWindows(appInstance, windows.main, SW_SHOWNORMAL);
   PumpMessages();
   return windows;
 }

@@ -200,11 +200,12 @@ bool QuizFromResources(const std::vector<Resource>& resources, QuizFile& file,
       !UnpackAndParse(resources, IDR_CODES, ParseCodes, quiz, problem)) {
     return false;
   }
-  if (quiz.kind < KIND_TEXT || quiz.kind > KIND_VIDEO || quiz.revealMode < REVEAL_NONE ||
-      quiz.revealMode > REVEAL_TEXTS_AT_END || quiz.questionCount == 0) {
+  // The parser has refused a kind it cannot show; a reveal mode and a count can still be any.
+  if (quiz.revealMode < REVEAL_NONE || quiz.revealMode > REVEAL_TEXTS_AT_END ||
+      quiz.questionCount == 0) {
     problem =
-        "le quiz de l'exécutable a un type, une révélation ou un nombre de questions "
-        "qu'aucun fichier de quiz ne peut décrire";
+        "le quiz de l'exécutable a une révélation ou un nombre de questions qu'aucun fichier de "
+        "quiz ne peut décrire";
     return false;
   }
   file = QuizFile{};
