@@ -1,6 +1,7 @@
 // Writes the fuzz targets' seed inputs (corpus/<target>/seed-<case>): small valid quizzes and
-// pictures, and every hostile case that the decoder, the parser, the grader and the answers-file
-// reader must survive. With --check it only compares them with the files already there.
+// pictures and spreadsheets, and every hostile case that the decoder, the parser, the grader, the
+// answers-file reader and the spreadsheet import must survive. With --check it only compares them
+// with the files already there.
 //   fuzz_make_seeds [--check] CORPUS_FOLDER
 #include <cstdint>
 #include <cstdio>
@@ -220,6 +221,38 @@ void AddPictureImportSeeds(std::vector<Seed>& seeds) {
   for (const auto& c : cases) seeds.push_back({"picture_import", c.first, c.second});
 }
 
+// Spreadsheets as LibreOffice and Excel save them, and the hostile ones. This file's texts are
+// code page 1252 once compiled, as French Excel's CSV is; UTF-8 is spelt in bytes.
+void AddCsvSeeds(std::vector<Seed>& seeds) {
+  std::string ninety = "question;r\xC3\xA9ponse;code\r\n";
+  for (int n = 1; n <= 90; ++n) {
+    ninety += "Question " + std::to_string(n) + " ?;r\xC3\xA9ponse " + std::to_string(n) + ";" +
+              std::to_string(n) + " sur 90\r\n";
+  }
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"french-excel",
+       "Question;Réponse;Code\r\nQuelle est la capitale de l'Égypte ?;Le Caire;Départ\r\n"
+       "\"Ville; pays\";\"Il a dit \"\"oui\"\"\";€\r\n;;\r\n"},
+      {"excel-utf8", "\xEF\xBB\xBFquestion;r\xC3\xA9ponse\r\nA;B\r\n"},
+      {"libreoffice", "image,réponse,révélation,image réponse\nphotos/chat.jpg,chat,\"Il dit\n"
+                      "miaou\",r.jpg\n"},
+      {"copied-cells", "son\tr\xC3\xA9ponse\r\nsons\\chat.mp3\tchat\r\n"},
+      {"film", "film;réponse;réponse2\r\na.avi;rouge;vert\r\n"},
+      {"blank-rows-and-columns", ";;;\r\nquestion;réponse;;\r\n;;;\r\nq;r;;\r\n  ;;;\r\n"},
+      {"unknown-and-twice", "question;Remarque;réponse;reponse\r\nq;x;r;s\r\n"},
+      {"unnamed-column", "question;réponse\r\nq;r;oubli\r\n"},
+      {"two-kinds", "image;son;réponse\r\na.jpg;a.mp3;r\r\n"},
+      {"no-answer-column", "question;code\r\nq;c\r\n"},
+      {"unclosed-quote", "question;réponse\r\nq;\"r\r\n"},
+      {"header-only", "question;réponse"},
+      {"empty", ""},
+      {"utf16", std::string("\xFF\xFEq\0;\0r\0\r\0\n\0", 12)},
+      {"accents-to-compose", "question;re\xCC\x81ponse\r\nq;e\xCC\x81te\xCC\x81\r\n"},
+      {"ninety-rows", ninety},
+  };
+  for (const auto& c : cases) seeds.push_back({"csv", c.first, Text(c.second)});
+}
+
 std::vector<Seed> AllSeeds() {
   std::vector<Seed> seeds;
   AddUnpackSeeds(seeds);
@@ -228,6 +261,7 @@ std::vector<Seed> AllSeeds() {
   AddAnswersFileSeeds(seeds);
   AddRoundTripSeeds(seeds);
   AddPictureImportSeeds(seeds);
+  AddCsvSeeds(seeds);
   return seeds;
 }
 

@@ -1,163 +1,294 @@
-// brelamake's commands: argument parsing, the checks before anything is written, file output.
+// brelamake's commands: the command line read, the library's outcomes told in French.
 #include "tools/brelamake/brelamake.h"
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
+
+#include "tools/authoring/make_quiz.h"
+#include "tools/authoring/safe_file.h"
+#include "tools/authoring/spreadsheet_import.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* USAGE = R"(brelamake: makes brela quiz executables and reads them back.
+constexpr const char* USAGE = R"(brelamake : fabrique des quiz brela et les relit.
 
-Usage:
-  brelamake make QUIZ.json -o NAME.exe [--player PATH]
-      Writes the quiz described by QUIZ.json, with its media files, into NAME.exe, a copy of
-      the player (by default brela.exe beside brelamake). Nothing is written unless the whole
-      quiz fits; every problem found is told, naming the question and the field.
-  brelamake dump NAME.exe -o DIR
-      Writes the quiz of NAME.exe back as DIR/quiz.json and its media files into DIR
-      (picture01.jpg, answer01.jpg, sound01.mp3, film01.avi...). "make" on that quiz.json
-      gives the same quiz again, with the same media bytes.
+Utilisation :
+  brelamake check QUIZ.json
+      Vérifie le quiz et dit tous ses problèmes d'un coup, chacun avec sa question et son
+      champ : les erreurs (le quiz ne peut pas être fabriqué) puis les avertissements (il peut
+      l'être, mais un élève en souffrira). N'écrit rien.
+  brelamake make QUIZ.json -o NOM.exe [--player JOUEUR.exe] [--force]
+      Vérifie le quiz comme « check », puis l'écrit avec ses images, sons ou films dans NOM.exe,
+      une copie du joueur (par défaut brela.exe, à côté de brelamake). Rien n'est écrit s'il
+      reste une erreur ; les avertissements sont affichés. Un NOM.exe qui existe déjà n'est
+      remplacé que s'il est lui-même un quiz, ou avec --force ; un fichier d'origine du quiz
+      (le quiz, une image, le joueur) ne l'est jamais.
+  brelamake import TABLEAU.csv -o QUIZ.json [--force]
+      Fait un fichier de quiz d'un tableau enregistré en CSV par LibreOffice Calc ou Excel, puis
+      le vérifie et dit chaque problème par sa ligne et sa colonne dans le tableau. Un QUIZ.json
+      qui existe déjà n'est remplacé qu'avec --force.
+  brelamake dump NOM.exe -o DOSSIER [--force]
+      Écrit le quiz de NOM.exe dans DOSSIER/quiz.json, et ses images, sons ou films à côté
+      (picture01.jpg, answer01.jpg, sound01.mp3, film01.avi...). « make » sur ce quiz.json
+      redonne le même quiz. Un dossier qui contient déjà des fichiers n'est utilisé qu'avec
+      --force.
   brelamake --help
-      Shows this text.
+      Affiche ce texte.
 
-The quiz file (JSON, UTF-8):
-  {
-    "kind": "text" | "picture" | "audio" | "video",        required
-    "title": "...",                                         required
-    "author", "explanation", "answer1Caption", "answer2Caption": "...",
-    "answersPerQuestion": 1 | 2,                            default 1
-    "revealMode": "none" | "picture" | "text" | "textAndPicture" | "textsAtEnd",
-                                                            default "none"
-    "backgroundColour": "#RRGGBB",                          default "#FFFFFF"
-    "codes": ["...", ...],           one progress code per question: code k is shown
-                                     while k questions are solved
-    "questions": [
-      { "answer1": "...",            required, not empty
-        "answer2": "...",            required with two answers per question, else absent
-        "questionText": "...",       the wording; required in a text quiz
-        "revealText": "...",         with reveal mode "text", "textAndPicture", "textsAtEnd"
-        "picture": "q1.jpg",         picture quiz: a JFIF JPEG (starts FF D8 FF E0)
-        "sound": "q1.mp3",           audio quiz: an MP3 file
-        "film": "q1.avi",            video quiz: an AVI file
-        "answerPicture": "r1.jpg"    picture quiz with reveal mode "picture" or
-                                     "textAndPicture": a JFIF JPEG, shown once solved
-      }, ...
-    ]
-  }
-  Media paths are relative to the quiz file. Reveal modes act on picture quizzes only.
+Le tableau (CSV) : une première ligne nomme les colonnes, puis une ligne par question. Les
+noms, en majuscules ou minuscules, avec ou sans accents :
+  question        l'énoncé (quiz de questions écrites)
+  réponse         la réponse attendue (ou « réponse1 »)
+  réponse2        une deuxième réponse par question : le quiz en demande alors deux
+  révélation      un texte montré sous l'image quand la question est résolue
+  image           l'image de la question : c'est alors un quiz d'images
+  image réponse   l'image qui remplace l'image de la question quand elle est résolue
+  son             le son (MP3) de la question : c'est alors un quiz de sons
+  film            le film (AVI) de la question : c'est alors un quiz de films
+  code            le code affiché quand le nombre de questions de cette ligne est résolu
+Séparateur point-virgule, virgule ou tabulation ; UTF-8 ou Windows-1252 (le « CSV » d'Excel).
+Les chemins des images, sons et films partent du dossier du tableau ; ils sont réécrits pour
+partir du dossier de QUIZ.json. Le titre du quiz est le nom du tableau. Les colonnes et les
+lignes vides sont ignorées.
 
-Refused, before anything is written:
-  no question or more than 90; a text over 259 bytes once in code page 1252; a character
-  that code page 1252 cannot hold; a '|' in any text but a code; a line break in a code;
-  fewer or more codes than questions; a packed resource over 65535 bytes or an unpacked one
-  over 120000; a media file that is missing or unreadable; a picture that is not a JFIF
-  JPEG, a sound that is not an MP3, a film that is not an AVI; an unknown or misspelt field,
-  a missing required field, a field the quiz's kind or reveal mode does not use.
+Le fichier de quiz (JSON, en UTF-8) ; les noms des champs restent en anglais :
+  "kind"                le type de quiz : "text" (questions écrites), "picture" (images),
+                        "audio" (sons) ou "video" (films) ; obligatoire
+  "title"               le titre, en haut de la fenêtre ; obligatoire
+  "author"              l'auteur, affiché après « Par : »
+  "explanation"         une ligne d'explication sous le titre
+  "answersPerQuestion"  1 ou 2 réponses par question ; 1 si absent
+  "answer1Caption", "answer2Caption"
+                        les légendes des deux réponses, avec 2 réponses par question
+  "revealMode"          ce qu'un quiz d'images montre quand une question est résolue :
+                        "none" (rien, par défaut), "picture" (l'image réponse),
+                        "text" (le texte révélé), "textAndPicture" (les deux), ou
+                        "textsAtEnd" (tous les textes révélés quand tout est résolu)
+  "backgroundColour"    la couleur du fond, "#RRGGBB" ; blanc si absent
+  "codes"               les codes de progression, un par question : le code k s'affiche
+                        quand k questions sont résolues
+  "questions"           la liste des questions, de 1 à 90 ; chacune avec :
+    "answer1"           la réponse attendue ; obligatoire
+    "answer2"           la deuxième réponse, avec 2 réponses par question
+    "questionText"      l'énoncé, dans un quiz de questions écrites
+    "revealText"        le texte révélé, avec "revealMode" "text", "textAndPicture" ou
+                        "textsAtEnd"
+    "picture"           l'image de la question, dans un quiz d'images
+    "sound"             le son (MP3), dans un quiz de sons
+    "film"              le film (AVI), dans un quiz de films
+    "answerPicture"     l'image réponse, avec "revealMode" "picture" ou "textAndPicture"
+  Les chemins des images, sons et films partent du dossier du fichier de quiz.
 
-Exit codes:
-  0  success
-  1  bad quiz file (or, for dump, an executable without a readable quiz)
-  2  input/output failure: a file that cannot be read or written, a player that is not one
-  3  wrong command line
+Erreurs (le quiz n'est pas fabriqué) : aucune question ou plus de 90 ; un texte de plus de
+259 caractères, ou avec un caractère que le joueur ne connaît pas (il n'a que ceux de
+Windows-1252), une tabulation, un retour à la ligne ou « | » ; une réponse attendue vide,
+faite d'espaces ou entourée d'espaces ; plus de codes que de questions ; un champ que le type
+de quiz ou sa révélation n'utilise pas, ou un champ inconnu ; une image, un son ou un film
+introuvable ou d'un autre format (un son doit être un MP3, un film un AVI) ; un quiz trop
+grand pour le joueur une fois compressé.
+Avertissements : une réponse avec un caractère qu'un élève ne tape pas au clavier
+(apostrophe ou guillemets typographiques, espace insécable, œ, æ, majuscule accentuée) ; deux
+questions au même énoncé ; moins de codes que de questions ; un texte trop long pour sa place
+dans la fenêtre du joueur.
+
+Codes de sortie :
+  0  succès (pour « check » : aucune erreur, des avertissements peut-être)
+  1  le quiz, le tableau ou le quiz de l'exécutable a des erreurs
+  2  un fichier ne peut être ni lu ni écrit, ou brelamake refuse de le remplacer
+  3  ligne de commande incorrecte
 )";
 
-struct CommandLine {
-  std::string command;
-  std::string input;
-  std::map<std::string, std::string> options;  // "-o", "--player"
+struct Command {
+  const char* name;
+  bool takesOutput;  // -o, required
+  bool takesPlayer;  // --player
 };
 
-// Parses "COMMAND INPUT" and options that take a value; false on anything else.
+const Command COMMANDS[] = {
+    {"make", true, true}, {"check", false, false}, {"import", true, false}, {"dump", true, false}};
+
+struct CommandLine {
+  const Command* command = nullptr;
+  std::string input;
+  std::map<std::string, std::string> options;  // "-o", "--player"
+  bool force = false;
+};
+
+const Command* FindCommand(const std::string& name) {
+  for (const Command& command : COMMANDS) {
+    if (name == command.name) return &command;
+  }
+  return nullptr;
+}
+
+// "COMMAND INPUT" and the options the command takes; false on anything else.
 bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& line) {
-  if (arguments.empty()) return false;
-  line.command = arguments[0];
+  if (arguments.empty() || !(line.command = FindCommand(arguments[0]))) return false;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
-    if (argument == "-o" || argument == "--player") {
+    const bool valued = (argument == "-o" && line.command->takesOutput) ||
+                        (argument == "--player" && line.command->takesPlayer);
+    if (valued) {
       if (i + 1 == arguments.size() || line.options.count(argument)) return false;
       line.options[argument] = arguments[++i];
+    } else if (argument == "--force" && line.command->takesOutput && !line.force) {
+      line.force = true;
     } else if (line.input.empty() && !argument.empty() && argument[0] != '-') {
       line.input = argument;
     } else {
       return false;
     }
   }
-  return !line.input.empty() && line.options.count("-o");
+  return !line.input.empty() && (!line.command->takesOutput || line.options.count("-o"));
 }
 
 std::string ReadTextFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   if (!in.is_open() || (!in.good() && !in.eof())) {
-    throw IoError("cannot read \"" + path.u8string() + "\"");
+    throw IoError("impossible de lire " + QuotedPath(path));
   }
   return text;
 }
 
-void WriteFile(const fs::path& path, const void* data, std::size_t size) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-  out.close();
-  if (!out) throw IoError("cannot write \"" + path.u8string() + "\"");
+fs::path FolderOf(const fs::path& file) {
+  return file.has_parent_path() ? file.parent_path() : fs::path(".");
 }
 
-int ReportProblems(const std::string& file, const std::vector<std::string>& problems,
-                   std::ostream& err) {
-  for (const std::string& problem : problems)
-    err << "brelamake: " << file << ": " << problem << "\n";
-  err << "brelamake: nothing written (" << problems.size()
-      << (problems.size() == 1 ? " problem)\n" : " problems)\n");
-  return EXIT_BAD_QUIZ;
+using PlaceOf = std::function<std::string(const Problem&)>;
+
+void ReportSeverity(const std::string& file, const std::vector<Problem>& problems,
+                    ProblemSeverity severity, const PlaceOf& placeOf, std::ostream& err) {
+  const int count = CountProblems(problems, severity);
+  if (count == 0) return;
+  err << file << " : "
+      << (severity == PROBLEM_ERROR ? CountText(count, "erreur", "erreurs")
+                                    : CountText(count, "avertissement", "avertissements"))
+      << " :\n";
+  for (const Problem& problem : problems) {
+    if (problem.severity != severity) continue;
+    const std::string place = placeOf(problem);
+    err << "  " << (place.empty() ? "" : place + " : ") << problem.message << "\n";
+  }
 }
 
-int Make(const CommandLine& line, const ExecutableAccess& access, std::ostream& out,
-         std::ostream& err) {
+// The errors, then the warnings, each under its count.
+void ReportProblems(const std::string& file, const std::vector<Problem>& problems,
+                    std::ostream& err, const PlaceOf& placeOf = ProblemPlace) {
+  ReportSeverity(file, problems, PROBLEM_ERROR, placeOf, err);
+  ReportSeverity(file, problems, PROBLEM_WARNING, placeOf, err);
+}
+
+std::string MediaCount(int count) {
+  return CountText(count, "fichier d'image, de son ou de film",
+                   "fichiers d'images, de sons ou de films");
+}
+
+int Check(const CommandLine& line, const TextMeasurer& measure, std::ostream& out,
+          std::ostream& err) {
+  const fs::path quizPath = fs::u8path(line.input);
+  QuizFile quiz;
+  const std::vector<Problem> problems =
+      ReadAndCheckQuiz(ReadTextFile(quizPath), {FolderOf(quizPath), measure, nullptr}, quiz);
+  ReportProblems(line.input, problems, err);
+  const int errors = CountProblems(problems, PROBLEM_ERROR);
+  if (errors > 0) {
+    err << line.input << " : " << CountText(errors, "erreur", "erreurs")
+        << " à corriger avant de fabriquer le quiz\n";
+    return EXIT_BAD_QUIZ;
+  }
+  out << line.input << " : le quiz peut être fabriqué ("
+      << CountText(static_cast<long long>(quiz.questions.size()), "question", "questions") << ", "
+      << CountText(CountProblems(problems, PROBLEM_WARNING), "avertissement", "avertissements")
+      << ")\n";
+  return EXIT_SUCCESS_CODE;
+}
+
+int Make(const CommandLine& line, const ExecutableAccess& access, const TextMeasurer& measure,
+         std::ostream& out, std::ostream& err) {
   const fs::path quizPath = fs::u8path(line.input);
   const fs::path output = fs::u8path(line.options.at("-o"));
   const fs::path player = line.options.count("--player") ? fs::u8path(line.options.at("--player"))
                                                          : access.defaultPlayer;
-  std::vector<std::string> problems;
-  const QuizFile quiz = ReadQuizJson(ReadTextFile(quizPath), problems);
-  if (!problems.empty()) return ReportProblems(line.input, problems, err);
-  const std::vector<Resource> resources = MakeQuizResources(quiz, quizPath.parent_path(), problems);
-  if (!problems.empty()) return ReportProblems(line.input, problems, err);
-  std::error_code error;
-  if (fs::equivalent(player, output, error)) {
-    throw IoError("the output " + output.u8string() + " is the player itself");
+  MediaCache cache;
+  const CheckContext context{FolderOf(quizPath), measure, &cache};
+  QuizFile quiz;
+  std::vector<Problem> problems = ReadAndCheckQuiz(ReadTextFile(quizPath), context, quiz);
+  if (!HasErrors(problems)) {
+    problems =
+        MakeQuizExecutable(quiz, context, player, output, {line.force, quizPath}, access).problems;
   }
-  access.writeQuiz(player, output, resources);
-  out << "brelamake: wrote " << output.u8string() << ": " << quiz.questions.size() << " questions, "
-      << resources.size() - 2 << " media files\n";
+  ReportProblems(line.input, problems, err);
+  if (HasErrors(problems)) {
+    err << "brelamake : rien n'a été écrit\n";
+    return EXIT_BAD_QUIZ;
+  }
+  const int media = static_cast<int>(MediaSlots(quiz).size());
+  out << "brelamake : " << QuotedPath(output) << " écrit : "
+      << CountText(static_cast<long long>(quiz.questions.size()), "question", "questions")
+      << (media ? ", " + MediaCount(media) : "") << "\n";
+  return EXIT_SUCCESS_CODE;
+}
+
+int Import(const CommandLine& line, const TextMeasurer& measure, std::ostream& out,
+           std::ostream& err) {
+  const fs::path spreadsheet = fs::u8path(line.input);
+  const fs::path output = fs::u8path(line.options.at("-o"));
+  std::vector<Problem> problems;
+  SpreadsheetLayout layout;
+  QuizFile quiz = ImportSpreadsheet(ReadTextFile(spreadsheet), spreadsheet, problems, &layout);
+  if (HasErrors(problems)) {
+    ReportProblems(line.input, problems, err);
+    err << "brelamake : rien n'a été écrit\n";
+    return EXIT_BAD_QUIZ;
+  }
+  const std::vector<Problem> checked = CheckQuiz(quiz, {FolderOf(spreadsheet), measure, nullptr});
+  RefuseWritingOverInputs(output, {spreadsheet});
+  std::error_code error;
+  if (fs::exists(output, error) && !line.force) {
+    throw OverwriteRefused(QuotedPath(output) + " existe déjà : il n'est pas remplacé");
+  }
+  RebaseMediaPaths(quiz, FolderOf(spreadsheet), FolderOf(output));
+  const std::string json = WriteQuizJson(quiz);
+  WriteFileSafely(output, json.data(), json.size());
+  out << "brelamake : " << QuotedPath(output) << " écrit : "
+      << CountText(static_cast<long long>(quiz.questions.size()), "question", "questions") << "\n";
+  ReportProblems(line.input, checked, err,
+                 [&](const Problem& problem) { return SpreadsheetPlace(problem, layout); });
+  if (HasErrors(checked)) {
+    err << "brelamake : corrigez le tableau et importez-le de nouveau (avec --force), ou "
+           "corrigez "
+        << QuotedPath(output) << ", avant de fabriquer le quiz\n";
+    return EXIT_BAD_QUIZ;
+  }
   return EXIT_SUCCESS_CODE;
 }
 
 int Dump(const CommandLine& line, const ExecutableAccess& access, std::ostream& out,
          std::ostream& err) {
-  const fs::path directory = fs::u8path(line.options.at("-o"));
-  QuizFile quiz;
-  std::vector<MediaFile> media;
-  std::string problem;
-  std::vector<std::string> warnings;
-  if (!QuizFromResources(access.readQuiz(fs::u8path(line.input)), quiz, media, problem, warnings)) {
-    err << "brelamake: " << line.input << ": " << problem << "\n";
+  const DumpOutcome outcome = DumpQuizExecutable(
+      fs::u8path(line.input), fs::u8path(line.options.at("-o")), line.force, access);
+  if (!outcome.ok) {
+    err << "brelamake : " << line.input << " : " << outcome.problem << "\n";
     return EXIT_BAD_QUIZ;
   }
-  for (const std::string& warning : warnings)
-    err << "brelamake: " << line.input << ": " << warning << "\n";
-  std::error_code error;
-  fs::create_directories(directory, error);
-  if (error) throw IoError("cannot create \"" + directory.u8string() + "\"");
-  for (const MediaFile& file : media) {
-    WriteFile(directory / fs::u8path(file.name), file.bytes.data(), file.bytes.size());
-  }
-  const std::string json = WriteQuizJson(quiz);
-  WriteFile(directory / "quiz.json", json.data(), json.size());
-  out << "brelamake: wrote " << (directory / "quiz.json").u8string() << " and " << media.size()
-      << " media files\n";
+  ReportProblems(line.input, outcome.warnings, err);
+  out << "brelamake : " << QuotedPath(outcome.quizFile) << " écrit"
+      << (outcome.mediaCount ? ", avec " + MediaCount(outcome.mediaCount) : "") << "\n";
   return EXIT_SUCCESS_CODE;
+}
+
+int Run(const CommandLine& line, const ExecutableAccess& access, const TextMeasurer& measure,
+        std::ostream& out, std::ostream& err) {
+  const std::string name = line.command->name;
+  if (name == "make") return Make(line, access, measure, out, err);
+  if (name == "check") return Check(line, measure, out, err);
+  if (name == "import") return Import(line, measure, out, err);
+  return Dump(line, access, out, err);
 }
 
 }  // namespace
@@ -165,24 +296,26 @@ int Dump(const CommandLine& line, const ExecutableAccess& access, std::ostream& 
 std::string UsageText() { return USAGE; }
 
 int RunBrelamake(const std::vector<std::string>& arguments, const ExecutableAccess& access,
-                 std::ostream& out, std::ostream& err) {
+                 const TextMeasurer& measure, std::ostream& out, std::ostream& err) {
   if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
     out << USAGE;
     return EXIT_SUCCESS_CODE;
   }
   CommandLine line;
-  if (!ParseCommandLine(arguments, line) || (line.command != "make" && line.command != "dump") ||
-      (line.command == "dump" && line.options.count("--player"))) {
-    err << "brelamake: wrong command line; brelamake --help tells how to use it\n";
+  if (!ParseCommandLine(arguments, line)) {
+    err << "brelamake : ligne de commande incorrecte ; « brelamake --help » explique comment "
+           "l'utiliser\n";
     return EXIT_BAD_USAGE;
   }
   try {
-    return line.command == "make" ? Make(line, access, out, err) : Dump(line, access, out, err);
+    return Run(line, access, measure, out, err);
+  } catch (const OverwriteRefused& refusal) {
+    err << "brelamake : " << refusal.what()
+        << " ; choisissez un autre nom, ou ajoutez --force pour passer outre\n";
   } catch (const IoError& error) {
-    err << "brelamake: " << error.what() << "\n";
-    return EXIT_IO_FAILURE;
+    err << "brelamake : " << error.what() << "\n";
   } catch (const fs::filesystem_error& error) {
-    err << "brelamake: " << error.what() << "\n";
-    return EXIT_IO_FAILURE;
+    err << "brelamake : impossible d'accéder à " << QuotedPath(error.path1()) << "\n";
   }
+  return EXIT_IO_FAILURE;
 }

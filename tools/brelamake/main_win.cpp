@@ -1,11 +1,13 @@
-// brelamake's entry point on Windows: the command line in UTF-8, the player beside the tool.
+// brelamake's entry point on Windows: the command line in UTF-8, the player beside the tool,
+// texts measured in the player's fonts.
 #include <windows.h>
 
 #include <filesystem>
 #include <iostream>
 
+#include "tools/authoring/exe_resources_win.h"
+#include "tools/authoring/text_measure_win.h"
 #include "tools/brelamake/brelamake.h"
-#include "tools/brelamake/exe_resources_win.h"
 
 namespace {
 
@@ -29,11 +31,11 @@ std::filesystem::path PlayerBesideTool() {
 }  // namespace
 
 int main() {
-  // The messages quote the quiz file's UTF-8; the console gets its own code page back after.
+  // The messages are UTF-8; the console gets its own code page back after.
   const UINT consoleCodePage = GetConsoleOutputCP();
   SetConsoleOutputCP(CP_UTF8);
-  const ExecutableAccess access{WriteQuizExecutable, ReadQuizExecutable, PlayerBesideTool()};
-  const int exitCode = RunBrelamake(Utf8Arguments(), access, std::cout, std::cerr);
+  const int exitCode = RunBrelamake(Utf8Arguments(), WindowsExecutableAccess(PlayerBesideTool()),
+                                    GdiTextMeasurer(), std::cout, std::cerr);
   std::cout.flush();
   std::cerr.flush();
   SetConsoleOutputCP(consoleCodePage);

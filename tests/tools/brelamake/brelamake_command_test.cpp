@@ -1,0 +1,381 @@
+// brelamake's command line over executables of the tests' format: every command, its French
+// messages and exit codes, nothing written on a refusal.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "tests/tools/authoring/sample_quizzes.h"
+#include "tests/tools/authoring/test_executables.h"
+#include "tools/brelamake/brelamake.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::json;
+using Arguments = std::vector<std::string>;
+
+struct Outcome {
+  int exitCode;
+  std::string out, err;
+};
+
+struct Bench {
+  fs::path folder;
+  fs::path player;
+  TestExecutables executables;
+
+  explicit Bench(const std::string& name)
+      : folder(FreshDirectory(name)), player(folder / "brela.exe") {
+    WriteTestPlayer(player);
+  }
+
+  Outcome Run(const Arguments& arguments) {
+    std::ostringstream out, err;
+    const int exitCode = RunBrelamake(arguments, executables.Access(player), nullptr, out, err);
+    return {exitCode, out.str(), err.str()};
+  }
+
+  std::string Path(const std::string& name) const { return (folder / fs::u8path(name)).u8string(); }
+};
+
+void WriteText(const fs::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string TextOf(const fs::path& path) {
+  const Bytes bytes = ReadBytes(path);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+TEST(BrelamakeCommandTest, HelpTellsTheCommandsFieldsColumnsRefusalsAndExitCodes) {
+  Bench bench("help");
+  for (const char* flag : {"--help", "-h"}) {
+    const Outcome run = bench.Run({flag});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, UsageText());
+  }
+  const std::string help = UsageText();
+  const char* const parts[] = {
+      "brelamake check QUIZ.json",
+      "brelamake make QUIZ.json -o NOM.exe [--player JOUEUR.exe] [--force]",
+      "brelamake import TABLEAU.csv -o QUIZ.json [--force]",
+      "brelamake dump NOM.exe -o DOSSIER [--force]",
+      "\"kind\"",
+      "\"title\"",
+      "\"author\"",
+      "\"explanation\"",
+      "\"answersPerQuestion\"",
+      "\"answer1Caption\", \"answer2Caption\"",
+      "\"revealMode\"",
+      "\"backgroundColour\"",
+      "\"codes\"",
+      "\"questions\"",
+      "\"answer1\"",
+      "\"answer2\"",
+      "\"questionText\"",
+      "\"revealText\"",
+      "\"picture\"",
+      "\"sound\"",
+      "\"film\"",
+      "\"answerPicture\"",
+      "\"textAndPicture\"",
+      "\"textsAtEnd\"",
+      "  question ",
+      "  réponse ",
+      "  réponse2 ",
+      "  révélation ",
+      "  image ",
+      "  image réponse ",
+      "  son ",
+      "  film ",
+      "  code ",
+      "plus de 90",
+      "259 caractères",
+      "Windows-1252",
+      "tabulation",
+      "retour à la ligne",
+      "entourée d'espaces",
+      "plus de codes que de questions",
+      "un son doit être un MP3",
+      "un film un AVI",
+      "apostrophe",
+      "espace insécable",
+      "majuscule accentuée",
+      "même énoncé",
+      "moins de codes que de questions",
+      "trop long pour sa place",
+      "0  succès",
+      "1  le quiz",
+      "2  un fichier",
+      "3  ligne de commande incorrecte"};
+  for (const char* part : parts) EXPECT_NE(help.find(part), std::string::npos) << part;
+}
+
+TEST(BrelamakeCommandTest, WrongCommandLinesExitWithThree) {
+  const Arguments wrong[] = {
+      {},
+      {"make"},
+      {"make", "quiz.json"},
+      {"make", "quiz.json", "-o"},
+      {"make", "-o", "out.exe"},
+      {"make", "a.json", "b.json", "-o", "out.exe"},
+      {"make", "a.json", "-o", "x.exe", "-o", "y.exe"},
+      {"make", "a.json", "-o", "x.exe", "--force", "--force"},
+      {"make", "a.json", "-o", "x.exe", "--verbose"},
+      {"check", "a.json", "-o", "x.exe"},
+      {"check", "a.json", "--force"},
+      {"check"},
+      {"import", "a.csv"},
+      {"import", "a.csv", "-o", "q.json", "--player", "p.exe"},
+      {"dump", "x.exe", "-o", "dir", "--player", "p.exe"},
+      {"build", "a.json", "-o", "x.exe"},
+      {"--help", "make"},
+  };
+  for (const Arguments& arguments : wrong) {
+    Bench bench("wrong");
+    const Outcome run = bench.Run(arguments);
+    EXPECT_EQ(run.exitCode, 3) << testing::PrintToString(arguments);
+    EXPECT_EQ(run.err,
+              "brelamake : ligne de commande incorrecte ; « brelamake --help » explique "
+              "comment l'utiliser\n");
+    EXPECT_TRUE(bench.executables.writes.empty());
+  }
+}
+
+TEST(BrelamakeCommandTest, CheckTellsErrorsThenWarningsAndExitsWithOneOnAnError) {
+  Bench bench("check");
+  Json json = SampleQuizJson("text", "none", 1, 3);
+  const fs::path quiz = WriteSampleQuiz(json, bench.folder);
+  Outcome run = bench.Run({"check", quiz.u8string()});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out,
+            quiz.u8string() + " : le quiz peut être fabriqué (3 questions, 0 avertissement)\n");
+  EXPECT_EQ(run.err, "");
+
+  json["codes"].erase(2);
+  json["questions"][0]["answer1"] = "l’été";
+  json["questions"][2]["answer1"] = "Rome ";
+  json["title"] = "";
+  WriteSampleQuiz(json, bench.folder);
+  run = bench.Run({"check", quiz.u8string()});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(
+      run.err,
+      quiz.u8string() +
+          " : 2 erreurs :\n"
+          "  titre : le titre est vide : donnez un titre au quiz\n"
+          "  question 3, réponse 1 : la réponse finit par un espace : le joueur retire les "
+          "espaces autour de ce que tape l'élève, jamais la réponse ne serait « BRAVO » ; "
+          "supprimez cet espace\n" +
+          quiz.u8string() +
+          " : 2 avertissements :\n"
+          "  codes : il y a 2 codes pour 3 questions : aucun code ne s'affichera une fois les 3 "
+          "questions résolues ; ajoutez-en 1\n"
+          "  question 1, réponse 1 : contient l'apostrophe typographique « ’ », qu'un élève ne "
+          "tape pas au clavier : qui tape l'apostrophe du clavier n'obtiendra pas « BRAVO » ; "
+          "écrivez « ' » à la place\n" +
+          quiz.u8string() + " : 2 erreurs à corriger avant de fabriquer le quiz\n");
+}
+
+TEST(BrelamakeCommandTest, MakeWritesTheQuizOrTellsWhyNot) {
+  Bench bench("make");
+  Json json = SampleQuizJson("picture", "picture", 1, 3);
+  const fs::path quiz = WriteSampleQuiz(json, bench.folder);
+  const std::string made = bench.Path("made.exe");
+  Outcome run = bench.Run({"make", quiz.u8string(), "-o", made});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "brelamake : « " + made +
+                         " » écrit : 3 questions, 6 fichiers d'images, de "
+                         "sons ou de films\n");
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(ReadTestExecutable(made).size(), 8u);
+
+  json["questions"][1]["answer1"] = "a|b";
+  WriteSampleQuiz(json, bench.folder);
+  const std::string refused = bench.Path("refused.exe");
+  run = bench.Run({"make", quiz.u8string(), "-o", refused});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, quiz.u8string() +
+                         " : 1 erreur :\n"
+                         "  question 2, réponse 1 : contient « | », qui sépare les "
+                         "champs du quiz enregistré : remplacez-le, par « / » par "
+                         "exemple\n"
+                         "brelamake : rien n'a été écrit\n");
+  EXPECT_FALSE(fs::exists(refused));
+}
+
+TEST(BrelamakeCommandTest, MakeTellsItsWarningsAndUsesTheChosenPlayer) {
+  Bench bench("make-warnings");
+  Json json = SampleQuizJson("text", "none", 1, 2);
+  json["questions"][1]["answer1"] = "École";
+  const fs::path quiz = WriteSampleQuiz(json, bench.folder);
+  const fs::path other = bench.folder / "autre joueur.exe";
+  WriteTestPlayer(other);
+  const Outcome run =
+      bench.Run({"make", quiz.u8string(), "-o", bench.Path("q.exe"), "--player", other.u8string()});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, "brelamake : « " + bench.Path("q.exe") + " » écrit : 2 questions\n");
+  EXPECT_EQ(run.err.rfind(quiz.u8string() + " : 1 avertissement :\n  question 2, réponse 1 : "
+                                            "contient la majuscule accentuée « É »",
+                          0),
+            0u)
+      << run.err;
+  ASSERT_EQ(bench.executables.writes.size(), 1u);
+  EXPECT_EQ(bench.executables.writes[0].rfind("autre joueur.exe -> q.exe.", 0), 0u);
+}
+
+TEST(BrelamakeCommandTest, FilesThatCannotBeReadOrMustNotBeReplacedExitWithTwo) {
+  Bench bench("io");
+  const fs::path quiz = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), bench.folder);
+  WriteText(bench.folder / "devoir.exe", "le devoir de Zoé");
+  const std::string devoir = bench.Path("devoir.exe");
+  struct Case {
+    Arguments arguments;
+    std::string err;
+  };
+  const Case cases[] = {
+      {{"make", bench.Path("absent.json"), "-o", bench.Path("x.exe")},
+       "brelamake : impossible de lire « " + bench.Path("absent.json") + " »\n"},
+      {{"check", bench.Path("absent.json")},
+       "brelamake : impossible de lire « " + bench.Path("absent.json") + " »\n"},
+      {{"make", quiz.u8string(), "-o", bench.Path("x.exe"), "--player", bench.Path("nowhere.exe")},
+       "brelamake : impossible d'ouvrir « " + bench.Path("nowhere.exe") +
+           " » comme un programme\n"},
+      {{"make", quiz.u8string(), "-o", devoir},
+       "brelamake : « " + devoir +
+           " » existe déjà et n'est pas un quiz : il n'est pas remplacé ; "
+           "choisissez un autre nom, ou ajoutez --force pour passer outre\n"},
+      {{"make", quiz.u8string(), "-o", quiz.u8string(), "--force"},
+       "brelamake : « " + quiz.u8string() + " » est un fichier d'origine du quiz (« " +
+           quiz.u8string() + " ») et ne sera jamais remplacé : choisissez un autre nom\n"},
+      {{"make", quiz.u8string(), "-o", bench.player.u8string()},
+       "brelamake : « " + bench.player.u8string() + " » est un fichier d'origine du quiz (« " +
+           bench.player.u8string() + " ») et ne sera jamais remplacé : choisissez un autre nom\n"},
+      {{"dump", bench.Path("absent.exe"), "-o", bench.Path("d")},
+       "brelamake : impossible d'ouvrir « " + bench.Path("absent.exe") + " » comme un programme\n"},
+  };
+  for (const Case& c : cases) {
+    const Outcome run = bench.Run(c.arguments);
+    EXPECT_EQ(run.exitCode, 2) << testing::PrintToString(c.arguments);
+    EXPECT_EQ(run.err, c.err);
+  }
+  EXPECT_EQ(TextOf(devoir), "le devoir de Zoé");
+  EXPECT_EQ(bench.Run({"make", quiz.u8string(), "-o", devoir, "--force"}).exitCode, 0);
+  EXPECT_EQ(ReadTestExecutable(devoir).size(), 2u);
+}
+
+// A spreadsheet as French Excel saves it: Windows-1252, ';', CR LF, cells quoted when they hold
+// a ';' or a '"'.
+const std::string FRENCH_EXCEL =
+    "Image;R\xE9ponse;R\xE9v\xE9lation;Code\r\n"
+    "photos\\chat.jpg;chat;\"Il dit \"\"miaou\"\" ; il ronronne\";Un\r\n"
+    "photos\\vache.jpg; vache;Elle donne du lait.;Deux\r\n"
+    ";;;\r\n";
+
+TEST(BrelamakeCommandTest, ImportTurnsASpreadsheetIntoAQuizFileAndTellsTheCells) {
+  Bench bench("import");
+  fs::create_directories(bench.folder / "tableur/photos");
+  for (const char* name : {"chat", "vache"}) {
+    WriteText(bench.folder / "tableur/photos" / (std::string(name) + ".jpg"),
+              std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00", 11) + name);
+  }
+  const fs::path spreadsheet = bench.folder / "tableur/Les animaux.csv";
+  WriteText(spreadsheet, FRENCH_EXCEL);
+  const std::string quiz = bench.Path("quiz/animaux.json");
+  fs::create_directories(bench.folder / "quiz");
+  const Outcome run = bench.Run({"import", spreadsheet.u8string(), "-o", quiz});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, "brelamake : « " + quiz + " » écrit : 2 questions\n");
+  EXPECT_EQ(run.err,
+            spreadsheet.u8string() +
+                " : 1 erreur :\n"
+                "  ligne 3, colonne B (Réponse) : la réponse commence par un espace : le "
+                "joueur retire les espaces autour de ce que tape l'élève, jamais la réponse "
+                "ne serait « BRAVO » ; supprimez cet espace\n"
+                "brelamake : corrigez le tableau et importez-le de nouveau (avec --force), "
+                "ou corrigez « " +
+                quiz + " », avant de fabriquer le quiz\n");
+  const Bytes written = ReadBytes(quiz);
+  const Json json = Json::parse(written.begin(), written.end());
+  EXPECT_EQ(json["kind"], "picture");
+  EXPECT_EQ(json["title"], "Les animaux");
+  EXPECT_EQ(json["revealMode"], "text");
+  EXPECT_EQ(json["questions"][0]["revealText"], "Il dit \"miaou\" ; il ronronne");
+  EXPECT_EQ(json["questions"][0]["picture"], "../tableur/photos/chat.jpg");
+  EXPECT_EQ(json["codes"], (Json{"Un", "Deux"}));
+
+  // Fixed in the spreadsheet, imported again over the quiz file, then made.
+  std::string fixed = FRENCH_EXCEL;
+  fixed.replace(fixed.find("; vache"), 7, ";vache");
+  WriteText(spreadsheet, fixed);
+  EXPECT_EQ(bench.Run({"import", spreadsheet.u8string(), "-o", quiz}).exitCode, 2)
+      << "the quiz file is not replaced without --force";
+  const Outcome again = bench.Run({"import", spreadsheet.u8string(), "-o", quiz, "--force"});
+  EXPECT_EQ(again.exitCode, 0) << again.err;
+  EXPECT_EQ(again.err, "");
+  const Outcome make = bench.Run({"make", quiz, "-o", bench.Path("animaux.exe")});
+  EXPECT_EQ(make.exitCode, 0) << make.err;
+  EXPECT_EQ(ReadTestExecutable(bench.Path("animaux.exe")).size(), 4u);
+}
+
+TEST(BrelamakeCommandTest, ImportRefusesASpreadsheetItCannotReadAndWritesNothing) {
+  Bench bench("import-refused");
+  const fs::path spreadsheet = bench.folder / "notes.csv";
+  WriteText(spreadsheet, "question;r\xE9ponse;Remarque\r\nq;r;x\r\n");
+  const Outcome run = bench.Run({"import", spreadsheet.u8string(), "-o", bench.Path("q.json")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, spreadsheet.u8string() +
+                         " : 1 erreur :\n"
+                         "  ligne 1, colonne C : « Remarque » n'est pas une colonne connue ; les "
+                         "colonnes sont question, réponse, réponse2, révélation, image, image "
+                         "réponse, son, film et code\n"
+                         "brelamake : rien n'a été écrit\n");
+  EXPECT_FALSE(fs::exists(bench.Path("q.json")));
+  const Outcome overwrite =
+      bench.Run({"import", spreadsheet.u8string(), "-o", spreadsheet.u8string(), "--force"});
+  EXPECT_EQ(overwrite.exitCode, 1) << "the spreadsheet's own problem comes first";
+}
+
+TEST(BrelamakeCommandTest, ImportNeverWritesOverTheSpreadsheet) {
+  Bench bench("import-input");
+  const fs::path spreadsheet = bench.folder / "q.csv";
+  WriteText(spreadsheet, "question;réponse\r\nq;r\r\n");
+  const Outcome run =
+      bench.Run({"import", spreadsheet.u8string(), "-o", spreadsheet.u8string(), "--force"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(TextOf(spreadsheet), "question;réponse\r\nq;r\r\n");
+}
+
+TEST(BrelamakeCommandTest, DumpWritesTheQuizFileAndMedia) {
+  Bench bench("dump");
+  const fs::path quiz = WriteSampleQuiz(SampleQuizJson("audio", "none", 1, 2), bench.folder);
+  ASSERT_EQ(bench.Run({"make", quiz.u8string(), "-o", bench.Path("made.exe")}).exitCode, 0);
+  const std::string folder = bench.Path("relu");
+  Outcome run = bench.Run({"dump", bench.Path("made.exe"), "-o", folder});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "brelamake : « " + (fs::u8path(folder) / "quiz.json").u8string() +
+                         " » écrit, avec 2 fichiers d'images, de sons ou de films\n");
+  EXPECT_EQ(ReadBytes(fs::u8path(folder) / "sound02.mp3"), SampleMediaBytes("media/sound2.mp3"));
+  run = bench.Run({"dump", bench.Path("made.exe"), "-o", folder});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.err, "brelamake : le dossier « " + folder +
+                         " » contient déjà des fichiers : rien "
+                         "n'y est écrit ; choisissez un autre nom, ou ajoutez --force pour passer "
+                         "outre\n");
+  EXPECT_EQ(bench.Run({"dump", bench.Path("made.exe"), "-o", folder, "--force"}).exitCode, 0);
+  const fs::path text = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), bench.folder / "t");
+  ASSERT_EQ(bench.Run({"make", text.u8string(), "-o", bench.Path("texte.exe")}).exitCode, 0);
+  run = bench.Run({"dump", bench.Path("texte.exe"), "-o", bench.Path("texte")});
+  EXPECT_EQ(run.out, "brelamake : « " + (bench.folder / "texte" / "quiz.json").u8string() +
+                         " » écrit\n");
+  run = bench.Run({"dump", bench.player.u8string(), "-o", bench.Path("vide")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "brelamake : " + bench.player.u8string() +
+                         " : l'exécutable ne contient pas de quiz : il lui manque la ressource "
+                         "« PATCH » 104\n");
+}
+
+}  // namespace

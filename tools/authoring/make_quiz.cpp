@@ -1,0 +1,121 @@
+// Making and dumping quiz executables: the check first, the media as the check found them, and
+// outputs written beside their targets and moved into place.
+#include "tools/authoring/make_quiz.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "tools/authoring/safe_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+Bytes ReadWholeFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (!in.is_open() || (!in.good() && !in.eof())) {
+    throw IoError("impossible de lire " + QuotedPath(path));
+  }
+  return bytes;
+}
+
+// The media resources, from the verdicts that the check has just cached.
+std::vector<Resource> MediaResources(const QuizFile& quiz, const CheckContext& context) {
+  std::vector<Resource> resources;
+  for (const MediaSlot& slot : MediaSlots(quiz)) {
+    const fs::path path = ResolvedMediaPath(context.mediaFolder, slot.path);
+    MediaVerdict verdict =
+        CheckMediaFile(slot.role, path, slot.path, quiz.backgroundColour, context.mediaCache);
+    if (!verdict.ok) throw IoError(verdict.problem);  // the file changed since the check
+    resources.push_back({MEDIA_RESOURCE_TYPE, slot.resourceId,
+                         verdict.resource.empty() ? ReadWholeFile(path) : verdict.resource});
+  }
+  return resources;
+}
+
+std::vector<fs::path> InputsOf(const QuizFile& quiz, const CheckContext& context,
+                               const fs::path& player, const MakeOptions& options) {
+  std::vector<fs::path> inputs{player, options.quizFile};
+  for (const MediaSlot& slot : MediaSlots(quiz)) {
+    inputs.push_back(ResolvedMediaPath(context.mediaFolder, slot.path));
+  }
+  return inputs;
+}
+
+void RefuseReplacing(const fs::path& output, bool force, const ExecutableAccess& access) {
+  std::error_code error;
+  if (!fs::exists(output, error)) return;
+  if (fs::is_directory(output, error)) {
+    throw IoError(QuotedPath(output) + " est un dossier : indiquez le nom du fichier à écrire");
+  }
+  if (!force && !access.isQuizExecutable(output)) {
+    throw OverwriteRefused(QuotedPath(output) +
+                           " existe déjà et n'est pas un quiz : il n'est pas "
+                           "remplacé");
+  }
+}
+
+void PrepareFolder(const fs::path& folder, bool force) {
+  std::error_code error;
+  if (fs::exists(folder, error) && !fs::is_directory(folder, error)) {
+    throw IoError(QuotedPath(folder) + " est un fichier : indiquez un dossier");
+  }
+  if (fs::is_directory(folder, error) && !fs::is_empty(folder, error) && !force) {
+    throw OverwriteRefused("le dossier " + QuotedPath(folder) +
+                           " contient déjà des fichiers : rien n'y est écrit");
+  }
+  fs::create_directories(folder, error);
+  if (error) throw IoError("impossible de créer le dossier " + QuotedPath(folder));
+}
+
+}  // namespace
+
+MakeOutcome MakeQuizExecutable(const QuizFile& quiz, const CheckContext& context,
+                               const fs::path& player, const fs::path& output,
+                               const MakeOptions& options, const ExecutableAccess& access) {
+  MediaCache localCache;
+  CheckContext checking = context;
+  if (!checking.mediaCache) checking.mediaCache = &localCache;
+  const std::vector<Problem> problems = CheckQuiz(quiz, checking);
+  if (HasErrors(problems)) return {false, problems, 0};
+  RefuseWritingOverInputs(output, InputsOf(quiz, checking, player, options));
+  RefuseReplacing(output, options.force, access);
+
+  std::vector<Problem> sizeProblems;  // none: the check has packed the same texts
+  std::vector<Resource> resources = PackedQuizResources(quiz, sizeProblems);
+  const std::vector<Resource> media = MediaResources(quiz, checking);
+  resources.insert(resources.end(), media.begin(), media.end());
+  const fs::path temporary = TemporaryPathBeside(output);
+  try {
+    access.writeQuiz(player, temporary, resources);
+  } catch (...) {
+    std::error_code error;
+    fs::remove(temporary, error);
+    throw;
+  }
+  MoveIntoPlace(temporary, output);
+  return {true, problems, static_cast<int>(media.size())};
+}
+
+DumpOutcome DumpQuizExecutable(const fs::path& executable, const fs::path& folder, bool force,
+                               const ExecutableAccess& access) {
+  DumpOutcome outcome{false, {}, {}, folder / "quiz.json", 0};
+  QuizFile quiz;
+  std::vector<MediaFile> media;
+  if (!QuizFromResources(access.readQuiz(executable), quiz, media, outcome.problem,
+                         outcome.warnings)) {
+    return outcome;
+  }
+  PrepareFolder(folder, force);
+  RefuseWritingOverInputs(outcome.quizFile, {executable});
+  for (const MediaFile& file : media) RefuseWritingOverInputs(folder / file.name, {executable});
+  for (const MediaFile& file : media) {
+    WriteFileSafely(folder / file.name, file.bytes.data(), file.bytes.size());
+  }
+  const std::string json = WriteQuizJson(quiz);
+  WriteFileSafely(outcome.quizFile, json.data(), json.size());
+  outcome.ok = true;
+  outcome.mediaCount = static_cast<int>(media.size());
+  return outcome;
+}

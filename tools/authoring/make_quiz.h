@@ -1,0 +1,47 @@
+// Making a quiz executable from a quiz record, and a quiz file from an executable, without ever
+// destroying an author's file.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tools/authoring/executable_access.h"
+#include "tools/authoring/quiz_check.h"
+
+struct MakeOptions {
+  bool force = false;              // replace an output that is not a quiz executable
+  std::filesystem::path quizFile;  // the file the quiz was read from, if any: never written over
+};
+
+struct MakeOutcome {
+  bool written;
+  std::vector<Problem> problems;  // the check's: its errors when nothing was written, else its
+                                  // warnings
+  int mediaCount;                 // media files written into the executable
+};
+
+// Checks the quiz first (on an error nothing is written), then writes it and its media into a
+// copy of player at output: through a temporary file in output's folder moved into place, never
+// over an input (the quiz file, a media file, the player), and over an existing output only
+// when it is a quiz executable itself or with force. Throws IoError (OverwriteRefused when the
+// output is left alone).
+MakeOutcome MakeQuizExecutable(const QuizFile& quiz, const CheckContext& context,
+                               const std::filesystem::path& player,
+                               const std::filesystem::path& output, const MakeOptions& options,
+                               const ExecutableAccess& access);
+
+struct DumpOutcome {
+  bool ok;                         // false when the executable holds no readable quiz
+  std::string problem;             // why, when not ok
+  std::vector<Problem> warnings;   // media missing from the executable
+  std::filesystem::path quizFile;  // the quiz file written
+  int mediaCount;                  // media files written beside it
+};
+
+// Writes the quiz of an executable as quiz.json into folder, with its media files. A folder that
+// already holds files is left alone unless force, and the executable is never written over.
+// Throws IoError (OverwriteRefused for the folder).
+DumpOutcome DumpQuizExecutable(const std::filesystem::path& executable,
+                               const std::filesystem::path& folder, bool force,
+                               const ExecutableAccess& access);

@@ -1,0 +1,350 @@
+// The checks of a quiz record: its fields by kind and reveal mode, its texts, its media, its size.
+#include "tools/authoring/quiz_check.h"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "tools/authoring/cp1252.h"
+#include "tools/authoring/quiz_resources.h"
+#include "tools/authoring/text_rules.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* KindPhrase(QuizKind kind) {
+  switch (kind) {
+    case KIND_PICTURE:
+      return "un quiz d'images";
+    case KIND_AUDIO:
+      return "un quiz de sons";
+    case KIND_VIDEO:
+      return "un quiz de films";
+    default:
+      return "un quiz de questions écrites";
+  }
+}
+
+struct MediaNouns {
+  const char* definite;   // "l'image"
+  const char* partitive;  // "d'image"
+};
+
+MediaNouns NounsOf(QuizKind kind) {
+  switch (kind) {
+    case KIND_AUDIO:
+      return {"le son", "de son"};
+    case KIND_VIDEO:
+      return {"le film", "de film"};
+    default:
+      return {"l'image", "d'image"};
+  }
+}
+
+std::string RevealModeName(RevealMode mode) {
+  return Quoted(mode >= REVEAL_NONE && mode <= REVEAL_TEXTS_AT_END ? REVEAL_MODE_NAMES[mode] : "?");
+}
+
+// Wide or long: what the player will cut.
+std::string FitMessage(const TextFit& fit, const TextBox& box) {
+  const std::string pixels = std::to_string(box.width) + " pixels";
+  const std::string shown = Quoted(Cp1252ToUtf8(fit.shown));
+  if (!fit.wideWord.empty()) {
+    return "le mot " + Quoted(Cp1252ToUtf8(fit.wideWord)) +
+           " est plus large que sa place dans le joueur (" + pixels +
+           ") : il sera coupé ; raccourcissez-le";
+  }
+  if (!box.wraps) {
+    return "le texte est trop large pour sa place dans le joueur (" + std::to_string(fit.width) +
+           " pixels pour " + std::to_string(box.width) + ") : seul " + shown +
+           " s'affichera ; raccourcissez-le";
+  }
+  if (fit.visibleLines == 1) {
+    return "le texte est trop long pour sa place dans le joueur, une ligne de " + pixels +
+           " : seul " + shown + " s'affichera ; raccourcissez-le";
+  }
+  return "le texte est trop long pour sa place dans le joueur (" +
+         CountText(fit.lines, "ligne", "lignes") + " de " + pixels + ", la place en montre " +
+         std::to_string(fit.visibleLines) + ") : seul " + shown + " s'affichera ; raccourcissez-le";
+}
+
+struct TextChecker {
+  const QuizFile& quiz;
+  const TextMeasurer& measure;
+  std::vector<Problem>& problems;
+
+  void Error(const FieldRef& place, const std::string& message) {
+    problems.push_back(ErrorAt(place, message));
+  }
+
+  void Warning(const FieldRef& place, const std::string& message) {
+    problems.push_back(WarningAt(place, message));
+  }
+
+  // A text that goes into the executable; false when it has no code page 1252 form.
+  bool Stored(const std::string& utf8, const FieldRef& place, std::string& cp1252,
+              bool isCode = false) {
+    return CheckPlayerText(utf8, place, isCode, cp1252, problems);
+  }
+
+  // A text that the player shows: stored, and measured in its control.
+  bool Shown(const std::string& utf8, const FieldRef& place, std::string& cp1252,
+             bool isCode = false) {
+    if (!Stored(utf8, place, cp1252, isCode)) return false;
+    TextBox box;
+    if (measure && !cp1252.empty() && BoxOfField(place.field, box)) {
+      const TextFit fit = FitText(cp1252, box, measure);
+      if (!fit.fits) Warning(place, FitMessage(fit, box));
+    }
+    return true;
+  }
+
+  void Unused(const std::string& value, const FieldRef& place, const std::string& why) {
+    if (!value.empty()) Error(place, why);
+  }
+};
+
+void CheckSettings(TextChecker& c) {
+  const QuizFile& quiz = c.quiz;
+  if (quiz.kind < KIND_TEXT || quiz.kind > KIND_VIDEO) {
+    c.Error({0, "kind", 0},
+            "type de quiz inconnu : choisissez « text », « picture », « audio » "
+            "ou « video »");
+  }
+  if (quiz.answersPerQuestion != 1 && quiz.answersPerQuestion != 2) {
+    c.Error({0, "answersPerQuestion", 0}, "doit valoir 1 ou 2");
+  }
+  if (quiz.revealMode < REVEAL_NONE || quiz.revealMode > REVEAL_TEXTS_AT_END) {
+    c.Error({0, "revealMode", 0},
+            "révélation inconnue : choisissez « none », « picture », "
+            "« text », « textAndPicture » ou « textsAtEnd »");
+  } else if (quiz.revealMode != REVEAL_NONE && quiz.kind != KIND_PICTURE) {
+    c.Error({0, "revealMode", 0},
+            std::string(KindPhrase(quiz.kind)) +
+                " ne révèle rien : seul un quiz d'images montre un texte ou une image une fois "
+                "la question résolue ; choisissez « none »");
+  }
+  const std::size_t count = quiz.questions.size();
+  if (count == 0) c.Error({0, "questions", 0}, "le quiz n'a aucune question : ajoutez-en");
+  if (count > static_cast<std::size_t>(MAX_QUESTIONS)) {
+    c.Error({0, "questions", 0}, "le quiz a " + std::to_string(count) +
+                                     " questions ; le joueur en montre 90 au plus : "
+                                     "partagez-le en plusieurs quiz");
+  }
+}
+
+void CheckHeaderTexts(TextChecker& c) {
+  const QuizFile& quiz = c.quiz;
+  std::string cp1252;
+  if (c.Shown(quiz.title, {0, "title", 0}, cp1252) && cp1252.empty()) {
+    c.Error({0, "title", 0}, "le titre est vide : donnez un titre au quiz");
+  }
+  c.Shown(quiz.author, {0, "author", 0}, cp1252);
+  c.Shown(quiz.explanation, {0, "explanation", 0}, cp1252);
+  const std::pair<const char*, const std::string*> captions[] = {
+      {"answer1Caption", &quiz.answer1Caption}, {"answer2Caption", &quiz.answer2Caption}};
+  for (const auto& caption : captions) {
+    const FieldRef place{0, caption.first, 0};
+    if (quiz.answersPerQuestion == 2) {
+      c.Shown(*caption.second, place, cp1252);
+    } else if (c.Stored(*caption.second, place, cp1252) && !cp1252.empty()) {
+      c.Warning(place, "la légende ne s'affiche qu'avec deux réponses par question : supprimez-la");
+    }
+  }
+}
+
+std::string MissingCodesMessage(int codes, int questions) {
+  const std::string counts = "il y a " + CountText(codes, "code", "codes") + " pour " +
+                             CountText(questions, "question", "questions") + " : ";
+  const int missing = questions - codes;
+  const std::string when =
+      questions == 1 ? "une fois la question résolue"
+      : missing == 1
+          ? "une fois les " + std::to_string(questions) + " questions résolues"
+          : "à partir de " + CountText(codes + 1, "question résolue", "questions résolues");
+  return counts + "aucun code ne s'affichera " + when + " ; ajoutez-en " + std::to_string(missing);
+}
+
+std::string ExtraCodesMessage(int codes, int questions) {
+  const std::string counts = "il y a " + CountText(codes, "code", "codes") + " pour " +
+                             CountText(questions, "question", "questions") + " : ";
+  if (codes - questions == 1) {
+    return counts + "le code " + std::to_string(codes) + " ne s'afficherait jamais ; supprimez-le";
+  }
+  return counts + "les codes " + std::to_string(questions + 1) + " à " + std::to_string(codes) +
+         " ne s'afficheraient jamais ; supprimez-les";
+}
+
+void CheckCodes(TextChecker& c) {
+  const int codes = static_cast<int>(c.quiz.codes.size());
+  const int questions = static_cast<int>(c.quiz.questions.size());
+  std::string cp1252;
+  for (int k = 1; k <= codes; ++k) c.Shown(c.quiz.codes[k - 1], {0, "codes", k}, cp1252, true);
+  if (codes < questions) c.Warning({0, "codes", 0}, MissingCodesMessage(codes, questions));
+  if (codes > questions && questions > 0) {
+    c.Error({0, "codes", 0}, ExtraCodesMessage(codes, questions));
+  }
+}
+
+std::string RevealTextUnusedWhy(const QuizFile& quiz) {
+  if (quiz.kind != KIND_PICTURE) {
+    return std::string(KindPhrase(quiz.kind)) + " ne révèle pas de texte : supprimez ce texte";
+  }
+  return "la révélation " + RevealModeName(quiz.revealMode) +
+         " ne montre pas de texte : supprimez ce texte, ou choisissez la révélation « text », "
+         "« textAndPicture » ou « textsAtEnd »";
+}
+
+std::string AnswerPictureUnusedWhy(const QuizFile& quiz) {
+  if (quiz.kind != KIND_PICTURE) {
+    return std::string(KindPhrase(quiz.kind)) +
+           " ne montre pas d'image réponse : supprimez ce champ";
+  }
+  return "la révélation " + RevealModeName(quiz.revealMode) +
+         " ne montre pas d'image réponse : supprimez ce champ, ou choisissez la révélation "
+         "« picture » ou « textAndPicture »";
+}
+
+void CheckMediaFields(TextChecker& c, int n, const QuestionFile& question) {
+  const QuizFile& quiz = c.quiz;
+  for (QuizKind kind : {KIND_PICTURE, KIND_AUDIO, KIND_VIDEO}) {
+    const FieldRef place{n, MediaKey(kind), 0};
+    const std::string& path = MediaPath(question, kind);
+    if (kind != quiz.kind) {
+      c.Unused(path, place,
+               std::string(KindPhrase(quiz.kind)) + " n'a pas " + NounsOf(kind).partitive +
+                   " : supprimez ce champ");
+    } else if (path.empty()) {
+      c.Error(place, std::string("il manque ") + NounsOf(kind).definite +
+                         " de la question : indiquez le chemin de son fichier");
+    }
+  }
+  const FieldRef answerPicture{n, "answerPicture", 0};
+  if (!ShowsAnswerPictures(quiz)) {
+    c.Unused(question.answerPicture, answerPicture, AnswerPictureUnusedWhy(quiz));
+  } else if (question.answerPicture.empty()) {
+    c.Error(answerPicture, "il manque l'image réponse, que la révélation " +
+                               RevealModeName(quiz.revealMode) +
+                               " montre une fois la question résolue : indiquez le chemin de "
+                               "son fichier");
+  }
+}
+
+void CheckAnswer(TextChecker& c, const std::string& answer, const FieldRef& place) {
+  std::string cp1252;
+  if (c.Stored(answer, place, cp1252)) CheckExpectedAnswer(cp1252, place, c.problems);
+}
+
+void CheckQuestion(TextChecker& c, int n) {
+  const QuizFile& quiz = c.quiz;
+  const QuestionFile& question = quiz.questions[n - 1];
+  CheckAnswer(c, question.answer1, {n, "answer1", 0});
+  if (quiz.answersPerQuestion == 2) {
+    CheckAnswer(c, question.answer2, {n, "answer2", 0});
+  } else {
+    c.Unused(question.answer2, {n, "answer2", 0},
+             "le quiz n'a qu'une réponse par question : supprimez cette réponse, ou passez à deux "
+             "réponses par question");
+  }
+  std::string cp1252;
+  const FieldRef wording{n, "questionText", 0};
+  if (quiz.kind != KIND_TEXT) {
+    c.Unused(question.questionText, wording,
+             std::string(KindPhrase(quiz.kind)) + " n'affiche pas d'énoncé : supprimez ce texte");
+  } else if (c.Shown(question.questionText, wording, cp1252) && cp1252.empty()) {
+    c.Error(wording, "l'énoncé est vide : écrivez la question");
+  }
+  if (ShowsRevealTexts(quiz)) {
+    c.Shown(question.revealText, {n, "revealText", 0}, cp1252);
+  } else {
+    c.Unused(question.revealText, {n, "revealText", 0}, RevealTextUnusedWhy(quiz));
+  }
+  CheckMediaFields(c, n, question);
+}
+
+void WarnRepeatedWordings(TextChecker& c) {
+  if (c.quiz.kind != KIND_TEXT) return;
+  std::map<std::string, int> firstWith;
+  for (int n = 1; n <= static_cast<int>(c.quiz.questions.size()); ++n) {
+    const std::string& wording = c.quiz.questions[n - 1].questionText;
+    if (wording.empty()) continue;
+    const auto first = firstWith.emplace(wording, n).first;
+    if (first->second != n) {
+      c.Warning({n, "questionText", 0}, "même énoncé que la question " +
+                                            std::to_string(first->second) +
+                                            " : un élève ne saura pas laquelle est laquelle");
+    }
+  }
+}
+
+// A place that a problem of the file already names: the same field, or a whole question.
+bool AlreadyNamed(const std::vector<Problem>& named, const Problem& problem) {
+  return std::any_of(named.begin(), named.end(), [&](const Problem& other) {
+    const bool sameField = other.field == problem.field && other.index == problem.index;
+    const bool wholeQuestion = other.question > 0 && other.field.empty();
+    return other.question == problem.question && (sameField || wholeQuestion);
+  });
+}
+
+}  // namespace
+
+std::vector<Problem> CheckQuizTexts(const QuizFile& quiz, const TextMeasurer& measure) {
+  std::vector<Problem> problems;
+  TextChecker checker{quiz, measure, problems};
+  CheckSettings(checker);
+  CheckHeaderTexts(checker);
+  CheckCodes(checker);
+  for (int n = 1; n <= static_cast<int>(quiz.questions.size()); ++n) CheckQuestion(checker, n);
+  WarnRepeatedWordings(checker);
+  SortProblems(problems);
+  return problems;
+}
+
+std::vector<Problem> CheckQuizMedia(const QuizFile& quiz, const fs::path& mediaFolder,
+                                    MediaCache* cache) {
+  std::vector<Problem> problems;
+  for (const MediaSlot& slot : MediaSlots(quiz)) {
+    if (slot.path.empty()) continue;  // told by the checks of the fields
+    const MediaVerdict verdict =
+        CheckMediaFile(slot.role, ResolvedMediaPath(mediaFolder, slot.path), slot.path,
+                       quiz.backgroundColour, cache);
+    if (!verdict.ok) problems.push_back(ErrorAt({slot.question, slot.field, 0}, verdict.problem));
+  }
+  return problems;
+}
+
+std::vector<Problem> CheckQuizSize(const QuizFile& quiz) {
+  std::vector<Problem> problems;
+  PackedQuizResources(quiz, problems);
+  return problems;
+}
+
+std::vector<Problem> CheckQuiz(const QuizFile& quiz, const CheckContext& context) {
+  std::vector<Problem> problems = CheckQuizTexts(quiz, context.measure);
+  for (const std::vector<Problem>& more :
+       {CheckQuizMedia(quiz, context.mediaFolder, context.mediaCache), CheckQuizSize(quiz)}) {
+    problems.insert(problems.end(), more.begin(), more.end());
+  }
+  SortProblems(problems);
+  return problems;
+}
+
+void SortProblems(std::vector<Problem>& problems) {
+  std::stable_sort(problems.begin(), problems.end(),
+                   [](const Problem& a, const Problem& b) { return a.question < b.question; });
+}
+
+std::vector<Problem> ReadAndCheckQuiz(const std::string& text, const CheckContext& context,
+                                      QuizFile& quiz) {
+  std::vector<Problem> problems;
+  bool readable = false;
+  quiz = ReadQuizJson(text, problems, &readable);
+  if (!readable) return problems;
+  const std::vector<Problem> named = problems;
+  for (const Problem& problem : CheckQuiz(quiz, context)) {
+    if (!AlreadyNamed(named, problem)) problems.push_back(problem);
+  }
+  SortProblems(problems);
+  return problems;
+}
