@@ -20,14 +20,20 @@ Bytes ReadWholeFile(const fs::path& path) {
   return bytes;
 }
 
-// The media resources, from the verdicts that the check has just cached.
-std::vector<Resource> MediaResources(const QuizFile& quiz, const CheckContext& context) {
+// The media resources: pictures as the import makes them (kept in the cache, so that an editor
+// that makes its quiz again converts only what changed), sounds and films as they are. A file
+// that only its decoding shows to be damaged, or that changed since the check, is a problem.
+std::vector<Resource> MediaResources(const QuizFile& quiz, const CheckContext& context,
+                                     std::vector<Problem>& problems) {
   std::vector<Resource> resources;
   for (const MediaSlot& slot : MediaSlots(quiz)) {
     const fs::path path = ResolvedMediaPath(context.mediaFolder, slot.path);
-    MediaVerdict verdict =
-        CheckMediaFile(slot.role, path, slot.path, quiz.backgroundColour, context.mediaCache);
-    if (!verdict.ok) throw IoError(verdict.problem);  // the file changed since the check
+    MediaVerdict verdict = CheckMediaFile(slot.role, path, slot.path, quiz.backgroundColour,
+                                          context.mediaCache, MEDIA_FOR_EXECUTABLE);
+    if (!verdict.ok) {
+      problems.push_back(ErrorAt({slot.question, slot.field, 0}, verdict.problem));
+      continue;
+    }
     resources.push_back({MEDIA_RESOURCE_TYPE, slot.resourceId,
                          verdict.resource.empty() ? ReadWholeFile(path) : verdict.resource});
   }
@@ -77,14 +83,15 @@ MakeOutcome MakeQuizExecutable(const QuizFile& quiz, const CheckContext& context
   MediaCache localCache;
   CheckContext checking = context;
   if (!checking.mediaCache) checking.mediaCache = &localCache;
-  const std::vector<Problem> problems = CheckQuiz(quiz, checking);
+  std::vector<Problem> problems = CheckQuiz(quiz, checking);
   if (HasErrors(problems)) return {false, problems, 0};
   RefuseWritingOverInputs(output, InputsOf(quiz, checking, player, options));
   RefuseReplacing(output, options.force, access);
 
+  const std::vector<Resource> media = MediaResources(quiz, checking, problems);
+  if (HasErrors(problems)) return {false, problems, 0};
   std::vector<Problem> sizeProblems;  // none: the check has packed the same texts
   std::vector<Resource> resources = PackedQuizResources(quiz, sizeProblems);
-  const std::vector<Resource> media = MediaResources(quiz, checking);
   resources.insert(resources.end(), media.begin(), media.end());
   const fs::path temporary = TemporaryPathBeside(output);
   try {

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "tools/authoring/problem.h"
+#include "tools/picture_import/picture_import.h"
 
 namespace {
 
@@ -43,13 +44,6 @@ const OtherFormat OTHER_FILMS[] = {
     {0, "FLV", 3, "un film FLV"},
 };
 
-const OtherFormat OTHER_PICTURES[] = {
-    {0, "\x89PNG", 4, "une image PNG"},
-    {0, "GIF8", 4, "une image GIF"},
-    {0, "BM", 2, "une image BMP"},
-    {0, "\xFF\xD8\xFF", 3, "une image JPEG qui n'est pas au format JFIF"},
-};
-
 template <std::size_t N>
 const char* NameOf(const OtherFormat (&formats)[N], const Bytes& file) {
   for (const OtherFormat& format : formats) {
@@ -81,12 +75,22 @@ MediaVerdict ExamineFilm(const Bytes& file, const std::string& name) {
                  "(Média > Convertir / Enregistrer)");
 }
 
-MediaVerdict ExaminePicture(const Bytes& file, const std::string& name) {
-  if (IsJfifJpeg(file)) return Accepted();
-  const char* format = NameOf(OTHER_PICTURES, file);
-  return Refused(Quoted(name) +
-                 (format ? std::string(" est ") + format : std::string(" n'est pas une image")) +
-                 " ; le joueur lit les images JPEG au format JFIF : enregistrez-la en JPEG");
+bool IsPicture(MediaRole role) { return role == MEDIA_PICTURE || role == MEDIA_ANSWER_PICTURE; }
+
+MediaVerdict ExaminePicture(const Bytes& file, const std::string& name,
+                            std::uint32_t backgroundColour, MediaUse use) {
+  if (use == MEDIA_FOR_CHECK) {
+    const PictureInfo info = InspectPicture(file, name);
+    return info.ok ? Accepted() : Refused(info.problem);
+  }
+  ImportedPicture picture = ImportPicture(file, name, backgroundColour);
+  if (!picture.ok) return Refused(picture.problem);
+  return {true, {}, std::move(picture.jpeg)};
+}
+
+// A kept verdict serves a check always, and an executable unless it was a check's on a picture.
+bool Serves(const MediaVerdict& verdict, MediaRole role, MediaUse use) {
+  return use == MEDIA_FOR_CHECK || !verdict.ok || !IsPicture(role) || !verdict.resource.empty();
 }
 
 std::int64_t ModificationTime(const fs::path& path, std::error_code& error) {
@@ -102,11 +106,6 @@ bool ReadFile(const fs::path& path, Bytes& bytes) {
 
 }  // namespace
 
-bool IsJfifJpeg(const Bytes& file) {
-  return file.size() >= 11 && file[0] == 0xFF && file[1] == 0xD8 && file[2] == 0xFF &&
-         file[3] == 0xE0 && HasAt(file, 6, "JFIF") && file[10] == 0;
-}
-
 bool IsMp3(const Bytes& file) {
   if (HasAt(file, 0, "ID3")) return file.size() >= 10 && file[3] != 0xFF && file[4] != 0xFF;
   // Frame sync (eleven set bits), a version other than the reserved one, layer III (01).
@@ -117,7 +116,7 @@ bool IsMp3(const Bytes& file) {
 bool IsAvi(const Bytes& file) { return HasAt(file, 0, "RIFF") && HasAt(file, 8, "AVI "); }
 
 MediaVerdict ExamineMedia(MediaRole role, const Bytes& file, const std::string& name,
-                          std::uint32_t) {
+                          std::uint32_t backgroundColour, MediaUse use) {
   if (file.empty()) return Refused("le fichier " + Quoted(name) + " est vide");
   switch (role) {
     case MEDIA_SOUND:
@@ -125,12 +124,12 @@ MediaVerdict ExamineMedia(MediaRole role, const Bytes& file, const std::string& 
     case MEDIA_FILM:
       return ExamineFilm(file, name);
     default:
-      return ExaminePicture(file, name);
+      return ExaminePicture(file, name, backgroundColour, use);
   }
 }
 
 MediaVerdict CheckMediaFile(MediaRole role, const fs::path& path, const std::string& name,
-                            std::uint32_t backgroundColour, MediaCache* cache) {
+                            std::uint32_t backgroundColour, MediaCache* cache, MediaUse use) {
   std::error_code error;
   const fs::file_status status = fs::status(path, error);
   if (fs::is_directory(status)) {
@@ -145,13 +144,13 @@ MediaVerdict CheckMediaFile(MediaRole role, const fs::path& path, const std::str
                           ModificationTime(path, error), role, backgroundColour};
   if (cache && !error) {
     const auto kept = cache->verdicts.find(key);
-    if (kept != cache->verdicts.end()) return kept->second;
+    if (kept != cache->verdicts.end() && Serves(kept->second, role, use)) return kept->second;
   }
   Bytes bytes;
   if (error || !ReadFile(path, bytes)) {
     return Refused("le fichier " + Quoted(name) + " ne peut pas être lu");
   }
-  MediaVerdict verdict = ExamineMedia(role, bytes, name, backgroundColour);
+  MediaVerdict verdict = ExamineMedia(role, bytes, name, backgroundColour, use);
   if (cache) cache->verdicts[key] = verdict;
   return verdict;
 }

@@ -11,9 +11,6 @@
 
 using Bytes = std::vector<unsigned char>;
 
-// A JPEG in the JFIF form: FF D8 FF E0, then the APP0 segment named "JFIF".
-bool IsJfifJpeg(const Bytes& file);
-
 // An MP3 file: an ID3v2 tag, or an MPEG audio layer III frame header at once.
 bool IsMp3(const Bytes& file);
 
@@ -22,17 +19,22 @@ bool IsAvi(const Bytes& file);
 
 enum MediaRole { MEDIA_PICTURE, MEDIA_ANSWER_PICTURE, MEDIA_SOUND, MEDIA_FILM };
 
+// What a verdict is for. A check reads no more of a picture than its header, which is cheap
+// enough for every question on every keystroke of the editor; the executable needs the picture as
+// it goes in, converted when the player would not show it best as it is.
+enum MediaUse { MEDIA_FOR_CHECK, MEDIA_FOR_EXECUTABLE };
+
 // What a media file becomes in the executable, or why it cannot.
 struct MediaVerdict {
   bool ok;
   std::string problem;  // French, when not ok: what is wrong and what to do
-  Bytes resource;       // when ok, the bytes that go into the executable if they are not the
-                        // file's own (a converted picture); empty: the file as it is
+  Bytes resource;       // for the executable, a picture as it goes in (converted or kept); empty
+                        // for sounds and films, which go in as they are, and for a check
 };
 
 // The verdict on the bytes of a file; name is the path as the author wrote it, for the messages.
 MediaVerdict ExamineMedia(MediaRole role, const Bytes& file, const std::string& name,
-                          std::uint32_t backgroundColour);
+                          std::uint32_t backgroundColour, MediaUse use = MEDIA_FOR_CHECK);
 
 // Verdicts by file, role and background colour: a file whose size and modification time have
 // not changed is not read again.
@@ -54,7 +56,8 @@ struct MediaCache {
 };
 
 // The verdict on the file at path (the author's name for it: name), from the cache when the
-// file is unchanged; a missing or unreadable file is refused, and never kept.
+// file is unchanged and the kept verdict serves the use (a check's does not give an executable its
+// picture); a missing or unreadable file is refused, and never kept.
 MediaVerdict CheckMediaFile(MediaRole role, const std::filesystem::path& path,
                             const std::string& name, std::uint32_t backgroundColour,
-                            MediaCache* cache);
+                            MediaCache* cache, MediaUse use = MEDIA_FOR_CHECK);

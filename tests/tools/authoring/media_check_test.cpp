@@ -1,9 +1,13 @@
-// Media files: the magic numbers that make a file a JFIF JPEG, an MP3 or an AVI, the advice for
-// the formats that the player does not read, and the verdicts kept between checks.
+// Media files: the magic numbers that make a file an MP3 or an AVI, the advice for the formats
+// that the player does not read, pictures checked by their header and converted for the
+// executable, and the verdicts kept between checks.
 #include "tools/authoring/media_check.h"
 
 #include <gtest/gtest.h>
 
+#include "tests/picture_import/sample_pictures.h"
+
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <string>
@@ -15,42 +19,29 @@ Bytes Of(const std::string& text) { return Bytes(text.begin(), text.end()); }
 struct Sample {
   const char* name;
   Bytes bytes;
-  bool jpeg, mp3, avi;
+  bool mp3, avi;
 };
 
 TEST(MediaCheckTest, RecognisesEachKindByItsFirstBytes) {
   const Sample samples[] = {
-      {"JFIF JPEG", Of(std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01", 12)), true, false,
-       false},
-      {"Exif JPEG",
-       Of(std::string("\xFF\xD8\xFF\xE1\x00\x10"
-                      "Exif\x00\x00",
-                      12)),
-       false, false, false},
-      {"JPEG cut after APP0", Of("\xFF\xD8\xFF\xE0"), false, false, false},
-      {"APP0 not named JFIF", Of(std::string("\xFF\xD8\xFF\xE0\x00\x10JFXX\x00", 11)), false, false,
-       false},
-      {"PNG", Of("\x89PNG\r\n\x1A\n"), false, false, false},
-      {"MP3 with ID3v2 tag", Of(std::string("ID3\x04\x00\x00\x00\x00\x00\x21", 10)), false, true,
-       false},
-      {"ID3 cut short", Of("ID3\x04"), false, false, false},
-      {"MPEG-1 layer III frame", Of("\xFF\xFB\x90\x64"), false, true, false},
-      {"MPEG-2 layer III frame", Of("\xFF\xF3\x48\xC4"), false, true, false},
-      {"MPEG-2.5 layer III frame", Of("\xFF\xE3\x18\xC4"), false, true, false},
-      {"MPEG layer II frame", Of("\xFF\xFD\x90\x64"), false, false, false},
-      {"reserved MPEG version", Of("\xFF\xEB\x90\x64"), false, false, false},
-      {"AAC (ADTS) frame", Of("\xFF\xF1\x50\x80"), false, false, false},
-      {"WAVE", Of(std::string("RIFF\x24\x00\x00\x00WAVEfmt ", 16)), false, false, false},
+      {"MP3 with ID3v2 tag", Of(std::string("ID3\x04\x00\x00\x00\x00\x00\x21", 10)), true, false},
+      {"ID3 cut short", Of("ID3\x04"), false, false},
+      {"MPEG-1 layer III frame", Of("\xFF\xFB\x90\x64"), true, false},
+      {"MPEG-2 layer III frame", Of("\xFF\xF3\x48\xC4"), true, false},
+      {"MPEG-2.5 layer III frame", Of("\xFF\xE3\x18\xC4"), true, false},
+      {"MPEG layer II frame", Of("\xFF\xFD\x90\x64"), false, false},
+      {"reserved MPEG version", Of("\xFF\xEB\x90\x64"), false, false},
+      {"AAC (ADTS) frame", Of("\xFF\xF1\x50\x80"), false, false},
+      {"WAVE", Of(std::string("RIFF\x24\x00\x00\x00WAVEfmt ", 16)), false, false},
       {"AVI",
        Of(std::string("RIFF\x24\x00\x00\x00"
                       "AVI LIST",
                       16)),
-       false, false, true},
-      {"AVI cut short", Of("RIFF\x24\x00"), false, false, false},
-      {"empty", Bytes(), false, false, false},
+       false, true},
+      {"AVI cut short", Of("RIFF\x24\x00"), false, false},
+      {"empty", Bytes(), false, false},
   };
   for (const Sample& s : samples) {
-    EXPECT_EQ(IsJfifJpeg(s.bytes), s.jpeg) << s.name;
     EXPECT_EQ(IsMp3(s.bytes), s.mp3) << s.name;
     EXPECT_EQ(IsAvi(s.bytes), s.avi) << s.name;
   }
@@ -75,8 +66,6 @@ const std::string TO_MP3 =
 const std::string TO_AVI =
     " ; le joueur ne lit que l'AVI : convertissez-le en AVI, par exemple avec VLC (Média > "
     "Convertir / Enregistrer)";
-const std::string TO_JPEG =
-    " ; le joueur lit les images JPEG au format JFIF : enregistrez-la en JPEG";
 
 TEST(MediaCheckTest, RefusesWhatThePlayerCannotPlayWithTheConversionToMake) {
   const Examination cases[] = {
@@ -107,13 +96,6 @@ TEST(MediaCheckTest, RefusesWhatThePlayerCannotPlayWithTheConversionToMake) {
        "« s.mp3 » est un film MPEG" + TO_AVI},
       {"WAV as film", MEDIA_FILM, Of(std::string("RIFF\x24\x00\x00\x00WAVEfmt ", 16)),
        "« s.mp3 » n'est pas un film AVI" + TO_AVI},
-      {"JFIF", MEDIA_PICTURE, Of(std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01", 12)), ""},
-      {"PNG", MEDIA_ANSWER_PICTURE, Of("\x89PNG\r\n\x1A\n"),
-       "« s.mp3 » est une image PNG" + TO_JPEG},
-      {"GIF", MEDIA_PICTURE, Of("GIF89a"), "« s.mp3 » est une image GIF" + TO_JPEG},
-      {"Exif JPEG", MEDIA_PICTURE, Of("\xFF\xD8\xFF\xE1\x00\x10"),
-       "« s.mp3 » est une image JPEG qui n'est pas au format JFIF" + TO_JPEG},
-      {"text as picture", MEDIA_PICTURE, Of("bonjour"), "« s.mp3 » n'est pas une image" + TO_JPEG},
       {"empty", MEDIA_FILM, Bytes(), "le fichier « s.mp3 » est vide"},
   };
   for (const Examination& c : cases) {
@@ -163,6 +145,63 @@ TEST(MediaCheckTest, TheCacheReadsAFileAgainOnlyWhenItChanged) {
   EXPECT_FALSE(CheckMediaFile(MEDIA_SOUND, path, "son.mp3", 0, &cache).ok) << "a newer file";
   EXPECT_FALSE(CheckMediaFile(MEDIA_FILM, path, "son.mp3", 0, &cache).ok) << "another role";
   EXPECT_EQ(cache.verdicts.size(), 3u);
+}
+
+bool IsJfif(const Bytes& file) {
+  const unsigned char head[] = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F', 0x00};
+  return file.size() > sizeof head && std::equal(head, head + sizeof head, file.begin());
+}
+
+const Rgba RED{255, 0, 0, 255}, GREEN{0, 255, 0, 255}, BLUE{0, 0, 255, 255}, CLEAR{0, 0, 0, 0};
+
+// A check reads a picture's header only; the executable gets what the import makes of it: a small
+// JFIF as it is, anything else converted to a JFIF within the player's box.
+TEST(MediaCheckTest, PicturesAreCheckedByTheirHeaderAndConvertedForTheExecutable) {
+  const Bytes jfif = JpegOf(Quadrants(40, 30, {RED, GREEN, BLUE, RED}), 40, 30);
+  const Bytes png = PngOf(Quadrants(600, 300, {RED, GREEN, BLUE, CLEAR}), 600, 300);
+  const MediaVerdict checked = ExamineMedia(MEDIA_PICTURE, png, "carte.png", 0xFFFFFF);
+  EXPECT_TRUE(checked.ok);
+  EXPECT_TRUE(checked.resource.empty());
+
+  const MediaVerdict kept =
+      ExamineMedia(MEDIA_PICTURE, jfif, "chat.jpg", 0xFFFFFF, MEDIA_FOR_EXECUTABLE);
+  ASSERT_TRUE(kept.ok);
+  EXPECT_EQ(kept.resource, jfif);
+  const MediaVerdict converted =
+      ExamineMedia(MEDIA_ANSWER_PICTURE, png, "carte.png", 0xFFFFFF, MEDIA_FOR_EXECUTABLE);
+  ASSERT_TRUE(converted.ok);
+  EXPECT_TRUE(IsJfif(converted.resource));
+
+  for (MediaUse use : {MEDIA_FOR_CHECK, MEDIA_FOR_EXECUTABLE}) {
+    const MediaVerdict refused = ExamineMedia(MEDIA_PICTURE, Of("bonjour"), "texte.jpg", 0, use);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.problem,
+              "« texte.jpg » n'est pas une image JPEG, PNG, GIF ou BMP : vérifiez que c'est le bon "
+              "fichier, ou enregistrez l'image en JPEG ou en PNG depuis un logiciel d'images.");
+    const MediaVerdict misnamed = ExamineMedia(MEDIA_PICTURE, png, "carte.jpg", 0, use);
+    EXPECT_EQ(misnamed.problem, "« carte.jpg » contient une image PNG alors que son nom finit par "
+                                "« .jpg » : renommez-le « carte.png ».");
+  }
+}
+
+// A check's verdict on a picture serves the next check, but the executable needs the converted
+// picture: it is made then, and kept for the next executable.
+TEST(MediaCheckTest, TheCacheConvertsAPictureOnlyWhenAnExecutableFirstNeedsIt) {
+  const fs::path folder = fs::temp_directory_path() / "brelamake-test-media-pictures";
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  const fs::path path = folder / "carte.png";
+  const Bytes png = PngOf(Quadrants(600, 300, {RED, GREEN, BLUE, CLEAR}), 600, 300);
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+  MediaCache cache;
+  EXPECT_TRUE(CheckMediaFile(MEDIA_PICTURE, path, "carte.png", 0, &cache).resource.empty());
+  const Bytes made =
+      CheckMediaFile(MEDIA_PICTURE, path, "carte.png", 0, &cache, MEDIA_FOR_EXECUTABLE).resource;
+  EXPECT_TRUE(IsJfif(made));
+  ASSERT_EQ(cache.verdicts.size(), 1u);
+  EXPECT_EQ(cache.verdicts.begin()->second.resource, made) << "kept for the next executable";
+  EXPECT_TRUE(CheckMediaFile(MEDIA_PICTURE, path, "carte.png", 0, &cache).ok);
 }
 
 }  // namespace

@@ -456,8 +456,8 @@ TEST(QuizCheckTest, ChecksTheMediaFilesThatTheQuizShows) {
   EXPECT_EQ(ProblemPlace(problems[0]), "question 2, image");
   EXPECT_EQ(problems[0].message.rfind("le fichier « media/picture2.jpg » est introuvable", 0), 0u);
   EXPECT_EQ(ProblemLine(problems[1]),
-            "question 3, image réponse : « media/réponse3.jpg » est une image PNG ; le joueur lit "
-            "les images JPEG au format JFIF : enregistrez-la en JPEG");
+            "question 3, image réponse : « media/réponse3.jpg » contient une image PNG alors que "
+            "son nom finit par « .jpg » : renommez-le « media/réponse3.png ».");
 }
 
 TEST(QuizCheckTest, ReportsEveryProblemOfAFileAtOnceAndABadKindHidesNothing) {

@@ -1,8 +1,11 @@
 // Sample quiz files and media for brelamake's tests.
 #include "tests/tools/authoring/sample_quizzes.h"
 
+#include <cstdint>
 #include <fstream>
 #include <iterator>
+
+#include "tests/picture_import/sample_pictures.h"
 
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
@@ -22,11 +25,21 @@ const char* ExtensionOf(const std::string& key) {
   return ".jpg";
 }
 
-Bytes MagicOf(const std::string& name) {
-  const std::string extension = fs::path(name).extension().string();
+Bytes MagicOf(const std::string& extension) {
   if (extension == ".mp3") return {'I', 'D', '3', 4, 0, 0, 0, 0, 0, 0};
-  if (extension == ".avi") return {'R', 'I', 'F', 'F', 0, 1, 0, 0, 'A', 'V', 'I', ' '};
-  return {0xFF, 0xD8, 0xFF, 0xE0, 0, 16, 'J', 'F', 'I', 'F', 0};
+  return {'R', 'I', 'F', 'F', 0, 1, 0, 0, 'A', 'V', 'I', ' '};
+}
+
+// A small JFIF JPEG whose four quadrants take colours from the name, so that no two are alike.
+Bytes PictureNamed(const std::string& name) {
+  std::uint32_t hash = 2166136261u;  // FNV-1a
+  for (unsigned char c : name) hash = (hash ^ c) * 16777619u;
+  auto channel = [&hash](int shift) { return static_cast<unsigned char>(hash >> shift); };
+  const Rgba colours[4] = {{channel(0), channel(8), channel(16), 255},
+                           {channel(24), channel(0), channel(8), 255},
+                           {channel(16), channel(24), channel(0), 255},
+                           {channel(8), channel(16), channel(24), 255}};
+  return JpegOf(Quadrants(16, 12, colours), 16, 12);
 }
 
 void WriteBytes(const fs::path& path, const Bytes& bytes) {
@@ -74,7 +87,9 @@ Json SampleQuizJson(const std::string& kind, const std::string& revealMode, int 
 }
 
 Bytes SampleMediaBytes(const std::string& name) {
-  Bytes bytes = MagicOf(name);
+  const std::string extension = fs::path(name).extension().string();
+  if (extension != ".mp3" && extension != ".avi") return PictureNamed(name);
+  Bytes bytes = MagicOf(extension);
   for (int value = 0; value < 256; ++value) bytes.push_back(static_cast<unsigned char>(value));
   bytes.insert(bytes.end(), name.begin(), name.end());
   return bytes;

@@ -16,8 +16,9 @@
 nlohmann::json SampleQuizJson(const std::string& kind, const std::string& revealMode,
                               int answersPerQuestion, int questions);
 
-// The bytes of the sample media file named `name`: the magic number its kind needs, then bytes
-// of every value (CR, LF, zero and 0x1A included) and the name, so that no two files are alike.
+// The bytes of the sample media file named `name`, none like another: for a sound or a film, the
+// magic number its kind needs, then bytes of every value (CR, LF, zero and 0x1A included) and the
+// name; for a picture, a 16 x 12 JFIF JPEG coloured after the name, which make keeps as it is.
 Bytes SampleMediaBytes(const std::string& name);
 
 // Writes the quiz as quiz.json into directory, with every media file it names; returns its path.

@@ -279,8 +279,9 @@ TEST(BrelamakeCommandTest, ImportTurnsASpreadsheetIntoAQuizFileAndTellsTheCells)
   Bench bench("import");
   fs::create_directories(bench.folder / "tableur/photos");
   for (const char* name : {"chat", "vache"}) {
+    const Bytes picture = SampleMediaBytes(std::string(name) + ".jpg");
     WriteText(bench.folder / "tableur/photos" / (std::string(name) + ".jpg"),
-              std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00", 11) + name);
+              std::string(picture.begin(), picture.end()));
   }
   const fs::path spreadsheet = bench.folder / "tableur/Les animaux.csv";
   WriteText(spreadsheet, FRENCH_EXCEL);
