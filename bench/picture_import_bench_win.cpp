@@ -1,12 +1,14 @@
-// The picture import's benchmark under Wine, on 90 camera photos (4000 x 3000, Exif first, made by
-// ImageMagick at build time): (a) the time to import them all, which is what making a quiz will
-// spend; (b) the start of a 90-question picture quiz made from the imported pictures against the
-// same quiz made from the photos as they are. Prints medians and their ratios; not a test:
+// The make of a picture quiz under Wine, on 90 camera photos (4000 x 3000, Exif first, made by
+// ImageMagick at build time): (a) the time that making the quiz executable takes with the
+// authoring library, as brelamake and the editor make it (the pictures imported into the player's
+// box); (b) the start of that quiz against the same quiz made from the photos as they are. Prints
+// medians and their ratios; not a test:
 //   cmake --build build/win --target picture_import_bench
 //   scripts/wine-run build/win/bench/picture_import_bench.exe
 #include <windows.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -15,51 +17,61 @@
 #include "tests/support/startup_timing.h"
 #include "tests/support/test_quiz.h"
 #include "tests/support/working_directory.h"
-#include "tools/picture_import/picture_import.h"
+#include "tools/authoring/exe_resources_win.h"
+#include "tools/authoring/make_quiz.h"
 
 namespace {
 
 constexpr int QUESTIONS = 90;
-constexpr int IMPORT_RUNS = 3;
+constexpr int MAKE_RUNS = 3;
 constexpr int PRESCALED_RUNS = 7;
 constexpr int CAMERA_SIZE_RUNS = 3;  // each start decodes 90 photos of 12 megapixels
 constexpr DWORD CAMERA_SIZE_TIMEOUT = 30 * 60 * 1000;
 
+std::string PhotoName(int n) {
+  char name[32];
+  std::snprintf(name, sizeof name, "photo%02d.jpg", n);
+  return name;
+}
+
 std::vector<std::string> ReadPhotos() {
   std::vector<std::string> photos;
   for (int n = 1; n <= QUESTIONS; ++n) {
-    char name[32];
-    std::snprintf(name, sizeof name, "/photo%02d.jpg", n);
-    photos.push_back(ReadWholeFile(BRELA_CAMERA_PHOTOS + std::string(name)));
+    photos.push_back(ReadWholeFile(BRELA_CAMERA_PHOTOS + ("/" + PhotoName(n))));
     if (photos.back().empty()) return {};
   }
   return photos;
 }
 
-// Every photo through the import, as the authoring tool will; empty when one is refused.
-std::vector<std::string> ImportAll(const std::vector<std::string>& photos,
-                                   std::uint32_t background) {
-  std::vector<std::string> pictures;
-  for (const std::string& photo : photos) {
-    const ImportedPicture picture =
-        ImportPicture(Bytes(photo.begin(), photo.end()), "photo.jpg", background);
-    if (!picture.ok) {
-      std::printf("refused: %s\n", picture.problem.c_str());
-      return {};
-    }
-    pictures.emplace_back(picture.jpeg.begin(), picture.jpeg.end());
+// The quiz file of the test quiz, each question showing its photo.
+QuizFile PhotoQuiz(const QuizDefinition& quiz) {
+  QuizFile file;
+  file.kind = KIND_PICTURE;
+  file.title = "Quiz d'essai";
+  file.backgroundColour = quiz.backgroundColour;
+  for (int n = 1; n <= QUESTIONS; ++n) {
+    QuestionFile question;
+    question.answer1 = QuestionAt(quiz, n)->answer1;
+    question.picture = PhotoName(n);
+    file.questions.push_back(question);
+    file.codes.push_back(quiz.codes[n - 1]);
   }
-  return pictures;
+  return file;
 }
 
-// The medians of IMPORT_RUNS imports of all the photos, and the pictures made.
-double TimeImports(const std::vector<std::string>& photos, std::uint32_t background,
-                   std::vector<std::string>& pictures) {
+// The medians of MAKE_RUNS makes of the quiz into executable, each from nothing (no cache).
+double TimeMakes(const QuizFile& quiz, const std::string& executable) {
+  const ExecutableAccess access = WindowsExecutableAccess(BRELA_PLAYER_PATH);
   std::vector<double> times;
-  for (int run = 0; run < IMPORT_RUNS; ++run) {
+  for (int run = 0; run < MAKE_RUNS; ++run) {
     const double start = NowMilliseconds();
-    pictures = ImportAll(photos, background);
-    if (pictures.empty()) return -1;
+    const CheckContext context{std::filesystem::u8path(BRELA_CAMERA_PHOTOS), {}, nullptr};
+    const MakeOutcome made = MakeQuizExecutable(quiz, context, BRELA_PLAYER_PATH, executable,
+                                                MakeOptions{true, {}}, access);
+    if (!made.written) {
+      for (const Problem& problem : made.problems) std::printf("%s\n", ProblemLine(problem).c_str());
+      return -1;
+    }
     times.push_back(NowMilliseconds() - start);
   }
   return Median(times);
@@ -71,10 +83,10 @@ std::size_t TotalSize(const std::vector<std::string>& files) {
   return total;
 }
 
-bool MakeQuiz(const QuizDefinition& quiz, const std::string& executable,
-              const std::vector<std::string>& pictures) {
+bool MakeQuizAsTheyAre(const QuizDefinition& quiz, const std::string& executable,
+                       const std::vector<std::string>& photos) {
   std::vector<MediaResource> media;
-  for (int n = 1; n <= QUESTIONS; ++n) media.push_back({IDR_MEDIA_BASE + n, pictures[n - 1]});
+  for (int n = 1; n <= QUESTIONS; ++n) media.push_back({IDR_MEDIA_BASE + n, photos[n - 1]});
   return MakePlayerCopy(BRELA_PLAYER_PATH, executable, &quiz, media);
 }
 
@@ -114,21 +126,19 @@ int main() {
   }
   QuizDefinition quiz;
   FillTestQuiz(quiz, {KIND_PICTURE, QUESTIONS, 1, REVEAL_NONE});
-  std::vector<std::string> pictures;
-  const double imports = TimeImports(photos, quiz.backgroundColour, pictures);
-  if (imports < 0) return 1;
-  std::printf("%d camera photos, 4000 x 3000 with Exif: %zu bytes; imported: %zu bytes\n",
-              QUESTIONS, TotalSize(photos), TotalSize(pictures));
-  std::printf("(a) importing all %d photos: %.0f ms (median of %d), %.0f ms a photo\n", QUESTIONS,
-              imports, IMPORT_RUNS, imports / QUESTIONS);
-
   ScopedWorkingDirectory directory;
   const std::string prescaled = directory.Path() + "\\prescaled.exe";
   const std::string cameraSize = directory.Path() + "\\camera-size.exe";
-  if (!MakeQuiz(quiz, prescaled, pictures) || !MakeQuiz(quiz, cameraSize, photos)) {
+  const double makes = TimeMakes(PhotoQuiz(quiz), prescaled);
+  if (makes < 0 || !MakeQuizAsTheyAre(quiz, cameraSize, photos)) {
     std::printf("cannot make the quizzes in %s\n", directory.Path().c_str());
     return 1;
   }
+  std::printf("%d camera photos, 4000 x 3000 with Exif: %zu bytes; quiz made: %ju bytes\n",
+              QUESTIONS, TotalSize(photos),
+              static_cast<std::uintmax_t>(std::filesystem::file_size(prescaled)));
+  std::printf("(a) making the quiz: %.0f ms (median of %d), %.0f ms a photo\n", makes, MAKE_RUNS,
+              makes / QUESTIONS);
   // A window of this process keeps the desktop open between starts, as on a user's machine.
   HWND keeper = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
