@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "tools/authoring/spreadsheet_import.h"
+
 namespace {
 
 // The JSON keys of the editor's fields, as the check names them in its problems.
@@ -120,11 +122,38 @@ EditorDocument NewDocument() {
   return document;
 }
 
-EditorDocument DocumentOf(const QuizFile& quiz, const std::filesystem::path& path) {
+EditorDocument DocumentOf(const QuizFile& quiz, const std::filesystem::path& path,
+                          const std::filesystem::path& mediaFolder) {
   EditorDocument document;
   document.quiz = quiz;
   document.file = path;
+  document.mediaFolder = path.empty() ? mediaFolder : path.parent_path();
   return document;
+}
+
+void MoveQuizFile(EditorDocument& document, const std::filesystem::path& path) {
+  const std::filesystem::path folder = path.parent_path();
+  if (!document.mediaFolder.empty() && document.mediaFolder != folder) {
+    RebaseMediaPaths(document.quiz, document.mediaFolder, folder);
+  }
+  document.file = path;
+  document.mediaFolder = folder;
+}
+
+std::string MediaPathFor(const EditorDocument& document, const std::filesystem::path& chosen) {
+  if (document.mediaFolder.empty() || chosen.root_name() != document.mediaFolder.root_name()) {
+    return chosen.generic_u8string();
+  }
+  const std::filesystem::path relative = chosen.lexically_relative(document.mediaFolder);
+  return relative.empty() ? chosen.generic_u8string() : relative.generic_u8string();
+}
+
+std::string ProblemCountText(const std::vector<Problem>& problems) {
+  const int errors = CountProblems(problems, PROBLEM_ERROR);
+  const int warnings = CountProblems(problems, PROBLEM_WARNING);
+  if (errors == 0 && warnings == 0) return "Aucun problème : le quiz est prêt";
+  return CountText(errors, "erreur", "erreurs") + ", " +
+         CountText(warnings, "avertissement", "avertissements");
 }
 
 void SetQuizText(EditorDocument& document, EditorField field, const std::string& text) {

@@ -41,6 +41,7 @@ struct DeletedQuestion {
 struct EditorDocument {
   QuizFile quiz;
   std::filesystem::path file;  // empty until the quiz is saved or read from a quiz file
+  std::filesystem::path mediaFolder;  // the folder that relative media paths start from
   bool dirty = false;
   std::vector<DeletedQuestion> deletions;  // the last one is undone first; cleared by open
 };
@@ -48,8 +49,21 @@ struct EditorDocument {
 // A new quiz: a text quiz with one empty question, no file, nothing to save.
 EditorDocument NewDocument();
 
-// A quiz read from path (a quiz file) or imported (path empty: it has no quiz file yet).
-EditorDocument DocumentOf(const QuizFile& quiz, const std::filesystem::path& path);
+// A quiz read from path (a quiz file), its media paths relative to the file's folder; or
+// imported (path empty: it has no quiz file yet), its media paths relative to mediaFolder.
+EditorDocument DocumentOf(const QuizFile& quiz, const std::filesystem::path& path,
+                          const std::filesystem::path& mediaFolder = {});
+
+// The quiz is about to be saved as path: its relative media paths are made relative to path's
+// folder, so that they still lead to the same files.
+void MoveQuizFile(EditorDocument& document, const std::filesystem::path& path);
+
+// How the quiz names a media file that the author chose (an absolute path): relative to the
+// media folder, with '/', when there is one on the same drive; else the absolute path.
+std::string MediaPathFor(const EditorDocument& document, const std::filesystem::path& chosen);
+
+// The status bar's count: "2 erreurs, 1 avertissement", or that there is nothing to fix.
+std::string ProblemCountText(const std::vector<Problem>& problems);
 
 // The quiz's own texts (title, author, explanation, captions; codes one per line).
 void SetQuizText(EditorDocument& document, EditorField field, const std::string& text);

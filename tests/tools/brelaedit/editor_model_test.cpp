@@ -400,3 +400,64 @@ TEST(EditorModelTest, TheDefaultExecutableNameIsTheTitleThatWindowsAccepts) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(EditorModelTest, SavingElsewhereKeepsMediaPathsLeadingToTheSameFiles) {
+  QuizFile quiz;
+  quiz.kind = KIND_PICTURE;
+  quiz.questions.resize(2);
+  quiz.questions[0].picture = "images/a.jpg";
+  quiz.questions[1].picture = "/photos/b.jpg";
+  quiz.questions[1].answerPicture = "../commun/c.png";
+  // Imported from /classe/tableaux/villes.csv: no quiz file yet.
+  EditorDocument document = DocumentOf(quiz, "", "/classe/tableaux");
+  EXPECT_EQ(document.mediaFolder, std::filesystem::path("/classe/tableaux"));
+  MoveQuizFile(document, "/classe/villes.json");
+  EXPECT_EQ(document.file, std::filesystem::path("/classe/villes.json"));
+  EXPECT_EQ(document.mediaFolder, std::filesystem::path("/classe"));
+  EXPECT_EQ(document.quiz.questions[0].picture, "tableaux/images/a.jpg");
+  EXPECT_EQ(document.quiz.questions[1].picture, "/photos/b.jpg");
+  EXPECT_EQ(document.quiz.questions[1].answerPicture, "commun/c.png");
+  // Saved again in the same folder: nothing moves.
+  MoveQuizFile(document, "/classe/villes2.json");
+  EXPECT_EQ(document.quiz.questions[0].picture, "tableaux/images/a.jpg");
+}
+
+TEST(EditorModelTest, ChosenMediaAreNamedFromTheQuizFolder) {
+  struct Case {
+    const char* folder;
+    const char* chosen;
+    const char* path;
+  };
+  const Case cases[] = {
+      {"/classe", "/classe/images/a.jpg", "images/a.jpg"},
+      {"/classe", "/classe/a.jpg", "a.jpg"},
+      {"/classe/quiz", "/classe/images/été.jpg", "../images/été.jpg"},
+      {"", "/photos/a.jpg", "/photos/a.jpg"},
+  };
+  for (const Case& c : cases) {
+    EditorDocument document = NewDocument();
+    document.mediaFolder = c.folder;
+    EXPECT_EQ(MediaPathFor(document, std::filesystem::u8path(c.chosen)), c.path) << c.chosen;
+  }
+}
+
+TEST(EditorModelTest, TheStatusBarCountsErrorsAndWarningsInFrench) {
+  const Problem error = ErrorAt({1, "answer1", 0}, "m");
+  const Problem warning = WarningAt({0, "codes", 0}, "m");
+  struct Case {
+    std::vector<Problem> problems;
+    const char* text;
+  };
+  const Case cases[] = {
+      {{}, "Aucun problème : le quiz est prêt"},
+      {{error}, "1 erreur, 0 avertissement"},
+      {{warning}, "0 erreur, 1 avertissement"},
+      {{error, error, warning}, "2 erreurs, 1 avertissement"},
+      {{error, warning, warning, warning}, "1 erreur, 3 avertissements"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ProblemCountText(c.problems), c.text);
+}
+
+}  // namespace
