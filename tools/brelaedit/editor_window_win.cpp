@@ -341,6 +341,18 @@ void DrawPreview(const EditorWindow& editor, const DRAWITEMSTRUCT& item, HBITMAP
 
 // --- Problems ----------------------------------------------------------------------------------
 
+// The messages are long: their column takes the longest (the list scrolls sideways), and at
+// least the rest of the list's width.
+void FitMessageColumn(HWND list) {
+  SendMessageW(list, LVM_SETCOLUMNWIDTH, 1, LVSCW_AUTOSIZE);
+  RECT client;
+  GetClientRect(list, &client);
+  const int rest = client.right - static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0));
+  if (SendMessageW(list, LVM_GETCOLUMNWIDTH, 1, 0) < rest) {
+    SendMessageW(list, LVM_SETCOLUMNWIDTH, 1, rest);
+  }
+}
+
 void ShowProblems(HWND dialog) {
   EditorWindow& editor = Editor(dialog);
   const HWND list = Control(dialog, IDC_PROBLEMS);
@@ -354,6 +366,7 @@ void ShowProblems(HWND dialog) {
     SetItemText(list, row, 0, place.empty() ? "fichier" : place);
     SetItemText(list, row, 1, problem.message);
   }
+  FitMessageColumn(list);
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
   SendMessageW(editor.status, SB_SETTEXTW, 0,
