@@ -47,8 +47,8 @@ void Pump(HWND editor) {
 // The largest quiz: two pictures a question, each a photo-sized JPEG of its own path.
 fs::path WriteLargestQuiz(const fs::path& folder) {
   fs::create_directories(folder / "photos");
-  const Rgba colours[4] = {{200, 30, 30, 255}, {30, 200, 30, 255}, {30, 30, 200, 255},
-                           {220, 220, 40, 255}};
+  const Rgba colours[4] = {
+      {200, 30, 30, 255}, {30, 200, 30, 255}, {30, 30, 200, 255}, {220, 220, 40, 255}};
   const Bytes photo = JpegOf(Quadrants(1024, 768, colours), 1024, 768);
   std::ofstream quiz(folder / "quiz.json", std::ios::binary);
   quiz << "{\"kind\":\"picture\",\"title\":\"Les châteaux de la Loire\",\"author\":\"Mme "

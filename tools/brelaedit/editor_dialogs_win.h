@@ -9,9 +9,9 @@
 #include <string>
 
 enum FileChoice {
-  CHOOSE_QUIZ_TO_OPEN,   // a quiz file, a spreadsheet or a quiz executable
-  CHOOSE_QUIZ_TO_SAVE,   // a quiz file
-  CHOOSE_EXECUTABLE,     // the quiz executable to make
+  CHOOSE_QUIZ_TO_OPEN,  // a quiz file, a spreadsheet or a quiz executable
+  CHOOSE_QUIZ_TO_SAVE,  // a quiz file
+  CHOOSE_EXECUTABLE,    // the quiz executable to make
   CHOOSE_PICTURE,
   CHOOSE_SOUND,
   CHOOSE_FILM,

@@ -70,7 +70,8 @@ bool ImportCsv(HWND owner, const EditorEnvironment& environment, const fs::path&
   const QuizFile quiz = ImportSpreadsheet(ReadBytes(path), path, problems, &layout);
   if (HasErrors(problems)) {
     std::string text = QuotedPath(path) + " ne peut pas être importé :";
-    for (const Problem& problem : problems) text += "\n  " + SpreadsheetPlace(problem, layout) + " : " + problem.message;
+    for (const Problem& problem : problems)
+      text += "\n  " + SpreadsheetPlace(problem, layout) + " : " + problem.message;
     Tell(owner, environment, text);
     return false;
   }
@@ -108,7 +109,8 @@ fs::path SuggestedPath(const EditorDocument& document, const char* extension) {
   if (!document.file.empty() && std::string(extension) == ".json") return document.file;
   fs::path name = fs::u8path(DefaultExecutableName(document.quiz.title));
   name.replace_extension(extension);
-  const fs::path folder = document.file.empty() ? document.mediaFolder : document.file.parent_path();
+  const fs::path folder =
+      document.file.empty() ? document.mediaFolder : document.file.parent_path();
   return folder / name;
 }
 
@@ -120,8 +122,8 @@ bool Make(HWND owner, const EditorEnvironment& environment, const EditorDocument
   MakeOutcome outcome;
   try {
     try {
-      outcome = MakeQuizExecutable(document.quiz, context, environment.access.defaultPlayer,
-                                   output, options, environment.access);
+      outcome = MakeQuizExecutable(document.quiz, context, environment.access.defaultPlayer, output,
+                                   options, environment.access);
     } catch (const OverwriteRefused& refusal) {
       if (!askBeforeReplacing ||
           Ask(owner, environment,
@@ -129,8 +131,8 @@ bool Make(HWND owner, const EditorEnvironment& environment, const EditorDocument
               MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
         return false;
       }
-      outcome = MakeQuizExecutable(document.quiz, context, environment.access.defaultPlayer,
-                                   output, {true, document.file}, environment.access);
+      outcome = MakeQuizExecutable(document.quiz, context, environment.access.defaultPlayer, output,
+                                   {true, document.file}, environment.access);
     }
   } catch (const IoError& error) {
     Tell(owner, environment, std::string("Le quiz n'a pas pu être créé : ") + error.what());
@@ -149,8 +151,9 @@ fs::path NewTrialFolder() {
   wchar_t temporary[MAX_PATH] = {};
   GetTempPathW(MAX_PATH, temporary);
   static int trials = 0;
-  const fs::path folder = fs::path(temporary) / ("brelaedit-" + std::to_string(GetCurrentProcessId()) +
-                                                 "-" + std::to_string(++trials));
+  const fs::path folder =
+      fs::path(temporary) /
+      ("brelaedit-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++trials));
   std::error_code error;
   fs::create_directories(folder, error);
   return folder;
@@ -181,7 +184,8 @@ bool SaveDocument(HWND owner, const EditorEnvironment& environment, EditorDocume
                   bool askName) {
   fs::path path = document.file;
   if (askName || path.empty()) {
-    path = environment.dialogs.chooseFile(owner, CHOOSE_QUIZ_TO_SAVE, SuggestedPath(document, ".json"));
+    path = environment.dialogs.chooseFile(owner, CHOOSE_QUIZ_TO_SAVE,
+                                          SuggestedPath(document, ".json"));
     if (path.empty()) return false;
   }
   try {

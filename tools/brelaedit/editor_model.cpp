@@ -30,10 +30,14 @@ const FieldKey QUIZ_KEYS[] = {
 };
 
 const FieldKey QUESTION_KEYS[] = {
-    {FIELD_QUESTION_TEXT, "questionText"}, {FIELD_ANSWER1, "answer1"},
-    {FIELD_ANSWER2, "answer2"},           {FIELD_REVEAL_TEXT, "revealText"},
-    {FIELD_MEDIA, "picture"},             {FIELD_MEDIA, "sound"},
-    {FIELD_MEDIA, "film"},                {FIELD_ANSWER_PICTURE, "answerPicture"},
+    {FIELD_QUESTION_TEXT, "questionText"},
+    {FIELD_ANSWER1, "answer1"},
+    {FIELD_ANSWER2, "answer2"},
+    {FIELD_REVEAL_TEXT, "revealText"},
+    {FIELD_MEDIA, "picture"},
+    {FIELD_MEDIA, "sound"},
+    {FIELD_MEDIA, "film"},
+    {FIELD_ANSWER_PICTURE, "answerPicture"},
 };
 
 template <std::size_t N>
@@ -48,12 +52,18 @@ EditorField FieldOfKey(const FieldKey (&keys)[N], const std::string& key) {
 template <typename Quiz>
 auto QuizText(Quiz& quiz, EditorField field) -> decltype(&quiz.title) {
   switch (field) {
-    case FIELD_TITLE: return &quiz.title;
-    case FIELD_AUTHOR: return &quiz.author;
-    case FIELD_EXPLANATION: return &quiz.explanation;
-    case FIELD_ANSWER1_CAPTION: return &quiz.answer1Caption;
-    case FIELD_ANSWER2_CAPTION: return &quiz.answer2Caption;
-    default: return nullptr;
+    case FIELD_TITLE:
+      return &quiz.title;
+    case FIELD_AUTHOR:
+      return &quiz.author;
+    case FIELD_EXPLANATION:
+      return &quiz.explanation;
+    case FIELD_ANSWER1_CAPTION:
+      return &quiz.answer1Caption;
+    case FIELD_ANSWER2_CAPTION:
+      return &quiz.answer2Caption;
+    default:
+      return nullptr;
   }
 }
 
@@ -61,13 +71,20 @@ template <typename Question>
 auto QuestionText(Question& question, QuizKind kind, EditorField field)
     -> decltype(&question.answer1) {
   switch (field) {
-    case FIELD_QUESTION_TEXT: return &question.questionText;
-    case FIELD_ANSWER1: return &question.answer1;
-    case FIELD_ANSWER2: return &question.answer2;
-    case FIELD_REVEAL_TEXT: return &question.revealText;
-    case FIELD_MEDIA: return &MediaPath(question, kind);
-    case FIELD_ANSWER_PICTURE: return &question.answerPicture;
-    default: return nullptr;
+    case FIELD_QUESTION_TEXT:
+      return &question.questionText;
+    case FIELD_ANSWER1:
+      return &question.answer1;
+    case FIELD_ANSWER2:
+      return &question.answer2;
+    case FIELD_REVEAL_TEXT:
+      return &question.revealText;
+    case FIELD_MEDIA:
+      return &MediaPath(question, kind);
+    case FIELD_ANSWER_PICTURE:
+      return &question.answerPicture;
+    default:
+      return nullptr;
   }
 }
 
@@ -110,8 +127,9 @@ bool IsReservedDeviceName(const std::string& name) {
   for (const char* device : DEVICES) {
     if (upper == device) return true;
   }
-  return upper.size() == 4 && (upper.compare(0, 3, "COM") == 0 || upper.compare(0, 3, "LPT") == 0) &&
-         upper[3] >= '1' && upper[3] <= '9';
+  return upper.size() == 4 &&
+         (upper.compare(0, 3, "COM") == 0 || upper.compare(0, 3, "LPT") == 0) && upper[3] >= '1' &&
+         upper[3] <= '9';
 }
 
 }  // namespace
@@ -184,7 +202,9 @@ std::string FieldText(const EditorDocument& document, int index, EditorField fie
   return text ? *text : "";
 }
 
-void SetKind(EditorDocument& document, QuizKind kind) { Assign(document, document.quiz.kind, kind); }
+void SetKind(EditorDocument& document, QuizKind kind) {
+  Assign(document, document.quiz.kind, kind);
+}
 
 void SetAnswersPerQuestion(EditorDocument& document, int answers) {
   Assign(document, document.quiz.answersPerQuestion, answers);
@@ -230,7 +250,8 @@ int ClearUnusedMedia(EditorDocument& document) {
   int cleared = 0;
   for (QuestionFile& question : document.quiz.questions) {
     for (std::string* path : {&question.picture, &question.sound, &question.film}) {
-      const bool used = MediaKey(document.quiz.kind) && path == &MediaPath(question, document.quiz.kind);
+      const bool used =
+          MediaKey(document.quiz.kind) && path == &MediaPath(question, document.quiz.kind);
       if (used || path->empty()) continue;
       path->clear();
       ++cleared;
@@ -278,21 +299,29 @@ bool FieldShown(const QuizFile& quiz, int index, EditorField field) {
     case FIELD_ANSWER1_CAPTION:
     case FIELD_ANSWER2_CAPTION:
       return twoAnswers || !QuizText(quiz, field)->empty();
-    case FIELD_REVEAL_MODE: return quiz.kind == KIND_PICTURE || quiz.revealMode != REVEAL_NONE;
-    default: break;
+    case FIELD_REVEAL_MODE:
+      return quiz.kind == KIND_PICTURE || quiz.revealMode != REVEAL_NONE;
+    default:
+      break;
   }
   if (field < FIELD_QUESTION_TEXT) return true;
   if (index < 0 || index >= static_cast<int>(quiz.questions.size())) return false;
   const QuestionFile& question = quiz.questions[index];
   switch (field) {
-    case FIELD_QUESTION_TEXT: return quiz.kind == KIND_TEXT || !question.questionText.empty();
-    case FIELD_ANSWER1: return true;
-    case FIELD_ANSWER2: return twoAnswers || !question.answer2.empty();
-    case FIELD_REVEAL_TEXT: return ShowsRevealTexts(quiz) || !question.revealText.empty();
-    case FIELD_MEDIA: return MediaKey(quiz.kind) != nullptr || !question.picture.empty();
+    case FIELD_QUESTION_TEXT:
+      return quiz.kind == KIND_TEXT || !question.questionText.empty();
+    case FIELD_ANSWER1:
+      return true;
+    case FIELD_ANSWER2:
+      return twoAnswers || !question.answer2.empty();
+    case FIELD_REVEAL_TEXT:
+      return ShowsRevealTexts(quiz) || !question.revealText.empty();
+    case FIELD_MEDIA:
+      return MediaKey(quiz.kind) != nullptr || !question.picture.empty();
     case FIELD_ANSWER_PICTURE:
       return ShowsAnswerPictures(quiz) || !question.answerPicture.empty();
-    default: return false;
+    default:
+      return false;
   }
 }
 

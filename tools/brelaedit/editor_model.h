@@ -40,7 +40,7 @@ struct DeletedQuestion {
 
 struct EditorDocument {
   QuizFile quiz;
-  std::filesystem::path file;  // empty until the quiz is saved or read from a quiz file
+  std::filesystem::path file;         // empty until the quiz is saved or read from a quiz file
   std::filesystem::path mediaFolder;  // the folder that relative media paths start from
   bool dirty = false;
   std::vector<DeletedQuestion> deletions;  // the last one is undone first; cleared by open

@@ -19,34 +19,37 @@ constexpr UINT_PTR TRIAL_TIMER = 2;
 constexpr UINT TRIAL_POLL_MS = 500;
 constexpr int PREVIEW_SIDE = 260;  // the player's picture box
 
+enum ControlType { CONTROL_TEXT, CONTROL_CHOICE, CONTROL_BUTTON, CONTROL_LIST };
+
 // A control that shows one field of the document, its label, and its "Choisir…" button.
 struct FieldControl {
   int id;
   int labelId;
   int chooseId;
   EditorField field;
+  ControlType type;
   bool question;  // a field of the selected question, not of the quiz
 };
 
 const FieldControl FIELD_CONTROLS[] = {
-    {IDC_TITLE, 0, 0, FIELD_TITLE, false},
-    {IDC_AUTHOR, 0, 0, FIELD_AUTHOR, false},
-    {IDC_EXPLANATION, 0, 0, FIELD_EXPLANATION, false},
-    {IDC_KIND, 0, 0, FIELD_KIND, false},
-    {IDC_ANSWERS, 0, 0, FIELD_ANSWERS_PER_QUESTION, false},
-    {IDC_CAPTION1, IDC_CAPTION1_LABEL, 0, FIELD_ANSWER1_CAPTION, false},
-    {IDC_CAPTION2, IDC_CAPTION2_LABEL, 0, FIELD_ANSWER2_CAPTION, false},
-    {IDC_REVEAL_MODE, IDC_REVEAL_MODE_LABEL, 0, FIELD_REVEAL_MODE, false},
-    {IDC_COLOUR, 0, 0, FIELD_BACKGROUND, false},
-    {IDC_CODES, 0, 0, FIELD_CODES, false},
-    {IDC_QUESTIONS, 0, 0, FIELD_QUESTIONS, false},
-    {IDC_QUESTION_TEXT, IDC_QUESTION_TEXT_LABEL, 0, FIELD_QUESTION_TEXT, true},
-    {IDC_ANSWER1, IDC_ANSWER1_LABEL, 0, FIELD_ANSWER1, true},
-    {IDC_ANSWER2, IDC_ANSWER2_LABEL, 0, FIELD_ANSWER2, true},
-    {IDC_REVEAL_TEXT, IDC_REVEAL_TEXT_LABEL, 0, FIELD_REVEAL_TEXT, true},
-    {IDC_MEDIA, IDC_MEDIA_LABEL, IDC_CHOOSE_MEDIA, FIELD_MEDIA, true},
-    {IDC_ANSWER_PICTURE, IDC_ANSWER_PICTURE_LABEL, IDC_CHOOSE_ANSWER_PICTURE,
-     FIELD_ANSWER_PICTURE, true},
+    {IDC_TITLE, 0, 0, FIELD_TITLE, CONTROL_TEXT, false},
+    {IDC_AUTHOR, 0, 0, FIELD_AUTHOR, CONTROL_TEXT, false},
+    {IDC_EXPLANATION, 0, 0, FIELD_EXPLANATION, CONTROL_TEXT, false},
+    {IDC_KIND, 0, 0, FIELD_KIND, CONTROL_CHOICE, false},
+    {IDC_ANSWERS, 0, 0, FIELD_ANSWERS_PER_QUESTION, CONTROL_CHOICE, false},
+    {IDC_CAPTION1, IDC_CAPTION1_LABEL, 0, FIELD_ANSWER1_CAPTION, CONTROL_TEXT, false},
+    {IDC_CAPTION2, IDC_CAPTION2_LABEL, 0, FIELD_ANSWER2_CAPTION, CONTROL_TEXT, false},
+    {IDC_REVEAL_MODE, IDC_REVEAL_MODE_LABEL, 0, FIELD_REVEAL_MODE, CONTROL_CHOICE, false},
+    {IDC_COLOUR, 0, 0, FIELD_BACKGROUND, CONTROL_BUTTON, false},
+    {IDC_CODES, 0, 0, FIELD_CODES, CONTROL_TEXT, false},
+    {IDC_QUESTIONS, 0, 0, FIELD_QUESTIONS, CONTROL_LIST, false},
+    {IDC_QUESTION_TEXT, IDC_QUESTION_TEXT_LABEL, 0, FIELD_QUESTION_TEXT, CONTROL_TEXT, true},
+    {IDC_ANSWER1, IDC_ANSWER1_LABEL, 0, FIELD_ANSWER1, CONTROL_TEXT, true},
+    {IDC_ANSWER2, IDC_ANSWER2_LABEL, 0, FIELD_ANSWER2, CONTROL_TEXT, true},
+    {IDC_REVEAL_TEXT, IDC_REVEAL_TEXT_LABEL, 0, FIELD_REVEAL_TEXT, CONTROL_TEXT, true},
+    {IDC_MEDIA, IDC_MEDIA_LABEL, IDC_CHOOSE_MEDIA, FIELD_MEDIA, CONTROL_TEXT, true},
+    {IDC_ANSWER_PICTURE, IDC_ANSWER_PICTURE_LABEL, IDC_CHOOSE_ANSWER_PICTURE, FIELD_ANSWER_PICTURE,
+     CONTROL_TEXT, true},
 };
 
 // The window edges each control follows; the others stay where the form puts them.
@@ -223,10 +226,7 @@ void ShowSettings(HWND dialog) {
   const QuizFile& quiz = editor.document.quiz;
   editor.loading = true;
   for (const FieldControl& control : FIELD_CONTROLS) {
-    const bool text = control.id != IDC_KIND && control.id != IDC_ANSWERS &&
-                      control.id != IDC_REVEAL_MODE && control.id != IDC_COLOUR &&
-                      control.id != IDC_QUESTIONS;
-    if (!control.question && text) SetFieldText(dialog, control);
+    if (!control.question && control.type == CONTROL_TEXT) SetFieldText(dialog, control);
   }
   FillCombo(Control(dialog, IDC_KIND), KIND_CHOICES, 4, quiz.kind);
   FillCombo(Control(dialog, IDC_ANSWERS), ANSWER_CHOICES, 2, quiz.answersPerQuestion - 1);
@@ -333,8 +333,8 @@ void DrawPreview(const EditorWindow& editor, const DRAWITEMSTRUCT& item, HBITMAP
   const HDC source = CreateCompatibleDC(item.hDC);
   const HGDIOBJ previous = SelectObject(source, picture);
   BitBlt(item.hDC, item.rcItem.left + (width - size.bmWidth) / 2,
-         item.rcItem.top + (height - size.bmHeight) / 2, size.bmWidth, size.bmHeight, source, 0,
-         0, SRCCOPY);
+         item.rcItem.top + (height - size.bmHeight) / 2, size.bmWidth, size.bmHeight, source, 0, 0,
+         SRCCOPY);
   SelectObject(source, previous);
   DeleteDC(source);
 }
@@ -463,8 +463,10 @@ bool MayDiscard(HWND dialog) {
       UpdateTitle(dialog);
       return saved;
     }
-    case IDNO: return true;
-    default: return false;
+    case IDNO:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -520,8 +522,8 @@ void FocusControl(HWND dialog, HWND control) {
 
 // The first field of the selected question that its kind shows.
 void FocusQuestionFields(HWND dialog) {
-  const int first = IsWindowVisible(Control(dialog, IDC_QUESTION_TEXT)) ? IDC_QUESTION_TEXT
-                                                                        : IDC_ANSWER1;
+  const int first =
+      IsWindowVisible(Control(dialog, IDC_QUESTION_TEXT)) ? IDC_QUESTION_TEXT : IDC_ANSWER1;
   FocusControl(dialog, Control(dialog, first));
 }
 
@@ -541,11 +543,13 @@ void OnQuestionCommand(HWND dialog, int id) {
       FocusQuestionFields(dialog);
       break;
     case IDC_INSERT:
-      QuestionListChanged(dialog, InsertQuestion(document, editor.selected < 0 ? 0 : editor.selected));
+      QuestionListChanged(dialog,
+                          InsertQuestion(document, editor.selected < 0 ? 0 : editor.selected));
       FocusQuestionFields(dialog);
       break;
     case IDC_DELETE:
-      if (editor.selected >= 0) QuestionListChanged(dialog, DeleteQuestion(document, editor.selected));
+      if (editor.selected >= 0)
+        QuestionListChanged(dialog, DeleteQuestion(document, editor.selected));
       break;
     case IDC_MOVE_UP:
     case IDC_MOVE_DOWN:
@@ -639,9 +643,12 @@ void OnChooseMedia(HWND dialog, int editId, FileChoice choice) {
 
 FileChoice MediaChoice(QuizKind kind) {
   switch (kind) {
-    case KIND_AUDIO: return CHOOSE_SOUND;
-    case KIND_VIDEO: return CHOOSE_FILM;
-    default: return CHOOSE_PICTURE;
+    case KIND_AUDIO:
+      return CHOOSE_SOUND;
+    case KIND_VIDEO:
+      return CHOOSE_FILM;
+    default:
+      return CHOOSE_PICTURE;
   }
 }
 
@@ -703,7 +710,8 @@ BOOL CALLBACK RecordControl(HWND control, LPARAM dialogParameter) {
   const HWND dialog = reinterpret_cast<HWND>(dialogParameter);
   EditorWindow& editor = Editor(dialog);
   if (control != editor.status && GetParent(control) == dialog) {
-    editor.layout.push_back({control, BoxInDialog(dialog, control), AnchorOf(GetDlgCtrlID(control))});
+    editor.layout.push_back(
+        {control, BoxInDialog(dialog, control), AnchorOf(GetDlgCtrlID(control))});
   }
   return TRUE;
 }
@@ -738,8 +746,8 @@ void OnSize(HWND dialog, int width, int height) {
   HDWP moves = BeginDeferWindowPos(static_cast<int>(editor.layout.size()));
   for (const LaidOutControl& control : editor.layout) {
     const Box box = AnchoredBox(control.box, control.edges, dx, dy);
-    moves = DeferWindowPos(moves, control.window, nullptr, box.left, box.top,
-                           box.right - box.left, box.bottom - box.top, SWP_NOZORDER);
+    moves = DeferWindowPos(moves, control.window, nullptr, box.left, box.top, box.right - box.left,
+                           box.bottom - box.top, SWP_NOZORDER);
   }
   EndDeferWindowPos(moves);
   InvalidateRect(dialog, nullptr, TRUE);
@@ -752,10 +760,9 @@ BOOL OnInitDialog(HWND dialog, LPARAM parameter) {
   EditorWindow& editor = Editor(dialog);
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   editor.keys = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_EDITOR_KEYS));
-  editor.status = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP,
-                                  0, 0, 0, 0, dialog,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS)),
-                                  instance, nullptr);
+  editor.status = CreateWindowExW(
+      0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, dialog,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS)), instance, nullptr);
   for (WPARAM size : {ICON_BIG, ICON_SMALL}) {
     const int side = GetSystemMetrics(size == ICON_BIG ? SM_CXICON : SM_CXSMICON);
     const HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, side, side, 0);
@@ -768,29 +775,56 @@ BOOL OnInitDialog(HWND dialog, LPARAM parameter) {
   return TRUE;
 }
 
-void OnCommand(HWND dialog, int id, int notification, HWND control) {
-  if (const FieldControl* field = FieldOfControl(id)) {
+void OnCommand(HWND dialog, int id, int notification) {
+  const FieldControl* field = FieldOfControl(id);
+  if (field && field->type == CONTROL_TEXT) {
     if (notification == EN_CHANGE) OnFieldEdited(dialog, *field);
-    if (notification == CBN_SELCHANGE) OnSettingChosen(dialog, id);
-    if (id != IDC_COLOUR || notification != BN_CLICKED) return;
+    return;
   }
-  (void)control;
+  if (field && field->type == CONTROL_CHOICE) {
+    if (notification == CBN_SELCHANGE) OnSettingChosen(dialog, id);
+    return;
+  }
   switch (id) {
-    case IDM_NEW: OnNew(dialog); break;
-    case IDM_OPEN: OnOpen(dialog); break;
-    case IDM_SAVE: OnSave(dialog, false); break;
-    case IDM_SAVE_AS: OnSave(dialog, true); break;
-    case IDM_QUIT: SendMessageW(dialog, WM_CLOSE, 0, 0); break;
-    case IDM_UNDO_DELETE: OnUndo(dialog); break;
-    case IDC_TRY: OnTry(dialog); break;
-    case IDC_MAKE: OnMake(dialog); break;
-    case IDC_COLOUR: OnChooseColour(dialog); break;
+    case IDM_NEW:
+      OnNew(dialog);
+      break;
+    case IDM_OPEN:
+      OnOpen(dialog);
+      break;
+    case IDM_SAVE:
+      OnSave(dialog, false);
+      break;
+    case IDM_SAVE_AS:
+      OnSave(dialog, true);
+      break;
+    case IDM_QUIT:
+      SendMessageW(dialog, WM_CLOSE, 0, 0);
+      break;
+    case IDM_UNDO_DELETE:
+      OnUndo(dialog);
+      break;
+    case IDC_TRY:
+      OnTry(dialog);
+      break;
+    case IDC_MAKE:
+      OnMake(dialog);
+      break;
+    case IDC_COLOUR:
+      OnChooseColour(dialog);
+      break;
     case IDC_CHOOSE_MEDIA:
       OnChooseMedia(dialog, IDC_MEDIA, MediaChoice(Editor(dialog).document.quiz.kind));
       break;
-    case IDC_CHOOSE_ANSWER_PICTURE: OnChooseMedia(dialog, IDC_ANSWER_PICTURE, CHOOSE_PICTURE); break;
-    case IDOK: OnEnter(dialog); break;
-    default: OnQuestionCommand(dialog, id); break;
+    case IDC_CHOOSE_ANSWER_PICTURE:
+      OnChooseMedia(dialog, IDC_ANSWER_PICTURE, CHOOSE_PICTURE);
+      break;
+    case IDOK:
+      OnEnter(dialog);
+      break;
+    default:
+      OnQuestionCommand(dialog, id);
+      break;
   }
 }
 
@@ -798,7 +832,8 @@ void OnCommand(HWND dialog, int id, int notification, HWND control) {
 LRESULT OnNotify(HWND dialog, const NMHDR& header) {
   EditorWindow& editor = Editor(dialog);
   if (header.idFrom == IDC_PROBLEMS) {
-    if (header.code == NM_CUSTOMDRAW) return DrawProblem(reinterpret_cast<const NMLVCUSTOMDRAW&>(header));
+    if (header.code == NM_CUSTOMDRAW)
+      return DrawProblem(reinterpret_cast<const NMLVCUSTOMDRAW&>(header));
     if (header.code == NM_DBLCLK) {
       GoToProblem(dialog, reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
     }
@@ -856,23 +891,31 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
   if (!GetWindowLongPtrW(dialog, DWLP_USER)) return FALSE;
   switch (message) {
     case WM_COMMAND:
-      OnCommand(dialog, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
       return TRUE;
     case WM_NOTIFY:
       SetWindowLongPtrW(dialog, DWLP_MSGRESULT,
                         OnNotify(dialog, *reinterpret_cast<const NMHDR*>(lParam)));
       return TRUE;
-    case WM_TIMER: OnTimer(dialog, wParam); return TRUE;
-    case WM_SIZE: OnSize(dialog, LOWORD(lParam), HIWORD(lParam)); return TRUE;
+    case WM_TIMER:
+      OnTimer(dialog, wParam);
+      return TRUE;
+    case WM_SIZE:
+      OnSize(dialog, LOWORD(lParam), HIWORD(lParam));
+      return TRUE;
     case WM_GETMINMAXINFO:
       reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {Editor(dialog).minimumWindow.cx,
-                                                                Editor(dialog).minimumWindow.cy};
+                                                               Editor(dialog).minimumWindow.cy};
       return TRUE;
-    case WM_DRAWITEM: OnDrawItem(dialog, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+    case WM_DRAWITEM:
+      OnDrawItem(dialog, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
     case WM_CLOSE:
       if (MayDiscard(dialog)) DestroyWindow(dialog);
       return TRUE;
-    case WM_DESTROY: OnDestroy(dialog); return TRUE;
+    case WM_DESTROY:
+      OnDestroy(dialog);
+      return TRUE;
   }
   return FALSE;
 }
@@ -896,9 +939,11 @@ HWND OpenEditorWindow(HINSTANCE instance, const EditorEnvironment& environment,
 }
 
 bool HandleEditorKeys(HWND editor, MSG& message) {
-  const EditorWindow* window = reinterpret_cast<EditorWindow*>(GetWindowLongPtrW(editor, DWLP_USER));
+  const EditorWindow* window =
+      reinterpret_cast<EditorWindow*>(GetWindowLongPtrW(editor, DWLP_USER));
   if (!window) return false;
-  return TranslateAcceleratorW(editor, window->keys, &message) || IsDialogMessageW(editor, &message);
+  return TranslateAcceleratorW(editor, window->keys, &message) ||
+         IsDialogMessageW(editor, &message);
 }
 
 const EditorDocument& EditedDocument(HWND editor) { return Editor(editor).document; }

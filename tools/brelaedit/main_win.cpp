@@ -1,8 +1,7 @@
 // brelaedit's entry point: the editor, with the file named on the command line, quizzes made from
 // the player beside it.
-#include <windows.h>
-
 #include <ole2.h>
+#include <windows.h>
 
 #include "tools/authoring/exe_resources_win.h"
 #include "tools/authoring/text_measure_win.h"

@@ -233,10 +233,8 @@ TEST(EditorModelTest, QuestionRowsShowTheWordingOrTheMediaNameAndTheAnswers) {
     const char* answersText;
   };
   const Case cases[] = {
-      {KIND_TEXT, 1, "France ?", "Paris"},
-      {KIND_TEXT, 2, "France ?", "Paris / Seine"},
-      {KIND_PICTURE, 1, "paris.jpg", "Paris"},
-      {KIND_AUDIO, 2, "cloche.mp3", "Paris / Seine"},
+      {KIND_TEXT, 1, "France ?", "Paris"},     {KIND_TEXT, 2, "France ?", "Paris / Seine"},
+      {KIND_PICTURE, 1, "paris.jpg", "Paris"}, {KIND_AUDIO, 2, "cloche.mp3", "Paris / Seine"},
       {KIND_VIDEO, 1, "vue.avi", "Paris"},
   };
   for (const Case& c : cases) {
@@ -284,8 +282,8 @@ TEST(EditorModelTest, TheKindAnswersAndRevealModeShowOnlyTheFieldsTheyUse) {
     quiz.answersPerQuestion = c.answers;
     quiz.revealMode = c.mode;
     quiz.questions = {QuestionFile{}};
-    const std::string label = std::to_string(c.kind) + "/" + std::to_string(c.answers) + "/" +
-                              std::to_string(c.mode);
+    const std::string label =
+        std::to_string(c.kind) + "/" + std::to_string(c.answers) + "/" + std::to_string(c.mode);
     EXPECT_EQ(FieldShown(quiz, 0, FIELD_QUESTION_TEXT), c.questionText) << label;
     EXPECT_TRUE(FieldShown(quiz, 0, FIELD_ANSWER1)) << label;
     EXPECT_EQ(FieldShown(quiz, 0, FIELD_ANSWER2), c.answer2) << label;

@@ -1,6 +1,8 @@
 // The editor's real window under Wine, in the test's process and driven by messages as an author
 // would drive it: open, edit, see the live problems, go to one, fix it, save, make, try; the made
 // executable read back and started in the real player. Every modal dialog is answered by the test.
+#include "tools/brelaedit/editor_window_win.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -17,7 +19,6 @@
 #include "tools/authoring/quiz_resources.h"
 #include "tools/authoring/text_measure_win.h"
 #include "tools/brelaedit/editor_ids.h"
-#include "tools/brelaedit/editor_window_win.h"
 #include "tools/brelaedit/wide_text_win.h"
 
 namespace {
@@ -33,11 +34,12 @@ struct Asked {
 
 // The author's answers to the editor's dialogs, given in advance; what was asked, kept.
 struct ScriptedAuthor {
-  std::deque<int> answers;  // to message boxes; IDCANCEL when none is left
-  std::deque<fs::path> files;
+  std::deque<int> answers;      // to message boxes; IDCANCEL when none is left
+  std::vector<fs::path> files;  // taken from the front
   fs::path folder;
   std::vector<Asked> asked;
   std::vector<FileChoice> fileChoices;
+  std::vector<fs::path> suggestions;  // the file each file dialog proposed
   std::vector<fs::path> openedFolders;
 
   EditorDialogs Dialogs() {
@@ -49,11 +51,12 @@ struct ScriptedAuthor {
       answers.pop_front();
       return answer;
     };
-    dialogs.chooseFile = [this](HWND, FileChoice choice, const fs::path&) {
+    dialogs.chooseFile = [this](HWND, FileChoice choice, const fs::path& suggested) {
       fileChoices.push_back(choice);
+      suggestions.push_back(suggested);
       if (files.empty()) return fs::path();
       const fs::path file = files.front();
-      files.pop_front();
+      files.erase(files.begin());
       return file;
     };
     dialogs.chooseFolder = [this](HWND, const std::wstring&) { return folder; };
@@ -235,7 +238,9 @@ TEST_F(EditorWindowTest, ASampleOpensEditedCheckedFixedSavedAndMadeIntoAPlayable
   const QuizFile reread = ReadQuizJson(std::string(saved.begin(), saved.end()), problems);
   EXPECT_TRUE(problems.empty());
   ASSERT_EQ(reread.questions.size(), 3u);
-  EXPECT_EQ(reread.questions[1].answer1, "M\xC3\xA2" "con");
+  EXPECT_EQ(reread.questions[1].answer1,
+            "M\xC3\xA2"
+            "con");
 
   // "Créer le quiz…", then no folder opened.
   const fs::path made = folder_ / "fait.exe";
@@ -243,6 +248,8 @@ TEST_F(EditorWindowTest, ASampleOpensEditedCheckedFixedSavedAndMadeIntoAPlayable
   author_.answers.push_back(IDNO);
   Command(IDC_MAKE);
   ASSERT_TRUE(fs::exists(made));
+  ASSERT_EQ(author_.suggestions.size(), 1u);
+  EXPECT_EQ(author_.suggestions[0], folder_ / L"Quiz « text » à l'œil.exe");
   ASSERT_EQ(author_.asked.size(), 1u);
   EXPECT_EQ(author_.asked[0].text, L"Le quiz « fait.exe » est créé.\nOuvrir son dossier ?");
   EXPECT_TRUE(author_.openedFolders.empty());
@@ -253,7 +260,9 @@ TEST_F(EditorWindowTest, ASampleOpensEditedCheckedFixedSavedAndMadeIntoAPlayable
   ASSERT_TRUE(QuizFromResources(ReadQuizExecutable(made), inExecutable, media, problem, warnings))
       << problem;
   EXPECT_EQ(inExecutable.title, "Quiz \xC2\xAB text \xC2\xBB \xC3\xA0 l'\xC5\x93il");
-  EXPECT_EQ(inExecutable.questions[1].answer1, "M\xC3\xA2" "con");
+  EXPECT_EQ(inExecutable.questions[1].answer1,
+            "M\xC3\xA2"
+            "con");
 
   // The real player starts on it without a word.
   RunningPlayer player;
@@ -264,6 +273,47 @@ TEST_F(EditorWindowTest, ASampleOpensEditedCheckedFixedSavedAndMadeIntoAPlayable
   EXPECT_TRUE(messages.empty());
   PostMessageW(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(WaitForExit(player), 0u);
+}
+
+TEST_F(EditorWindowTest, AQuizExecutableIsReadBackIntoAFolderTheAuthorChooses) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 2), folder_);
+  Open(quizFile);
+  const fs::path made = folder_ / "images.exe";
+  author_.files = {made};
+  author_.answers = {IDYES};  // open its folder
+  Command(IDC_MAKE);
+  ASSERT_TRUE(fs::exists(made));
+  EXPECT_EQ(author_.openedFolders, std::vector<fs::path>{folder_});
+
+  author_.folder = folder_ / "relu";
+  author_.files = {made};
+  Command(IDM_OPEN);
+  EXPECT_EQ(TextOf(editor_), L"quiz.json - Éditeur de quiz brela");
+  EXPECT_EQ(EditedDocument(editor_).file, folder_ / "relu" / "quiz.json");
+  EXPECT_EQ(TextOf(Item(IDC_MEDIA)), L"picture01.jpg");
+  EXPECT_EQ(TextOf(Item(IDC_ANSWER_PICTURE)), L"answer01.jpg");
+  EXPECT_TRUE(fs::exists(folder_ / "relu" / "answer02.jpg"));
+  EXPECT_FALSE(HasErrors(ShownProblems(editor_)));
+}
+
+TEST_F(EditorWindowTest, ChosenMediaAndColourReachTheQuiz) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 2), folder_);
+  Open(quizFile);
+  author_.files = {folder_ / "media" / "picture2.jpg", folder_ / "media" / L"réponse1.jpg"};
+  Command(IDC_CHOOSE_MEDIA);
+  Command(IDC_CHOOSE_ANSWER_PICTURE);
+  EXPECT_EQ(author_.fileChoices, (std::vector<FileChoice>{CHOOSE_PICTURE, CHOOSE_PICTURE}));
+  EXPECT_EQ(TextOf(Item(IDC_MEDIA)), L"media/picture2.jpg");
+  EXPECT_EQ(EditedDocument(editor_).quiz.questions[0].picture, "media/picture2.jpg");
+  EXPECT_EQ(EditedDocument(editor_).quiz.questions[0].answerPicture, "media/r\xC3\xA9ponse1.jpg");
+  Command(IDC_COLOUR);
+  EXPECT_EQ(EditedDocument(editor_).quiz.backgroundColour, 0x00604020u);
+  EXPECT_EQ(TextOf(editor_), L"quiz.json* - Éditeur de quiz brela");
+  // A sound quiz chooses sounds.
+  author_.answers = {IDNO};
+  Choose(IDC_KIND, 2);
+  Command(IDC_CHOOSE_MEDIA);
+  EXPECT_EQ(author_.fileChoices.back(), CHOOSE_SOUND);
 }
 
 TEST_F(EditorWindowTest, TheKindAnswersAndRevealModeShowOnlyTheFieldsTheyUse) {
@@ -356,7 +406,8 @@ TEST_F(EditorWindowTest, ASpreadsheetOpensAndIsSavedUnderANameTheAuthorGives) {
   EXPECT_EQ(TextOf(editor_), L"Sans titre* - Éditeur de quiz brela");
   author_.files = {folder_ / "villes.json"};
   Command(IDM_SAVE);
-  EXPECT_EQ(author_.fileChoices, (std::vector<FileChoice>{CHOOSE_QUIZ_TO_OPEN, CHOOSE_QUIZ_TO_SAVE}));
+  EXPECT_EQ(author_.fileChoices,
+            (std::vector<FileChoice>{CHOOSE_QUIZ_TO_OPEN, CHOOSE_QUIZ_TO_SAVE}));
   EXPECT_TRUE(fs::exists(folder_ / "villes.json"));
   EXPECT_EQ(TextOf(editor_), L"villes.json - Éditeur de quiz brela");
 }
@@ -433,12 +484,11 @@ TEST_F(EditorWindowTest, QuestionsAreAddedDeletedRestoredAndMovedWithButtonsAndK
 TEST_F(EditorWindowTest, TabReachesEveryControlInOrder) {
   Open();
   Choose(IDC_ANSWERS, 1);
-  const std::vector<int> order = {IDC_TITLE,     IDC_AUTHOR,   IDC_EXPLANATION, IDC_KIND,
-                                  IDC_ANSWERS,   IDC_CAPTION1, IDC_CAPTION2,    IDC_COLOUR,
-                                  IDC_CODES,     IDC_QUESTIONS, IDC_ADD,        IDC_INSERT,
-                                  IDC_DELETE,    IDC_MOVE_UP,  IDC_MOVE_DOWN,   IDC_QUESTION_TEXT,
-                                  IDC_ANSWER1,   IDC_ANSWER2,  IDC_TRY,         IDC_MAKE,
-                                  IDC_PROBLEMS};
+  const std::vector<int> order = {
+      IDC_TITLE,    IDC_AUTHOR,  IDC_EXPLANATION, IDC_KIND,          IDC_ANSWERS, IDC_CAPTION1,
+      IDC_CAPTION2, IDC_COLOUR,  IDC_CODES,       IDC_QUESTIONS,     IDC_ADD,     IDC_INSERT,
+      IDC_DELETE,   IDC_MOVE_UP, IDC_MOVE_DOWN,   IDC_QUESTION_TEXT, IDC_ANSWER1, IDC_ANSWER2,
+      IDC_TRY,      IDC_MAKE,    IDC_PROBLEMS};
   SendMessageW(editor_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(order[0])), TRUE);
   Pump(editor_);
   for (std::size_t i = 1; i <= order.size(); ++i) {
@@ -449,7 +499,8 @@ TEST_F(EditorWindowTest, TabReachesEveryControlInOrder) {
 }
 
 TEST_F(EditorWindowTest, TheWindowFitsA1024By768ScreenWithEveryControlInside) {
-  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("picture", "textAndPicture", 2, 2), folder_);
+  const fs::path quizFile =
+      WriteSampleQuiz(SampleQuizJson("picture", "textAndPicture", 2, 2), folder_);
   Open(quizFile);
   RECT window, client;
   GetWindowRect(editor_, &window);
@@ -470,7 +521,11 @@ TEST_F(EditorWindowTest, TheWindowFitsA1024By768ScreenWithEveryControlInside) {
     EXPECT_LE(rect.bottom, client.bottom - statusHeight) << GetDlgCtrlID(child);
   }
   // Larger: the lists take the room; the fields keep their height.
-  const RECT before = [&] { RECT r; GetWindowRect(Item(IDC_QUESTIONS), &r); return r; }();
+  const RECT before = [&] {
+    RECT r;
+    GetWindowRect(Item(IDC_QUESTIONS), &r);
+    return r;
+  }();
   SetWindowPos(editor_, nullptr, 0, 0, window.right - window.left + 100,
                window.bottom - window.top + 60, SWP_NOMOVE | SWP_NOZORDER);
   Pump(editor_);
@@ -499,12 +554,16 @@ TEST_F(EditorWindowTest, TryingMakesATemporaryQuizStartsItAndRemovesItOnceClosed
   ASSERT_EQ(running.size(), 1u);
   // The player's window, found by the quiz's title.
   HWND player = nullptr;
-  ASSERT_TRUE(PumpUntil(editor_, [&] {
-    player = FindWindowW(L"WindowsApp", nullptr);
-    return player != nullptr;
-  }, 20000));
+  ASSERT_TRUE(PumpUntil(
+      editor_,
+      [&] {
+        player = FindWindowW(L"WindowsApp", nullptr);
+        return player != nullptr;
+      },
+      20000));
   PostMessageW(player, WM_CLOSE, 0, 0);
-  EXPECT_TRUE(PumpUntil(editor_, [&] { return trialFolders().empty(); }, 10000));
+  EXPECT_TRUE(PumpUntil(
+      editor_, [&] { return trialFolders().empty(); }, 10000));
 }
 
 TEST_F(EditorWindowTest, TryingAQuizWithErrorsSaysSoAndStartsNothing) {
