@@ -92,7 +92,7 @@ const wchar_t* const REVEAL_CHOICES[] = {L"Rien", L"L'image réponse", L"Le text
                                          L"Le texte et l'image réponse",
                                          L"Tous les textes à la fin"};
 // The media field's label and the question list's second column, by kind.
-const wchar_t* const MEDIA_LABELS[] = {L"&Image :", L"&Image :", L"&Son :", L"&Film :"};
+const wchar_t* const MEDIA_LABELS[] = {L"&Image :", L"&Image :", L"&Son :", L"Fil&m :"};
 const wchar_t* const WORDING_HEADERS[] = {L"Énoncé", L"Image", L"Son", L"Film"};
 
 struct EditorWindow {

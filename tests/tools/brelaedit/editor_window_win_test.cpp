@@ -9,9 +9,11 @@
 #include <commctrl.h>
 
 #include <chrono>
+#include <cwctype>
 #include <deque>
 #include <fstream>
 #include <functional>
+#include <map>
 
 #include "tests/support/player_process.h"
 #include "tests/tools/authoring/sample_quizzes.h"
@@ -495,6 +497,39 @@ TEST_F(EditorWindowTest, TabReachesEveryControlInOrder) {
     PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
     Pump(editor_);
     EXPECT_EQ(GetDlgCtrlID(GetFocus()), order[i % order.size()]) << "after " << order[i - 1];
+  }
+}
+
+// The letter after '&' in a label or a menu, upper case; 0 for none.
+wchar_t Mnemonic(const std::wstring& text) {
+  const std::size_t mark = text.find(L'&');
+  return mark == std::wstring::npos || mark + 1 == text.size() ? 0 : towupper(text[mark + 1]);
+}
+
+TEST_F(EditorWindowTest, EveryMnemonicLeadsToOneControlOrMenuInEveryKind) {
+  Open();
+  Choose(IDC_ANSWERS, 1);
+  for (int kind = 0; kind < 4; ++kind) {
+    author_.answers = {IDNO};
+    Choose(IDC_KIND, kind);
+    if (kind == 1) Choose(IDC_REVEAL_MODE, 3);
+    std::map<wchar_t, std::wstring> seen;
+    auto note = [&](const std::wstring& text) {
+      const wchar_t letter = Mnemonic(text);
+      if (!letter) return;
+      EXPECT_TRUE(seen.emplace(letter, text).second)
+          << "kind " << kind << ": " << Utf8Text(text) << " and " << Utf8Text(seen[letter]);
+    };
+    for (HWND child = GetWindow(editor_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (IsWindowVisible(child)) note(TextOf(child));
+    }
+    const HMENU menu = GetMenu(editor_);
+    for (int item = 0; item < GetMenuItemCount(menu); ++item) {
+      wchar_t text[64] = {};
+      GetMenuStringW(menu, item, text, 64, MF_BYPOSITION);
+      note(text);
+    }
+    EXPECT_GE(seen.size(), 15u) << kind;  // the walk saw the labels, buttons and menus
   }
 }
 
