@@ -101,6 +101,9 @@ bool DumpExecutable(HWND owner, const EditorEnvironment& environment, const fs::
     Tell(owner, environment, QuotedPath(path) + " : " + outcome.problem);
     return false;
   }
+  if (!outcome.warnings.empty()) {
+    Tell(owner, environment, ProblemLines(QuotedPath(path) + " est lu, mais :", outcome.warnings));
+  }
   return ReadQuizFile(owner, environment, outcome.quizFile, document);
 }
 
