@@ -28,6 +28,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path PLAYER = BRELA_PLAYER_PATH;
+const fs::path EDITOR = BRELAEDIT_PATH;
 
 struct Asked {
   std::wstring text;
@@ -609,6 +610,78 @@ TEST_F(EditorWindowTest, TryingAQuizWithErrorsSaysSoAndStartsNothing) {
   EXPECT_EQ(author_.asked[0].text.rfind(L"Le quiz a encore 3 erreurs : corrigez-les", 0), 0u)
       << Utf8Text(author_.asked[0].text);
   EXPECT_EQ(FindWindowW(L"WindowsApp", nullptr), nullptr);
+}
+
+// The real program as a second process: a top-level window of it whose title passes.
+struct WindowSearch {
+  DWORD processId;
+  std::function<bool(HWND)> wanted;
+  HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
+  WindowSearch& search = *reinterpret_cast<WindowSearch*>(parameter);
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  if (processId != search.processId || !IsWindowVisible(window) || !search.wanted(window)) {
+    return TRUE;
+  }
+  search.found = window;
+  return FALSE;
+}
+
+HWND WaitForWindow(DWORD processId, const std::function<bool(HWND)>& wanted) {
+  WindowSearch search{processId, wanted, nullptr};
+  for (int tries = 0; tries < 1000 && !search.found; ++tries) {
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) Sleep(20);
+  }
+  return search.found;
+}
+
+// The real editor, started on a spreadsheet whose name is outside code page 1252: it opens it, and
+// closing it asks in the system's own message box.
+TEST(EditorProcessTest, TheEditorOpensTheFileOnItsCommandLineAndAsksBeforeClosingUnsaved) {
+  const fs::path folder = FreshDirectory("brelaedit-process");
+  const fs::path csv = folder / L"Ελλάδα été.csv";
+  std::ofstream(csv, std::ios::binary)
+      << "question;réponse;code\nCapitale de la Grèce ?;Athènes;A1\n";
+  std::wstring commandLine = L"\"" + EDITOR.wstring() + L"\" \"" + csv.wstring() + L"\"";
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  ASSERT_TRUE(CreateProcessW(EDITOR.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                             nullptr, folder.c_str(), &startup, &process));
+  const HWND editor = WaitForWindow(process.dwProcessId, [](HWND window) {
+    return TextOf(window) == L"Sans titre* - Éditeur de quiz brela";
+  });
+  ASSERT_NE(editor, nullptr);
+  // Text asked across processes with WM_GETTEXT, which the system carries over.
+  auto textOf = [&](int id) {
+    wchar_t text[256] = {};
+    SendMessageW(GetDlgItem(editor, id), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    return std::wstring(text);
+  };
+  EXPECT_EQ(textOf(IDC_TITLE), L"Ελλάδα été");
+  EXPECT_EQ(RowCount(GetDlgItem(editor, IDC_QUESTIONS)), 1);
+  // The title has characters the player cannot show: the check says so.
+  EXPECT_EQ(textOf(IDC_STATUS), L"1 erreur, 0 avertissement");
+
+  PostMessageW(editor, WM_CLOSE, 0, 0);
+  const HWND box = WaitForWindow(
+      process.dwProcessId, [&](HWND window) { return GetWindow(window, GW_OWNER) == editor; });
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(TextOf(box), L"Éditeur de quiz brela");
+  EXPECT_EQ(TextOf(GetDlgItem(box, 0xFFFF)), L"Enregistrer les modifications ?");
+  PostMessageW(box, WM_COMMAND, IDNO, 0);
+  EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
+  DWORD exitCode = 1;
+  GetExitCodeProcess(process.hProcess, &exitCode);
+  EXPECT_EQ(exitCode, 0u);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  std::error_code error;
+  fs::remove_all(folder, error);
 }
 
 }  // namespace
