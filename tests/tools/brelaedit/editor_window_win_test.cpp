@@ -319,6 +319,27 @@ TEST_F(EditorWindowTest, ChosenMediaAndColourReachTheQuiz) {
   EXPECT_EQ(author_.fileChoices.back(), CHOOSE_SOUND);
 }
 
+TEST_F(EditorWindowTest, ADoubleClickOnAProblemGoesToItsQuestionAndField) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("picture", "text", 1, 3), folder_);
+  fs::remove(folder_ / "media" / "picture3.jpg");
+  Open(quizFile);
+  // The quiz's own problems first (the sample's codes are too wide), the missing picture last.
+  const int last = RowCount(Item(IDC_PROBLEMS)) - 1;
+  ASSERT_EQ(ItemText(Item(IDC_PROBLEMS), last, 0), L"question 3, image");
+  EXPECT_EQ(SelectedRow(Item(IDC_QUESTIONS)), 0);
+  RECT row = {LVIR_BOUNDS, 0, 0, 0};
+  SendMessageW(Item(IDC_PROBLEMS), LVM_GETITEMRECT, last, reinterpret_cast<LPARAM>(&row));
+  const LPARAM point = MAKELPARAM(row.left + 20, (row.top + row.bottom) / 2);
+  SendMessageW(Item(IDC_PROBLEMS), WM_LBUTTONDOWN, MK_LBUTTON, point);
+  SendMessageW(Item(IDC_PROBLEMS), WM_LBUTTONUP, 0, point);
+  SendMessageW(Item(IDC_PROBLEMS), WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+  SendMessageW(Item(IDC_PROBLEMS), WM_LBUTTONUP, 0, point);
+  Pump(editor_);
+  EXPECT_EQ(SelectedRow(Item(IDC_QUESTIONS)), 2);
+  EXPECT_EQ(GetFocus(), Item(IDC_MEDIA));
+  EXPECT_EQ(TextOf(Item(IDC_MEDIA)), L"media/picture3.jpg");
+}
+
 TEST_F(EditorWindowTest, TheKindAnswersAndRevealModeShowOnlyTheFieldsTheyUse) {
   Open();
   EXPECT_EQ(TextOf(editor_), L"Sans titre - Éditeur de quiz brela");
@@ -484,21 +505,39 @@ TEST_F(EditorWindowTest, QuestionsAreAddedDeletedRestoredAndMovedWithButtonsAndK
   EXPECT_EQ(ItemText(list, 3, 0), L"4");
 }
 
+// Tab from the focused control through the whole order and back to its start.
+void ExpectTabOrder(HWND editor, const std::vector<int>& order, const char* what) {
+  SendMessageW(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, order[0])), TRUE);
+  Pump(editor);
+  for (std::size_t i = 1; i <= order.size(); ++i) {
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+    Pump(editor);
+    EXPECT_EQ(GetDlgCtrlID(GetFocus()), order[i % order.size()])
+        << what << ", after " << order[i - 1];
+  }
+}
+
 TEST_F(EditorWindowTest, TabReachesEveryControlInOrder) {
   Open();
   Choose(IDC_ANSWERS, 1);
-  const std::vector<int> order = {
-      IDC_TITLE,    IDC_AUTHOR,  IDC_EXPLANATION, IDC_KIND,          IDC_ANSWERS, IDC_CAPTION1,
-      IDC_CAPTION2, IDC_COLOUR,  IDC_CODES,       IDC_QUESTIONS,     IDC_ADD,     IDC_INSERT,
-      IDC_DELETE,   IDC_MOVE_UP, IDC_MOVE_DOWN,   IDC_QUESTION_TEXT, IDC_ANSWER1, IDC_ANSWER2,
-      IDC_TRY,      IDC_MAKE,    IDC_PROBLEMS};
-  SendMessageW(editor_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(order[0])), TRUE);
-  Pump(editor_);
-  for (std::size_t i = 1; i <= order.size(); ++i) {
-    PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
-    Pump(editor_);
-    EXPECT_EQ(GetDlgCtrlID(GetFocus()), order[i % order.size()]) << "after " << order[i - 1];
-  }
+  ExpectTabOrder(
+      editor_,
+      {IDC_TITLE,    IDC_AUTHOR,  IDC_EXPLANATION, IDC_KIND,          IDC_ANSWERS, IDC_CAPTION1,
+       IDC_CAPTION2, IDC_COLOUR,  IDC_CODES,       IDC_QUESTIONS,     IDC_ADD,     IDC_INSERT,
+       IDC_DELETE,   IDC_MOVE_UP, IDC_MOVE_DOWN,   IDC_QUESTION_TEXT, IDC_ANSWER1, IDC_ANSWER2,
+       IDC_TRY,      IDC_MAKE,    IDC_PROBLEMS},
+      "text quiz, two answers");
+  Choose(IDC_ANSWERS, 0);
+  Choose(IDC_KIND, 1);
+  Choose(IDC_REVEAL_MODE, 3);
+  ExpectTabOrder(
+      editor_,
+      {IDC_TITLE,       IDC_AUTHOR, IDC_EXPLANATION,  IDC_KIND,           IDC_ANSWERS,
+       IDC_REVEAL_MODE, IDC_COLOUR, IDC_CODES,        IDC_QUESTIONS,      IDC_ADD,
+       IDC_INSERT,      IDC_DELETE, IDC_MOVE_UP,      IDC_MOVE_DOWN,      IDC_ANSWER1,
+       IDC_REVEAL_TEXT, IDC_MEDIA,  IDC_CHOOSE_MEDIA, IDC_ANSWER_PICTURE, IDC_CHOOSE_ANSWER_PICTURE,
+       IDC_TRY,         IDC_MAKE,   IDC_PROBLEMS},
+      "picture quiz, text and answer picture");
 }
 
 // The letter after '&' in a label or a menu, upper case; 0 for none.
