@@ -104,7 +104,7 @@ TEST(GuideTest, EveryGradingExampleIsTheGradersVerdict) {
   std::set<std::string> verdictsShown;
   for (const Row& row : rows) {
     ASSERT_GE(row.size(), 3u);
-    EXPECT_EQ(Verdict(row[0], row[1]), row[2]) << "« " << row[1] << " » pour « " << row[0] << " »";
+    EXPECT_EQ(Verdict(row[0], row[1]), row[2]) << "typed [" << row[1] << "] for [" << row[0] << "]";
     verdictsShown.insert(row[2]);
   }
   // The guide shows every verdict a pupil can see.
@@ -117,7 +117,8 @@ TEST(GuideTest, EveryGradingExampleIsTheGradersVerdict) {
 // Each answer the guide warns of draws a warning, is not what a pupil typing the guide's
 // replacement gets "BRAVO" for, and the replacement draws none.
 TEST(GuideTest, EveryUntypableAnswerIsWarnedOfAndItsReplacementIsNot) {
-  const std::vector<Row> rows = TableAfter(GuideText(), u8"### Des réponses que l'élève peut taper");
+  const std::vector<Row> rows =
+      TableAfter(GuideText(), u8"### Des réponses que l'élève peut taper");
   ASSERT_GE(rows.size(), 5u);
   for (const Row& row : rows) {
     ASSERT_GE(row.size(), 2u);
@@ -133,7 +134,8 @@ TEST(GuideTest, EveryUntypableAnswerIsWarnedOfAndItsReplacementIsNot) {
 TEST(GuideTest, TheAnswersFileIsNamedAsTheGuideSays) {
   const std::string guide = GuideText();
   std::smatch example;
-  ASSERT_TRUE(std::regex_search(guide, example, std::regex(u8"`([^`]+\\.exe)`\\s+écrit\\s+`([^`]+)`")));
+  const std::regex exampleShape(u8"`([^`]+\\.exe)`\\s+écrit\\s+`([^`]+)`");
+  ASSERT_TRUE(std::regex_search(guide, example, exampleShape));
   char name[ANSWERS_NAME_SIZE];
   ASSERT_TRUE(AnswersFileName(example[1].str().c_str(), name));
   EXPECT_EQ(std::string(name), example[2].str());
