@@ -14,24 +14,9 @@
 #include "board/board_ids.h"
 #include "board/check_answer_win.h"
 #include "tests/board/test_board.h"
+#include "tests/support/startup_timing.h"
 
 namespace {
-
-double Milliseconds(const std::function<void()>& work) {
-  LARGE_INTEGER frequency, start, end;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  work();
-  QueryPerformanceCounter(&end);
-  return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart;
-}
-
-double Median(int runs, const std::function<void()>& work) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) times.push_back(Milliseconds(work));
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
 
 // Builds the board again and again beside the open one; the last one built is then timed.
 void TimeBoard(const char* name, const QuizShape& shape, bool restoredAnswers) {
@@ -43,16 +28,17 @@ void TimeBoard(const char* name, const QuizShape& shape, bool restoredAnswers) {
   }
   test.Open();
   ShowWindow(test.Board(), SW_HIDE);
-  double build = Median(15, [&] { DestroyWindow(CreateBoard(appInstance, test.Main())); });
+  double build =
+      MedianMilliseconds(15, [&] { DestroyWindow(CreateBoard(appInstance, test.Main())); });
   HWND board = CreateBoard(appInstance, test.Main());
   ShowWindow(board, SW_SHOW);
   int last = IDC_ANSWER_BASE + fields;
   SetDlgItemTextA(board, last, "une reponse presque juste");
-  double check = Median(201, [&] { CheckAnswer(test.Quiz(), board, last); });
+  double check = MedianMilliseconds(201, [&] { CheckAnswer(test.Quiz(), board, last); });
   HWND first = GetDlgItem(board, IDC_ANSWER_BASE + 1);
   SetFocus(first);
   SetWindowTextA(first, "une reponse fausse");
-  double fill = Median(9, [&] { FillUnsolvedFields(first); });
+  double fill = MedianMilliseconds(9, [&] { FillUnsolvedFields(first); });
   std::printf("%-42s build %7.1f ms   CheckAnswer %6.3f ms   F1 over %d fields %7.1f ms\n", name,
               build, check, fields, fill);
 }

@@ -11,28 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/startup_timing.h"
 #include "tools/authoring/quiz_check.h"
 #include "tools/authoring/text_measure_win.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-double Milliseconds(const std::function<void()>& work) {
-  LARGE_INTEGER frequency, start, end;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  work();
-  QueryPerformanceCounter(&end);
-  return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart;
-}
-
-double Median(int runs, const std::function<void()>& work) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) times.push_back(Milliseconds(work));
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
 
 // The largest quiz an author can make: 90 pictures with two answers, a reveal text and an
 // answer picture each, texts with accents and typographic characters as teachers type them.
@@ -75,14 +60,14 @@ int main() {
   const QuizFile quiz = LargestQuiz(folder);
 
   TextMeasurer measure;
-  const double measurer = Median(21, [&] { measure = GdiTextMeasurer(); });
+  const double measurer = MedianMilliseconds(21, [&] { measure = GdiTextMeasurer(); });
   std::size_t problems = 0;
-  const double texts = Median(101, [&] { problems = CheckQuizTexts(quiz, measure).size(); });
-  const double textsUnmeasured = Median(101, [&] { CheckQuizTexts(quiz, nullptr); });
+  const double texts = MedianMilliseconds(101, [&] { problems = CheckQuizTexts(quiz, measure).size(); });
+  const double textsUnmeasured = MedianMilliseconds(101, [&] { CheckQuizTexts(quiz, nullptr); });
   MediaCache cache;
   const double coldMedia = Milliseconds([&] { CheckQuizMedia(quiz, folder, &cache); });
-  const double warmMedia = Median(51, [&] { CheckQuizMedia(quiz, folder, &cache); });
-  const double size = Median(21, [&] { CheckQuizSize(quiz); });
+  const double warmMedia = MedianMilliseconds(51, [&] { CheckQuizMedia(quiz, folder, &cache); });
+  const double size = MedianMilliseconds(21, [&] { CheckQuizSize(quiz); });
 
   std::printf("90 questions, 2 answers, reveal texts and answer pictures (%zu problems found)\n",
               problems);

@@ -38,5 +38,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # No MinGW DLLs to find at run time.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ ${brela_linker_flags}")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "${brela_linker_flags}")
+# Release executables without the debug sections that mingw-w64's static runtime brings along.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
 set(CMAKE_MODULE_LINKER_FLAGS_INIT "${brela_linker_flags}")
 set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run")

@@ -7,6 +7,7 @@
 
 #include "base/resource_ids.h"
 #include "board/board_ids.h"
+#include "tests/support/icon_pixels_win.h"
 
 namespace {
 
@@ -46,28 +47,6 @@ struct Pixels {
   DWORD At(int x, int y) const { return bgr[y * 32 + x]; }
 };
 
-Pixels Draw(HICON icon) {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = 32;
-  info.bmiHeader.biHeight = -32;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  std::memset(bits, 0x55, 32 * 32 * 4);  // shows through wherever the icon were transparent
-  DrawIconEx(dc, 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
-  GdiFlush();
-  Pixels pixels{std::vector<DWORD>(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + 1024)};
-  for (DWORD& p : pixels.bgr) p &= 0x00FFFFFF;
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  return pixels;
-}
-
 constexpr DWORD BLACK = 0x000000;
 constexpr DWORD LIGHT_GREY = 0xC0C0C0;
 
@@ -86,7 +65,7 @@ TEST(Resources, PlayIconIsABlackTriangleOnLightGrey) {
   HICON icon = static_cast<HICON>(
       LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PLAY), IMAGE_ICON, 32, 32, 0));
   ASSERT_NE(icon, nullptr);
-  Pixels pixels = Draw(icon);
+  Pixels pixels{DrawIcon32(icon)};
   for (DWORD p : pixels.bgr) EXPECT_TRUE(p == BLACK || p == LIGHT_GREY) << std::hex << p;
   EXPECT_EQ(pixels.At(0, 0), LIGHT_GREY);
   EXPECT_EQ(pixels.At(31, 31), LIGHT_GREY);
@@ -112,7 +91,7 @@ TEST(Resources, StopIconIsABlackSquareOnLightGrey) {
   HICON icon = static_cast<HICON>(
       LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_STOP), IMAGE_ICON, 32, 32, 0));
   ASSERT_NE(icon, nullptr);
-  Pixels pixels = Draw(icon);
+  Pixels pixels{DrawIcon32(icon)};
   for (int y = 0; y < 32; ++y) {
     for (int x = 0; x < 32; ++x) {
       bool inside = x >= 8 && x < 24 && y >= 8 && y < 24;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/icon_pixels_win.h"
+
 namespace {
 
 struct Shipped {
@@ -135,32 +137,6 @@ TEST(ShippedExecutables, ShowTheProjectsIconInEverySizeBeforeTheirOwnIcons) {
   }
 }
 
-constexpr DWORD BACKGROUND = 0x555555;
-
-// The icon drawn at 32 x 32 over BACKGROUND, 0x00RRGGBB, top row first.
-std::vector<DWORD> Draw(HICON icon) {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = 32;
-  info.bmiHeader.biHeight = -32;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  std::vector<DWORD> pixels(32 * 32, BACKGROUND);
-  std::memcpy(bits, pixels.data(), pixels.size() * sizeof(DWORD));
-  DrawIconEx(dc, 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
-  GdiFlush();
-  std::memcpy(pixels.data(), bits, pixels.size() * sizeof(DWORD));
-  for (DWORD& p : pixels) p &= 0x00FFFFFF;
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  return pixels;
-}
-
 bool IsWhite(DWORD p) { return p == 0xFFFFFF; }
 bool IsBlue(DWORD p) {
   int red = p >> 16 & 0xFF, green = p >> 8 & 0xFF, blue = p & 0xFF;
@@ -176,8 +152,8 @@ TEST(ShippedExecutables, TheSystemShowsAQuestionMarkOnABlueTile) {
     const char* what;
   };
   const Point points[] = {
-      {0, 0, [](DWORD p) { return p == BACKGROUND; }, "top left corner, transparent"},
-      {31, 31, [](DWORD p) { return p == BACKGROUND; }, "bottom right corner, transparent"},
+      {0, 0, [](DWORD p) { return p == ICON_BACKGROUND; }, "top left corner, transparent"},
+      {31, 31, [](DWORD p) { return p == ICON_BACKGROUND; }, "bottom right corner, transparent"},
       {16, 6, IsWhite, "top of the hook"},
       {16, 25, IsWhite, "the dot"},
       {16, 11, IsBlue, "inside the hook"},
@@ -189,7 +165,7 @@ TEST(ShippedExecutables, TheSystemShowsAQuestionMarkOnABlueTile) {
     SCOPED_TRACE(shipped.path);
     HICON large = nullptr;
     ASSERT_EQ(ExtractIconExA(shipped.path, 0, &large, nullptr, 1), 1u);
-    const std::vector<DWORD> pixels = Draw(large);
+    const std::vector<DWORD> pixels = DrawIcon32(large);
     DestroyIcon(large);
     for (const Point& point : points) {
       EXPECT_TRUE(point.is(pixels[point.y * 32 + point.x]))

@@ -1,4 +1,5 @@
-// Start-up timings of the player, or of any program that shows its windows.
+// Timings for the benchmarks: of work in this process, and of the start of the player or of any
+// program that shows its windows.
 #include "tests/support/startup_timing.h"
 
 #include <algorithm>
@@ -40,4 +41,16 @@ StartTime TimeOneStart(const std::string& commandLine, const std::string& direct
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
+}
+
+double Milliseconds(const std::function<void()>& work) {
+  const double start = NowMilliseconds();
+  work();
+  return NowMilliseconds() - start;
+}
+
+double MedianMilliseconds(int runs, const std::function<void()>& work) {
+  std::vector<double> times;
+  for (int run = 0; run < runs; ++run) times.push_back(Milliseconds(work));
+  return Median(times);
 }

@@ -1,8 +1,10 @@
-// Timing a program's start from a second process, for the benchmarks under Wine.
+// Timings for the benchmarks under Wine: work in this process, and a program's start from a
+// second process.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,3 +23,7 @@ StartTime TimeOneStart(const std::string& commandLine, const std::string& direct
                        DWORD timeoutMilliseconds = 60000);
 
 double Median(std::vector<double> values);
+
+// The milliseconds that work takes, once; the median of runs of it.
+double Milliseconds(const std::function<void()>& work);
+double MedianMilliseconds(int runs, const std::function<void()>& work);

@@ -226,22 +226,14 @@ TEST(QuizFileTest, ReadsEveryFieldIntoTheRecord) {
 }
 
 TEST(QuizFileTest, WrittenJsonReadsBackToTheSameQuiz) {
-  const std::pair<const char*, const char*> kinds[] = {{"text", "none"},
-                                                       {"audio", "none"},
-                                                       {"video", "none"},
-                                                       {"picture", "none"},
-                                                       {"picture", "picture"},
-                                                       {"picture", "text"},
-                                                       {"picture", "textAndPicture"},
-                                                       {"picture", "textsAtEnd"}};
-  for (const auto& kind : kinds) {
+  for (const SampleKind& kind : SAMPLE_KINDS) {
     for (int answers : {1, 2}) {
-      const Json original = SampleQuizJson(kind.first, kind.second, answers, 3);
+      const Json original = SampleQuizJson(kind.kind, kind.revealMode, answers, 3);
       Problems problems;
       const QuizFile file = ReadQuizJson(original.dump(), problems);
-      ASSERT_TRUE(problems.empty()) << kind.first << " " << kind.second;
+      ASSERT_TRUE(problems.empty()) << kind.kind << " " << kind.revealMode;
       const std::string written = WriteQuizJson(file);
-      EXPECT_EQ(Json::parse(written), original) << kind.first << " " << kind.second << answers;
+      EXPECT_EQ(Json::parse(written), original) << kind.kind << " " << kind.revealMode << answers;
       EXPECT_EQ(WriteQuizJson(ReadQuizJson(written, problems)), written);
       EXPECT_TRUE(problems.empty());
     }

@@ -33,18 +33,10 @@ std::vector<Resource> WithMedia(const QuizFile& quiz) {
 }
 
 TEST(QuizResourcesTest, EveryKindAndRevealModeComesBackFromTheResources) {
-  const std::pair<const char*, const char*> kinds[] = {{"text", "none"},
-                                                       {"audio", "none"},
-                                                       {"video", "none"},
-                                                       {"picture", "none"},
-                                                       {"picture", "picture"},
-                                                       {"picture", "text"},
-                                                       {"picture", "textAndPicture"},
-                                                       {"picture", "textsAtEnd"}};
-  for (const auto& kind : kinds) {
+  for (const SampleKind& kind : SAMPLE_KINDS) {
     for (int answers : {1, 2}) {
-      SCOPED_TRACE(std::string(kind.first) + " " + kind.second + " " + std::to_string(answers));
-      const QuizFile made = Read(SampleQuizJson(kind.first, kind.second, answers, 4));
+      SCOPED_TRACE(std::string(kind.kind) + " " + kind.revealMode + " " + std::to_string(answers));
+      const QuizFile made = Read(SampleQuizJson(kind.kind, kind.revealMode, answers, 4));
       QuizFile back;
       std::vector<MediaFile> media;
       std::string problem;

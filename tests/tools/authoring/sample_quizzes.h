@@ -16,6 +16,16 @@
 nlohmann::json SampleQuizJson(const std::string& kind, const std::string& revealMode,
                               int answersPerQuestion, int questions);
 
+// Every kind with the reveal modes it can have, as SampleQuizJson takes them.
+struct SampleKind {
+  const char* kind;
+  const char* revealMode;
+};
+inline constexpr SampleKind SAMPLE_KINDS[] = {
+    {"text", "none"},    {"audio", "none"},          {"video", "none"},
+    {"picture", "none"}, {"picture", "picture"},     {"picture", "text"},
+    {"picture", "textAndPicture"}, {"picture", "textsAtEnd"}};
+
 // The bytes of the sample media file named `name`, none like another: for a sound or a film, the
 // magic number its kind needs, then bytes of every value (CR, LF, zero and 0x1A included) and the
 // name; for a picture, a 16 x 12 JFIF JPEG coloured after the name, which make keeps as it is.

@@ -87,21 +87,13 @@ void ExpectDumpedAsMade(const fs::path& dumped, const Json& original, const fs::
 
 TEST(BrelamakeWinTest, MakeThenDumpGivesBackEveryKindAndRevealMode) {
   const fs::path directory = FreshDirectory("win-round-trip");
-  const std::pair<const char*, const char*> kinds[] = {{"text", "none"},
-                                                       {"audio", "none"},
-                                                       {"video", "none"},
-                                                       {"picture", "none"},
-                                                       {"picture", "picture"},
-                                                       {"picture", "text"},
-                                                       {"picture", "textAndPicture"},
-                                                       {"picture", "textsAtEnd"}};
   int answers = 1;
-  for (const auto& kind : kinds) {
-    SCOPED_TRACE(std::string(kind.first) + " " + kind.second);
+  for (const SampleKind& kind : SAMPLE_KINDS) {
+    SCOPED_TRACE(std::string(kind.kind) + " " + kind.revealMode);
     answers = 3 - answers;
-    const Json original = SampleQuizJson(kind.first, kind.second, answers, 3);
+    const Json original = SampleQuizJson(kind.kind, kind.revealMode, answers, 3);
     const fs::path quiz = WriteSampleQuiz(original, directory / "source");
-    const fs::path made = directory / (std::string(kind.first) + "-" + kind.second + ".exe");
+    const fs::path made = directory / (std::string(kind.kind) + "-" + kind.revealMode + ".exe");
     const Outcome make = Make(quiz, made);
     ASSERT_EQ(make.exitCode, 0) << make.err;
     const Outcome dump =

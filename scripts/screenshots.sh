@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Takes the pictures of the README and the guide (docs/*.png) from the built samples (build/win),
+# under Wine on the project's Xvfb display: the text sample and the picture sample, each with a
+# few answers already typed (an answers file as a pupil's earlier session leaves it), and the
+# editor on those two quizzes when it is built. Installs what is missing.
+set -euo pipefail
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=$repo/build/win
+docs=$repo/docs
+
+"$repo/scripts/install-deps.sh"
+cmake -S "$repo" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" >/dev/null
+cmake --build "$build" -j"$(nproc)"
+
+started_wine=0
+"$repo/scripts/wine-env.sh" status >/dev/null || started_wine=1
+"$repo/scripts/wine-env.sh" up
+if [ "$started_wine" = 1 ]; then trap '"$repo/scripts/wine-env.sh" down' EXIT; fi
+eval "$("$repo/scripts/wine-env.sh" env)"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"; if [ "$started_wine" = 1 ]; then "$repo/scripts/wine-env.sh" down; fi' EXIT
+mkdir -p "$docs"
+
+# shoot PNG TITLE COMMAND...: starts COMMAND in $work, waits for its window named TITLE, and
+# writes that window, in few colours, to docs/PNG.
+shoot() {
+  local png=$1 title=$2 window=""
+  shift 2
+  (cd "$work" && exec wine "$@" </dev/null >/dev/null 2>&1) &
+  local started=$!
+  for _ in $(seq 1 150); do
+    window=$(xdotool search --name "^$title" 2>/dev/null | head -1) && [ -n "$window" ] && break
+    sleep 0.2
+  done
+  if [ -z "$window" ]; then
+    echo "screenshots: no window named $title" >&2
+    kill "$started" 2>/dev/null || true
+    exit 1
+  fi
+  sleep 1.5  # let it finish painting
+  import -window "$window" -strip -colors 128 "PNG8:$docs/$png"
+  kill "$started" 2>/dev/null || true
+  wait "$started" 2>/dev/null || true
+  echo "docs/$png"
+}
+
+
+# Answers files as a pupil's earlier session leaves them: one line per field, "*" when empty.
+cp "$build/examples/capitales.exe" "$build/examples/drapeaux.exe" "$work/"
+printf '%s\r\n' Paris Rome Madrit Lisbone '*' Bruxelles Athènes '*' '*' '*' |
+  iconv -f UTF-8 -t CP1252 >"$work/capitales.txt"
+printf '%s\r\n' France Paris Italie Rome Belgique Bruxel '*' '*' '*' '*' '*' '*' '*' '*' |
+  iconv -f UTF-8 -t CP1252 >"$work/drapeaux.txt"
+shoot lecteur-capitales.png "Capitales d'Europe" capitales.exe
+shoot lecteur-drapeaux.png "Drapeaux d'Europe" drapeaux.exe
+
+editor=$build/tools/brelaedit/brelaedit.exe
+if [ -f "$editor" ]; then
+  cp -r "$build/examples/capitales" "$build/examples/drapeaux" "$work/"
+  shoot editeur-capitales.png "capitales" "$editor" 'capitales\quiz.json'
+  shoot editeur-drapeaux.png "drapeaux" "$editor" 'drapeaux\quiz.json'
+fi
