@@ -6,16 +6,15 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "tests/picture_import/sample_pictures.h"
+#include "tests/support/startup_timing.h"
 #include "tools/authoring/exe_resources_win.h"
 #include "tools/authoring/text_measure_win.h"
 #include "tools/brelaedit/editor_ids.h"
@@ -24,18 +23,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-double Milliseconds(const std::function<void()>& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-      .count();
-}
-
-double Median(std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
 
 void Pump(HWND editor) {
   MSG message;
