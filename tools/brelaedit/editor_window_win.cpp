@@ -7,17 +7,16 @@
 #include <algorithm>
 #include <memory>
 
-#include "picture/picture_win.h"
 #include "tools/authoring/quiz_resources.h"
-#include "tools/brelaedit/anchoring.h"
 #include "tools/brelaedit/editor_ids.h"
+#include "tools/brelaedit/form_layout_win.h"
+#include "tools/brelaedit/picture_preview_win.h"
 #include "tools/brelaedit/wide_text_win.h"
 
 namespace {
 
 constexpr UINT_PTR TRIAL_TIMER = 2;
 constexpr UINT TRIAL_POLL_MS = 500;
-constexpr int PREVIEW_SIDE = 260;  // the player's picture box
 
 enum ControlType { CONTROL_TEXT, CONTROL_CHOICE, CONTROL_BUTTON, CONTROL_LIST };
 
@@ -53,12 +52,7 @@ const FieldControl FIELD_CONTROLS[] = {
 };
 
 // The window edges each control follows; the others stay where the form puts them.
-struct ControlAnchor {
-  int id;
-  unsigned edges;
-};
-
-const ControlAnchor ANCHORS[] = {
+const std::vector<ControlAnchor> ANCHORS = {
     {IDC_QUESTIONS, ANCHOR_LEFT | ANCHOR_TOP | ANCHOR_BOTTOM},
     {IDC_ADD, ANCHOR_LEFT | ANCHOR_BOTTOM},
     {IDC_INSERT, ANCHOR_LEFT | ANCHOR_BOTTOM},
@@ -78,12 +72,6 @@ const ControlAnchor ANCHORS[] = {
     {IDC_MAKE, ANCHOR_RIGHT | ANCHOR_BOTTOM},
     {IDC_PROBLEMS_LABEL, ANCHOR_LEFT | ANCHOR_BOTTOM},
     {IDC_PROBLEMS, ANCHOR_LEFT | ANCHOR_RIGHT | ANCHOR_BOTTOM},
-};
-
-struct LaidOutControl {
-  HWND window;
-  Box box;
-  unsigned edges;
 };
 
 const wchar_t* const KIND_CHOICES[] = {L"Questions écrites", L"Images", L"Sons", L"Films"};
@@ -108,8 +96,7 @@ struct EditorWindow {
   HBITMAP previews[2] = {};  // the picture and the answer picture, as the player scales them
   HWND status = nullptr;
   HACCEL keys = nullptr;
-  std::vector<LaidOutControl> layout;
-  SIZE laidOutClient = {};
+  FormLayout layout;
   SIZE minimumWindow = {};
   std::wstring shownTitle;
   std::vector<TrialRun> trials;
@@ -272,21 +259,11 @@ void ShowQuestionFields(HWND dialog) {
 
 // --- Pictures ----------------------------------------------------------------------------------
 
-// A picture as the player will show it: as make embeds it, decoded and scaled by the player's own
-// code into its box; null when there is none to show.
 HBITMAP PreviewOf(EditorWindow& editor, MediaRole role, const std::string& path) {
   if (path.empty()) return nullptr;
   const CheckContext context = CheckContextOf(editor.environment, editor.document, editor.cache);
-  const MediaVerdict verdict =
-      CheckMediaFile(role, ResolvedMediaPath(context.mediaFolder, path), path,
-                     editor.document.quiz.backgroundColour, &editor.cache, MEDIA_FOR_EXECUTABLE);
-  if (!verdict.ok || verdict.resource.empty()) return nullptr;
-  const HBITMAP decoded =
-      DecodePicture(verdict.resource.data(), static_cast<DWORD>(verdict.resource.size()));
-  if (!decoded) return nullptr;
-  const HBITMAP scaled = ScaleBitmapToFit(decoded, PREVIEW_SIDE, PREVIEW_SIDE);
-  DeleteObject(decoded);
-  return scaled;
+  return PicturePreview(role, ResolvedMediaPath(context.mediaFolder, path), path,
+                        editor.document.quiz.backgroundColour, &editor.cache);
 }
 
 void ReleasePreviews(EditorWindow& editor) {
@@ -311,32 +288,6 @@ void UpdatePreviews(HWND dialog) {
   }
   InvalidateRect(Control(dialog, IDC_PREVIEW), nullptr, FALSE);
   InvalidateRect(Control(dialog, IDC_ANSWER_PREVIEW), nullptr, FALSE);
-}
-
-// The picture centred on the quiz's background, as the player's picture box shows it.
-void DrawPreview(const EditorWindow& editor, const DRAWITEMSTRUCT& item, HBITMAP picture,
-                 const wchar_t* empty) {
-  const HBRUSH background = CreateSolidBrush(editor.document.quiz.backgroundColour);
-  FillRect(item.hDC, &item.rcItem, background);
-  DeleteObject(background);
-  const int width = item.rcItem.right - item.rcItem.left;
-  const int height = item.rcItem.bottom - item.rcItem.top;
-  if (!picture) {
-    RECT text = item.rcItem;
-    SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, GetSysColor(COLOR_GRAYTEXT));
-    DrawTextW(item.hDC, empty, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    return;
-  }
-  BITMAP size = {};
-  GetObjectW(picture, sizeof size, &size);
-  const HDC source = CreateCompatibleDC(item.hDC);
-  const HGDIOBJ previous = SelectObject(source, picture);
-  BitBlt(item.hDC, item.rcItem.left + (width - size.bmWidth) / 2,
-         item.rcItem.top + (height - size.bmHeight) / 2, size.bmWidth, size.bmHeight, source, 0, 0,
-         SRCCOPY);
-  SelectObject(source, previous);
-  DeleteDC(source);
 }
 
 // --- Problems ----------------------------------------------------------------------------------
@@ -681,39 +632,15 @@ void OnEnter(HWND dialog) {
 
 // --- Layout --------------------------------------------------------------------------------
 
-unsigned AnchorOf(int id) {
-  for (const ControlAnchor& anchor : ANCHORS) {
-    if (anchor.id == id) return anchor.edges;
-  }
-  return ANCHOR_TOP_LEFT;
-}
-
-Box BoxInDialog(HWND dialog, HWND control) {
-  RECT rect;
-  GetWindowRect(control, &rect);
-  MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&rect), 2);
-  return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
 // The previews take the player's picture box, the picture at the left of the question's group
 // and the answer picture at its right.
 void SizePreviews(HWND dialog) {
-  const Box group = BoxInDialog(dialog, Control(dialog, IDC_QUESTION_GROUP));
-  const Box preview = BoxInDialog(dialog, Control(dialog, IDC_PREVIEW));
+  const Box group = BoxInForm(dialog, Control(dialog, IDC_QUESTION_GROUP));
+  const Box preview = BoxInForm(dialog, Control(dialog, IDC_PREVIEW));
   MoveWindow(Control(dialog, IDC_PREVIEW), group.left, preview.top, PREVIEW_SIDE, PREVIEW_SIDE,
              FALSE);
   MoveWindow(Control(dialog, IDC_ANSWER_PREVIEW), group.right - PREVIEW_SIDE, preview.top,
              PREVIEW_SIDE, PREVIEW_SIDE, FALSE);
-}
-
-BOOL CALLBACK RecordControl(HWND control, LPARAM dialogParameter) {
-  const HWND dialog = reinterpret_cast<HWND>(dialogParameter);
-  EditorWindow& editor = Editor(dialog);
-  if (control != editor.status && GetParent(control) == dialog) {
-    editor.layout.push_back(
-        {control, BoxInDialog(dialog, control), AnchorOf(GetDlgCtrlID(control))});
-  }
-  return TRUE;
 }
 
 // Records where the form puts each control, once the status bar has room under it; the window
@@ -724,8 +651,8 @@ void LayOut(HWND dialog) {
   RECT client, status, window;
   GetClientRect(dialog, &client);
   GetWindowRect(editor.status, &status);
-  EnumChildWindows(dialog, RecordControl, reinterpret_cast<LPARAM>(dialog));
-  editor.laidOutClient = {client.right, client.bottom + (status.bottom - status.top)};
+  editor.layout = RecordLayout(
+      dialog, ANCHORS, {client.right, client.bottom + (status.bottom - status.top)}, editor.status);
   GetWindowRect(dialog, &window);
   RECT work;
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -740,16 +667,8 @@ void LayOut(HWND dialog) {
 void OnSize(HWND dialog, int width, int height) {
   EditorWindow& editor = Editor(dialog);
   SendMessageW(editor.status, WM_SIZE, 0, 0);
-  if (editor.layout.empty()) return;
-  const int dx = width - editor.laidOutClient.cx;
-  const int dy = height - editor.laidOutClient.cy;
-  HDWP moves = BeginDeferWindowPos(static_cast<int>(editor.layout.size()));
-  for (const LaidOutControl& control : editor.layout) {
-    const Box box = AnchoredBox(control.box, control.edges, dx, dy);
-    moves = DeferWindowPos(moves, control.window, nullptr, box.left, box.top, box.right - box.left,
-                           box.bottom - box.top, SWP_NOZORDER);
-  }
-  EndDeferWindowPos(moves);
+  if (editor.layout.controls.empty()) return;
+  ApplyLayout(editor.layout, width, height);
   InvalidateRect(dialog, nullptr, TRUE);
 }
 
@@ -864,16 +783,20 @@ void OnTimer(HWND dialog, UINT_PTR timer) {
   if (trials.empty()) KillTimer(dialog, TRIAL_TIMER);
 }
 
+// The colour sample and the previews, on the quiz's background.
 void OnDrawItem(HWND dialog, const DRAWITEMSTRUCT& item) {
   const EditorWindow& editor = Editor(dialog);
-  if (item.CtlID == IDC_COLOUR_SAMPLE) {
-    const HBRUSH brush = CreateSolidBrush(editor.document.quiz.backgroundColour);
-    FillRect(item.hDC, &item.rcItem, brush);
-    DeleteObject(brush);
-  } else if (item.CtlID == IDC_PREVIEW) {
-    DrawPreview(editor, item, editor.previews[0], L"Pas d'image à montrer");
-  } else if (item.CtlID == IDC_ANSWER_PREVIEW) {
-    DrawPreview(editor, item, editor.previews[1], L"Pas d'image réponse à montrer");
+  const COLORREF background = editor.document.quiz.backgroundColour;
+  switch (item.CtlID) {
+    case IDC_COLOUR_SAMPLE:
+      DrawPicturePreview(item, nullptr, background, L"");
+      break;
+    case IDC_PREVIEW:
+      DrawPicturePreview(item, editor.previews[0], background, L"Pas d'image à montrer");
+      break;
+    case IDC_ANSWER_PREVIEW:
+      DrawPicturePreview(item, editor.previews[1], background, L"Pas d'image réponse à montrer");
+      break;
   }
 }
 
