@@ -25,10 +25,8 @@ name=brela-$version
 stage=$build/stage/$name
 mkdir -p "$stage/exemples" "$stage/licences" "$stage/images"
 
-cp "$build/app/brela.exe" "$build/tools/brelamake/brelamake.exe" "$stage/"
-if [ -f "$build/tools/brelaedit/brelaedit.exe" ]; then
-  cp "$build/tools/brelaedit/brelaedit.exe" "$stage/"
-fi
+cp "$build/app/brela.exe" "$build/tools/brelamake/brelamake.exe" \
+  "$build/tools/brelaedit/brelaedit.exe" "$stage/"
 
 # Each sample: NAME.exe beside NAME/, the quiz file and the media it was made from.
 for sample in "$build"/examples/*.exe; do
@@ -59,7 +57,7 @@ rm -f "$zip"
 
 # The zip must hold what a school needs; refuse to call it made otherwise.
 listing=$(cd "$build" && cmake -E tar tf "$zip")
-for needed in brela.exe brelamake.exe GUIDE.md LICENCE.txt modele.csv \
+for needed in brela.exe brelamake.exe brelaedit.exe GUIDE.md LICENCE.txt modele.csv \
               exemples/capitales.exe exemples/capitales/quiz.json \
               exemples/drapeaux.exe exemples/drapeaux/quiz.json \
               exemples/animaux.exe exemples/couleurs.exe \

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Builds the player, the authoring tool brelamake and the sample quizzes (build/win), then starts
-# the text sample in the player under Wine: on your display when DISPLAY is set and BRELA_XVFB is
-# not, else on the project's Xvfb display, with a screenshot written to build/screenshot.png.
+# Builds the player, the authoring tool brelamake, the editor brelaedit and the sample quizzes
+# (build/win), then starts the text sample in the player under Wine: on your display when DISPLAY
+# is set and BRELA_XVFB is not, else on the project's Xvfb display, with a screenshot written to
+# build/screenshot.png.
+#   scripts/run.sh edit [FILE]   starts the editor instead, on FILE if given (a quiz file, a
+#                                spreadsheet or a quiz executable), else on a new quiz.
 set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$repo/build/win
@@ -10,10 +13,34 @@ user_display=${DISPLAY:-}
 
 "$repo/scripts/install-deps.sh"
 cmake -S "$repo" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$build" -j"$(nproc)" --target brela brelamake examples
+cmake --build "$build" -j"$(nproc)" --target brela brelamake brelaedit examples
 
 "$repo/scripts/wine-env.sh" up
 eval "$("$repo/scripts/wine-env.sh" env)"
+
+if [ "${1:-}" = edit ]; then
+  editor=$build/tools/brelaedit/brelaedit.exe
+  file=()
+  if [ -n "${2:-}" ]; then file=("$(winepath -w "$(realpath "$2")")"); fi
+  if [ -n "$user_display" ] && [ -z "${BRELA_XVFB:-}" ]; then
+    echo "Starting the editor on $user_display; close its window to finish."
+    DISPLAY=$user_display exec wine explorer /desktop=brelaedit,1024x768 "$editor" "${file[@]}"
+  fi
+  echo "Starting the editor on the Xvfb display $DISPLAY"
+  wine "$editor" "${file[@]}" </dev/null >/dev/null 2>&1 &
+  started=$!
+  for _ in $(seq 1 100); do
+    xdotool search --name "Éditeur de quiz brela" >/dev/null 2>&1 && break
+    sleep 0.2
+  done
+  sleep 1
+  import -window root "$repo/build/screenshot.png"
+  # A Unix signal would reach only Wine's loader: the window itself is ended.
+  xdotool search --name "Éditeur de quiz brela" windowkill >/dev/null 2>&1 || true
+  wait "$started" 2>/dev/null || true
+  echo "Screenshot: $repo/build/screenshot.png"
+  exit 0
+fi
 cd "$samples"  # the player keeps its answers file in the current folder
 
 if [ -n "$user_display" ] && [ -z "${BRELA_XVFB:-}" ]; then

@@ -20,11 +20,14 @@ struct Shipped {
 };
 
 // The project's icon is group 1, before any icon of the program's own. The descriptions as the A
-// functions give them under code page 1252 (é is E9, octal 351).
+// functions give them under code page 1252 (é is E9, octal 351; É is C9, octal 311).
 const Shipped SHIPPED[] = {
     {BRELA_PLAYER_PATH, "Lecteur de quiz brela", "brela", {"#1", "#1004", "#1005"}},
 #ifdef BRELAMAKE_PATH
     {BRELAMAKE_PATH, "Outil de cr\351ation de quiz brela", "brelamake", {"#1"}},
+#endif
+#ifdef BRELAEDIT_PATH
+    {BRELAEDIT_PATH, "\311diteur de quiz brela", "brelaedit", {"#1"}},
 #endif
 };
 

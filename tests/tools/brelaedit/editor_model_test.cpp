@@ -1,0 +1,461 @@
+// The editor's document: edits, question list changes and their undo, dirty state, what the
+// window shows, and where each problem of the check leads.
+#include "tools/brelaedit/editor_model.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QuestionFile Question(const std::string& wording, const std::string& answer) {
+  QuestionFile question;
+  question.questionText = wording;
+  question.answer1 = answer;
+  return question;
+}
+
+// Three questions, saved: nothing to save yet.
+EditorDocument ThreeQuestions() {
+  QuizFile quiz;
+  quiz.title = "Capitales";
+  quiz.questions = {Question("France", "Paris"), Question("Italie", "Rome"),
+                    Question("Espagne", "Madrid")};
+  return DocumentOf(quiz, "/quiz/capitales.json");
+}
+
+std::vector<std::string> Answers(const EditorDocument& document) {
+  std::vector<std::string> answers;
+  for (const QuestionFile& question : document.quiz.questions) answers.push_back(question.answer1);
+  return answers;
+}
+
+using Strings = std::vector<std::string>;
+
+TEST(EditorModelTest, ANewQuizHasOneEmptyTextQuestionAndNothingToSave) {
+  const EditorDocument document = NewDocument();
+  EXPECT_EQ(document.quiz.kind, KIND_TEXT);
+  ASSERT_EQ(document.quiz.questions.size(), 1u);
+  EXPECT_EQ(document.quiz.questions[0].answer1, "");
+  EXPECT_FALSE(document.dirty);
+  EXPECT_TRUE(document.file.empty());
+  EXPECT_EQ(TitleBarText(document), "Sans titre - Éditeur de quiz brela");
+}
+
+TEST(EditorModelTest, EditsReachTheirFieldAndOnlyAChangeMakesTheQuizDirty) {
+  struct Edit {
+    int question;
+    EditorField field;
+    const char* text;
+    std::string QuizFile::*quizField;
+    std::string QuestionFile::*questionField;
+  };
+  const Edit edits[] = {
+      {-1, FIELD_TITLE, "Villes", &QuizFile::title, nullptr},
+      {-1, FIELD_AUTHOR, "Mme Roux", &QuizFile::author, nullptr},
+      {-1, FIELD_EXPLANATION, "Tapez la capitale", &QuizFile::explanation, nullptr},
+      {-1, FIELD_ANSWER1_CAPTION, "Ville", &QuizFile::answer1Caption, nullptr},
+      {-1, FIELD_ANSWER2_CAPTION, "Pays", &QuizFile::answer2Caption, nullptr},
+      {1, FIELD_QUESTION_TEXT, "Portugal", nullptr, &QuestionFile::questionText},
+      {1, FIELD_ANSWER1, "Lisbonne", nullptr, &QuestionFile::answer1},
+      {2, FIELD_ANSWER2, "Séville", nullptr, &QuestionFile::answer2},
+      {0, FIELD_REVEAL_TEXT, "Sur la Seine", nullptr, &QuestionFile::revealText},
+      {0, FIELD_MEDIA, "images/paris.jpg", nullptr, &QuestionFile::picture},
+      {0, FIELD_ANSWER_PICTURE, "images/tour.png", nullptr, &QuestionFile::answerPicture},
+  };
+  for (const Edit& edit : edits) {
+    EditorDocument document = ThreeQuestions();
+    if (edit.question < 0) {
+      SetQuizText(document, edit.field, edit.text);
+      EXPECT_EQ(document.quiz.*edit.quizField, edit.text);
+    } else {
+      SetQuestionText(document, edit.question, edit.field, edit.text);
+      EXPECT_EQ(document.quiz.questions[edit.question].*edit.questionField, edit.text);
+    }
+    EXPECT_EQ(FieldText(document, edit.question, edit.field), edit.text);
+    EXPECT_TRUE(document.dirty) << edit.text;
+    // The same text again is no change.
+    MarkSaved(document, document.file);
+    if (edit.question < 0) {
+      SetQuizText(document, edit.field, edit.text);
+    } else {
+      SetQuestionText(document, edit.question, edit.field, edit.text);
+    }
+    EXPECT_FALSE(document.dirty) << edit.text;
+  }
+}
+
+TEST(EditorModelTest, TheMediaFieldIsTheKindsOwn) {
+  struct Case {
+    QuizKind kind;
+    std::string QuestionFile::*field;
+  };
+  const Case cases[] = {{KIND_PICTURE, &QuestionFile::picture},
+                        {KIND_AUDIO, &QuestionFile::sound},
+                        {KIND_VIDEO, &QuestionFile::film}};
+  for (const Case& c : cases) {
+    EditorDocument document = ThreeQuestions();
+    SetKind(document, c.kind);
+    SetQuestionText(document, 2, FIELD_MEDIA, "media/q3");
+    EXPECT_EQ(document.quiz.questions[2].*c.field, "media/q3");
+    EXPECT_EQ(FieldText(document, 2, FIELD_MEDIA), "media/q3");
+  }
+}
+
+TEST(EditorModelTest, CodesAreOneALineWithoutTheEmptyLinesAfterTheLast) {
+  struct Case {
+    const char* text;
+    Strings codes;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"", {}, ""},
+      {"A1", {"A1"}, "A1"},
+      {"A1\r\nB2\r\nC3", {"A1", "B2", "C3"}, "A1\r\nB2\r\nC3"},
+      {"A1\nB2\n", {"A1", "B2"}, "A1\r\nB2"},
+      {"A1\r\n\r\nC3\r\n\r\n", {"A1", "", "C3"}, "A1\r\n\r\nC3"},
+  };
+  for (const Case& c : cases) {
+    EditorDocument document = ThreeQuestions();
+    SetQuizText(document, FIELD_CODES, c.text);
+    EXPECT_EQ(document.quiz.codes, c.codes) << c.text;
+    EXPECT_EQ(FieldText(document, -1, FIELD_CODES), c.shown) << c.text;
+  }
+}
+
+TEST(EditorModelTest, EditsOutsideTheListChangeNothing) {
+  EditorDocument document = ThreeQuestions();
+  SetQuestionText(document, 3, FIELD_ANSWER1, "Berlin");
+  SetQuestionText(document, -1, FIELD_ANSWER1, "Berlin");
+  EXPECT_EQ(Answers(document), (Strings{"Paris", "Rome", "Madrid"}));
+  EXPECT_FALSE(document.dirty);
+  EXPECT_EQ(FieldText(document, 5, FIELD_ANSWER1), "");
+}
+
+TEST(EditorModelTest, SettingsMarkTheQuizDirtyOnlyWhenTheyChange) {
+  EditorDocument document = ThreeQuestions();
+  SetKind(document, KIND_TEXT);
+  SetAnswersPerQuestion(document, 1);
+  SetRevealMode(document, REVEAL_NONE);
+  SetBackgroundColour(document, 0x00FFFFFF);
+  EXPECT_FALSE(document.dirty);
+  SetBackgroundColour(document, 0x00336699);
+  EXPECT_TRUE(document.dirty);
+  EXPECT_EQ(document.quiz.backgroundColour, 0x00336699u);
+}
+
+TEST(EditorModelTest, InsertsAddsDeletesAndMovesQuestions) {
+  struct Step {
+    const char* what;
+    int index;
+    int expectedSelection;
+    Strings expected;
+  };
+  // Each step starts from Paris, Rome, Madrid.
+  const Step steps[] = {
+      {"insert", 0, 0, {"", "Paris", "Rome", "Madrid"}},
+      {"insert", 2, 2, {"Paris", "Rome", "", "Madrid"}},
+      {"insert", 3, 3, {"Paris", "Rome", "Madrid", ""}},
+      {"insert", 9, 3, {"Paris", "Rome", "Madrid", ""}},
+      {"delete", 0, 0, {"Rome", "Madrid"}},
+      {"delete", 1, 1, {"Paris", "Madrid"}},
+      {"delete", 2, 1, {"Paris", "Rome"}},
+      {"up", 1, 0, {"Rome", "Paris", "Madrid"}},
+      {"up", 0, 0, {"Paris", "Rome", "Madrid"}},
+      {"down", 1, 2, {"Paris", "Madrid", "Rome"}},
+      {"down", 2, 2, {"Paris", "Rome", "Madrid"}},
+  };
+  for (const Step& step : steps) {
+    EditorDocument document = ThreeQuestions();
+    const std::string what = step.what;
+    int selection = -1;
+    if (what == "insert") selection = InsertQuestion(document, step.index);
+    if (what == "delete") selection = DeleteQuestion(document, step.index);
+    if (what == "up") selection = MoveQuestion(document, step.index, -1);
+    if (what == "down") selection = MoveQuestion(document, step.index, +1);
+    EXPECT_EQ(Answers(document), step.expected) << what << " " << step.index;
+    EXPECT_EQ(selection, step.expectedSelection) << what << " " << step.index;
+    const bool changed = step.expected != Strings{"Paris", "Rome", "Madrid"};
+    EXPECT_EQ(document.dirty, changed) << what << " " << step.index;
+  }
+}
+
+TEST(EditorModelTest, DeletingTheLastQuestionLeavesNoSelection) {
+  EditorDocument document = ThreeQuestions();
+  document.quiz.questions.resize(1);
+  EXPECT_EQ(DeleteQuestion(document, 0), -1);
+  EXPECT_TRUE(document.quiz.questions.empty());
+  EXPECT_EQ(DeleteQuestion(document, 0), -1);
+  EXPECT_EQ(UndoDeletion(document), 0);
+  EXPECT_EQ(Answers(document), Strings{"Paris"});
+}
+
+TEST(EditorModelTest, UndoPutsDeletedQuestionsBackWhereTheyWereLastFirst) {
+  EditorDocument document = ThreeQuestions();
+  document.quiz.questions[1].answer2 = "Milan";
+  EXPECT_FALSE(CanUndoDeletion(document));
+  EXPECT_EQ(UndoDeletion(document), -1);
+  DeleteQuestion(document, 1);
+  DeleteQuestion(document, 0);
+  EXPECT_EQ(Answers(document), Strings{"Madrid"});
+  EXPECT_TRUE(CanUndoDeletion(document));
+  EXPECT_EQ(UndoDeletion(document), 0);
+  EXPECT_EQ(Answers(document), (Strings{"Paris", "Madrid"}));
+  EXPECT_EQ(UndoDeletion(document), 1);
+  EXPECT_EQ(Answers(document), (Strings{"Paris", "Rome", "Madrid"}));
+  EXPECT_EQ(document.quiz.questions[1].answer2, "Milan");
+  EXPECT_FALSE(CanUndoDeletion(document));
+}
+
+TEST(EditorModelTest, UndoAfterTheListShrankPutsTheQuestionAtTheEnd) {
+  EditorDocument document = ThreeQuestions();
+  DeleteQuestion(document, 2);
+  document.quiz.questions.pop_back();
+  EXPECT_EQ(UndoDeletion(document), 1);
+  EXPECT_EQ(Answers(document), (Strings{"Paris", "Madrid"}));
+}
+
+TEST(EditorModelTest, TheTitleBarNamesTheFileAndMarksUnsavedChanges) {
+  EditorDocument document = ThreeQuestions();
+  EXPECT_EQ(TitleBarText(document), "capitales.json - Éditeur de quiz brela");
+  SetQuizText(document, FIELD_TITLE, "Capitales d'Europe");
+  EXPECT_EQ(TitleBarText(document), "capitales.json* - Éditeur de quiz brela");
+  MarkSaved(document, "/ailleurs/été.json");
+  EXPECT_EQ(TitleBarText(document), "été.json - Éditeur de quiz brela");
+  EXPECT_EQ(document.file, std::filesystem::path("/ailleurs/été.json"));
+  const EditorDocument imported = DocumentOf(document.quiz, "");
+  EXPECT_EQ(TitleBarText(imported), "Sans titre - Éditeur de quiz brela");
+}
+
+TEST(EditorModelTest, QuestionRowsShowTheWordingOrTheMediaNameAndTheAnswers) {
+  struct Case {
+    QuizKind kind;
+    int answers;
+    const char* wording;
+    const char* answersText;
+  };
+  const Case cases[] = {
+      {KIND_TEXT, 1, "France ?", "Paris"},     {KIND_TEXT, 2, "France ?", "Paris / Seine"},
+      {KIND_PICTURE, 1, "paris.jpg", "Paris"}, {KIND_AUDIO, 2, "cloche.mp3", "Paris / Seine"},
+      {KIND_VIDEO, 1, "vue.avi", "Paris"},
+  };
+  for (const Case& c : cases) {
+    QuizFile quiz;
+    quiz.kind = c.kind;
+    quiz.answersPerQuestion = c.answers;
+    QuestionFile question = Question("France ?", "Paris");
+    question.answer2 = "Seine";
+    question.picture = "images/paris.jpg";
+    question.sound = "sons\\cloche.mp3";
+    question.film = "vue.avi";
+    quiz.questions = {QuestionFile{}, question};
+    const QuestionRow row = QuestionRowOf(quiz, 1);
+    EXPECT_EQ(row.number, "2");
+    EXPECT_EQ(row.wording, c.wording);
+    EXPECT_EQ(row.answers, c.answersText);
+  }
+}
+
+// Which fields each kind, answer count and reveal mode shows, written out by hand: q text,
+// answer 2, reveal text, media, answer picture, captions, reveal mode.
+TEST(EditorModelTest, TheKindAnswersAndRevealModeShowOnlyTheFieldsTheyUse) {
+  struct Case {
+    QuizKind kind;
+    int answers;
+    RevealMode mode;
+    bool questionText, answer2, revealText, media, answerPicture, captions, revealMode;
+  };
+  const Case cases[] = {
+      {KIND_TEXT, 1, REVEAL_NONE, true, false, false, false, false, false, false},
+      {KIND_TEXT, 2, REVEAL_NONE, true, true, false, false, false, true, false},
+      {KIND_PICTURE, 1, REVEAL_NONE, false, false, false, true, false, false, true},
+      {KIND_PICTURE, 1, REVEAL_PICTURE, false, false, false, true, true, false, true},
+      {KIND_PICTURE, 1, REVEAL_TEXT, false, false, true, true, false, false, true},
+      {KIND_PICTURE, 2, REVEAL_TEXT_AND_PICTURE, false, true, true, true, true, true, true},
+      {KIND_PICTURE, 1, REVEAL_TEXTS_AT_END, false, false, true, true, false, false, true},
+      {KIND_AUDIO, 1, REVEAL_NONE, false, false, false, true, false, false, false},
+      {KIND_VIDEO, 2, REVEAL_NONE, false, true, false, true, false, true, false},
+      // A mode that only a picture quiz uses stays visible, to be set back.
+      {KIND_AUDIO, 1, REVEAL_TEXT, false, false, false, true, false, false, true},
+  };
+  for (const Case& c : cases) {
+    QuizFile quiz;
+    quiz.kind = c.kind;
+    quiz.answersPerQuestion = c.answers;
+    quiz.revealMode = c.mode;
+    quiz.questions = {QuestionFile{}};
+    const std::string label =
+        std::to_string(c.kind) + "/" + std::to_string(c.answers) + "/" + std::to_string(c.mode);
+    EXPECT_EQ(FieldShown(quiz, 0, FIELD_QUESTION_TEXT), c.questionText) << label;
+    EXPECT_TRUE(FieldShown(quiz, 0, FIELD_ANSWER1)) << label;
+    EXPECT_EQ(FieldShown(quiz, 0, FIELD_ANSWER2), c.answer2) << label;
+    EXPECT_EQ(FieldShown(quiz, 0, FIELD_REVEAL_TEXT), c.revealText) << label;
+    EXPECT_EQ(FieldShown(quiz, 0, FIELD_MEDIA), c.media) << label;
+    EXPECT_EQ(FieldShown(quiz, 0, FIELD_ANSWER_PICTURE), c.answerPicture) << label;
+    EXPECT_EQ(FieldShown(quiz, -1, FIELD_ANSWER1_CAPTION), c.captions) << label;
+    EXPECT_EQ(FieldShown(quiz, -1, FIELD_ANSWER2_CAPTION), c.captions) << label;
+    EXPECT_EQ(FieldShown(quiz, -1, FIELD_REVEAL_MODE), c.revealMode) << label;
+    EXPECT_TRUE(FieldShown(quiz, -1, FIELD_TITLE)) << label;
+    EXPECT_FALSE(FieldShown(quiz, 1, FIELD_ANSWER1)) << label;
+  }
+}
+
+TEST(EditorModelTest, AKindChangeKeepsWhatTheNewKindDoesNotUseAndShowsItUntilEmptied) {
+  EditorDocument document = ThreeQuestions();
+  SetAnswersPerQuestion(document, 2);
+  SetQuestionText(document, 0, FIELD_ANSWER2, "Seine");
+  SetKind(document, KIND_PICTURE);
+  SetAnswersPerQuestion(document, 1);
+  // The wording and the second answer stay in the record, and their fields stay shown.
+  EXPECT_EQ(document.quiz.questions[0].questionText, "France");
+  EXPECT_EQ(document.quiz.questions[0].answer2, "Seine");
+  EXPECT_TRUE(FieldShown(document.quiz, 0, FIELD_QUESTION_TEXT));
+  EXPECT_TRUE(FieldShown(document.quiz, 0, FIELD_ANSWER2));
+  EXPECT_FALSE(FieldShown(document.quiz, 0 + 1, FIELD_ANSWER2));
+  SetQuestionText(document, 0, FIELD_QUESTION_TEXT, "");
+  EXPECT_FALSE(FieldShown(document.quiz, 0, FIELD_QUESTION_TEXT));
+}
+
+TEST(EditorModelTest, MediaThatTheKindCannotShowAreEmptiedOnlyWhenAsked) {
+  EditorDocument document = ThreeQuestions();
+  SetKind(document, KIND_AUDIO);
+  SetQuestionText(document, 0, FIELD_MEDIA, "sons/a.mp3");
+  SetQuestionText(document, 1, FIELD_MEDIA, "sons/b.mp3");
+  SetKind(document, KIND_PICTURE);
+  SetQuestionText(document, 1, FIELD_MEDIA, "images/b.jpg");
+  SetQuestionText(document, 1, FIELD_ANSWER_PICTURE, "images/b2.jpg");
+  EXPECT_EQ(document.quiz.questions[0].sound, "sons/a.mp3");
+  MarkSaved(document, document.file);
+  EXPECT_EQ(ClearUnusedMedia(document), 2);
+  EXPECT_TRUE(document.dirty);
+  EXPECT_EQ(document.quiz.questions[0].sound, "");
+  EXPECT_EQ(document.quiz.questions[1].sound, "");
+  EXPECT_EQ(document.quiz.questions[1].picture, "images/b.jpg");
+  EXPECT_EQ(document.quiz.questions[1].answerPicture, "images/b2.jpg");
+  MarkSaved(document, document.file);
+  EXPECT_EQ(ClearUnusedMedia(document), 0);
+  EXPECT_FALSE(document.dirty);
+}
+
+TEST(EditorModelTest, EveryProblemLeadsToItsQuestionAndField) {
+  struct Case {
+    int question;
+    const char* key;
+    int expectedQuestion;
+    EditorField expectedField;
+  };
+  const Case cases[] = {
+      {0, "title", -1, FIELD_TITLE},
+      {0, "author", -1, FIELD_AUTHOR},
+      {0, "explanation", -1, FIELD_EXPLANATION},
+      {0, "kind", -1, FIELD_KIND},
+      {0, "answersPerQuestion", -1, FIELD_ANSWERS_PER_QUESTION},
+      {0, "answer1Caption", -1, FIELD_ANSWER1_CAPTION},
+      {0, "answer2Caption", -1, FIELD_ANSWER2_CAPTION},
+      {0, "revealMode", -1, FIELD_REVEAL_MODE},
+      {0, "backgroundColour", -1, FIELD_BACKGROUND},
+      {0, "codes", -1, FIELD_CODES},
+      {0, "questions", -1, FIELD_QUESTIONS},
+      {0, "", -1, FIELD_NONE},
+      {0, "colour", -1, FIELD_NONE},
+      {3, "questionText", 2, FIELD_QUESTION_TEXT},
+      {1, "answer1", 0, FIELD_ANSWER1},
+      {90, "answer2", 89, FIELD_ANSWER2},
+      {4, "revealText", 3, FIELD_REVEAL_TEXT},
+      {5, "picture", 4, FIELD_MEDIA},
+      {5, "sound", 4, FIELD_MEDIA},
+      {5, "film", 4, FIELD_MEDIA},
+      {6, "answerPicture", 5, FIELD_ANSWER_PICTURE},
+      {7, "", 6, FIELD_QUESTIONS},
+      {7, "hint", 6, FIELD_QUESTIONS},
+  };
+  for (const Case& c : cases) {
+    const ProblemTarget target = TargetOfProblem(ErrorAt({c.question, c.key, 0}, "m"));
+    EXPECT_EQ(target.question, c.expectedQuestion) << c.key;
+    EXPECT_EQ(target.field, c.expectedField) << c.key;
+  }
+  const ProblemTarget code = TargetOfProblem(WarningAt({0, "codes", 4}, "m"));
+  EXPECT_EQ(code.field, FIELD_CODES);
+}
+
+TEST(EditorModelTest, TheDefaultExecutableNameIsTheTitleThatWindowsAccepts) {
+  struct Case {
+    const char* title;
+    const char* name;
+  };
+  const Case cases[] = {
+      {"Capitales d'Europe", "Capitales d'Europe.exe"},
+      {"Été : les fleurs", "Été _ les fleurs.exe"},
+      {"A/B\\C*D?E\"F<G>H|I", "A_B_C_D_E_F_G_H_I.exe"},
+      {"Tab\there", "Tab_here.exe"},
+      {"  Quiz.  ", "Quiz.exe"},
+      {"...", "quiz.exe"},
+      {"", "quiz.exe"},
+      {"CON", "CON_.exe"},
+      {"lpt1", "lpt1_.exe"},
+      {"COM10", "COM10.exe"},
+      {"Console", "Console.exe"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(DefaultExecutableName(c.title), c.name) << c.title;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(EditorModelTest, SavingElsewhereKeepsMediaPathsLeadingToTheSameFiles) {
+  QuizFile quiz;
+  quiz.kind = KIND_PICTURE;
+  quiz.questions.resize(2);
+  quiz.questions[0].picture = "images/a.jpg";
+  quiz.questions[1].picture = "/photos/b.jpg";
+  quiz.questions[1].answerPicture = "../commun/c.png";
+  // Imported from /classe/tableaux/villes.csv: no quiz file yet.
+  EditorDocument document = DocumentOf(quiz, "", "/classe/tableaux");
+  EXPECT_EQ(document.mediaFolder, std::filesystem::path("/classe/tableaux"));
+  MoveQuizFile(document, "/classe/villes.json");
+  EXPECT_EQ(document.file, std::filesystem::path("/classe/villes.json"));
+  EXPECT_EQ(document.mediaFolder, std::filesystem::path("/classe"));
+  EXPECT_EQ(document.quiz.questions[0].picture, "tableaux/images/a.jpg");
+  EXPECT_EQ(document.quiz.questions[1].picture, "/photos/b.jpg");
+  EXPECT_EQ(document.quiz.questions[1].answerPicture, "commun/c.png");
+  // Saved again in the same folder: nothing moves.
+  MoveQuizFile(document, "/classe/villes2.json");
+  EXPECT_EQ(document.quiz.questions[0].picture, "tableaux/images/a.jpg");
+}
+
+TEST(EditorModelTest, ChosenMediaAreNamedFromTheQuizFolder) {
+  struct Case {
+    const char* folder;
+    const char* chosen;
+    const char* path;
+  };
+  const Case cases[] = {
+      {"/classe", "/classe/images/a.jpg", "images/a.jpg"},
+      {"/classe", "/classe/a.jpg", "a.jpg"},
+      {"/classe/quiz", "/classe/images/été.jpg", "../images/été.jpg"},
+      {"", "/photos/a.jpg", "/photos/a.jpg"},
+  };
+  for (const Case& c : cases) {
+    EditorDocument document = NewDocument();
+    document.mediaFolder = c.folder;
+    EXPECT_EQ(MediaPathFor(document, std::filesystem::u8path(c.chosen)), c.path) << c.chosen;
+  }
+}
+
+TEST(EditorModelTest, TheStatusBarCountsErrorsAndWarningsInFrench) {
+  const Problem error = ErrorAt({1, "answer1", 0}, "m");
+  const Problem warning = WarningAt({0, "codes", 0}, "m");
+  struct Case {
+    std::vector<Problem> problems;
+    const char* text;
+  };
+  const Case cases[] = {
+      {{}, "Aucun problème : le quiz est prêt"},
+      {{error}, "1 erreur, 0 avertissement"},
+      {{warning}, "0 erreur, 1 avertissement"},
+      {{error, error, warning}, "2 erreurs, 1 avertissement"},
+      {{error, warning, warning, warning}, "1 erreur, 3 avertissements"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ProblemCountText(c.problems), c.text);
+}
+
+}  // namespace

@@ -1,0 +1,726 @@
+// The editor's real window under Wine, in the test's process and driven by messages as an author
+// would drive it: open, edit, see the live problems, go to one, fix it, save, make, try; the made
+// executable read back and started in the real player. Every modal dialog is answered by the test.
+#include "tools/brelaedit/editor_window_win.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <chrono>
+#include <cwctype>
+#include <deque>
+#include <fstream>
+#include <functional>
+#include <map>
+
+#include "tests/support/player_process.h"
+#include "tests/tools/authoring/sample_quizzes.h"
+#include "tools/authoring/exe_resources_win.h"
+#include "tools/authoring/quiz_resources.h"
+#include "tools/authoring/text_measure_win.h"
+#include "tools/brelaedit/editor_ids.h"
+#include "tools/brelaedit/wide_text_win.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path PLAYER = BRELA_PLAYER_PATH;
+const fs::path EDITOR = BRELAEDIT_PATH;
+
+struct Asked {
+  std::wstring text;
+  UINT type;
+};
+
+// The author's answers to the editor's dialogs, given in advance; what was asked, kept.
+struct ScriptedAuthor {
+  std::deque<int> answers;      // to message boxes; IDCANCEL when none is left
+  std::vector<fs::path> files;  // taken from the front
+  fs::path folder;
+  std::vector<Asked> asked;
+  std::vector<FileChoice> fileChoices;
+  std::vector<fs::path> suggestions;  // the file each file dialog proposed
+  std::vector<fs::path> openedFolders;
+
+  EditorDialogs Dialogs() {
+    EditorDialogs dialogs;
+    dialogs.message = [this](HWND, const std::wstring& text, UINT type) {
+      asked.push_back({text, type});
+      if (answers.empty()) return IDCANCEL;
+      const int answer = answers.front();
+      answers.pop_front();
+      return answer;
+    };
+    dialogs.chooseFile = [this](HWND, FileChoice choice, const fs::path& suggested) {
+      fileChoices.push_back(choice);
+      suggestions.push_back(suggested);
+      if (files.empty()) return fs::path();
+      const fs::path file = files.front();
+      files.erase(files.begin());
+      return file;
+    };
+    dialogs.chooseFolder = [this](HWND, const std::wstring&) { return folder; };
+    dialogs.chooseColour = [](HWND, COLORREF& colour) {
+      colour = RGB(0x20, 0x40, 0x60);
+      return true;
+    };
+    dialogs.openFolder = [this](const fs::path& opened) { openedFolders.push_back(opened); };
+    return dialogs;
+  }
+};
+
+void Pump(HWND editor) {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (IsWindow(editor) && HandleEditorKeys(editor, message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+// Handles messages until the condition holds; false when it did not within the time.
+bool PumpUntil(HWND editor, const std::function<bool()>& condition, int milliseconds = 3000) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  while (std::chrono::steady_clock::now() < end) {
+    Pump(editor);
+    if (condition()) return true;
+    Sleep(10);
+  }
+  return condition();
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[1024] = {};
+  GetWindowTextW(window, text, 1024);
+  return text;
+}
+
+std::wstring ItemText(HWND list, int item, int column) {
+  wchar_t text[1024] = {};
+  LVITEMW entry = {};
+  entry.iSubItem = column;
+  entry.pszText = text;
+  entry.cchTextMax = 1024;
+  SendMessageW(list, LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&entry));
+  return text;
+}
+
+int RowCount(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
+
+void SelectRow(HWND list, int item) {
+  LVITEMW state = {};
+  state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  state.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(list, LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&state));
+}
+
+int SelectedRow(HWND list) {
+  return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, -1, LVNI_SELECTED));
+}
+
+std::wstring StatusText(HWND editor) {
+  wchar_t text[256] = {};
+  SendMessageW(GetDlgItem(editor, IDC_STATUS), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+class EditorWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    folder_ = FreshDirectory("brelaedit-" + name);
+  }
+
+  void TearDown() override {
+    if (IsWindow(editor_)) DestroyWindow(editor_);
+    Pump(editor_);
+    std::error_code error;
+    fs::remove_all(folder_, error);
+  }
+
+  void Open(const fs::path& file = {}) {
+    environment_ = {WindowsExecutableAccess(PLAYER), GdiTextMeasurer(), author_.Dialogs()};
+    editor_ = OpenEditorWindow(GetModuleHandleW(nullptr), environment_, file, false);
+    ASSERT_NE(editor_, nullptr);
+    Pump(editor_);
+  }
+
+  HWND Item(int id) const { return GetDlgItem(editor_, id); }
+
+  void Command(int id, int notification = 0) {
+    SendMessageW(editor_, WM_COMMAND, MAKEWPARAM(id, notification),
+                 reinterpret_cast<LPARAM>(Item(id)));
+    Pump(editor_);
+  }
+
+  // Replaces a field's whole text as typing over a selection does (a multi-line edit tells no
+  // change of WM_SETTEXT).
+  void Type(int id, const std::wstring& text) {
+    SendMessageW(Item(id), EM_SETSEL, 0, -1);
+    SendMessageW(Item(id), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+    Pump(editor_);
+  }
+
+  void Choose(int comboId, int choice) {
+    SendMessageW(Item(comboId), CB_SETCURSEL, choice, 0);
+    Command(comboId, CBN_SELCHANGE);
+  }
+
+  // Waits for the live check to show rows problems.
+  bool ProblemRowsBecome(int rows) {
+    return PumpUntil(editor_, [&] { return RowCount(Item(IDC_PROBLEMS)) == rows; });
+  }
+
+  // A key pressed with Ctrl or Alt held, as the thread's keyboard state tells accelerators.
+  void PressWith(int modifier, HWND target, UINT message, WPARAM key) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[modifier] = 0x80;
+    SetKeyboardState(keys);
+    PostMessageW(target, message, key, message == WM_SYSKEYDOWN ? 1 << 29 : 0);
+    Pump(editor_);
+    keys[modifier] = 0;
+    SetKeyboardState(keys);
+  }
+
+  bool Shown(int id) const { return IsWindowVisible(Item(id)) != FALSE; }
+  bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+
+  fs::path folder_;
+  ScriptedAuthor author_;
+  EditorEnvironment environment_;
+  HWND editor_ = nullptr;
+};
+
+TEST_F(EditorWindowTest, ASampleOpensEditedCheckedFixedSavedAndMadeIntoAPlayableQuiz) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 3), folder_);
+  Open(quizFile);
+  EXPECT_EQ(TextOf(editor_), L"quiz.json - Éditeur de quiz brela");
+  EXPECT_EQ(TextOf(Item(IDC_TITLE)), L"Quiz « text » à l'œil");
+  EXPECT_EQ(RowCount(Item(IDC_QUESTIONS)), 3);
+  EXPECT_EQ(ItemText(Item(IDC_QUESTIONS), 2, 1), L"Qu'est-ce que le n° 3 ?");
+  // The sample's codes are too wide for the player's font: three warnings, gone once shortened.
+  EXPECT_EQ(RowCount(Item(IDC_PROBLEMS)), 3);
+  EXPECT_EQ(ItemText(Item(IDC_PROBLEMS), 0, 0), L"code 1");
+  EXPECT_EQ(StatusText(editor_), L"0 erreur, 3 avertissements");
+  Type(IDC_CODES, L"A1\r\nB2\r\nC3");
+  ASSERT_TRUE(ProblemRowsBecome(0));
+  EXPECT_EQ(StatusText(editor_), L"Aucun problème : le quiz est prêt");
+
+  // An answer with a space before it: the pupil could never type it.
+  SelectRow(Item(IDC_QUESTIONS), 1);
+  Pump(editor_);
+  EXPECT_EQ(TextOf(Item(IDC_ANSWER1)), L"Réponse 2");
+  Type(IDC_ANSWER1, L" Mâcon");
+  EXPECT_EQ(TextOf(editor_), L"quiz.json* - Éditeur de quiz brela");
+  EXPECT_EQ(ItemText(Item(IDC_QUESTIONS), 1, 2), L" Mâcon");
+  ASSERT_TRUE(ProblemRowsBecome(1));
+  EXPECT_EQ(ItemText(Item(IDC_PROBLEMS), 0, 0), L"question 2, réponse 1");
+  EXPECT_EQ(StatusText(editor_), L"1 erreur, 0 avertissement");
+
+  // Enter on the problem: its question selected, the focus in its field.
+  SelectRow(Item(IDC_QUESTIONS), 0);
+  Pump(editor_);
+  SetFocus(Item(IDC_PROBLEMS));
+  SelectRow(Item(IDC_PROBLEMS), 0);
+  Command(IDOK);
+  EXPECT_EQ(SelectedRow(Item(IDC_QUESTIONS)), 1);
+  EXPECT_EQ(GetFocus(), Item(IDC_ANSWER1));
+
+  Type(IDC_ANSWER1, L"Mâcon");
+  ASSERT_TRUE(ProblemRowsBecome(0));
+  EXPECT_EQ(StatusText(editor_), L"Aucun problème : le quiz est prêt");
+
+  Command(IDM_SAVE);
+  EXPECT_EQ(TextOf(editor_), L"quiz.json - Éditeur de quiz brela");
+  std::vector<Problem> problems;
+  const Bytes saved = ReadBytes(quizFile);
+  const QuizFile reread = ReadQuizJson(std::string(saved.begin(), saved.end()), problems);
+  EXPECT_TRUE(problems.empty());
+  ASSERT_EQ(reread.questions.size(), 3u);
+  EXPECT_EQ(reread.questions[1].answer1,
+            "M\xC3\xA2"
+            "con");
+
+  // "Créer le quiz…", then no folder opened.
+  const fs::path made = folder_ / "fait.exe";
+  author_.files.push_back(made);
+  author_.answers.push_back(IDNO);
+  Command(IDC_MAKE);
+  ASSERT_TRUE(fs::exists(made));
+  ASSERT_EQ(author_.suggestions.size(), 1u);
+  EXPECT_EQ(author_.suggestions[0], folder_ / L"Quiz « text » à l'œil.exe");
+  ASSERT_EQ(author_.asked.size(), 1u);
+  EXPECT_EQ(author_.asked[0].text, L"Le quiz « fait.exe » est créé.\nOuvrir son dossier ?");
+  EXPECT_TRUE(author_.openedFolders.empty());
+  QuizFile inExecutable;
+  std::vector<MediaFile> media;
+  std::string problem;
+  std::vector<Problem> warnings;
+  ASSERT_TRUE(QuizFromResources(ReadQuizExecutable(made), inExecutable, media, problem, warnings))
+      << problem;
+  EXPECT_EQ(inExecutable.title, "Quiz \xC2\xAB text \xC2\xBB \xC3\xA0 l'\xC5\x93il");
+  EXPECT_EQ(inExecutable.questions[1].answer1,
+            "M\xC3\xA2"
+            "con");
+
+  // The real player starts on it without a word.
+  RunningPlayer player;
+  ASSERT_TRUE(StartPlayer(made.string(), folder_.string(), player));
+  std::vector<ShownMessage> messages;
+  const HWND main = WaitForMainWindow(player, messages);
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(messages.empty());
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitForExit(player), 0u);
+}
+
+TEST_F(EditorWindowTest, AQuizExecutableIsReadBackIntoAFolderTheAuthorChooses) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 2), folder_);
+  Open(quizFile);
+  const fs::path made = folder_ / "images.exe";
+  author_.files = {made};
+  author_.answers = {IDYES};  // open its folder
+  Command(IDC_MAKE);
+  ASSERT_TRUE(fs::exists(made));
+  EXPECT_EQ(author_.openedFolders, std::vector<fs::path>{folder_});
+
+  author_.folder = folder_ / "relu";
+  author_.files = {made};
+  Command(IDM_OPEN);
+  EXPECT_EQ(TextOf(editor_), L"quiz.json - Éditeur de quiz brela");
+  EXPECT_EQ(EditedDocument(editor_).file, folder_ / "relu" / "quiz.json");
+  EXPECT_EQ(TextOf(Item(IDC_MEDIA)), L"picture01.jpg");
+  EXPECT_EQ(TextOf(Item(IDC_ANSWER_PICTURE)), L"answer01.jpg");
+  EXPECT_TRUE(fs::exists(folder_ / "relu" / "answer02.jpg"));
+  EXPECT_FALSE(HasErrors(ShownProblems(editor_)));
+}
+
+TEST_F(EditorWindowTest, ChosenMediaAndColourReachTheQuiz) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 2), folder_);
+  Open(quizFile);
+  author_.files = {folder_ / "media" / "picture2.jpg", folder_ / "media" / L"réponse1.jpg"};
+  Command(IDC_CHOOSE_MEDIA);
+  Command(IDC_CHOOSE_ANSWER_PICTURE);
+  EXPECT_EQ(author_.fileChoices, (std::vector<FileChoice>{CHOOSE_PICTURE, CHOOSE_PICTURE}));
+  EXPECT_EQ(TextOf(Item(IDC_MEDIA)), L"media/picture2.jpg");
+  EXPECT_EQ(EditedDocument(editor_).quiz.questions[0].picture, "media/picture2.jpg");
+  EXPECT_EQ(EditedDocument(editor_).quiz.questions[0].answerPicture, "media/r\xC3\xA9ponse1.jpg");
+  Command(IDC_COLOUR);
+  EXPECT_EQ(EditedDocument(editor_).quiz.backgroundColour, 0x00604020u);
+  EXPECT_EQ(TextOf(editor_), L"quiz.json* - Éditeur de quiz brela");
+  // A sound quiz chooses sounds.
+  author_.answers = {IDNO};
+  Choose(IDC_KIND, 2);
+  Command(IDC_CHOOSE_MEDIA);
+  EXPECT_EQ(author_.fileChoices.back(), CHOOSE_SOUND);
+}
+
+TEST_F(EditorWindowTest, ADoubleClickOnAProblemGoesToItsQuestionAndField) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("picture", "text", 1, 3), folder_);
+  fs::remove(folder_ / "media" / "picture3.jpg");
+  Open(quizFile);
+  // The quiz's own problems first (the sample's codes are too wide), the missing picture last.
+  const int last = RowCount(Item(IDC_PROBLEMS)) - 1;
+  ASSERT_EQ(ItemText(Item(IDC_PROBLEMS), last, 0), L"question 3, image");
+  EXPECT_EQ(SelectedRow(Item(IDC_QUESTIONS)), 0);
+  RECT row = {LVIR_BOUNDS, 0, 0, 0};
+  SendMessageW(Item(IDC_PROBLEMS), LVM_GETITEMRECT, last, reinterpret_cast<LPARAM>(&row));
+  const LPARAM point = MAKELPARAM(row.left + 20, (row.top + row.bottom) / 2);
+  SendMessageW(Item(IDC_PROBLEMS), WM_LBUTTONDOWN, MK_LBUTTON, point);
+  SendMessageW(Item(IDC_PROBLEMS), WM_LBUTTONUP, 0, point);
+  SendMessageW(Item(IDC_PROBLEMS), WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+  SendMessageW(Item(IDC_PROBLEMS), WM_LBUTTONUP, 0, point);
+  Pump(editor_);
+  EXPECT_EQ(SelectedRow(Item(IDC_QUESTIONS)), 2);
+  EXPECT_EQ(GetFocus(), Item(IDC_MEDIA));
+  EXPECT_EQ(TextOf(Item(IDC_MEDIA)), L"media/picture3.jpg");
+}
+
+TEST_F(EditorWindowTest, TheKindAnswersAndRevealModeShowOnlyTheFieldsTheyUse) {
+  Open();
+  EXPECT_EQ(TextOf(editor_), L"Sans titre - Éditeur de quiz brela");
+  // A new quiz: one text question, one answer.
+  EXPECT_TRUE(Shown(IDC_QUESTION_TEXT));
+  EXPECT_TRUE(Shown(IDC_ANSWER1));
+  for (int id : {IDC_ANSWER2, IDC_REVEAL_TEXT, IDC_MEDIA, IDC_CHOOSE_MEDIA, IDC_ANSWER_PICTURE,
+                 IDC_CHOOSE_ANSWER_PICTURE, IDC_PREVIEW, IDC_ANSWER_PREVIEW}) {
+    EXPECT_FALSE(Shown(id)) << id;
+  }
+  EXPECT_FALSE(Enabled(IDC_CAPTION1));
+  EXPECT_FALSE(Enabled(IDC_CAPTION2));
+  EXPECT_FALSE(Enabled(IDC_REVEAL_MODE));
+
+  Choose(IDC_ANSWERS, 1);
+  EXPECT_TRUE(Shown(IDC_ANSWER2));
+  EXPECT_TRUE(Enabled(IDC_CAPTION1));
+  EXPECT_TRUE(Enabled(IDC_CAPTION2));
+
+  Choose(IDC_KIND, 1);  // pictures
+  EXPECT_FALSE(Shown(IDC_QUESTION_TEXT));
+  EXPECT_TRUE(Shown(IDC_MEDIA));
+  EXPECT_TRUE(Shown(IDC_CHOOSE_MEDIA));
+  EXPECT_TRUE(Shown(IDC_PREVIEW));
+  EXPECT_EQ(TextOf(Item(IDC_MEDIA_LABEL)), L"&Image :");
+  EXPECT_TRUE(Enabled(IDC_REVEAL_MODE));
+  EXPECT_FALSE(Shown(IDC_ANSWER_PICTURE));
+
+  Choose(IDC_REVEAL_MODE, 3);  // text and answer picture
+  EXPECT_TRUE(Shown(IDC_REVEAL_TEXT));
+  EXPECT_TRUE(Shown(IDC_ANSWER_PICTURE));
+  EXPECT_TRUE(Shown(IDC_ANSWER_PREVIEW));
+
+  Choose(IDC_KIND, 2);  // sounds
+  EXPECT_EQ(TextOf(Item(IDC_MEDIA_LABEL)), L"&Son :");
+  EXPECT_FALSE(Shown(IDC_PREVIEW));
+  EXPECT_FALSE(Shown(IDC_REVEAL_TEXT));
+  // A reveal mode that only pictures use stays to be set back, and the check says so.
+  EXPECT_TRUE(Enabled(IDC_REVEAL_MODE));
+  EXPECT_TRUE(PumpUntil(editor_, [&] {
+    const std::vector<Problem>& problems = ShownProblems(editor_);
+    return std::any_of(problems.begin(), problems.end(),
+                       [](const Problem& p) { return p.field == "revealMode"; });
+  }));
+}
+
+TEST_F(EditorWindowTest, AKindChangeAsksBeforeEmptyingMediaItCannotShow) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("audio", "none", 1, 2), folder_);
+  Open(quizFile);
+  EXPECT_EQ(TextOf(Item(IDC_MEDIA)), L"media/sound1.mp3");
+  author_.answers = {IDNO};
+  Choose(IDC_KIND, 1);
+  ASSERT_EQ(author_.asked.size(), 1u);
+  EXPECT_EQ(EditedDocument(editor_).quiz.questions[0].sound, "media/sound1.mp3");
+  author_.answers = {IDYES};
+  Choose(IDC_KIND, 3);
+  ASSERT_EQ(author_.asked.size(), 2u);
+  EXPECT_EQ(EditedDocument(editor_).quiz.questions[0].sound, "");
+  EXPECT_EQ(EditedDocument(editor_).quiz.questions[1].sound, "");
+}
+
+TEST_F(EditorWindowTest, APicturePreviewShowsThePictureAsThePlayerScalesIt) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 2), folder_);
+  Open(quizFile);
+  ASSERT_TRUE(Shown(IDC_PREVIEW));
+  RECT box;
+  GetClientRect(Item(IDC_PREVIEW), &box);
+  EXPECT_EQ(box.right, 260);
+  EXPECT_EQ(box.bottom, 260);
+  UpdateWindow(editor_);
+  const HDC dc = GetDC(Item(IDC_PREVIEW));
+  // The sample picture is 16 x 12, enlarged to 260 x 195: the background shows above and below.
+  const COLORREF background = EditedDocument(editor_).quiz.backgroundColour;
+  EXPECT_EQ(GetPixel(dc, 130, 10), background);
+  EXPECT_NE(GetPixel(dc, 130, 130), background);
+  ReleaseDC(Item(IDC_PREVIEW), dc);
+}
+
+TEST_F(EditorWindowTest, ASpreadsheetOpensAndIsSavedUnderANameTheAuthorGives) {
+  const fs::path csv = folder_ / "villes.csv";
+  std::ofstream(csv, std::ios::binary) << "question;réponse\nCapitale de la France ?;Paris\n"
+                                          "Capitale de l'Italie ?;Rome\n";
+  Open();
+  author_.files = {csv};
+  Command(IDM_OPEN);
+  EXPECT_EQ(RowCount(Item(IDC_QUESTIONS)), 2);
+  EXPECT_EQ(TextOf(Item(IDC_TITLE)), L"villes");
+  EXPECT_EQ(TextOf(editor_), L"Sans titre* - Éditeur de quiz brela");
+  author_.files = {folder_ / "villes.json"};
+  Command(IDM_SAVE);
+  EXPECT_EQ(author_.fileChoices,
+            (std::vector<FileChoice>{CHOOSE_QUIZ_TO_OPEN, CHOOSE_QUIZ_TO_SAVE}));
+  EXPECT_TRUE(fs::exists(folder_ / "villes.json"));
+  EXPECT_EQ(TextOf(editor_), L"villes.json - Éditeur de quiz brela");
+}
+
+TEST_F(EditorWindowTest, ClosingOrOpeningWithUnsavedChangesAsks) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), folder_);
+  Open(quizFile);
+  // Nothing changed: nothing asked.
+  Command(IDM_NEW);
+  EXPECT_TRUE(author_.asked.empty());
+  Command(IDM_OPEN);  // cancelled
+  author_.files = {quizFile};
+  Command(IDM_OPEN);
+  Type(IDC_TITLE, L"Nouveau titre");
+
+  author_.answers = {IDCANCEL};
+  Command(IDM_OPEN);
+  ASSERT_EQ(author_.asked.size(), 1u);
+  EXPECT_EQ(author_.asked[0].text, L"Enregistrer les modifications ?");
+  EXPECT_EQ(author_.asked[0].type & MB_TYPEMASK, static_cast<UINT>(MB_YESNOCANCEL));
+  EXPECT_EQ(author_.fileChoices.size(), 2u);  // no file asked for after Annuler
+
+  author_.answers = {IDCANCEL};
+  SendMessageW(editor_, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindow(editor_));
+  ASSERT_EQ(author_.asked.size(), 2u);
+
+  author_.answers = {IDYES};
+  SendMessageW(editor_, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(editor_));
+  const Bytes saved = ReadBytes(quizFile);
+  EXPECT_NE(std::string(saved.begin(), saved.end()).find("Nouveau titre"), std::string::npos);
+}
+
+TEST_F(EditorWindowTest, QuestionsAreAddedDeletedRestoredAndMovedWithButtonsAndKeys) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 3), folder_);
+  Open(quizFile);
+  const HWND list = Item(IDC_QUESTIONS);
+  auto answers = [&] {
+    std::vector<std::string> all;
+    for (const QuestionFile& q : EditedDocument(editor_).quiz.questions) all.push_back(q.answer1);
+    return all;
+  };
+  using Strings = std::vector<std::string>;
+  Command(IDC_ADD);
+  EXPECT_EQ(RowCount(list), 4);
+  EXPECT_EQ(SelectedRow(list), 3);
+  EXPECT_EQ(GetFocus(), Item(IDC_QUESTION_TEXT));
+
+  // Suppr in the list deletes; Ctrl+Z there puts the question back.
+  SelectRow(list, 0);
+  SetFocus(list);
+  PostMessageW(list, WM_KEYDOWN, VK_DELETE, 0);
+  Pump(editor_);
+  EXPECT_EQ(answers(), (Strings{"Réponse 2", "Réponse 3", ""}));
+  PressWith(VK_CONTROL, list, WM_KEYDOWN, 'Z');
+  EXPECT_EQ(answers(), (Strings{"Réponse 1", "Réponse 2", "Réponse 3", ""}));
+  EXPECT_EQ(SelectedRow(list), 0);
+
+  // Alt+Down moves the selected question down.
+  SetFocus(list);
+  PressWith(VK_MENU, list, WM_SYSKEYDOWN, VK_DOWN);
+  EXPECT_EQ(answers(), (Strings{"Réponse 2", "Réponse 1", "Réponse 3", ""}));
+  EXPECT_EQ(SelectedRow(list), 1);
+  Command(IDC_MOVE_UP);
+  Command(IDC_INSERT);
+  EXPECT_EQ(answers(), (Strings{"", "Réponse 1", "Réponse 2", "Réponse 3", ""}));
+  Command(IDC_DELETE);
+  EXPECT_EQ(answers(), (Strings{"Réponse 1", "Réponse 2", "Réponse 3", ""}));
+  EXPECT_EQ(ItemText(list, 0, 0), L"1");
+  EXPECT_EQ(ItemText(list, 3, 0), L"4");
+}
+
+// Tab from the focused control through the whole order and back to its start.
+void ExpectTabOrder(HWND editor, const std::vector<int>& order, const char* what) {
+  SendMessageW(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, order[0])), TRUE);
+  Pump(editor);
+  for (std::size_t i = 1; i <= order.size(); ++i) {
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+    Pump(editor);
+    EXPECT_EQ(GetDlgCtrlID(GetFocus()), order[i % order.size()])
+        << what << ", after " << order[i - 1];
+  }
+}
+
+TEST_F(EditorWindowTest, TabReachesEveryControlInOrder) {
+  Open();
+  Choose(IDC_ANSWERS, 1);
+  ExpectTabOrder(
+      editor_,
+      {IDC_TITLE,    IDC_AUTHOR,  IDC_EXPLANATION, IDC_KIND,          IDC_ANSWERS, IDC_CAPTION1,
+       IDC_CAPTION2, IDC_COLOUR,  IDC_CODES,       IDC_QUESTIONS,     IDC_ADD,     IDC_INSERT,
+       IDC_DELETE,   IDC_MOVE_UP, IDC_MOVE_DOWN,   IDC_QUESTION_TEXT, IDC_ANSWER1, IDC_ANSWER2,
+       IDC_TRY,      IDC_MAKE,    IDC_PROBLEMS},
+      "text quiz, two answers");
+  Choose(IDC_ANSWERS, 0);
+  Choose(IDC_KIND, 1);
+  Choose(IDC_REVEAL_MODE, 3);
+  ExpectTabOrder(
+      editor_,
+      {IDC_TITLE,       IDC_AUTHOR, IDC_EXPLANATION,  IDC_KIND,           IDC_ANSWERS,
+       IDC_REVEAL_MODE, IDC_COLOUR, IDC_CODES,        IDC_QUESTIONS,      IDC_ADD,
+       IDC_INSERT,      IDC_DELETE, IDC_MOVE_UP,      IDC_MOVE_DOWN,      IDC_ANSWER1,
+       IDC_REVEAL_TEXT, IDC_MEDIA,  IDC_CHOOSE_MEDIA, IDC_ANSWER_PICTURE, IDC_CHOOSE_ANSWER_PICTURE,
+       IDC_TRY,         IDC_MAKE,   IDC_PROBLEMS},
+      "picture quiz, text and answer picture");
+}
+
+// The letter after '&' in a label or a menu, upper case; 0 for none.
+wchar_t Mnemonic(const std::wstring& text) {
+  const std::size_t mark = text.find(L'&');
+  return mark == std::wstring::npos || mark + 1 == text.size() ? 0 : towupper(text[mark + 1]);
+}
+
+TEST_F(EditorWindowTest, EveryMnemonicLeadsToOneControlOrMenuInEveryKind) {
+  Open();
+  Choose(IDC_ANSWERS, 1);
+  for (int kind = 0; kind < 4; ++kind) {
+    author_.answers = {IDNO};
+    Choose(IDC_KIND, kind);
+    if (kind == 1) Choose(IDC_REVEAL_MODE, 3);
+    std::map<wchar_t, std::wstring> seen;
+    auto note = [&](const std::wstring& text) {
+      const wchar_t letter = Mnemonic(text);
+      if (!letter) return;
+      EXPECT_TRUE(seen.emplace(letter, text).second)
+          << "kind " << kind << ": " << Utf8Text(text) << " and " << Utf8Text(seen[letter]);
+    };
+    for (HWND child = GetWindow(editor_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (IsWindowVisible(child)) note(TextOf(child));
+    }
+    const HMENU menu = GetMenu(editor_);
+    for (int item = 0; item < GetMenuItemCount(menu); ++item) {
+      wchar_t text[64] = {};
+      GetMenuStringW(menu, item, text, 64, MF_BYPOSITION);
+      note(text);
+    }
+    EXPECT_GE(seen.size(), 15u) << kind;  // the walk saw the labels, buttons and menus
+  }
+}
+
+TEST_F(EditorWindowTest, TheWindowFitsA1024By768ScreenWithEveryControlInside) {
+  const fs::path quizFile =
+      WriteSampleQuiz(SampleQuizJson("picture", "textAndPicture", 2, 2), folder_);
+  Open(quizFile);
+  RECT window, client;
+  GetWindowRect(editor_, &window);
+  EXPECT_LE(window.right - window.left, 1024);
+  EXPECT_LE(window.bottom - window.top, 768);
+  GetClientRect(editor_, &client);
+  RECT status;
+  GetWindowRect(Item(IDC_STATUS), &status);
+  const int statusHeight = status.bottom - status.top;
+  for (HWND child = GetWindow(editor_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(child) || child == Item(IDC_STATUS)) continue;
+    RECT rect;
+    GetWindowRect(child, &rect);
+    MapWindowPoints(HWND_DESKTOP, editor_, reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_GE(rect.left, 0) << GetDlgCtrlID(child);
+    EXPECT_GE(rect.top, 0) << GetDlgCtrlID(child);
+    EXPECT_LE(rect.right, client.right) << GetDlgCtrlID(child);
+    EXPECT_LE(rect.bottom, client.bottom - statusHeight) << GetDlgCtrlID(child);
+  }
+  // Larger: the lists take the room; the fields keep their height.
+  const RECT before = [&] {
+    RECT r;
+    GetWindowRect(Item(IDC_QUESTIONS), &r);
+    return r;
+  }();
+  SetWindowPos(editor_, nullptr, 0, 0, window.right - window.left + 100,
+               window.bottom - window.top + 60, SWP_NOMOVE | SWP_NOZORDER);
+  Pump(editor_);
+  RECT after;
+  GetWindowRect(Item(IDC_QUESTIONS), &after);
+  EXPECT_EQ(after.bottom - after.top, before.bottom - before.top + 60);
+  EXPECT_EQ(after.right - after.left, before.right - before.left);
+}
+
+TEST_F(EditorWindowTest, TryingMakesATemporaryQuizStartsItAndRemovesItOnceClosed) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), folder_);
+  Open(quizFile);
+  wchar_t temporary[MAX_PATH];
+  GetTempPathW(MAX_PATH, temporary);
+  auto trialFolders = [&] {
+    std::vector<fs::path> found;
+    const std::wstring prefix = L"brelaedit-" + std::to_wstring(GetCurrentProcessId()) + L"-";
+    for (const auto& entry : fs::directory_iterator(temporary)) {
+      if (entry.path().filename().wstring().rfind(prefix, 0) == 0) found.push_back(entry.path());
+    }
+    return found;
+  };
+  Command(IDC_TRY);
+  EXPECT_TRUE(author_.asked.empty());
+  const std::vector<fs::path> running = trialFolders();
+  ASSERT_EQ(running.size(), 1u);
+  // The player's window, found by the quiz's title.
+  HWND player = nullptr;
+  ASSERT_TRUE(PumpUntil(
+      editor_,
+      [&] {
+        player = FindWindowW(L"WindowsApp", nullptr);
+        return player != nullptr;
+      },
+      20000));
+  PostMessageW(player, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(PumpUntil(
+      editor_, [&] { return trialFolders().empty(); }, 10000));
+}
+
+TEST_F(EditorWindowTest, TryingAQuizWithErrorsSaysSoAndStartsNothing) {
+  Open();  // a new quiz: no title, no answer
+  Command(IDC_TRY);
+  ASSERT_EQ(author_.asked.size(), 1u);
+  // No title, no wording, no answer.
+  EXPECT_EQ(author_.asked[0].text.rfind(L"Le quiz a encore 3 erreurs : corrigez-les", 0), 0u)
+      << Utf8Text(author_.asked[0].text);
+  EXPECT_EQ(FindWindowW(L"WindowsApp", nullptr), nullptr);
+}
+
+// The real program as a second process: a top-level window of it whose title passes.
+struct WindowSearch {
+  DWORD processId;
+  std::function<bool(HWND)> wanted;
+  HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
+  WindowSearch& search = *reinterpret_cast<WindowSearch*>(parameter);
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  if (processId != search.processId || !IsWindowVisible(window) || !search.wanted(window)) {
+    return TRUE;
+  }
+  search.found = window;
+  return FALSE;
+}
+
+HWND WaitForWindow(DWORD processId, const std::function<bool(HWND)>& wanted) {
+  WindowSearch search{processId, wanted, nullptr};
+  for (int tries = 0; tries < 1000 && !search.found; ++tries) {
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) Sleep(20);
+  }
+  return search.found;
+}
+
+// The real editor, started on a spreadsheet whose name is outside code page 1252: it opens it, and
+// closing it asks in the system's own message box.
+TEST(EditorProcessTest, TheEditorOpensTheFileOnItsCommandLineAndAsksBeforeClosingUnsaved) {
+  const fs::path folder = FreshDirectory("brelaedit-process");
+  const fs::path csv = folder / L"Ελλάδα été.csv";
+  std::ofstream(csv, std::ios::binary)
+      << "question;réponse;code\nCapitale de la Grèce ?;Athènes;A1\n";
+  std::wstring commandLine = L"\"" + EDITOR.wstring() + L"\" \"" + csv.wstring() + L"\"";
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  ASSERT_TRUE(CreateProcessW(EDITOR.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                             nullptr, folder.c_str(), &startup, &process));
+  const HWND editor = WaitForWindow(process.dwProcessId, [](HWND window) {
+    return TextOf(window) == L"Sans titre* - Éditeur de quiz brela";
+  });
+  ASSERT_NE(editor, nullptr);
+  // Text asked across processes with WM_GETTEXT, which the system carries over.
+  auto textOf = [&](int id) {
+    wchar_t text[256] = {};
+    SendMessageW(GetDlgItem(editor, id), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    return std::wstring(text);
+  };
+  EXPECT_EQ(textOf(IDC_TITLE), L"Ελλάδα été");
+  EXPECT_EQ(RowCount(GetDlgItem(editor, IDC_QUESTIONS)), 1);
+  // The title has characters the player cannot show: the check says so.
+  EXPECT_EQ(textOf(IDC_STATUS), L"1 erreur, 0 avertissement");
+
+  PostMessageW(editor, WM_CLOSE, 0, 0);
+  const HWND box = WaitForWindow(
+      process.dwProcessId, [&](HWND window) { return GetWindow(window, GW_OWNER) == editor; });
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(TextOf(box), L"Éditeur de quiz brela");
+  EXPECT_EQ(TextOf(GetDlgItem(box, 0xFFFF)), L"Enregistrer les modifications ?");
+  PostMessageW(box, WM_COMMAND, IDNO, 0);
+  EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
+  DWORD exitCode = 1;
+  GetExitCodeProcess(process.hProcess, &exitCode);
+  EXPECT_EQ(exitCode, 0u);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  std::error_code error;
+  fs::remove_all(folder, error);
+}
+
+}  // namespace

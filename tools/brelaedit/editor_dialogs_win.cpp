@@ -1,0 +1,90 @@
+// The system's dialogs behind the editor's seam.
+#include "tools/brelaedit/editor_dialogs_win.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+namespace {
+
+constexpr const wchar_t* EDITOR_TITLE = L"Éditeur de quiz brela";
+
+struct FileFilter {
+  const wchar_t* filter;  // pairs of zero-terminated texts, ended by one more zero
+  const wchar_t* extension;
+  bool save;
+};
+
+// Indexed by FileChoice.
+const FileFilter FILE_FILTERS[] = {
+    {L"Quiz, tableaux et quiz exécutables\0*.json;*.csv;*.exe\0Fichiers de quiz (*.json)\0*.json\0"
+     L"Tableaux (*.csv)\0*.csv\0Quiz exécutables (*.exe)\0*.exe\0",
+     L"json", false},
+    {L"Fichiers de quiz (*.json)\0*.json\0", L"json", true},
+    {L"Quiz exécutables (*.exe)\0*.exe\0", L"exe", true},
+    {L"Images (JPEG, PNG, GIF, BMP)\0*.jpg;*.jpeg;*.png;*.gif;*.bmp\0", L"jpg", false},
+    {L"Sons MP3 (*.mp3)\0*.mp3\0", L"mp3", false},
+    {L"Films AVI (*.avi)\0*.avi\0", L"avi", false},
+};
+
+std::filesystem::path ChooseFile(HWND owner, FileChoice choice,
+                                 const std::filesystem::path& suggested) {
+  const FileFilter& filter = FILE_FILTERS[choice];
+  wchar_t name[MAX_PATH * 4] = {};
+  const std::wstring proposed = suggested.filename().wstring();
+  if (filter.save) proposed.copy(name, std::min<size_t>(proposed.size(), MAX_PATH * 4 - 1));
+  const std::wstring folder = suggested.parent_path().wstring();
+  OPENFILENAMEW dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = filter.filter;
+  dialog.lpstrFile = name;
+  dialog.nMaxFile = MAX_PATH * 4;
+  dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+  dialog.lpstrDefExt = filter.extension;
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY |
+                 (filter.save ? OFN_PATHMUSTEXIST : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
+  const BOOL chosen = filter.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+  return chosen ? std::filesystem::path(name) : std::filesystem::path();
+}
+
+std::filesystem::path ChooseFolder(HWND owner, const std::wstring& title) {
+  BROWSEINFOW browse = {};
+  browse.hwndOwner = owner;
+  browse.lpszTitle = title.c_str();
+  browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+  LPITEMIDLIST item = SHBrowseForFolderW(&browse);
+  if (!item) return {};
+  wchar_t folder[MAX_PATH] = {};
+  const BOOL found = SHGetPathFromIDListW(item, folder);
+  CoTaskMemFree(item);
+  return found ? std::filesystem::path(folder) : std::filesystem::path();
+}
+
+bool ChooseColour(HWND owner, COLORREF& colour) {
+  static COLORREF customColours[16] = {};
+  CHOOSECOLORW dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.rgbResult = colour;
+  dialog.lpCustColors = customColours;
+  dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
+  if (!ChooseColorW(&dialog)) return false;
+  colour = dialog.rgbResult;
+  return true;
+}
+
+}  // namespace
+
+EditorDialogs SystemDialogs() {
+  EditorDialogs dialogs;
+  dialogs.message = [](HWND owner, const std::wstring& text, UINT type) {
+    return MessageBoxW(owner, text.c_str(), EDITOR_TITLE, type);
+  };
+  dialogs.chooseFile = ChooseFile;
+  dialogs.chooseFolder = ChooseFolder;
+  dialogs.chooseColour = ChooseColour;
+  dialogs.openFolder = [](const std::filesystem::path& folder) {
+    ShellExecuteW(nullptr, L"open", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  };
+  return dialogs;
+}

@@ -1,0 +1,251 @@
+// The editor's file actions over the authoring core.
+#include "tools/brelaedit/editor_files_win.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "tools/authoring/make_quiz.h"
+#include "tools/authoring/safe_file.h"
+#include "tools/authoring/spreadsheet_import.h"
+#include "tools/brelaedit/wide_text_win.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+int Ask(HWND owner, const EditorEnvironment& environment, const std::string& text, UINT type) {
+  return environment.dialogs.message(owner, WideText(text), type);
+}
+
+void Tell(HWND owner, const EditorEnvironment& environment, const std::string& text) {
+  Ask(owner, environment, text, MB_OK | MB_ICONWARNING);
+}
+
+// The problems as lines under a heading, the first few only: the list of problems shows them all.
+std::string ProblemLines(const std::string& heading, const std::vector<Problem>& problems) {
+  constexpr std::size_t SHOWN = 8;
+  std::string text = heading;
+  for (std::size_t i = 0; i < problems.size() && i < SHOWN; ++i) {
+    text += "\n  " + ProblemLine(problems[i]);
+  }
+  if (problems.size() > SHOWN) text += "\n  …";
+  return text;
+}
+
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw IoError("impossible de lire " + QuotedPath(path));
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string Extension(const fs::path& path) {
+  std::string extension = path.extension().u8string();
+  for (char& c : extension) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+  return extension;
+}
+
+bool ReadQuizFile(HWND owner, const EditorEnvironment& environment, const fs::path& path,
+                  EditorDocument& document) {
+  std::vector<Problem> problems;
+  bool readable = false;
+  const QuizFile quiz = ReadQuizJson(ReadBytes(path), problems, &readable);
+  if (!readable) {
+    Tell(owner, environment,
+         ProblemLines(QuotedPath(path) + " n'est pas un fichier de quiz lisible :", problems));
+    return false;
+  }
+  // What the record cannot hold (an unknown key...) is lost on saving: say so now.
+  if (!problems.empty()) {
+    Tell(owner, environment,
+         ProblemLines(QuotedPath(path) + " est ouvert, mais ceci n'a pas pu être lu :", problems));
+  }
+  document = DocumentOf(quiz, path);
+  return true;
+}
+
+bool ImportCsv(HWND owner, const EditorEnvironment& environment, const fs::path& path,
+               EditorDocument& document) {
+  std::vector<Problem> problems;
+  SpreadsheetLayout layout;
+  const QuizFile quiz = ImportSpreadsheet(ReadBytes(path), path, problems, &layout);
+  if (HasErrors(problems)) {
+    std::string text = QuotedPath(path) + " ne peut pas être importé :";
+    for (const Problem& problem : problems)
+      text += "\n  " + SpreadsheetPlace(problem, layout) + " : " + problem.message;
+    Tell(owner, environment, text);
+    return false;
+  }
+  document = DocumentOf(quiz, "", path.parent_path());
+  document.dirty = true;  // nothing is saved yet
+  return true;
+}
+
+bool DumpExecutable(HWND owner, const EditorEnvironment& environment, const fs::path& path,
+                    EditorDocument& document) {
+  const fs::path folder = environment.dialogs.chooseFolder(
+      owner, L"Dossier où écrire le fichier de quiz et ses images, sons ou films :");
+  if (folder.empty()) return false;
+  DumpOutcome outcome;
+  try {
+    outcome = DumpQuizExecutable(path, folder, false, environment.access);
+  } catch (const OverwriteRefused& refusal) {
+    if (Ask(owner, environment,
+            std::string(refusal.what()) + ".\nY écrire quand même, en remplaçant ce qui porte le "
+                                          "même nom ?",
+            MB_YESNO | MB_ICONQUESTION) != IDYES) {
+      return false;
+    }
+    outcome = DumpQuizExecutable(path, folder, true, environment.access);
+  }
+  if (!outcome.ok) {
+    Tell(owner, environment, QuotedPath(path) + " : " + outcome.problem);
+    return false;
+  }
+  if (!outcome.warnings.empty()) {
+    Tell(owner, environment, ProblemLines(QuotedPath(path) + " est lu, mais :", outcome.warnings));
+  }
+  return ReadQuizFile(owner, environment, outcome.quizFile, document);
+}
+
+// A name for the file to save, from the quiz's own file or its title.
+fs::path SuggestedPath(const EditorDocument& document, const char* extension) {
+  if (!document.file.empty() && std::string(extension) == ".json") return document.file;
+  fs::path name = fs::u8path(DefaultExecutableName(document.quiz.title));
+  name.replace_extension(extension);
+  const fs::path folder =
+      document.file.empty() ? document.mediaFolder : document.file.parent_path();
+  return folder / name;
+}
+
+// Makes the quiz into output; on a refusal to replace a file that is not a quiz, asks first.
+bool Make(HWND owner, const EditorEnvironment& environment, const EditorDocument& document,
+          MediaCache& cache, const fs::path& output, bool askBeforeReplacing) {
+  const CheckContext context = CheckContextOf(environment, document, cache);
+  const MakeOptions options{false, document.file};
+  MakeOutcome outcome;
+  try {
+    try {
+      outcome = MakeQuizExecutable(document.quiz, context, environment.access.defaultPlayer, output,
+                                   options, environment.access);
+    } catch (const OverwriteRefused& refusal) {
+      if (!askBeforeReplacing ||
+          Ask(owner, environment,
+              std::string(refusal.what()) + ".\nLe remplacer quand même par le quiz ?",
+              MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
+        return false;
+      }
+      outcome = MakeQuizExecutable(document.quiz, context, environment.access.defaultPlayer, output,
+                                   {true, document.file}, environment.access);
+    }
+  } catch (const IoError& error) {
+    Tell(owner, environment, std::string("Le quiz n'a pas pu être créé : ") + error.what());
+    return false;
+  }
+  if (!outcome.written) {
+    Tell(owner, environment,
+         "Le quiz a encore " +
+             CountText(CountProblems(outcome.problems, PROBLEM_ERROR), "erreur", "erreurs") +
+             " : corrigez-les d'après la liste des problèmes (un double-clic mène à chacune).");
+  }
+  return outcome.written;
+}
+
+fs::path NewTrialFolder() {
+  wchar_t temporary[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temporary);
+  static int trials = 0;
+  const fs::path folder =
+      fs::path(temporary) /
+      ("brelaedit-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++trials));
+  std::error_code error;
+  fs::create_directories(folder, error);
+  return folder;
+}
+
+}  // namespace
+
+CheckContext CheckContextOf(const EditorEnvironment& environment, const EditorDocument& document,
+                            MediaCache& cache) {
+  return {document.mediaFolder.empty() ? fs::current_path() : document.mediaFolder,
+          environment.measure, &cache};
+}
+
+bool ReadDocumentFile(HWND owner, const EditorEnvironment& environment, const fs::path& path,
+                      EditorDocument& document) {
+  try {
+    const std::string extension = Extension(path);
+    if (extension == ".csv") return ImportCsv(owner, environment, path, document);
+    if (extension == ".exe") return DumpExecutable(owner, environment, path, document);
+    return ReadQuizFile(owner, environment, path, document);
+  } catch (const IoError& error) {
+    Tell(owner, environment, error.what());
+    return false;
+  }
+}
+
+bool SaveDocument(HWND owner, const EditorEnvironment& environment, EditorDocument& document,
+                  bool askName) {
+  fs::path path = document.file;
+  if (askName || path.empty()) {
+    path = environment.dialogs.chooseFile(owner, CHOOSE_QUIZ_TO_SAVE,
+                                          SuggestedPath(document, ".json"));
+    if (path.empty()) return false;
+  }
+  try {
+    EditorDocument saved = document;
+    MoveQuizFile(saved, path);
+    const std::string json = WriteQuizJson(saved.quiz);
+    WriteFileSafely(path, json.data(), json.size());
+    MarkSaved(saved, path);
+    document = std::move(saved);
+    return true;
+  } catch (const IoError& error) {
+    Tell(owner, environment, std::string("Le quiz n'est pas enregistré : ") + error.what());
+    return false;
+  }
+}
+
+void MakeExecutable(HWND owner, const EditorEnvironment& environment,
+                    const EditorDocument& document, MediaCache& cache) {
+  const fs::path output =
+      environment.dialogs.chooseFile(owner, CHOOSE_EXECUTABLE, SuggestedPath(document, ".exe"));
+  if (output.empty() || !Make(owner, environment, document, cache, output, true)) return;
+  if (Ask(owner, environment,
+          "Le quiz " + QuotedPath(output.filename()) + " est créé.\nOuvrir son dossier ?",
+          MB_YESNO | MB_ICONINFORMATION) == IDYES) {
+    environment.dialogs.openFolder(output.parent_path());
+  }
+}
+
+bool StartTrial(HWND owner, const EditorEnvironment& environment, const EditorDocument& document,
+                MediaCache& cache, TrialRun& trial) {
+  const fs::path folder = NewTrialFolder();
+  const fs::path executable = folder / fs::u8path(DefaultExecutableName(document.quiz.title));
+  std::error_code error;
+  if (!Make(owner, environment, document, cache, executable, false)) {
+    fs::remove_all(folder, error);
+    return false;
+  }
+  // The player keeps its answers file in its current folder: the trial folder, removed after.
+  std::wstring commandLine = L"\"" + executable.wstring() + L"\"";
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.c_str(), &startup, &process)) {
+    fs::remove_all(folder, error);
+    Tell(owner, environment, "Le quiz n'a pas pu être lancé.");
+    return false;
+  }
+  CloseHandle(process.hThread);
+  trial = {process.hProcess, folder};
+  return true;
+}
+
+bool FinishTrialIfEnded(TrialRun& trial) {
+  if (WaitForSingleObject(trial.process, 0) != WAIT_OBJECT_0) return false;
+  CloseHandle(trial.process);
+  std::error_code error;
+  fs::remove_all(trial.folder, error);
+  return true;
+}

@@ -1,0 +1,50 @@
+// What the editor does with files: open a quiz file, a spreadsheet or a quiz executable, save the
+// quiz file, make the executable, and make and start a trial copy. Every question to the author
+// goes through the dialogs' seam.
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+
+#include "tools/authoring/executable_access.h"
+#include "tools/authoring/quiz_check.h"
+#include "tools/brelaedit/editor_dialogs_win.h"
+#include "tools/brelaedit/editor_model.h"
+
+struct EditorEnvironment {
+  ExecutableAccess access;  // its default player is the one the editor makes quizzes from
+  TextMeasurer measure;     // the player's fonts
+  EditorDialogs dialogs;
+};
+
+// The check's view of the document: its media folder, the player's fonts, the editor's cache.
+CheckContext CheckContextOf(const EditorEnvironment& environment, const EditorDocument& document,
+                            MediaCache& cache);
+
+// Reads a quiz file (.json), imports a spreadsheet (.csv) or reads a quiz executable back (.exe,
+// into a folder the author chooses). False, once the author has been told why, when nothing opens.
+bool ReadDocumentFile(HWND owner, const EditorEnvironment& environment,
+                      const std::filesystem::path& path, EditorDocument& document);
+
+// Writes the quiz file, asking for its name when it has none or when askName; false when it is
+// not saved (cancelled or failed, the author told why).
+bool SaveDocument(HWND owner, const EditorEnvironment& environment, EditorDocument& document,
+                  bool askName);
+
+// "Créer le quiz…": asks where, makes the executable, offers to open its folder.
+void MakeExecutable(HWND owner, const EditorEnvironment& environment,
+                    const EditorDocument& document, MediaCache& cache);
+
+// A trial: the quiz made into a temporary folder and started there.
+struct TrialRun {
+  HANDLE process;
+  std::filesystem::path folder;
+};
+
+// "Essayer": false, once the author has been told why, when the quiz cannot be made or started.
+bool StartTrial(HWND owner, const EditorEnvironment& environment, const EditorDocument& document,
+                MediaCache& cache, TrialRun& trial);
+
+// Whether the trial's player has ended; then its folder is removed.
+bool FinishTrialIfEnded(TrialRun& trial);

@@ -1,0 +1,346 @@
+// The editor's document: every edit goes through here, so that the dirty state and the undo of
+// deletions follow every change.
+#include "tools/brelaedit/editor_model.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "tools/authoring/spreadsheet_import.h"
+
+namespace {
+
+// The JSON keys of the editor's fields, as the check names them in its problems.
+struct FieldKey {
+  EditorField field;
+  const char* key;
+};
+
+const FieldKey QUIZ_KEYS[] = {
+    {FIELD_TITLE, "title"},
+    {FIELD_AUTHOR, "author"},
+    {FIELD_EXPLANATION, "explanation"},
+    {FIELD_KIND, "kind"},
+    {FIELD_ANSWERS_PER_QUESTION, "answersPerQuestion"},
+    {FIELD_ANSWER1_CAPTION, "answer1Caption"},
+    {FIELD_ANSWER2_CAPTION, "answer2Caption"},
+    {FIELD_REVEAL_MODE, "revealMode"},
+    {FIELD_BACKGROUND, "backgroundColour"},
+    {FIELD_CODES, "codes"},
+    {FIELD_QUESTIONS, "questions"},
+};
+
+const FieldKey QUESTION_KEYS[] = {
+    {FIELD_QUESTION_TEXT, "questionText"},
+    {FIELD_ANSWER1, "answer1"},
+    {FIELD_ANSWER2, "answer2"},
+    {FIELD_REVEAL_TEXT, "revealText"},
+    {FIELD_MEDIA, "picture"},
+    {FIELD_MEDIA, "sound"},
+    {FIELD_MEDIA, "film"},
+    {FIELD_ANSWER_PICTURE, "answerPicture"},
+};
+
+template <std::size_t N>
+EditorField FieldOfKey(const FieldKey (&keys)[N], const std::string& key) {
+  for (const FieldKey& entry : keys) {
+    if (key == entry.key) return entry.field;
+  }
+  return FIELD_NONE;
+}
+
+// The text of a field, in a quiz or a question, const or not.
+template <typename Quiz>
+auto QuizText(Quiz& quiz, EditorField field) -> decltype(&quiz.title) {
+  switch (field) {
+    case FIELD_TITLE:
+      return &quiz.title;
+    case FIELD_AUTHOR:
+      return &quiz.author;
+    case FIELD_EXPLANATION:
+      return &quiz.explanation;
+    case FIELD_ANSWER1_CAPTION:
+      return &quiz.answer1Caption;
+    case FIELD_ANSWER2_CAPTION:
+      return &quiz.answer2Caption;
+    default:
+      return nullptr;
+  }
+}
+
+template <typename Question>
+auto QuestionText(Question& question, QuizKind kind, EditorField field)
+    -> decltype(&question.answer1) {
+  switch (field) {
+    case FIELD_QUESTION_TEXT:
+      return &question.questionText;
+    case FIELD_ANSWER1:
+      return &question.answer1;
+    case FIELD_ANSWER2:
+      return &question.answer2;
+    case FIELD_REVEAL_TEXT:
+      return &question.revealText;
+    case FIELD_MEDIA:
+      return &MediaPath(question, kind);
+    case FIELD_ANSWER_PICTURE:
+      return &question.answerPicture;
+    default:
+      return nullptr;
+  }
+}
+
+bool ValidQuestion(const EditorDocument& document, int index) {
+  return index >= 0 && index < static_cast<int>(document.quiz.questions.size());
+}
+
+template <typename T>
+void Assign(EditorDocument& document, T& target, const T& value) {
+  if (target == value) return;
+  target = value;
+  document.dirty = true;
+}
+
+// Codes one per line; the lines after the last code do not count.
+std::vector<std::string> CodeLines(const std::string& text) {
+  std::vector<std::string> codes;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    codes.push_back(line);
+    start = end + 1;
+  }
+  while (!codes.empty() && codes.back().empty()) codes.pop_back();
+  return codes;
+}
+
+std::string FileNameOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool IsReservedDeviceName(const std::string& name) {
+  std::string upper;
+  for (char c : name.substr(0, name.find('.'))) upper += static_cast<char>(std::toupper(c));
+  static const char* const DEVICES[] = {"CON", "PRN", "AUX", "NUL"};
+  for (const char* device : DEVICES) {
+    if (upper == device) return true;
+  }
+  return upper.size() == 4 &&
+         (upper.compare(0, 3, "COM") == 0 || upper.compare(0, 3, "LPT") == 0) && upper[3] >= '1' &&
+         upper[3] <= '9';
+}
+
+}  // namespace
+
+EditorDocument NewDocument() {
+  EditorDocument document;
+  document.quiz.questions.emplace_back();
+  return document;
+}
+
+EditorDocument DocumentOf(const QuizFile& quiz, const std::filesystem::path& path,
+                          const std::filesystem::path& mediaFolder) {
+  EditorDocument document;
+  document.quiz = quiz;
+  document.file = path;
+  document.mediaFolder = path.empty() ? mediaFolder : path.parent_path();
+  return document;
+}
+
+void MoveQuizFile(EditorDocument& document, const std::filesystem::path& path) {
+  const std::filesystem::path folder = path.parent_path();
+  if (!document.mediaFolder.empty() && document.mediaFolder != folder) {
+    RebaseMediaPaths(document.quiz, document.mediaFolder, folder);
+  }
+  document.file = path;
+  document.mediaFolder = folder;
+}
+
+std::string MediaPathFor(const EditorDocument& document, const std::filesystem::path& chosen) {
+  if (document.mediaFolder.empty() || chosen.root_name() != document.mediaFolder.root_name()) {
+    return chosen.generic_u8string();
+  }
+  const std::filesystem::path relative = chosen.lexically_relative(document.mediaFolder);
+  return relative.empty() ? chosen.generic_u8string() : relative.generic_u8string();
+}
+
+std::string ProblemCountText(const std::vector<Problem>& problems) {
+  const int errors = CountProblems(problems, PROBLEM_ERROR);
+  const int warnings = CountProblems(problems, PROBLEM_WARNING);
+  if (errors == 0 && warnings == 0) return "Aucun problème : le quiz est prêt";
+  return CountText(errors, "erreur", "erreurs") + ", " +
+         CountText(warnings, "avertissement", "avertissements");
+}
+
+void SetQuizText(EditorDocument& document, EditorField field, const std::string& text) {
+  if (field == FIELD_CODES) {
+    Assign(document, document.quiz.codes, CodeLines(text));
+  } else if (std::string* target = QuizText(document.quiz, field)) {
+    Assign(document, *target, text);
+  }
+}
+
+void SetQuestionText(EditorDocument& document, int index, EditorField field,
+                     const std::string& text) {
+  if (!ValidQuestion(document, index)) return;
+  std::string* target = QuestionText(document.quiz.questions[index], document.quiz.kind, field);
+  if (target) Assign(document, *target, text);
+}
+
+std::string FieldText(const EditorDocument& document, int index, EditorField field) {
+  const QuizFile& quiz = document.quiz;
+  if (field == FIELD_CODES) {
+    std::string text;
+    for (std::size_t i = 0; i < quiz.codes.size(); ++i) text += (i ? "\r\n" : "") + quiz.codes[i];
+    return text;
+  }
+  if (const std::string* text = QuizText(quiz, field)) return *text;
+  if (!ValidQuestion(document, index)) return "";
+  const std::string* text = QuestionText(quiz.questions[index], quiz.kind, field);
+  return text ? *text : "";
+}
+
+void SetKind(EditorDocument& document, QuizKind kind) {
+  Assign(document, document.quiz.kind, kind);
+}
+
+void SetAnswersPerQuestion(EditorDocument& document, int answers) {
+  Assign(document, document.quiz.answersPerQuestion, answers);
+}
+
+void SetRevealMode(EditorDocument& document, RevealMode mode) {
+  Assign(document, document.quiz.revealMode, mode);
+}
+
+void SetBackgroundColour(EditorDocument& document, std::uint32_t colour) {
+  Assign(document, document.quiz.backgroundColour, colour);
+}
+
+int InsertQuestion(EditorDocument& document, int index) {
+  std::vector<QuestionFile>& questions = document.quiz.questions;
+  index = std::clamp(index, 0, static_cast<int>(questions.size()));
+  questions.insert(questions.begin() + index, QuestionFile{});
+  document.dirty = true;
+  return index;
+}
+
+int DeleteQuestion(EditorDocument& document, int index) {
+  if (!ValidQuestion(document, index)) return -1;
+  std::vector<QuestionFile>& questions = document.quiz.questions;
+  document.deletions.push_back({questions[index], index});
+  questions.erase(questions.begin() + index);
+  document.dirty = true;
+  return std::min(index, static_cast<int>(questions.size()) - 1);
+}
+
+int UndoDeletion(EditorDocument& document) {
+  if (document.deletions.empty()) return -1;
+  const DeletedQuestion deleted = document.deletions.back();
+  document.deletions.pop_back();
+  std::vector<QuestionFile>& questions = document.quiz.questions;
+  const int index = std::min(deleted.index, static_cast<int>(questions.size()));
+  questions.insert(questions.begin() + index, deleted.question);
+  document.dirty = true;
+  return index;
+}
+
+int ClearUnusedMedia(EditorDocument& document) {
+  int cleared = 0;
+  for (QuestionFile& question : document.quiz.questions) {
+    for (std::string* path : {&question.picture, &question.sound, &question.film}) {
+      const bool used =
+          MediaKey(document.quiz.kind) && path == &MediaPath(question, document.quiz.kind);
+      if (used || path->empty()) continue;
+      path->clear();
+      ++cleared;
+    }
+  }
+  if (cleared) document.dirty = true;
+  return cleared;
+}
+
+bool CanUndoDeletion(const EditorDocument& document) { return !document.deletions.empty(); }
+
+int MoveQuestion(EditorDocument& document, int index, int delta) {
+  const int target = index + delta;
+  if (!ValidQuestion(document, index) || !ValidQuestion(document, target)) return index;
+  std::swap(document.quiz.questions[index], document.quiz.questions[target]);
+  document.dirty = true;
+  return target;
+}
+
+void MarkSaved(EditorDocument& document, const std::filesystem::path& path) {
+  document.file = path;
+  document.dirty = false;
+}
+
+std::string TitleBarText(const EditorDocument& document) {
+  const std::string name =
+      document.file.empty() ? "Sans titre" : document.file.filename().u8string();
+  return name + (document.dirty ? "*" : "") + " - Éditeur de quiz brela";
+}
+
+QuestionRow QuestionRowOf(const QuizFile& quiz, int index) {
+  const QuestionFile& question = quiz.questions.at(index);
+  QuestionRow row;
+  row.number = std::to_string(index + 1);
+  row.wording =
+      quiz.kind == KIND_TEXT ? question.questionText : FileNameOf(MediaPath(question, quiz.kind));
+  row.answers = question.answer1;
+  if (quiz.answersPerQuestion == 2) row.answers += " / " + question.answer2;
+  return row;
+}
+
+bool FieldShown(const QuizFile& quiz, int index, EditorField field) {
+  const bool twoAnswers = quiz.answersPerQuestion == 2;
+  switch (field) {
+    case FIELD_ANSWER1_CAPTION:
+    case FIELD_ANSWER2_CAPTION:
+      return twoAnswers || !QuizText(quiz, field)->empty();
+    case FIELD_REVEAL_MODE:
+      return quiz.kind == KIND_PICTURE || quiz.revealMode != REVEAL_NONE;
+    default:
+      break;
+  }
+  if (field < FIELD_QUESTION_TEXT) return true;
+  if (index < 0 || index >= static_cast<int>(quiz.questions.size())) return false;
+  const QuestionFile& question = quiz.questions[index];
+  switch (field) {
+    case FIELD_QUESTION_TEXT:
+      return quiz.kind == KIND_TEXT || !question.questionText.empty();
+    case FIELD_ANSWER1:
+      return true;
+    case FIELD_ANSWER2:
+      return twoAnswers || !question.answer2.empty();
+    case FIELD_REVEAL_TEXT:
+      return ShowsRevealTexts(quiz) || !question.revealText.empty();
+    case FIELD_MEDIA:
+      return MediaKey(quiz.kind) != nullptr || !question.picture.empty();
+    case FIELD_ANSWER_PICTURE:
+      return ShowsAnswerPictures(quiz) || !question.answerPicture.empty();
+    default:
+      return false;
+  }
+}
+
+ProblemTarget TargetOfProblem(const Problem& problem) {
+  if (problem.question <= 0) return {-1, FieldOfKey(QUIZ_KEYS, problem.field)};
+  const EditorField field = FieldOfKey(QUESTION_KEYS, problem.field);
+  return {problem.question - 1, field == FIELD_NONE ? FIELD_QUESTIONS : field};
+}
+
+std::string DefaultExecutableName(const std::string& title) {
+  std::string name;
+  for (unsigned char c : title) {
+    const bool refused = c < 0x20 || std::string("<>:\"/\\|?*").find(c) != std::string::npos;
+    name += refused ? '_' : static_cast<char>(c);
+  }
+  const std::size_t first = name.find_first_not_of(" .");
+  const std::size_t last = name.find_last_not_of(" .");
+  name = first == std::string::npos ? "" : name.substr(first, last - first + 1);
+  if (name.empty()) name = "quiz";
+  if (IsReservedDeviceName(name)) name += "_";
+  return name + ".exe";
+}

@@ -1,0 +1,126 @@
+// The quiz that the editor holds: its edits, the undo of the last deletion, its dirty state, and
+// what the window shows of it (title bar, question rows, visible fields, problem places).
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tools/authoring/problem.h"
+#include "tools/authoring/quiz_file.h"
+
+// The editor's fields: each is one control of the window.
+enum EditorField {
+  FIELD_NONE,
+  FIELD_TITLE,
+  FIELD_AUTHOR,
+  FIELD_EXPLANATION,
+  FIELD_KIND,
+  FIELD_ANSWERS_PER_QUESTION,
+  FIELD_ANSWER1_CAPTION,
+  FIELD_ANSWER2_CAPTION,
+  FIELD_REVEAL_MODE,
+  FIELD_BACKGROUND,
+  FIELD_CODES,
+  FIELD_QUESTIONS,  // the question list itself
+  FIELD_QUESTION_TEXT,
+  FIELD_ANSWER1,
+  FIELD_ANSWER2,
+  FIELD_REVEAL_TEXT,
+  FIELD_MEDIA,  // the picture, sound or film that the kind needs
+  FIELD_ANSWER_PICTURE,
+};
+
+// A question removed, kept so that the removal can be undone.
+struct DeletedQuestion {
+  QuestionFile question;
+  int index;  // from 0
+};
+
+struct EditorDocument {
+  QuizFile quiz;
+  std::filesystem::path file;         // empty until the quiz is saved or read from a quiz file
+  std::filesystem::path mediaFolder;  // the folder that relative media paths start from
+  bool dirty = false;
+  std::vector<DeletedQuestion> deletions;  // the last one is undone first; cleared by open
+};
+
+// A new quiz: a text quiz with one empty question, no file, nothing to save.
+EditorDocument NewDocument();
+
+// A quiz read from path (a quiz file), its media paths relative to the file's folder; or
+// imported (path empty: it has no quiz file yet), its media paths relative to mediaFolder.
+EditorDocument DocumentOf(const QuizFile& quiz, const std::filesystem::path& path,
+                          const std::filesystem::path& mediaFolder = {});
+
+// The quiz is about to be saved as path: its relative media paths are made relative to path's
+// folder, so that they still lead to the same files.
+void MoveQuizFile(EditorDocument& document, const std::filesystem::path& path);
+
+// How the quiz names a media file that the author chose (an absolute path): relative to the
+// media folder, with '/', when there is one on the same drive; else the absolute path.
+std::string MediaPathFor(const EditorDocument& document, const std::filesystem::path& chosen);
+
+// The status bar's count: "2 erreurs, 1 avertissement", or that there is nothing to fix.
+std::string ProblemCountText(const std::vector<Problem>& problems);
+
+// The quiz's own texts (title, author, explanation, captions; codes one per line).
+void SetQuizText(EditorDocument& document, EditorField field, const std::string& text);
+// A question's texts and media paths; index from 0.
+void SetQuestionText(EditorDocument& document, int index, EditorField field,
+                     const std::string& text);
+// The value a field holds now, as its control shows it (codes one per line).
+std::string FieldText(const EditorDocument& document, int index, EditorField field);
+
+// Kind, answers, reveal mode and colour. A field that the new settings do not use keeps what it
+// holds: the check reports it, and the editor shows it until it is emptied.
+void SetKind(EditorDocument& document, QuizKind kind);
+void SetAnswersPerQuestion(EditorDocument& document, int answers);
+void SetRevealMode(EditorDocument& document, RevealMode mode);
+void SetBackgroundColour(EditorDocument& document, std::uint32_t colour);
+
+// Empties the media paths of every question that the quiz's kind does not use (a sound in a
+// picture quiz), which the editor cannot show; returns how many it emptied.
+int ClearUnusedMedia(EditorDocument& document);
+
+// An empty question at index (0..N); returns its index.
+int InsertQuestion(EditorDocument& document, int index);
+// Removes question index, kept for UndoDeletion; returns the index to select next (-1: none).
+int DeleteQuestion(EditorDocument& document, int index);
+// Puts the last removed question back where it was; returns its index, or -1 when none is kept.
+int UndoDeletion(EditorDocument& document);
+bool CanUndoDeletion(const EditorDocument& document);
+// Swaps question index with its neighbour (delta -1 or +1); returns where it now is.
+int MoveQuestion(EditorDocument& document, int index, int delta);
+
+// The quiz was written to path.
+void MarkSaved(EditorDocument& document, const std::filesystem::path& path);
+
+// "capitales.json* - Éditeur de quiz brela": the file's name ("Sans titre" before it has one),
+// a star while there are unsaved changes.
+std::string TitleBarText(const EditorDocument& document);
+
+// What the question list shows of question index: its number, its wording (the media file's
+// name in a quiz of media), its answers ("Paris / Lyon" with two).
+struct QuestionRow {
+  std::string number;
+  std::string wording;
+  std::string answers;
+};
+QuestionRow QuestionRowOf(const QuizFile& quiz, int index);
+
+// Whether the editor shows a field: the quiz's kind, answers and reveal mode use it, or it holds
+// something that must be seen to be emptied (index: the question, or -1 for the quiz's fields).
+bool FieldShown(const QuizFile& quiz, int index, EditorField field);
+
+// The place of a problem: the question (from 0, -1 for the quiz's fields) and the field.
+struct ProblemTarget {
+  int question;
+  EditorField field;
+};
+ProblemTarget TargetOfProblem(const Problem& problem);
+
+// The executable's default name: the title, with the characters Windows refuses in file names
+// replaced, and ".exe"; "quiz.exe" for a title with nothing usable.
+std::string DefaultExecutableName(const std::string& title);

@@ -1,0 +1,874 @@
+// The editor's window: its controls show the document; each edit goes to the model, then the
+// live check reruns once typing pauses.
+#include "tools/brelaedit/editor_window_win.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "tools/authoring/quiz_resources.h"
+#include "tools/brelaedit/editor_ids.h"
+#include "tools/brelaedit/form_layout_win.h"
+#include "tools/brelaedit/picture_preview_win.h"
+#include "tools/brelaedit/wide_text_win.h"
+
+namespace {
+
+constexpr UINT_PTR TRIAL_TIMER = 2;
+constexpr UINT TRIAL_POLL_MS = 500;
+
+enum ControlType { CONTROL_TEXT, CONTROL_CHOICE, CONTROL_BUTTON, CONTROL_LIST };
+
+// A control that shows one field of the document, its label, and its "Choisir…" button.
+struct FieldControl {
+  int id;
+  int labelId;
+  int chooseId;
+  EditorField field;
+  ControlType type;
+  bool question;  // a field of the selected question, not of the quiz
+};
+
+const FieldControl FIELD_CONTROLS[] = {
+    {IDC_TITLE, 0, 0, FIELD_TITLE, CONTROL_TEXT, false},
+    {IDC_AUTHOR, 0, 0, FIELD_AUTHOR, CONTROL_TEXT, false},
+    {IDC_EXPLANATION, 0, 0, FIELD_EXPLANATION, CONTROL_TEXT, false},
+    {IDC_KIND, 0, 0, FIELD_KIND, CONTROL_CHOICE, false},
+    {IDC_ANSWERS, 0, 0, FIELD_ANSWERS_PER_QUESTION, CONTROL_CHOICE, false},
+    {IDC_CAPTION1, IDC_CAPTION1_LABEL, 0, FIELD_ANSWER1_CAPTION, CONTROL_TEXT, false},
+    {IDC_CAPTION2, IDC_CAPTION2_LABEL, 0, FIELD_ANSWER2_CAPTION, CONTROL_TEXT, false},
+    {IDC_REVEAL_MODE, IDC_REVEAL_MODE_LABEL, 0, FIELD_REVEAL_MODE, CONTROL_CHOICE, false},
+    {IDC_COLOUR, 0, 0, FIELD_BACKGROUND, CONTROL_BUTTON, false},
+    {IDC_CODES, 0, 0, FIELD_CODES, CONTROL_TEXT, false},
+    {IDC_QUESTIONS, 0, 0, FIELD_QUESTIONS, CONTROL_LIST, false},
+    {IDC_QUESTION_TEXT, IDC_QUESTION_TEXT_LABEL, 0, FIELD_QUESTION_TEXT, CONTROL_TEXT, true},
+    {IDC_ANSWER1, IDC_ANSWER1_LABEL, 0, FIELD_ANSWER1, CONTROL_TEXT, true},
+    {IDC_ANSWER2, IDC_ANSWER2_LABEL, 0, FIELD_ANSWER2, CONTROL_TEXT, true},
+    {IDC_REVEAL_TEXT, IDC_REVEAL_TEXT_LABEL, 0, FIELD_REVEAL_TEXT, CONTROL_TEXT, true},
+    {IDC_MEDIA, IDC_MEDIA_LABEL, IDC_CHOOSE_MEDIA, FIELD_MEDIA, CONTROL_TEXT, true},
+    {IDC_ANSWER_PICTURE, IDC_ANSWER_PICTURE_LABEL, IDC_CHOOSE_ANSWER_PICTURE, FIELD_ANSWER_PICTURE,
+     CONTROL_TEXT, true},
+};
+
+// The window edges each control follows; the others stay where the form puts them.
+const std::vector<ControlAnchor> ANCHORS = {
+    {IDC_QUESTIONS, ANCHOR_LEFT | ANCHOR_TOP | ANCHOR_BOTTOM},
+    {IDC_ADD, ANCHOR_LEFT | ANCHOR_BOTTOM},
+    {IDC_INSERT, ANCHOR_LEFT | ANCHOR_BOTTOM},
+    {IDC_DELETE, ANCHOR_LEFT | ANCHOR_BOTTOM},
+    {IDC_MOVE_UP, ANCHOR_LEFT | ANCHOR_BOTTOM},
+    {IDC_MOVE_DOWN, ANCHOR_LEFT | ANCHOR_BOTTOM},
+    {IDC_QUESTION_GROUP, ANCHOR_LEFT | ANCHOR_TOP | ANCHOR_RIGHT},
+    {IDC_QUESTION_TEXT, ANCHOR_LEFT | ANCHOR_TOP | ANCHOR_RIGHT},
+    {IDC_ANSWER1, ANCHOR_LEFT | ANCHOR_TOP | ANCHOR_RIGHT},
+    {IDC_ANSWER2, ANCHOR_LEFT | ANCHOR_TOP | ANCHOR_RIGHT},
+    {IDC_REVEAL_TEXT, ANCHOR_LEFT | ANCHOR_TOP | ANCHOR_RIGHT},
+    {IDC_MEDIA, ANCHOR_LEFT | ANCHOR_TOP | ANCHOR_RIGHT},
+    {IDC_ANSWER_PICTURE, ANCHOR_LEFT | ANCHOR_TOP | ANCHOR_RIGHT},
+    {IDC_CHOOSE_MEDIA, ANCHOR_TOP | ANCHOR_RIGHT},
+    {IDC_CHOOSE_ANSWER_PICTURE, ANCHOR_TOP | ANCHOR_RIGHT},
+    {IDC_TRY, ANCHOR_RIGHT | ANCHOR_BOTTOM},
+    {IDC_MAKE, ANCHOR_RIGHT | ANCHOR_BOTTOM},
+    {IDC_PROBLEMS_LABEL, ANCHOR_LEFT | ANCHOR_BOTTOM},
+    {IDC_PROBLEMS, ANCHOR_LEFT | ANCHOR_RIGHT | ANCHOR_BOTTOM},
+};
+
+const wchar_t* const KIND_CHOICES[] = {L"Questions écrites", L"Images", L"Sons", L"Films"};
+const wchar_t* const ANSWER_CHOICES[] = {L"1 par question", L"2 par question"};
+const wchar_t* const REVEAL_CHOICES[] = {L"Rien", L"L'image réponse", L"Le texte révélé",
+                                         L"Le texte et l'image réponse",
+                                         L"Tous les textes à la fin"};
+// The media field's label and the question list's second column, by kind.
+const wchar_t* const MEDIA_LABELS[] = {L"&Image :", L"&Image :", L"&Son :", L"Fil&m :"};
+const wchar_t* const WORDING_HEADERS[] = {L"Énoncé", L"Image", L"Son", L"Film"};
+
+struct EditorWindow {
+  EditorEnvironment environment;
+  bool quitOnClose = false;
+  EditorDocument document;
+  int selected = -1;     // the selected question, from 0
+  bool loading = false;  // the controls are being filled: their changes are no edits
+  std::vector<Problem> textProblems, mediaProblems, problems;
+  bool mediaStale = true;    // media paths, kind or colour changed since the last media check
+  bool previewStale = true;  // the selected question's pictures changed
+  MediaCache cache;
+  HBITMAP previews[2] = {};  // the picture and the answer picture, as the player scales them
+  HWND status = nullptr;
+  HACCEL keys = nullptr;
+  FormLayout layout;
+  SIZE minimumWindow = {};
+  std::wstring shownTitle;
+  std::vector<TrialRun> trials;
+};
+
+EditorWindow& Editor(HWND dialog) {
+  return *reinterpret_cast<EditorWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
+HWND Control(HWND dialog, int id) { return GetDlgItem(dialog, id); }
+
+const FieldControl* ControlOfField(EditorField field) {
+  for (const FieldControl& control : FIELD_CONTROLS) {
+    if (control.field == field) return &control;
+  }
+  return nullptr;
+}
+
+const FieldControl* FieldOfControl(int id) {
+  for (const FieldControl& control : FIELD_CONTROLS) {
+    if (control.id == id) return &control;
+  }
+  return nullptr;
+}
+
+// --- Lists -----------------------------------------------------------------------------------
+
+void AddColumn(HWND list, int index, const wchar_t* title, int width) {
+  LVCOLUMNW column = {};
+  column.mask = LVCF_TEXT | LVCF_WIDTH;
+  column.pszText = const_cast<wchar_t*>(title);
+  column.cx = width;
+  SendMessageW(list, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
+}
+
+void SetItemText(HWND list, int item, int column, const std::string& utf8) {
+  std::wstring text = WideText(utf8);
+  LVITEMW entry = {};
+  entry.iSubItem = column;
+  entry.pszText = text.data();
+  SendMessageW(list, LVM_SETITEMTEXTW, item, reinterpret_cast<LPARAM>(&entry));
+}
+
+void InsertRow(HWND list, int item, LPARAM data) {
+  LVITEMW entry = {};
+  entry.mask = LVIF_PARAM | LVIF_TEXT;
+  entry.iItem = item;
+  entry.lParam = data;
+  entry.pszText = const_cast<wchar_t*>(L"");
+  SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry));
+}
+
+void SelectRow(HWND list, int item) {
+  LVITEMW state = {};
+  state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  state.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(list, LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&state));
+  SendMessageW(list, LVM_ENSUREVISIBLE, item, FALSE);
+}
+
+int SelectedRow(HWND list) {
+  return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, -1, LVNI_SELECTED));
+}
+
+void SetUpLists(HWND dialog) {
+  const HWND questions = Control(dialog, IDC_QUESTIONS);
+  const HWND problems = Control(dialog, IDC_PROBLEMS);
+  for (HWND list : {questions, problems}) {
+    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+                 LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_INFOTIP);
+  }
+  AddColumn(questions, 0, L"N°", 34);
+  AddColumn(questions, 1, L"Énoncé", 210);
+  AddColumn(questions, 2, L"Réponses", 150);
+  AddColumn(problems, 0, L"Où", 190);
+  AddColumn(problems, 1, L"Problème", 700);
+}
+
+void ShowQuestionRow(HWND dialog, int index) {
+  const QuestionRow row = QuestionRowOf(Editor(dialog).document.quiz, index);
+  const HWND list = Control(dialog, IDC_QUESTIONS);
+  SetItemText(list, index, 0, row.number);
+  SetItemText(list, index, 1, row.wording);
+  SetItemText(list, index, 2, row.answers);
+}
+
+void SetWordingHeader(HWND dialog) {
+  LVCOLUMNW column = {};
+  column.mask = LVCF_TEXT;
+  column.pszText = const_cast<wchar_t*>(WORDING_HEADERS[Editor(dialog).document.quiz.kind & 3]);
+  SendMessageW(Control(dialog, IDC_QUESTIONS), LVM_SETCOLUMNW, 1,
+               reinterpret_cast<LPARAM>(&column));
+}
+
+// --- Fields ----------------------------------------------------------------------------------
+
+void SetFieldText(HWND dialog, const FieldControl& control) {
+  const EditorWindow& editor = Editor(dialog);
+  const int question = control.question ? editor.selected : -1;
+  SetDlgItemTextW(dialog, control.id,
+                  WideText(FieldText(editor.document, question, control.field)).c_str());
+}
+
+void FillCombo(HWND combo, const wchar_t* const* choices, int count, int chosen) {
+  SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+  for (int i = 0; i < count; ++i) {
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choices[i]));
+  }
+  SendMessageW(combo, CB_SETCURSEL, chosen, 0);
+}
+
+void ShowSettings(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  const QuizFile& quiz = editor.document.quiz;
+  editor.loading = true;
+  for (const FieldControl& control : FIELD_CONTROLS) {
+    if (!control.question && control.type == CONTROL_TEXT) SetFieldText(dialog, control);
+  }
+  FillCombo(Control(dialog, IDC_KIND), KIND_CHOICES, 4, quiz.kind);
+  FillCombo(Control(dialog, IDC_ANSWERS), ANSWER_CHOICES, 2, quiz.answersPerQuestion - 1);
+  FillCombo(Control(dialog, IDC_REVEAL_MODE), REVEAL_CHOICES, 5, quiz.revealMode);
+  InvalidateRect(Control(dialog, IDC_COLOUR_SAMPLE), nullptr, TRUE);
+  editor.loading = false;
+}
+
+// Shows the fields that the quiz's kind, answers and reveal mode use (and those that hold
+// something to empty); the quiz's own settings are disabled rather than hidden.
+void ShowUsedFields(HWND dialog) {
+  const EditorWindow& editor = Editor(dialog);
+  const QuizFile& quiz = editor.document.quiz;
+  for (const FieldControl& control : FIELD_CONTROLS) {
+    const bool shown = FieldShown(quiz, control.question ? editor.selected : -1, control.field);
+    for (int id : {control.id, control.labelId, control.chooseId}) {
+      if (!id) continue;
+      if (control.question) {
+        ShowWindow(Control(dialog, id), shown ? SW_SHOW : SW_HIDE);
+      } else {
+        EnableWindow(Control(dialog, id), shown);
+      }
+    }
+  }
+  SetDlgItemTextW(dialog, IDC_MEDIA_LABEL, MEDIA_LABELS[quiz.kind & 3]);
+  const bool picture = quiz.kind == KIND_PICTURE && editor.selected >= 0;
+  ShowWindow(Control(dialog, IDC_PREVIEW), picture ? SW_SHOW : SW_HIDE);
+  ShowWindow(Control(dialog, IDC_ANSWER_PREVIEW),
+             picture && ShowsAnswerPictures(quiz) ? SW_SHOW : SW_HIDE);
+  const bool any = editor.selected >= 0;
+  for (int id : {IDC_DELETE, IDC_MOVE_UP, IDC_MOVE_DOWN}) EnableWindow(Control(dialog, id), any);
+}
+
+void ShowQuestionFields(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  editor.loading = true;
+  for (const FieldControl& control : FIELD_CONTROLS) {
+    if (control.question) SetFieldText(dialog, control);
+  }
+  editor.loading = false;
+  ShowUsedFields(dialog);
+}
+
+// --- Pictures ----------------------------------------------------------------------------------
+
+HBITMAP PreviewOf(EditorWindow& editor, MediaRole role, const std::string& path) {
+  if (path.empty()) return nullptr;
+  const CheckContext context = CheckContextOf(editor.environment, editor.document, editor.cache);
+  return PicturePreview(role, ResolvedMediaPath(context.mediaFolder, path), path,
+                        editor.document.quiz.backgroundColour, &editor.cache);
+}
+
+void ReleasePreviews(EditorWindow& editor) {
+  for (HBITMAP& preview : editor.previews) {
+    if (preview) DeleteObject(preview);
+    preview = nullptr;
+  }
+}
+
+void UpdatePreviews(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  if (!editor.previewStale) return;
+  editor.previewStale = false;
+  ReleasePreviews(editor);
+  const QuizFile& quiz = editor.document.quiz;
+  if (quiz.kind == KIND_PICTURE && editor.selected >= 0) {
+    const QuestionFile& question = quiz.questions[editor.selected];
+    editor.previews[0] = PreviewOf(editor, MEDIA_PICTURE, question.picture);
+    if (ShowsAnswerPictures(quiz)) {
+      editor.previews[1] = PreviewOf(editor, MEDIA_ANSWER_PICTURE, question.answerPicture);
+    }
+  }
+  InvalidateRect(Control(dialog, IDC_PREVIEW), nullptr, FALSE);
+  InvalidateRect(Control(dialog, IDC_ANSWER_PREVIEW), nullptr, FALSE);
+}
+
+// --- Problems ----------------------------------------------------------------------------------
+
+// The messages are long: their column takes the longest (the list scrolls sideways), and at
+// least the rest of the list's width.
+void FitMessageColumn(HWND list) {
+  SendMessageW(list, LVM_SETCOLUMNWIDTH, 1, LVSCW_AUTOSIZE);
+  RECT client;
+  GetClientRect(list, &client);
+  const int rest = client.right - static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0));
+  if (SendMessageW(list, LVM_GETCOLUMNWIDTH, 1, 0) < rest) {
+    SendMessageW(list, LVM_SETCOLUMNWIDTH, 1, rest);
+  }
+}
+
+void ShowProblems(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  const HWND list = Control(dialog, IDC_PROBLEMS);
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+  for (std::size_t i = 0; i < editor.problems.size(); ++i) {
+    const Problem& problem = editor.problems[i];
+    const int row = static_cast<int>(i);
+    InsertRow(list, row, problem.severity);
+    const std::string place = ProblemPlace(problem);
+    SetItemText(list, row, 0, place.empty() ? "fichier" : place);
+    SetItemText(list, row, 1, problem.message);
+  }
+  FitMessageColumn(list);
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+  SendMessageW(editor.status, SB_SETTEXTW, 0,
+               reinterpret_cast<LPARAM>(WideText(ProblemCountText(editor.problems)).c_str()));
+}
+
+// The live check: the texts on every pause in typing, the media files when they may have changed.
+void CheckNow(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  KillTimer(dialog, CHECK_TIMER);
+  const QuizFile& quiz = editor.document.quiz;
+  editor.textProblems = CheckQuizTexts(quiz, editor.environment.measure);
+  for (Problem& problem : CheckQuizSize(quiz)) editor.textProblems.push_back(std::move(problem));
+  if (editor.mediaStale) {
+    const CheckContext context = CheckContextOf(editor.environment, editor.document, editor.cache);
+    editor.mediaProblems = CheckQuizMedia(quiz, context.mediaFolder, &editor.cache);
+    editor.mediaStale = false;
+  }
+  editor.problems = editor.textProblems;
+  editor.problems.insert(editor.problems.end(), editor.mediaProblems.begin(),
+                         editor.mediaProblems.end());
+  SortProblems(editor.problems);
+  ShowProblems(dialog);
+  UpdatePreviews(dialog);
+}
+
+LRESULT DrawProblem(const NMLVCUSTOMDRAW& draw) {
+  if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+  if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
+  NMLVCUSTOMDRAW& colours = const_cast<NMLVCUSTOMDRAW&>(draw);
+  colours.clrText = draw.nmcd.lItemlParam == PROBLEM_ERROR ? RGB(192, 0, 0) : RGB(176, 112, 0);
+  return CDRF_NEWFONT;
+}
+
+// --- Document ------------------------------------------------------------------------------
+
+void UpdateTitle(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  const std::wstring title = WideText(TitleBarText(editor.document));
+  if (title == editor.shownTitle) return;
+  editor.shownTitle = title;
+  SetWindowTextW(dialog, title.c_str());
+}
+
+// Arms the live check: it runs once the author pauses.
+void Edited(HWND dialog) {
+  UpdateTitle(dialog);
+  SetTimer(dialog, CHECK_TIMER, CHECK_DELAY_MS, nullptr);
+}
+
+void SelectQuestion(HWND dialog, int index) {
+  EditorWindow& editor = Editor(dialog);
+  const int count = static_cast<int>(editor.document.quiz.questions.size());
+  editor.selected = index < count ? index : count - 1;
+  if (editor.selected >= 0) SelectRow(Control(dialog, IDC_QUESTIONS), editor.selected);
+  editor.previewStale = true;
+  ShowQuestionFields(dialog);
+  UpdatePreviews(dialog);
+}
+
+void ShowQuestionList(HWND dialog, int selection) {
+  EditorWindow& editor = Editor(dialog);
+  const HWND list = Control(dialog, IDC_QUESTIONS);
+  editor.loading = true;
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+  for (int i = 0; i < static_cast<int>(editor.document.quiz.questions.size()); ++i) {
+    InsertRow(list, i, 0);
+    ShowQuestionRow(dialog, i);
+  }
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  editor.loading = false;
+  SetWordingHeader(dialog);
+  SelectQuestion(dialog, selection);
+}
+
+void ShowDocument(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  editor.mediaStale = true;
+  ShowSettings(dialog);
+  ShowQuestionList(dialog, editor.document.quiz.questions.empty() ? -1 : 0);
+  UpdateTitle(dialog);
+  CheckNow(dialog);
+}
+
+// Unsaved changes: "Enregistrer les modifications ?"; false when the author cancels.
+bool MayDiscard(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  if (!editor.document.dirty) return true;
+  switch (editor.environment.dialogs.message(dialog, L"Enregistrer les modifications ?",
+                                             MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES: {
+      const bool saved = SaveDocument(dialog, editor.environment, editor.document, false);
+      UpdateTitle(dialog);
+      return saved;
+    }
+    case IDNO:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void OpenFile(HWND dialog, const std::filesystem::path& path) {
+  EditorWindow& editor = Editor(dialog);
+  EditorDocument opened;
+  if (!ReadDocumentFile(dialog, editor.environment, path, opened)) return;
+  editor.document = std::move(opened);
+  ShowDocument(dialog);
+}
+
+void OnNew(HWND dialog) {
+  if (!MayDiscard(dialog)) return;
+  Editor(dialog).document = NewDocument();
+  ShowDocument(dialog);
+}
+
+void OnOpen(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  if (!MayDiscard(dialog)) return;
+  const std::filesystem::path path =
+      editor.environment.dialogs.chooseFile(dialog, CHOOSE_QUIZ_TO_OPEN, editor.document.file);
+  if (!path.empty()) OpenFile(dialog, path);
+}
+
+void OnSave(HWND dialog, bool askName) {
+  EditorWindow& editor = Editor(dialog);
+  SaveDocument(dialog, editor.environment, editor.document, askName);
+  UpdateTitle(dialog);
+}
+
+void OnTry(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  CheckNow(dialog);
+  TrialRun trial;
+  if (StartTrial(dialog, editor.environment, editor.document, editor.cache, trial)) {
+    editor.trials.push_back(trial);
+    SetTimer(dialog, TRIAL_TIMER, TRIAL_POLL_MS, nullptr);
+  }
+}
+
+void OnMake(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  CheckNow(dialog);
+  MakeExecutable(dialog, editor.environment, editor.document, editor.cache);
+}
+
+// --- Questions -----------------------------------------------------------------------------
+
+void FocusControl(HWND dialog, HWND control) {
+  SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
+// The first field of the selected question that its kind shows.
+void FocusQuestionFields(HWND dialog) {
+  const int first =
+      IsWindowVisible(Control(dialog, IDC_QUESTION_TEXT)) ? IDC_QUESTION_TEXT : IDC_ANSWER1;
+  FocusControl(dialog, Control(dialog, first));
+}
+
+void QuestionListChanged(HWND dialog, int selection) {
+  Editor(dialog).mediaStale = true;
+  ShowQuestionList(dialog, selection);
+  Edited(dialog);
+}
+
+void OnQuestionCommand(HWND dialog, int id) {
+  EditorWindow& editor = Editor(dialog);
+  EditorDocument& document = editor.document;
+  const int count = static_cast<int>(document.quiz.questions.size());
+  switch (id) {
+    case IDC_ADD:
+      QuestionListChanged(dialog, InsertQuestion(document, count));
+      FocusQuestionFields(dialog);
+      break;
+    case IDC_INSERT:
+      QuestionListChanged(dialog,
+                          InsertQuestion(document, editor.selected < 0 ? 0 : editor.selected));
+      FocusQuestionFields(dialog);
+      break;
+    case IDC_DELETE:
+      if (editor.selected >= 0)
+        QuestionListChanged(dialog, DeleteQuestion(document, editor.selected));
+      break;
+    case IDC_MOVE_UP:
+    case IDC_MOVE_DOWN:
+      if (editor.selected >= 0) {
+        QuestionListChanged(dialog,
+                            MoveQuestion(document, editor.selected, id == IDC_MOVE_UP ? -1 : 1));
+      }
+      break;
+  }
+}
+
+// Ctrl+Z: the edit's own undo in a text field, else the deleted question back.
+void OnUndo(HWND dialog) {
+  wchar_t className[16] = {};
+  const HWND focus = GetFocus();
+  GetClassNameW(focus, className, 16);
+  if (lstrcmpiW(className, L"Edit") == 0) {
+    SendMessageW(focus, WM_UNDO, 0, 0);
+    return;
+  }
+  const int restored = UndoDeletion(Editor(dialog).document);
+  if (restored >= 0) QuestionListChanged(dialog, restored);
+}
+
+// --- Edits -------------------------------------------------------------------------------------
+
+void OnFieldEdited(HWND dialog, const FieldControl& control) {
+  EditorWindow& editor = Editor(dialog);
+  if (editor.loading) return;
+  const std::string text = Utf8Text(WindowTextOf(Control(dialog, control.id)));
+  if (control.question) {
+    SetQuestionText(editor.document, editor.selected, control.field, text);
+    ShowQuestionRow(dialog, editor.selected);
+  } else {
+    SetQuizText(editor.document, control.field, text);
+  }
+  if (control.field == FIELD_MEDIA || control.field == FIELD_ANSWER_PICTURE) {
+    editor.mediaStale = editor.previewStale = true;
+  }
+  Edited(dialog);
+}
+
+// The media kind a new kind does not use: asked whether to empty them, since the editor cannot
+// show a sound's path in a picture quiz.
+void OfferToClearUnusedMedia(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  EditorDocument trial = editor.document;
+  if (ClearUnusedMedia(trial) == 0) return;
+  if (editor.environment.dialogs.message(
+          dialog,
+          L"Des questions ont des fichiers (images, sons ou films) que ce type de quiz n'utilise "
+          L"pas.\nLes retirer du quiz ?",
+          MB_YESNO | MB_ICONQUESTION) == IDYES) {
+    ClearUnusedMedia(editor.document);
+  }
+}
+
+void OnSettingChosen(HWND dialog, int id) {
+  EditorWindow& editor = Editor(dialog);
+  if (editor.loading) return;
+  const int chosen = static_cast<int>(SendMessageW(Control(dialog, id), CB_GETCURSEL, 0, 0));
+  if (chosen < 0) return;
+  if (id == IDC_KIND) {
+    SetKind(editor.document, static_cast<QuizKind>(chosen));
+    OfferToClearUnusedMedia(dialog);
+  } else if (id == IDC_ANSWERS) {
+    SetAnswersPerQuestion(editor.document, chosen + 1);
+  } else {
+    SetRevealMode(editor.document, static_cast<RevealMode>(chosen));
+  }
+  QuestionListChanged(dialog, editor.selected);
+}
+
+void OnChooseColour(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  COLORREF colour = editor.document.quiz.backgroundColour;
+  if (!editor.environment.dialogs.chooseColour(dialog, colour)) return;
+  SetBackgroundColour(editor.document, colour);
+  editor.mediaStale = editor.previewStale = true;  // transparent pictures lie on the colour
+  InvalidateRect(Control(dialog, IDC_COLOUR_SAMPLE), nullptr, TRUE);
+  Edited(dialog);
+}
+
+void OnChooseMedia(HWND dialog, int editId, FileChoice choice) {
+  EditorWindow& editor = Editor(dialog);
+  const std::filesystem::path chosen =
+      editor.environment.dialogs.chooseFile(dialog, choice, editor.document.mediaFolder / "");
+  if (chosen.empty()) return;
+  SetDlgItemTextW(dialog, editId, WideText(MediaPathFor(editor.document, chosen)).c_str());
+}
+
+FileChoice MediaChoice(QuizKind kind) {
+  switch (kind) {
+    case KIND_AUDIO:
+      return CHOOSE_SOUND;
+    case KIND_VIDEO:
+      return CHOOSE_FILM;
+    default:
+      return CHOOSE_PICTURE;
+  }
+}
+
+// Double-click or Enter on a problem: its question selected, the focus in its field.
+void GoToProblem(HWND dialog, int row) {
+  EditorWindow& editor = Editor(dialog);
+  if (row < 0 || row >= static_cast<int>(editor.problems.size())) return;
+  const Problem& problem = editor.problems[row];
+  const ProblemTarget target = TargetOfProblem(problem);
+  if (target.question >= 0) SelectQuestion(dialog, target.question);
+  const FieldControl* control = ControlOfField(target.field);
+  if (!control) return;
+  const HWND window = Control(dialog, control->id);
+  if (!IsWindowVisible(window) || !IsWindowEnabled(window)) return;
+  FocusControl(dialog, window);
+  if (target.field == FIELD_CODES && problem.index > 0) {
+    const LRESULT start = SendMessageW(window, EM_LINEINDEX, problem.index - 1, 0);
+    if (start >= 0) {
+      SendMessageW(window, EM_SETSEL, start, start + SendMessageW(window, EM_LINELENGTH, start, 0));
+    }
+  }
+}
+
+// Enter: on a problem, go to it; in the question list, go to the question's fields.
+void OnEnter(HWND dialog) {
+  const HWND focus = GetFocus();
+  if (focus == Control(dialog, IDC_PROBLEMS)) GoToProblem(dialog, SelectedRow(focus));
+  if (focus == Control(dialog, IDC_QUESTIONS)) FocusQuestionFields(dialog);
+}
+
+// --- Layout --------------------------------------------------------------------------------
+
+// The previews take the player's picture box, the picture at the left of the question's group
+// and the answer picture at its right.
+void SizePreviews(HWND dialog) {
+  const Box group = BoxInForm(dialog, Control(dialog, IDC_QUESTION_GROUP));
+  const Box preview = BoxInForm(dialog, Control(dialog, IDC_PREVIEW));
+  MoveWindow(Control(dialog, IDC_PREVIEW), group.left, preview.top, PREVIEW_SIDE, PREVIEW_SIDE,
+             FALSE);
+  MoveWindow(Control(dialog, IDC_ANSWER_PREVIEW), group.right - PREVIEW_SIDE, preview.top,
+             PREVIEW_SIDE, PREVIEW_SIDE, FALSE);
+}
+
+// Records where the form puts each control, once the status bar has room under it; the window
+// then fits the screen's work area.
+void LayOut(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  SizePreviews(dialog);
+  RECT client, status, window;
+  GetClientRect(dialog, &client);
+  GetWindowRect(editor.status, &status);
+  editor.layout = RecordLayout(
+      dialog, ANCHORS, {client.right, client.bottom + (status.bottom - status.top)}, editor.status);
+  GetWindowRect(dialog, &window);
+  RECT work;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const int width = std::min<int>(window.right - window.left, work.right - work.left);
+  const int height = std::min<int>(window.bottom - window.top + (status.bottom - status.top),
+                                   work.bottom - work.top);
+  editor.minimumWindow = {width * 3 / 4, height * 3 / 4};
+  SetWindowPos(dialog, nullptr, work.left + (work.right - work.left - width) / 2,
+               work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER);
+}
+
+void OnSize(HWND dialog, int width, int height) {
+  EditorWindow& editor = Editor(dialog);
+  SendMessageW(editor.status, WM_SIZE, 0, 0);
+  if (editor.layout.controls.empty()) return;
+  ApplyLayout(editor.layout, width, height);
+  InvalidateRect(dialog, nullptr, TRUE);
+}
+
+// --- Messages ------------------------------------------------------------------------------
+
+BOOL OnInitDialog(HWND dialog, LPARAM parameter) {
+  SetWindowLongPtrW(dialog, DWLP_USER, parameter);
+  EditorWindow& editor = Editor(dialog);
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  editor.keys = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_EDITOR_KEYS));
+  editor.status = CreateWindowExW(
+      0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, dialog,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS)), instance, nullptr);
+  for (WPARAM size : {ICON_BIG, ICON_SMALL}) {
+    const int side = GetSystemMetrics(size == ICON_BIG ? SM_CXICON : SM_CXSMICON);
+    const HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, side, side, 0);
+    if (icon) SendMessageW(dialog, WM_SETICON, size, reinterpret_cast<LPARAM>(icon));
+  }
+  SetUpLists(dialog);
+  LayOut(dialog);
+  editor.document = NewDocument();
+  ShowDocument(dialog);
+  return TRUE;
+}
+
+void OnCommand(HWND dialog, int id, int notification) {
+  const FieldControl* field = FieldOfControl(id);
+  if (field && field->type == CONTROL_TEXT) {
+    if (notification == EN_CHANGE) OnFieldEdited(dialog, *field);
+    return;
+  }
+  if (field && field->type == CONTROL_CHOICE) {
+    if (notification == CBN_SELCHANGE) OnSettingChosen(dialog, id);
+    return;
+  }
+  switch (id) {
+    case IDM_NEW:
+      OnNew(dialog);
+      break;
+    case IDM_OPEN:
+      OnOpen(dialog);
+      break;
+    case IDM_SAVE:
+      OnSave(dialog, false);
+      break;
+    case IDM_SAVE_AS:
+      OnSave(dialog, true);
+      break;
+    case IDM_QUIT:
+      SendMessageW(dialog, WM_CLOSE, 0, 0);
+      break;
+    case IDM_UNDO_DELETE:
+      OnUndo(dialog);
+      break;
+    case IDC_TRY:
+      OnTry(dialog);
+      break;
+    case IDC_MAKE:
+      OnMake(dialog);
+      break;
+    case IDC_COLOUR:
+      OnChooseColour(dialog);
+      break;
+    case IDC_CHOOSE_MEDIA:
+      OnChooseMedia(dialog, IDC_MEDIA, MediaChoice(Editor(dialog).document.quiz.kind));
+      break;
+    case IDC_CHOOSE_ANSWER_PICTURE:
+      OnChooseMedia(dialog, IDC_ANSWER_PICTURE, CHOOSE_PICTURE);
+      break;
+    case IDOK:
+      OnEnter(dialog);
+      break;
+    default:
+      OnQuestionCommand(dialog, id);
+      break;
+  }
+}
+
+// Returns the notification's result, stored for the dialog manager.
+LRESULT OnNotify(HWND dialog, const NMHDR& header) {
+  EditorWindow& editor = Editor(dialog);
+  if (header.idFrom == IDC_PROBLEMS) {
+    if (header.code == NM_CUSTOMDRAW)
+      return DrawProblem(reinterpret_cast<const NMLVCUSTOMDRAW&>(header));
+    if (header.code == NM_DBLCLK) {
+      GoToProblem(dialog, reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
+    }
+    return 0;
+  }
+  if (header.idFrom != IDC_QUESTIONS || editor.loading) return 0;
+  if (header.code == LVN_ITEMCHANGED) {
+    const NMLISTVIEW& change = reinterpret_cast<const NMLISTVIEW&>(header);
+    if ((change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED) &&
+        change.iItem != editor.selected) {
+      SelectQuestion(dialog, change.iItem);
+    }
+  } else if (header.code == LVN_KEYDOWN &&
+             reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_DELETE) {
+    OnQuestionCommand(dialog, IDC_DELETE);
+  }
+  return 0;
+}
+
+void OnTimer(HWND dialog, UINT_PTR timer) {
+  EditorWindow& editor = Editor(dialog);
+  if (timer == CHECK_TIMER) {
+    CheckNow(dialog);
+    return;
+  }
+  auto& trials = editor.trials;
+  trials.erase(std::remove_if(trials.begin(), trials.end(), FinishTrialIfEnded), trials.end());
+  if (trials.empty()) KillTimer(dialog, TRIAL_TIMER);
+}
+
+// The colour sample and the previews, on the quiz's background.
+void OnDrawItem(HWND dialog, const DRAWITEMSTRUCT& item) {
+  const EditorWindow& editor = Editor(dialog);
+  const COLORREF background = editor.document.quiz.backgroundColour;
+  switch (item.CtlID) {
+    case IDC_COLOUR_SAMPLE:
+      DrawPicturePreview(item, nullptr, background, L"");
+      break;
+    case IDC_PREVIEW:
+      DrawPicturePreview(item, editor.previews[0], background, L"Pas d'image à montrer");
+      break;
+    case IDC_ANSWER_PREVIEW:
+      DrawPicturePreview(item, editor.previews[1], background, L"Pas d'image réponse à montrer");
+      break;
+  }
+}
+
+void OnDestroy(HWND dialog) {
+  EditorWindow* editor = &Editor(dialog);
+  SetWindowLongPtrW(dialog, DWLP_USER, 0);
+  ReleasePreviews(*editor);
+  for (TrialRun& trial : editor->trials) CloseHandle(trial.process);  // left to run
+  if (editor->quitOnClose) PostQuitMessage(0);
+  delete editor;
+}
+
+INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) return OnInitDialog(dialog, lParam);
+  if (!GetWindowLongPtrW(dialog, DWLP_USER)) return FALSE;
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+      return TRUE;
+    case WM_NOTIFY:
+      SetWindowLongPtrW(dialog, DWLP_MSGRESULT,
+                        OnNotify(dialog, *reinterpret_cast<const NMHDR*>(lParam)));
+      return TRUE;
+    case WM_TIMER:
+      OnTimer(dialog, wParam);
+      return TRUE;
+    case WM_SIZE:
+      OnSize(dialog, LOWORD(lParam), HIWORD(lParam));
+      return TRUE;
+    case WM_GETMINMAXINFO:
+      reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {Editor(dialog).minimumWindow.cx,
+                                                               Editor(dialog).minimumWindow.cy};
+      return TRUE;
+    case WM_DRAWITEM:
+      OnDrawItem(dialog, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_CLOSE:
+      if (MayDiscard(dialog)) DestroyWindow(dialog);
+      return TRUE;
+    case WM_DESTROY:
+      OnDestroy(dialog);
+      return TRUE;
+  }
+  return FALSE;
+}
+
+}  // namespace
+
+HWND OpenEditorWindow(HINSTANCE instance, const EditorEnvironment& environment,
+                      const std::filesystem::path& file, bool quitOnClose) {
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  auto editor = std::make_unique<EditorWindow>();
+  editor->environment = environment;
+  editor->quitOnClose = quitOnClose;
+  const HWND dialog = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_EDITOR), nullptr,
+                                         EditorProc, reinterpret_cast<LPARAM>(editor.get()));
+  if (!dialog) return nullptr;
+  editor.release();  // the window owns it now
+  if (!file.empty()) OpenFile(dialog, file);
+  ShowWindow(dialog, SW_SHOWNORMAL);
+  return dialog;
+}
+
+bool HandleEditorKeys(HWND editor, MSG& message) {
+  const EditorWindow* window =
+      reinterpret_cast<EditorWindow*>(GetWindowLongPtrW(editor, DWLP_USER));
+  if (!window) return false;
+  return TranslateAcceleratorW(editor, window->keys, &message) ||
+         IsDialogMessageW(editor, &message);
+}
+
+const EditorDocument& EditedDocument(HWND editor) { return Editor(editor).document; }
+
+const std::vector<Problem>& ShownProblems(HWND editor) { return Editor(editor).problems; }

@@ -1,0 +1,42 @@
+// The player's view of a picture inside the editor.
+#include "tools/brelaedit/picture_preview_win.h"
+
+#include "picture/picture_win.h"
+
+HBITMAP PicturePreview(MediaRole role, const std::filesystem::path& file, const std::string& name,
+                       std::uint32_t backgroundColour, MediaCache* cache) {
+  const MediaVerdict verdict =
+      CheckMediaFile(role, file, name, backgroundColour, cache, MEDIA_FOR_EXECUTABLE);
+  if (!verdict.ok || verdict.resource.empty()) return nullptr;
+  const HBITMAP decoded =
+      DecodePicture(verdict.resource.data(), static_cast<DWORD>(verdict.resource.size()));
+  if (!decoded) return nullptr;
+  const HBITMAP scaled = ScaleBitmapToFit(decoded, PREVIEW_SIDE, PREVIEW_SIDE);
+  DeleteObject(decoded);
+  return scaled;
+}
+
+void DrawPicturePreview(const DRAWITEMSTRUCT& item, HBITMAP picture, COLORREF background,
+                        const wchar_t* empty) {
+  const HBRUSH brush = CreateSolidBrush(background);
+  FillRect(item.hDC, &item.rcItem, brush);
+  DeleteObject(brush);
+  if (!picture) {
+    RECT text = item.rcItem;
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, GetSysColor(COLOR_GRAYTEXT));
+    DrawTextW(item.hDC, empty, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    return;
+  }
+  BITMAP size = {};
+  GetObjectW(picture, sizeof size, &size);
+  const HDC source = CreateCompatibleDC(item.hDC);
+  const HGDIOBJ previous = SelectObject(source, picture);
+  const int width = item.rcItem.right - item.rcItem.left;
+  const int height = item.rcItem.bottom - item.rcItem.top;
+  BitBlt(item.hDC, item.rcItem.left + (width - size.bmWidth) / 2,
+         item.rcItem.top + (height - size.bmHeight) / 2, size.bmWidth, size.bmHeight, source, 0, 0,
+         SRCCOPY);
+  SelectObject(source, previous);
+  DeleteDC(source);
+}
