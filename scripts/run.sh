@@ -58,7 +58,8 @@ else
   done
   sleep 1  # let the board finish painting
   import -window root "$repo/build/screenshot.png"
-  kill "$player" 2>/dev/null || true
+  # A Unix signal would reach only Wine's loader: the window itself is ended.
+  xdotool search --name "Capitales d'Europe" windowkill >/dev/null 2>&1 || true
   wait "$player" 2>/dev/null || true
   echo "Screenshot: $repo/build/screenshot.png"
 fi
@@ -70,9 +71,11 @@ The sample quizzes, each an executable beside its quiz file and media, are in $s
   drapeaux.exe   pictures, two answers   drapeaux/quiz.json, drapeaux/images/
   animaux.exe    sounds                  animaux/quiz.json, animaux/sons/
   couleurs.exe   films                   couleurs/quiz.json, couleurs/films/
+  feminin.exe    from a spreadsheet      feminin/quiz.json, imported from examples/feminin/
 Start one with: scripts/wine-run $samples/drapeaux.exe
 
-To make your own quiz, write a quiz file like those (brelamake --help describes every field), then:
+To make your own quiz in the editor: scripts/run.sh edit [a quiz file, a spreadsheet or a quiz]
+Or write a quiz file like those (brelamake --help describes every field), then:
   scripts/wine-run $build/tools/brelamake/brelamake.exe make my-quiz.json -o my-quiz.exe \\
       --player $build/app/brela.exe
 and read any quiz executable back with: brelamake.exe dump my-quiz.exe -o my-quiz-folder
