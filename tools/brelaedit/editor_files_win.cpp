@@ -150,16 +150,26 @@ bool Make(HWND owner, const EditorEnvironment& environment, const EditorDocument
   return outcome.written;
 }
 
-fs::path NewTrialFolder() {
+fs::path TemporaryFolder() {
   wchar_t temporary[MAX_PATH] = {};
   GetTempPathW(MAX_PATH, temporary);
+  return fs::path(temporary);
+}
+
+fs::path NewTrialFolder() {
   static int trials = 0;
-  const fs::path folder =
-      fs::path(temporary) /
-      ("brelaedit-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++trials));
+  const fs::path folder = TemporaryFolder() / TrialFolderName(GetCurrentProcessId(), ++trials);
   std::error_code error;
   fs::create_directories(folder, error);
   return folder;
+}
+
+bool IsRunning(DWORD processId) {
+  const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+  if (!process) return GetLastError() == ERROR_ACCESS_DENIED;  // running, but not ours to open
+  const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+  CloseHandle(process);
+  return running;
 }
 
 }  // namespace
@@ -248,4 +258,15 @@ bool FinishTrialIfEnded(TrialRun& trial) {
   std::error_code error;
   fs::remove_all(trial.folder, error);
   return true;
+}
+
+void RemoveTrialFoldersLeftBehind() {
+  std::error_code error;
+  for (fs::directory_iterator entry(TemporaryFolder(), error), end; !error && entry != end;
+       entry.increment(error)) {
+    const DWORD owner = TrialFolderOwner(entry->path().filename().u8string());
+    if (owner == 0 || owner == GetCurrentProcessId() || IsRunning(owner)) continue;
+    std::error_code ignored;  // a player still running there keeps its files: next time, then
+    fs::remove_all(entry->path(), ignored);
+  }
 }

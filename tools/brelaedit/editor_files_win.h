@@ -48,3 +48,7 @@ bool StartTrial(HWND owner, const EditorEnvironment& environment, const EditorDo
 
 // Whether the trial's player has ended; then its folder is removed.
 bool FinishTrialIfEnded(TrialRun& trial);
+
+// Removes the trial folders of editors no longer running: one closed while its trial still ran
+// could not remove its folder.
+void RemoveTrialFoldersLeftBehind();

@@ -344,3 +344,35 @@ std::string DefaultExecutableName(const std::string& title) {
   if (IsReservedDeviceName(name)) name += "_";
   return name + ".exe";
 }
+
+namespace {
+
+constexpr char TRIAL_FOLDER_PREFIX[] = "brelaedit-";
+
+// The number at the start of text, its digits removed from text; false when it has none or too
+// many to be a process id or a trial's number.
+bool TakeNumber(std::string& text, unsigned long& number) {
+  std::size_t digits = 0;
+  while (digits < text.size() && std::isdigit(static_cast<unsigned char>(text[digits]))) ++digits;
+  if (digits == 0 || digits > 9) return false;
+  number = std::stoul(text.substr(0, digits));
+  text.erase(0, digits);
+  return true;
+}
+
+}  // namespace
+
+std::string TrialFolderName(unsigned long processId, int trial) {
+  return TRIAL_FOLDER_PREFIX + std::to_string(processId) + "-" + std::to_string(trial);
+}
+
+unsigned long TrialFolderOwner(const std::string& name) {
+  const std::string prefix = TRIAL_FOLDER_PREFIX;
+  if (name.compare(0, prefix.size(), prefix) != 0) return 0;
+  std::string rest = name.substr(prefix.size());
+  unsigned long owner = 0, trial = 0;
+  if (!TakeNumber(rest, owner) || rest.empty() || rest[0] != '-') return 0;
+  rest.erase(0, 1);
+  if (!TakeNumber(rest, trial) || !rest.empty()) return 0;
+  return owner;
+}

@@ -124,3 +124,9 @@ ProblemTarget TargetOfProblem(const Problem& problem);
 // The executable's default name: the title, with the characters Windows refuses in file names
 // replaced, and ".exe"; "quiz.exe" for a title with nothing usable.
 std::string DefaultExecutableName(const std::string& title);
+
+// The temporary folder of a trial, "brelaedit-PID-N": named after the editor's process, so that
+// an editor can tell the folders that editors no longer running left behind.
+std::string TrialFolderName(unsigned long processId, int trial);
+// The process id in a trial folder's name; 0 for any other name.
+unsigned long TrialFolderOwner(const std::string& name);

@@ -5,6 +5,7 @@
 
 #include "tools/authoring/exe_resources_win.h"
 #include "tools/authoring/text_measure_win.h"
+#include "tools/brelaedit/editor_files_win.h"
 #include "tools/brelaedit/editor_window_win.h"
 
 namespace {
@@ -28,6 +29,7 @@ std::filesystem::path FileArgument() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   OleInitialize(nullptr);  // the folder chooser and the pictures' decoder
+  RemoveTrialFoldersLeftBehind();
   const EditorEnvironment environment{WindowsExecutableAccess(PlayerBesideEditor()),
                                       GdiTextMeasurer(), SystemDialogs()};
   const HWND editor = OpenEditorWindow(instance, environment, FileArgument(), true);

@@ -397,6 +397,29 @@ TEST(EditorModelTest, TheDefaultExecutableNameIsTheTitleThatWindowsAccepts) {
   for (const Case& c : cases) EXPECT_EQ(DefaultExecutableName(c.title), c.name) << c.title;
 }
 
+TEST(EditorModelTest, ATrialFolderNamesTheEditorThatMadeItAndNoOtherNameDoes) {
+  EXPECT_EQ(TrialFolderName(4321, 7), "brelaedit-4321-7");
+  struct Case {
+    const char* name;
+    unsigned long owner;
+  };
+  const Case cases[] = {
+      {"brelaedit-4321-7", 4321},
+      {"brelaedit-8-123", 8},
+      {"brelaedit-4321-", 0},
+      {"brelaedit--7", 0},
+      {"brelaedit-43a1-7", 0},
+      {"brelaedit-4321-7x", 0},
+      {"brelaedit-4321", 0},
+      {"brelaedit-process", 0},
+      {"brelaedit-1234567890-1", 0},  // more digits than a process id has
+      {"Brelaedit-4321-7", 0},
+      {"quiz-4321-7", 0},
+      {"", 0},
+  };
+  for (const Case& c : cases) EXPECT_EQ(TrialFolderOwner(c.name), c.owner) << c.name;
+}
+
 }  // namespace
 
 namespace {

@@ -641,6 +641,37 @@ TEST_F(EditorWindowTest, TryingMakesATemporaryQuizStartsItAndRemovesItOnceClosed
       editor_, [&] { return trialFolders().empty(); }, 10000));
 }
 
+// An editor closed while its trial still ran leaves the trial's folder: the next editor removes
+// it, and leaves the folders of editors still running and other folders alone.
+TEST(EditorTrialFoldersTest, TheFoldersOfEditorsNoLongerRunningAreRemoved) {
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION ended = {};
+  wchar_t command[] = L"cmd.exe /c exit 0";
+  ASSERT_TRUE(CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                             nullptr, &startup, &ended));
+  WaitForSingleObject(ended.hProcess, 10000);
+  CloseHandle(ended.hThread);
+  CloseHandle(ended.hProcess);  // from here on its id names no process
+  wchar_t temporary[MAX_PATH];
+  GetTempPathW(MAX_PATH, temporary);
+  const fs::path left =
+      fs::path(temporary) / ("brelaedit-" + std::to_string(ended.dwProcessId) + "-1");
+  const fs::path ours =
+      fs::path(temporary) / ("brelaedit-" + std::to_string(GetCurrentProcessId()) + "-99");
+  const fs::path other = fs::path(temporary) / ("brelaedit-" + std::to_string(ended.dwProcessId));
+  for (const fs::path& folder : {left, ours, other}) {
+    fs::create_directories(folder / "answers");
+    std::ofstream(folder / "answers" / "quiz.txt") << "Paris\r\n";
+  }
+  RemoveTrialFoldersLeftBehind();
+  EXPECT_FALSE(fs::exists(left));
+  EXPECT_TRUE(fs::exists(ours / "answers" / "quiz.txt"));
+  EXPECT_TRUE(fs::exists(other / "answers" / "quiz.txt"));
+  fs::remove_all(ours);
+  fs::remove_all(other);
+}
+
 TEST_F(EditorWindowTest, TryingAQuizWithErrorsSaysSoAndStartsNothing) {
   Open();  // a new quiz: no title, no answer
   Command(IDC_TRY);
