@@ -42,8 +42,11 @@ MediaNouns NounsOf(QuizKind kind) {
   }
 }
 
+// A reveal mode by its name in quiz files and by what the editor calls it: « text » (le texte
+// révélé).
 std::string RevealModeName(RevealMode mode) {
-  return Quoted(mode >= REVEAL_NONE && mode <= REVEAL_TEXTS_AT_END ? REVEAL_MODE_NAMES[mode] : "?");
+  if (mode < REVEAL_NONE || mode > REVEAL_TEXTS_AT_END) return Quoted("?");
+  return Quoted(REVEAL_MODE_NAMES[mode]) + " (" + REVEAL_MODE_LABELS[mode] + ")";
 }
 
 // Wide or long: what the player will cut.
@@ -123,7 +126,8 @@ void CheckSettings(TextChecker& c) {
     c.Error({0, "revealMode", 0},
             std::string(KindPhrase(quiz.kind)) +
                 " ne révèle rien : seul un quiz d'images montre un texte ou une image une fois "
-                "la question résolue ; choisissez « none »");
+                "la question résolue ; choisissez " +
+                RevealModeName(REVEAL_NONE));
   }
   const std::size_t count = quiz.questions.size();
   if (count == 0) c.Error({0, "questions", 0}, "le quiz n'a aucune question : ajoutez-en");
@@ -192,8 +196,9 @@ std::string RevealTextUnusedWhy(const QuizFile& quiz) {
     return std::string(KindPhrase(quiz.kind)) + " ne révèle pas de texte : supprimez ce texte";
   }
   return "la révélation " + RevealModeName(quiz.revealMode) +
-         " ne montre pas de texte : supprimez ce texte, ou choisissez la révélation « text », "
-         "« textAndPicture » ou « textsAtEnd »";
+         " ne montre pas de texte : supprimez ce texte, ou choisissez la révélation " +
+         RevealModeName(REVEAL_TEXT) + ", " + RevealModeName(REVEAL_TEXT_AND_PICTURE) + " ou " +
+         RevealModeName(REVEAL_TEXTS_AT_END);
 }
 
 std::string AnswerPictureUnusedWhy(const QuizFile& quiz) {
@@ -202,8 +207,8 @@ std::string AnswerPictureUnusedWhy(const QuizFile& quiz) {
            " ne montre pas d'image réponse : supprimez ce champ";
   }
   return "la révélation " + RevealModeName(quiz.revealMode) +
-         " ne montre pas d'image réponse : supprimez ce champ, ou choisissez la révélation "
-         "« picture » ou « textAndPicture »";
+         " ne montre pas d'image réponse : supprimez ce champ, ou choisissez la révélation " +
+         RevealModeName(REVEAL_PICTURE) + " ou " + RevealModeName(REVEAL_TEXT_AND_PICTURE);
 }
 
 void CheckMediaFields(TextChecker& c, int n, const QuestionFile& question) {

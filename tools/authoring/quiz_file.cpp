@@ -13,6 +13,9 @@
 const char* const KIND_NAMES[4] = {"text", "picture", "audio", "video"};
 const char* const REVEAL_MODE_NAMES[5] = {"none", "picture", "text", "textAndPicture",
                                           "textsAtEnd"};
+const char* const REVEAL_MODE_LABELS[5] = {"rien", "l'image réponse", "le texte révélé",
+                                           "le texte et l'image réponse",
+                                           "tous les textes à la fin"};
 
 namespace {
 

@@ -54,6 +54,8 @@ bool ShowsRevealTexts(const QuizFile& quiz);
 // The JSON names of the kinds and reveal modes, by value.
 extern const char* const KIND_NAMES[4];
 extern const char* const REVEAL_MODE_NAMES[5];
+// The reveal modes as the editor offers them, by value, in the middle of a sentence.
+extern const char* const REVEAL_MODE_LABELS[5];
 
 // Reads a quiz file: its own problems (encoding, JSON syntax with line and column, unknown keys,
 // wrong types, unknown kinds and modes) go to problems; what the values mean is CheckQuiz's.

@@ -41,8 +41,10 @@ std::filesystem::path ChooseFile(HWND owner, FileChoice choice,
   dialog.nMaxFile = MAX_PATH * 4;
   dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
   dialog.lpstrDefExt = filter.extension;
-  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY |
-                 (filter.save ? OFN_PATHMUSTEXIST : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
+  // The current folder stays where it was: relative paths keep their meaning. Saving over a file
+  // that exists asks first.
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
+                 (filter.save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
   const BOOL chosen = filter.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
   return chosen ? std::filesystem::path(name) : std::filesystem::path();
 }

@@ -5,7 +5,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cwctype>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "tools/authoring/quiz_resources.h"
 #include "tools/brelaedit/editor_ids.h"
@@ -74,11 +77,8 @@ const std::vector<ControlAnchor> ANCHORS = {
     {IDC_PROBLEMS, ANCHOR_LEFT | ANCHOR_RIGHT | ANCHOR_BOTTOM},
 };
 
-const wchar_t* const KIND_CHOICES[] = {L"Questions écrites", L"Images", L"Sons", L"Films"};
-const wchar_t* const ANSWER_CHOICES[] = {L"1 par question", L"2 par question"};
-const wchar_t* const REVEAL_CHOICES[] = {L"Rien", L"L'image réponse", L"Le texte révélé",
-                                         L"Le texte et l'image réponse",
-                                         L"Tous les textes à la fin"};
+const std::vector<std::wstring> KIND_CHOICES = {L"Questions écrites", L"Images", L"Sons", L"Films"};
+const std::vector<std::wstring> ANSWER_CHOICES = {L"1 par question", L"2 par question"};
 // The media field's label and the question list's second column, by kind.
 const wchar_t* const MEDIA_LABELS[] = {L"&Image :", L"&Image :", L"&Son :", L"Fil&m :"};
 const wchar_t* const WORDING_HEADERS[] = {L"Énoncé", L"Image", L"Son", L"Film"};
@@ -200,12 +200,22 @@ void SetFieldText(HWND dialog, const FieldControl& control) {
                   WideText(FieldText(editor.document, question, control.field)).c_str());
 }
 
-void FillCombo(HWND combo, const wchar_t* const* choices, int count, int chosen) {
+void FillCombo(HWND combo, const std::vector<std::wstring>& choices, int chosen) {
   SendMessageW(combo, CB_RESETCONTENT, 0, 0);
-  for (int i = 0; i < count; ++i) {
-    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choices[i]));
+  for (const std::wstring& choice : choices) {
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice.c_str()));
   }
   SendMessageW(combo, CB_SETCURSEL, chosen, 0);
+}
+
+// The reveal modes as the check's messages name them, each with a capital.
+std::vector<std::wstring> RevealChoices() {
+  std::vector<std::wstring> choices;
+  for (const char* label : REVEAL_MODE_LABELS) {
+    choices.push_back(WideText(label));
+    choices.back()[0] = std::towupper(choices.back()[0]);
+  }
+  return choices;
 }
 
 void ShowSettings(HWND dialog) {
@@ -215,9 +225,9 @@ void ShowSettings(HWND dialog) {
   for (const FieldControl& control : FIELD_CONTROLS) {
     if (!control.question && control.type == CONTROL_TEXT) SetFieldText(dialog, control);
   }
-  FillCombo(Control(dialog, IDC_KIND), KIND_CHOICES, 4, quiz.kind);
-  FillCombo(Control(dialog, IDC_ANSWERS), ANSWER_CHOICES, 2, quiz.answersPerQuestion - 1);
-  FillCombo(Control(dialog, IDC_REVEAL_MODE), REVEAL_CHOICES, 5, quiz.revealMode);
+  FillCombo(Control(dialog, IDC_KIND), KIND_CHOICES, quiz.kind);
+  FillCombo(Control(dialog, IDC_ANSWERS), ANSWER_CHOICES, quiz.answersPerQuestion - 1);
+  FillCombo(Control(dialog, IDC_REVEAL_MODE), RevealChoices(), quiz.revealMode);
   InvalidateRect(Control(dialog, IDC_COLOUR_SAMPLE), nullptr, TRUE);
   editor.loading = false;
 }
@@ -424,7 +434,11 @@ bool MayDiscard(HWND dialog) {
 void OpenFile(HWND dialog, const std::filesystem::path& path) {
   EditorWindow& editor = Editor(dialog);
   EditorDocument opened;
-  if (!ReadDocumentFile(dialog, editor.environment, path, opened)) return;
+  // Media paths resolve against the quiz's folder: named in full, whatever the current folder
+  // becomes later.
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  if (!ReadDocumentFile(dialog, editor.environment, error ? path : absolute, opened)) return;
   editor.document = std::move(opened);
   ShowDocument(dialog);
 }
@@ -443,15 +457,27 @@ void OnOpen(HWND dialog) {
   if (!path.empty()) OpenFile(dialog, path);
 }
 
+// Checks everything now, the media files too: they may have changed on disk since.
+void CheckAllNow(HWND dialog) {
+  Editor(dialog).mediaStale = true;
+  CheckNow(dialog);
+}
+
 void OnSave(HWND dialog, bool askName) {
   EditorWindow& editor = Editor(dialog);
-  SaveDocument(dialog, editor.environment, editor.document, askName);
+  const std::filesystem::path folderBefore = editor.document.mediaFolder;
+  if (SaveDocument(dialog, editor.environment, editor.document, askName) &&
+      editor.document.mediaFolder != folderBefore) {
+    // Saved in another folder, the media paths now start from there: shown as written.
+    ShowQuestionList(dialog, editor.selected);
+    CheckAllNow(dialog);
+  }
   UpdateTitle(dialog);
 }
 
 void OnTry(HWND dialog) {
   EditorWindow& editor = Editor(dialog);
-  CheckNow(dialog);
+  CheckAllNow(dialog);
   TrialRun trial;
   if (StartTrial(dialog, editor.environment, editor.document, editor.cache, trial)) {
     editor.trials.push_back(trial);
@@ -461,7 +487,7 @@ void OnTry(HWND dialog) {
 
 void OnMake(HWND dialog) {
   EditorWindow& editor = Editor(dialog);
-  CheckNow(dialog);
+  CheckAllNow(dialog);
   MakeExecutable(dialog, editor.environment, editor.document, editor.cache);
 }
 
@@ -512,12 +538,13 @@ void OnQuestionCommand(HWND dialog, int id) {
   }
 }
 
-// Ctrl+Z: the edit's own undo in a text field, else the deleted question back.
-void OnUndo(HWND dialog) {
+// Ctrl+Z: the edit's own undo in a text field, else the deleted question back; the menu item
+// always brings the question back.
+void OnUndo(HWND dialog, bool fromKey) {
   wchar_t className[16] = {};
   const HWND focus = GetFocus();
   GetClassNameW(focus, className, 16);
-  if (lstrcmpiW(className, L"Edit") == 0) {
+  if (fromKey && lstrcmpiW(className, L"Edit") == 0) {
     SendMessageW(focus, WM_UNDO, 0, 0);
     return;
   }
@@ -543,19 +570,22 @@ void OnFieldEdited(HWND dialog, const FieldControl& control) {
   Edited(dialog);
 }
 
-// The media kind a new kind does not use: asked whether to empty them, since the editor cannot
-// show a sound's path in a picture quiz.
-void OfferToClearUnusedMedia(HWND dialog) {
+// A kind that leaves media unused (a sound's path in a picture quiz, which the editor cannot
+// show) empties them only when the author agrees; otherwise the quiz keeps its kind.
+void ChangeKind(HWND dialog, QuizKind kind) {
   EditorWindow& editor = Editor(dialog);
-  EditorDocument trial = editor.document;
-  if (ClearUnusedMedia(trial) == 0) return;
-  if (editor.environment.dialogs.message(
+  EditorDocument changed = editor.document;
+  SetKind(changed, kind);
+  if (ClearUnusedMedia(changed) > 0 &&
+      editor.environment.dialogs.message(
           dialog,
           L"Des questions ont des fichiers (images, sons ou films) que ce type de quiz n'utilise "
-          L"pas.\nLes retirer du quiz ?",
-          MB_YESNO | MB_ICONQUESTION) == IDYES) {
-    ClearUnusedMedia(editor.document);
+          L"pas.\nChanger de type et les retirer du quiz ?",
+          MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
+    ShowSettings(dialog);  // the kind as it was
+    return;
   }
+  editor.document = std::move(changed);
 }
 
 void OnSettingChosen(HWND dialog, int id) {
@@ -564,8 +594,7 @@ void OnSettingChosen(HWND dialog, int id) {
   const int chosen = static_cast<int>(SendMessageW(Control(dialog, id), CB_GETCURSEL, 0, 0));
   if (chosen < 0) return;
   if (id == IDC_KIND) {
-    SetKind(editor.document, static_cast<QuizKind>(chosen));
-    OfferToClearUnusedMedia(dialog);
+    ChangeKind(dialog, static_cast<QuizKind>(chosen));
   } else if (id == IDC_ANSWERS) {
     SetAnswersPerQuestion(editor.document, chosen + 1);
   } else {
@@ -721,7 +750,7 @@ void OnCommand(HWND dialog, int id, int notification) {
       SendMessageW(dialog, WM_CLOSE, 0, 0);
       break;
     case IDM_UNDO_DELETE:
-      OnUndo(dialog);
+      OnUndo(dialog, notification == 1);  // 1: from the accelerator
       break;
     case IDC_TRY:
       OnTry(dialog);
@@ -836,6 +865,9 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     case WM_CLOSE:
       if (MayDiscard(dialog)) DestroyWindow(dialog);
       return TRUE;
+    case WM_QUERYENDSESSION:  // logging off or shutting down: unsaved changes are asked for too
+      SetWindowLongPtrW(dialog, DWLP_MSGRESULT, MayDiscard(dialog));
+      return TRUE;
     case WM_DESTROY:
       OnDestroy(dialog);
       return TRUE;
@@ -861,11 +893,28 @@ HWND OpenEditorWindow(HINSTANCE instance, const EditorEnvironment& environment,
   return dialog;
 }
 
+namespace {
+
+// Alt+Up and Alt+Down in a combo box open and close its list, as everywhere in Windows, rather
+// than move the question.
+bool IsComboBoxKey(const MSG& message) {
+  if (message.message != WM_SYSKEYDOWN || (message.wParam != VK_UP && message.wParam != VK_DOWN)) {
+    return false;
+  }
+  wchar_t className[16] = {};
+  GetClassNameW(GetParent(message.hwnd), className, 16);
+  if (lstrcmpiW(className, L"ComboBox") == 0) return true;
+  GetClassNameW(message.hwnd, className, 16);
+  return lstrcmpiW(className, L"ComboBox") == 0;
+}
+
+}  // namespace
+
 bool HandleEditorKeys(HWND editor, MSG& message) {
   const EditorWindow* window =
       reinterpret_cast<EditorWindow*>(GetWindowLongPtrW(editor, DWLP_USER));
   if (!window) return false;
-  return TranslateAcceleratorW(editor, window->keys, &message) ||
+  return (!IsComboBoxKey(message) && TranslateAcceleratorW(editor, window->keys, &message)) ||
          IsDialogMessageW(editor, &message);
 }
 

@@ -182,8 +182,10 @@ TEST(QuizCheckTest, RefusesWhatThePlayerCannotTakeOrShow) {
          q = SampleQuizJson("picture", "picture", 2, 3);
          q["questions"][1]["revealText"] = "Rome";
        },
-       {"question 2, texte révélé : la révélation « picture » ne montre pas de texte : supprimez "
-        "ce texte, ou choisissez la révélation « text », « textAndPicture » ou « textsAtEnd »"}},
+       {"question 2, texte révélé : la révélation « picture » (l'image réponse) ne montre pas de "
+        "texte : supprimez ce texte, ou choisissez la révélation « text » (le texte révélé), "
+        "« textAndPicture » (le texte et l'image réponse) ou « textsAtEnd » (tous les textes à la "
+        "fin)"}},
       {"reveal text in an audio quiz",
        [](Json& q) {
          q = SampleQuizJson("audio", "none", 1, 2);
@@ -196,14 +198,15 @@ TEST(QuizCheckTest, RefusesWhatThePlayerCannotTakeOrShow) {
          q["revealMode"] = "text";
        },
        {"révélation : un quiz de sons ne révèle rien : seul un quiz d'images montre un texte ou "
-        "une image une fois la question résolue ; choisissez « none »"}},
+        "une image une fois la question résolue ; choisissez « none » (rien)"}},
       {"answer picture that the reveal mode does not show",
        [](Json& q) {
          q = SampleQuizJson("picture", "text", 2, 3);
          q["questions"][0]["answerPicture"] = "r.jpg";
        },
-       {"question 1, image réponse : la révélation « text » ne montre pas d'image réponse : "
-        "supprimez ce champ, ou choisissez la révélation « picture » ou « textAndPicture »"}},
+       {"question 1, image réponse : la révélation « text » (le texte révélé) ne montre pas "
+        "d'image réponse : supprimez ce champ, ou choisissez la révélation « picture » (l'image "
+        "réponse) ou « textAndPicture » (le texte et l'image réponse)"}},
       {"answer picture in a video quiz",
        [](Json& q) {
          q = SampleQuizJson("video", "none", 1, 2);
@@ -214,8 +217,8 @@ TEST(QuizCheckTest, RefusesWhatThePlayerCannotTakeOrShow) {
       {"no answer picture",
        [](Json& q) { q["questions"][2].erase("answerPicture"); },
        {"question 3, image réponse : il manque l'image réponse, que la révélation "
-        "« textAndPicture » montre une fois la question résolue : indiquez le chemin de son "
-        "fichier"}},
+        "« textAndPicture » (le texte et l'image réponse) montre une fois la question résolue : "
+        "indiquez le chemin de son fichier"}},
       {"no picture",
        [](Json& q) { q["questions"][0].erase("picture"); },
        {"question 1, image : il manque l'image de la question : indiquez le chemin de son "

@@ -313,7 +313,7 @@ TEST_F(EditorWindowTest, ChosenMediaAndColourReachTheQuiz) {
   EXPECT_EQ(EditedDocument(editor_).quiz.backgroundColour, 0x00604020u);
   EXPECT_EQ(TextOf(editor_), L"quiz.json* - Éditeur de quiz brela");
   // A sound quiz chooses sounds.
-  author_.answers = {IDNO};
+  author_.answers = {IDYES};  // the pictures go
   Choose(IDC_KIND, 2);
   Command(IDC_CHOOSE_MEDIA);
   EXPECT_EQ(author_.fileChoices.back(), CHOOSE_SOUND);
@@ -390,13 +390,20 @@ TEST_F(EditorWindowTest, AKindChangeAsksBeforeEmptyingMediaItCannotShow) {
   const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("audio", "none", 1, 2), folder_);
   Open(quizFile);
   EXPECT_EQ(TextOf(Item(IDC_MEDIA)), L"media/sound1.mp3");
+  // "Non", the button that Enter presses: the quiz stays a sound quiz, its sounds kept.
   author_.answers = {IDNO};
   Choose(IDC_KIND, 1);
   ASSERT_EQ(author_.asked.size(), 1u);
+  EXPECT_EQ(author_.asked[0].type & MB_DEFMASK, static_cast<UINT>(MB_DEFBUTTON2));
+  EXPECT_EQ(EditedDocument(editor_).quiz.kind, KIND_AUDIO);
+  EXPECT_EQ(SendMessageW(Item(IDC_KIND), CB_GETCURSEL, 0, 0), 2);
   EXPECT_EQ(EditedDocument(editor_).quiz.questions[0].sound, "media/sound1.mp3");
+  EXPECT_EQ(TextOf(Item(IDC_MEDIA)), L"media/sound1.mp3");
+  EXPECT_EQ(TextOf(editor_), L"quiz.json - Éditeur de quiz brela");
   author_.answers = {IDYES};
   Choose(IDC_KIND, 3);
   ASSERT_EQ(author_.asked.size(), 2u);
+  EXPECT_EQ(EditedDocument(editor_).quiz.kind, KIND_VIDEO);
   EXPECT_EQ(EditedDocument(editor_).quiz.questions[0].sound, "");
   EXPECT_EQ(EditedDocument(editor_).quiz.questions[1].sound, "");
 }
@@ -416,6 +423,32 @@ TEST_F(EditorWindowTest, APicturePreviewShowsThePictureAsThePlayerScalesIt) {
   EXPECT_EQ(GetPixel(dc, 130, 10), background);
   EXPECT_NE(GetPixel(dc, 130, 130), background);
   ReleaseDC(Item(IDC_PREVIEW), dc);
+}
+
+// Opened by a relative name and saved in another folder: the media paths are rewritten to lead
+// to the same files, in the file and in the fields.
+TEST_F(EditorWindowTest, SavedInAnotherFolderTheMediaPathsStillLeadToTheSameFiles) {
+  WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 2), folder_ / "source");
+  fs::create_directories(folder_ / "autre");
+  const fs::path before = fs::current_path();
+  fs::current_path(folder_);
+  Open(fs::path("source") / "quiz.json");
+  fs::current_path(folder_ / "autre");  // as a file dialog may leave it
+  EXPECT_EQ(TextOf(Item(IDC_MEDIA)), L"media/picture1.jpg");
+  author_.files = {folder_ / "autre" / "copie.json"};
+  Command(IDM_SAVE_AS);
+  fs::current_path(before);
+  EXPECT_EQ(TextOf(Item(IDC_MEDIA)), L"../source/media/picture1.jpg");
+  std::vector<Problem> problems;
+  const Bytes saved = ReadBytes(folder_ / "autre" / "copie.json");
+  const QuizFile reread = ReadQuizJson(std::string(saved.begin(), saved.end()), problems);
+  ASSERT_EQ(reread.questions.size(), 2u);
+  EXPECT_EQ(reread.questions[1].picture, "../source/media/picture2.jpg");
+  // The files are found from the new folder: no problem with any picture.
+  for (const Problem& problem : ShownProblems(editor_)) {
+    EXPECT_NE(problem.field, "picture") << problem.message;
+    EXPECT_NE(problem.field, "answerPicture") << problem.message;
+  }
 }
 
 TEST_F(EditorWindowTest, ASpreadsheetOpensAndIsSavedUnderANameTheAuthorGives) {
@@ -459,9 +492,16 @@ TEST_F(EditorWindowTest, ClosingOrOpeningWithUnsavedChangesAsks) {
   EXPECT_TRUE(IsWindow(editor_));
   ASSERT_EQ(author_.asked.size(), 2u);
 
+  // Logging off asks too, and Annuler keeps the session.
+  author_.answers = {IDCANCEL};
+  EXPECT_EQ(SendMessageW(editor_, WM_QUERYENDSESSION, 0, 0), FALSE);
+  ASSERT_EQ(author_.asked.size(), 3u);
+  EXPECT_EQ(author_.asked[2].text, L"Enregistrer les modifications ?");
+
   author_.answers = {IDYES};
   SendMessageW(editor_, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(editor_));
+  ASSERT_EQ(author_.asked.size(), 4u);
   const Bytes saved = ReadBytes(quizFile);
   EXPECT_NE(std::string(saved.begin(), saved.end()).find("Nouveau titre"), std::string::npos);
 }
@@ -503,6 +543,20 @@ TEST_F(EditorWindowTest, QuestionsAreAddedDeletedRestoredAndMovedWithButtonsAndK
   EXPECT_EQ(answers(), (Strings{"Réponse 1", "Réponse 2", "Réponse 3", ""}));
   EXPECT_EQ(ItemText(list, 0, 0), L"1");
   EXPECT_EQ(ItemText(list, 3, 0), L"4");
+
+  // The menu item brings the question back even from a text field, where Ctrl+Z undoes typing.
+  SelectRow(list, 0);
+  Command(IDC_DELETE);
+  SetFocus(Item(IDC_ANSWER1));
+  Command(IDM_UNDO_DELETE);
+  EXPECT_EQ(answers(), (Strings{"Réponse 1", "Réponse 2", "Réponse 3", ""}));
+
+  // Alt+Down in a combo box opens its list and moves no question.
+  SelectRow(list, 0);
+  PressWith(VK_MENU, Item(IDC_KIND), WM_SYSKEYDOWN, VK_DOWN);
+  EXPECT_EQ(answers(), (Strings{"Réponse 1", "Réponse 2", "Réponse 3", ""}));
+  SendMessageW(Item(IDC_KIND), CB_SHOWDROPDOWN, FALSE, 0);
+  Pump(editor_);
 }
 
 // Tab from the focused control through the whole order and back to its start.
