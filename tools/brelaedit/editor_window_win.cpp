@@ -108,6 +108,13 @@ EditorWindow& Editor(HWND dialog) {
 
 HWND Control(HWND dialog, int id) { return GetDlgItem(dialog, id); }
 
+// Whether the window is of the system class (L"Edit", L"ComboBox"...).
+bool IsOfClass(HWND window, const wchar_t* className) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  return lstrcmpiW(name, className) == 0;
+}
+
 const FieldControl* ControlOfField(EditorField field) {
   for (const FieldControl& control : FIELD_CONTROLS) {
     if (control.field == field) return &control;
@@ -541,10 +548,8 @@ void OnQuestionCommand(HWND dialog, int id) {
 // Ctrl+Z: the edit's own undo in a text field, else the deleted question back; the menu item
 // always brings the question back.
 void OnUndo(HWND dialog, bool fromKey) {
-  wchar_t className[16] = {};
   const HWND focus = GetFocus();
-  GetClassNameW(focus, className, 16);
-  if (fromKey && lstrcmpiW(className, L"Edit") == 0) {
+  if (fromKey && IsOfClass(focus, L"Edit")) {
     SendMessageW(focus, WM_UNDO, 0, 0);
     return;
   }
@@ -895,17 +900,13 @@ HWND OpenEditorWindow(HINSTANCE instance, const EditorEnvironment& environment,
 
 namespace {
 
-// Alt+Up and Alt+Down in a combo box open and close its list, as everywhere in Windows, rather
-// than move the question.
+// Alt+Up and Alt+Down in a combo box (or its edit part) open and close its list, as everywhere
+// in Windows, rather than move the question.
 bool IsComboBoxKey(const MSG& message) {
   if (message.message != WM_SYSKEYDOWN || (message.wParam != VK_UP && message.wParam != VK_DOWN)) {
     return false;
   }
-  wchar_t className[16] = {};
-  GetClassNameW(GetParent(message.hwnd), className, 16);
-  if (lstrcmpiW(className, L"ComboBox") == 0) return true;
-  GetClassNameW(message.hwnd, className, 16);
-  return lstrcmpiW(className, L"ComboBox") == 0;
+  return IsOfClass(message.hwnd, L"ComboBox") || IsOfClass(GetParent(message.hwnd), L"ComboBox");
 }
 
 }  // namespace
