@@ -21,13 +21,13 @@ eval "$("$repo/scripts/wine-env.sh" env)"
 if [ "${1:-}" = edit ]; then
   editor=$build/tools/brelaedit/brelaedit.exe
   file=()
-  if [ -n "${2:-}" ]; then file=("$(winepath -w "$(realpath "$2")")"); fi
+  if [ -n "${2:-}" ]; then file=("$("$WINELOADER" winepath -w "$(realpath "$2")")"); fi
   if [ -n "$user_display" ] && [ -z "${BRELA_XVFB:-}" ]; then
     echo "Starting the editor on $user_display; close its window to finish."
-    DISPLAY=$user_display exec wine explorer /desktop=brelaedit,1024x768 "$editor" "${file[@]}"
+    DISPLAY=$user_display exec "$WINELOADER" explorer /desktop=brelaedit,1024x768 "$editor" "${file[@]}"
   fi
   echo "Starting the editor on the Xvfb display $DISPLAY"
-  wine "$editor" "${file[@]}" </dev/null >/dev/null 2>&1 &
+  "$WINELOADER" "$editor" "${file[@]}" </dev/null >/dev/null 2>&1 &
   started=$!
   for _ in $(seq 1 100); do
     xdotool search --name "Éditeur de quiz brela" >/dev/null 2>&1 && break
@@ -47,10 +47,10 @@ if [ -n "$user_display" ] && [ -z "${BRELA_XVFB:-}" ]; then
   echo "Starting capitales.exe on $user_display; close its window to finish."
   # A Wine desktop of its own: a normal window of your window manager, whatever the test
   # prefix's settings for windows on Xvfb.
-  DISPLAY=$user_display wine explorer /desktop=brela,900x700 capitales.exe
+  DISPLAY=$user_display "$WINELOADER" explorer /desktop=brela,900x700 capitales.exe
 else
   echo "Starting capitales.exe on the Xvfb display $DISPLAY"
-  wine capitales.exe </dev/null >/dev/null 2>&1 &
+  "$WINELOADER" capitales.exe </dev/null >/dev/null 2>&1 &
   player=$!
   for _ in $(seq 1 100); do
     xdotool search --name "Capitales d'Europe" >/dev/null 2>&1 && break

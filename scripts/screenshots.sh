@@ -27,7 +27,7 @@ mkdir -p "$docs"
 shoot() {
   local png=$1 title=$2 window=""
   shift 2
-  (cd "$work" && exec wine "$@" </dev/null >/dev/null 2>&1) &
+  (cd "$work" && exec "$WINELOADER" "$@" </dev/null >/dev/null 2>&1) &
   local started=$!
   for _ in $(seq 1 150); do
     window=$(xdotool search --name "^$title" 2>/dev/null | head -1) && [ -n "$window" ] && break

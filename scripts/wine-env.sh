@@ -5,6 +5,8 @@
 #   wine-env.sh down   stop only what "up" started
 #   wine-env.sh env    print the environment as shell assignments
 #   wine-env.sh status succeed when the display and the server are running
+#   wine-env.sh runs-32bit
+#                      succeed when 32-bit Windows programs run here; otherwise print why not
 #   wine-env.sh keep-desktop EXE
 #                      bring it up and start EXE, a hidden window that holds Wine's desktop open
 #                      between test programs for as long as a flag file exists (its path is EXE's
@@ -13,6 +15,12 @@
 #   wine-env.sh release-desktop
 #                      remove the flag: the hidden window ends (a Unix kill would reach only
 #                      Wine's loader)
+#
+# Every Windows program is started with the loader this script chooses ($WINELOADER), never through
+# Debian's wrapper /usr/bin/wine: once the 32-bit Wine is installed, the wrapper starts its 32-bit
+# loader for every program, which a kernel without 32-bit support cannot execute. Where 32-bit
+# programs cannot run (tried once when the environment comes up), or when BRELA_NO_32BIT=1 asks
+# for it, the 64-bit loader starts everything and 32-bit programs are not run at all.
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -26,6 +34,10 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 # A null sound device, so that MCI never blocks on its own error box.
 export XDG_CONFIG_HOME=$state/xdg
+
+loader32=/usr/lib/wine/wine
+loader64=/usr/lib/wine/wine64
+[ -x "$loader64" ] || loader64=$(command -v wine64 || echo "$loader64")
 
 alive() { [ -n "${1:-}" ] && kill -0 "$1" 2>/dev/null; }
 
@@ -47,12 +59,42 @@ start_xvfb() {
   echo ":$n" >"$state/display"
 }
 
+# Whether this machine executes 32-bit programs, found by running one: some kernels cannot, and
+# the installed files look the same there.
+probe_32bit() {
+  if "$loader32" --version </dev/null >/dev/null 2>&1 9>&-; then
+    echo yes >"$state/runs-32bit"
+  else
+    echo no >"$state/runs-32bit"
+  fi
+}
+
+# Why 32-bit programs are not run here, or nothing when they are.
+no_32bit_reason() {
+  if [ "${BRELA_NO_32BIT:-}" = 1 ]; then
+    echo "BRELA_NO_32BIT=1 asks for the 64-bit-only path"
+  elif [ "$(cat "$state/runs-32bit" 2>/dev/null)" != yes ]; then
+    echo "this machine cannot execute 32-bit programs ($loader32 --version fails)"
+  fi
+}
+
+loader() {
+  if [ -z "$(no_32bit_reason)" ]; then echo "$loader32"; else echo "$loader64"; fi
+}
+
+# in_wine PROGRAM ARGS...: one Windows program, with the chosen loader, its output discarded.
+in_wine() {
+  local wine
+  wine=$(loader)
+  WINELOADER=$wine "$wine" "$@" </dev/null >/dev/null 2>&1 9>&-
+}
+
 make_prefix() {
   mkdir -p "$WINEPREFIX"
-  wineboot -i </dev/null >"$state/wineboot.log" 2>&1 9>&-
-  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1 9>&-
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1 9>&-
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d Y /f </dev/null >/dev/null 2>&1 9>&-
+  in_wine wineboot -i
+  in_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+  in_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
+  in_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d Y /f
   touch "$WINEPREFIX/.brela-ready"
 }
 
@@ -61,10 +103,13 @@ up_locked() {
   [ -f "$XDG_CONFIG_HOME/alsa/asoundrc" ] || echo 'pcm.!default { type null }' >"$XDG_CONFIG_HOME/alsa/asoundrc"
   if ! alive "$(cat "$state/xvfb.pid" 2>/dev/null)"; then start_xvfb; fi
   export DISPLAY=$(cat "$state/display")
-  if ! alive "$(cat "$state/wineserver.pid" 2>/dev/null)"; then
-    # A prefix made before the 32-bit Wine was installed can start nothing once it is: its
-    # syswow64 folder stays empty. Make it again.
-    if [ -f "$WINEPREFIX/.brela-ready" ] && [ -d /usr/lib/i386-linux-gnu/wine/i386-windows ] &&
+  local server_up=1
+  alive "$(cat "$state/wineserver.pid" 2>/dev/null)" || server_up=0
+  if [ "$server_up" = 0 ] || [ ! -f "$state/runs-32bit" ]; then probe_32bit; fi
+  if [ "$server_up" = 0 ]; then
+    # A prefix made before the 32-bit Wine was installed, or by the 64-bit loader alone, cannot
+    # start 32-bit programs: its syswow64 folder stays empty. Make it again where they run.
+    if [ -z "$(no_32bit_reason)" ] && [ -f "$WINEPREFIX/.brela-ready" ] &&
        [ -z "$(ls -A "$WINEPREFIX/drive_c/windows/syswow64" 2>/dev/null)" ]; then
       rm -rf "$WINEPREFIX"
     fi
@@ -77,7 +122,7 @@ up_locked() {
     [ -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ] ||
       cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     # Wine's background services must not inherit a test's output pipe: start them now, detached.
-    wine cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
+    in_wine cmd /c exit || true
   fi
 }
 
@@ -85,6 +130,7 @@ print_env() {
   echo "export WINEPREFIX='$WINEPREFIX' WINEDEBUG='$WINEDEBUG' WINEARCH='$WINEARCH'"
   echo "export WINEDLLOVERRIDES='$WINEDLLOVERRIDES' LANG='$LANG' LC_ALL='$LC_ALL'"
   echo "export XDG_CONFIG_HOME='$XDG_CONFIG_HOME' DISPLAY='$(cat "$state/display" 2>/dev/null)'"
+  echo "export WINELOADER='$(loader)'"
 }
 
 case "${1:-}" in
@@ -112,12 +158,20 @@ case "${1:-}" in
     export DISPLAY=$(cat "$state/display")
     touch "$state/desktop.flag"
     # Output detached: a process holding a test's output would keep that test from ending.
-    wine "$2" "$(winepath -w "$state/desktop.flag")" </dev/null >/dev/null 2>&1 &
+    wine=$(loader)
+    flag=$(WINELOADER=$wine "$wine" winepath -w "$state/desktop.flag" 2>/dev/null)
+    WINELOADER=$wine "$wine" "$2" "$flag" </dev/null >/dev/null 2>&1 &
     ;;
   release-desktop) rm -f "$state/desktop.flag" ;;
   env) print_env ;;
+  runs-32bit)
+    mkdir -p "$state"
+    [ -f "$state/runs-32bit" ] || probe_32bit
+    reason=$(no_32bit_reason)
+    [ -z "$reason" ] || { echo "$reason"; exit 1; }
+    ;;
   status)
     alive "$(cat "$state/xvfb.pid" 2>/dev/null)" && alive "$(cat "$state/wineserver.pid" 2>/dev/null)"
     ;;
-  *) echo "usage: $0 up|down|env|status|keep-desktop EXE|release-desktop" >&2; exit 2 ;;
+  *) echo "usage: $0 up|down|env|status|runs-32bit|keep-desktop EXE|release-desktop" >&2; exit 2 ;;
 esac
