@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -15,6 +14,7 @@
 #include "quiz/load_quiz_win.h"
 #include "tests/support/message_recorder.h"
 #include "tests/tools/authoring/sample_quizzes.h"
+#include "tests/tools/brelamake/made_executables_win.h"
 #include "tools/authoring/cp1252.h"
 #include "tools/authoring/exe_resources_win.h"
 #include "tools/authoring/quiz_check.h"
@@ -30,11 +30,6 @@ using Json = nlohmann::json;
 const fs::path PLAYER = BRELA_PLAYER_PATH;
 const fs::path TOOL = BRELAMAKE_PATH;
 
-struct Outcome {
-  int exitCode;
-  std::string out, err;
-};
-
 Outcome Brelamake(const std::vector<std::string>& arguments) {
   std::ostringstream out, err;
   const int exitCode =
@@ -47,42 +42,14 @@ Outcome Make(const fs::path& quiz, const fs::path& output, const fs::path& playe
       {"make", quiz.u8string(), "-o", output.u8string(), "--player", player.u8string()});
 }
 
-Json ReadJson(const fs::path& path) {
-  const Bytes bytes = ReadBytes(path);
-  return Json::parse(bytes.begin(), bytes.end());
-}
-
 void WriteText(const fs::path& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
-}
-
-std::string TextOf(const fs::path& path) {
-  const Bytes bytes = ReadBytes(path);
-  return std::string(bytes.begin(), bytes.end());
 }
 
 std::string Cp1252(const Json& text) {
   std::string converted, problem;
   EXPECT_TRUE(Utf8ToCp1252(text.get<std::string>(), converted, problem)) << problem;
   return converted;
-}
-
-// The dumped quiz file equals the original once its media paths are taken back to the
-// original's, and every dumped media file holds the original's bytes.
-void ExpectDumpedAsMade(const fs::path& dumped, const Json& original, const fs::path& source) {
-  Json quiz = ReadJson(dumped / "quiz.json");
-  for (std::size_t i = 0; i < original["questions"].size(); ++i) {
-    Json& question = quiz["questions"][i];
-    for (const char* key : {"picture", "sound", "film", "answerPicture"}) {
-      if (!question.contains(key)) continue;
-      const std::string path = original["questions"][i].value(key, "");
-      EXPECT_EQ(ReadBytes(dumped / question[key].get<std::string>()),
-                ReadBytes(source / fs::u8path(path)))
-          << key << " of question " << i + 1;
-      question[key] = path;
-    }
-  }
-  EXPECT_EQ(quiz, original);
 }
 
 TEST(BrelamakeWinTest, MakeThenDumpGivesBackEveryKindAndRevealMode) {
@@ -104,41 +71,6 @@ TEST(BrelamakeWinTest, MakeThenDumpGivesBackEveryKindAndRevealMode) {
     fs::remove_all(directory / "dump");
     fs::remove_all(directory / "source");
   }
-}
-
-std::string NameText(LPCSTR name) {
-  return IS_INTRESOURCE(name) ? "#" + std::to_string(reinterpret_cast<ULONG_PTR>(name)) : name;
-}
-
-BOOL CALLBACK AddLanguage(HMODULE, LPCSTR type, LPCSTR name, WORD language, LONG_PTR list) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%04X", language);
-  reinterpret_cast<std::vector<std::string>*>(list)->push_back(NameText(type) + " " +
-                                                               NameText(name) + " " + text);
-  return TRUE;
-}
-
-BOOL CALLBACK AddLanguages(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR list) {
-  EnumResourceLanguagesA(module, type, name, AddLanguage, list);
-  return TRUE;
-}
-
-BOOL CALLBACK AddNames(HMODULE module, LPSTR type, LONG_PTR list) {
-  EnumResourceNamesA(module, type, AddLanguages, list);
-  return TRUE;
-}
-
-// "TYPE NAME LANGUAGE" of every resource, numbers as "#n": the quiz's first, then the others.
-std::pair<std::vector<std::string>, std::vector<std::string>> Entries(const fs::path& executable) {
-  HMODULE module = LoadLibraryExA(executable.string().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  EXPECT_NE(module, nullptr);
-  std::vector<std::string> all, quiz, others;
-  EnumResourceTypesA(module, AddNames, reinterpret_cast<LONG_PTR>(&all));
-  FreeLibrary(module);
-  for (const std::string& entry : all) {
-    (entry.rfind("PATCH ", 0) == 0 || entry.rfind("IMG ", 0) == 0 ? quiz : others).push_back(entry);
-  }
-  return {quiz, others};
 }
 
 TEST(BrelamakeWinTest, ReplacesTheQuizOfAMadeExecutableWithoutLeavingAnyOfIt) {
@@ -223,46 +155,6 @@ TEST(BrelamakeWinTest, TellsAQuizExecutableFromAnyOtherFile) {
   EXPECT_FALSE(IsQuizExecutable(directory / "absent.exe"));
 }
 
-// The console's text mode writes each line end as CR LF.
-std::string WithoutCarriageReturns(std::string text) {
-  text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
-  return text;
-}
-
-// The real brelamake.exe, run as a process in a folder, its output kept.
-Outcome RunTool(const std::string& arguments, const fs::path& folder) {
-  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-  const fs::path outPath = folder / "stdout.txt", errPath = folder / "stderr.txt";
-  HANDLE out = CreateFileA(outPath.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inheritable,
-                           CREATE_ALWAYS, 0, nullptr);
-  HANDLE err = CreateFileA(errPath.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inheritable,
-                           CREATE_ALWAYS, 0, nullptr);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdInput = nullptr;
-  startup.hStdOutput = out;
-  startup.hStdError = err;
-  PROCESS_INFORMATION process{};
-  std::string line = "\"" + TOOL.string() + "\" " + arguments;
-  const BOOL started = CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr,
-                                      folder.string().c_str(), &startup, &process);
-  CloseHandle(out);
-  CloseHandle(err);
-  DWORD exitCode = static_cast<DWORD>(-1);
-  if (started) {
-    WaitForSingleObject(process.hProcess, 60000);
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-  }
-  Outcome outcome{static_cast<int>(exitCode), WithoutCarriageReturns(TextOf(outPath)),
-                  WithoutCarriageReturns(TextOf(errPath))};
-  fs::remove(outPath);
-  fs::remove(errPath);
-  return outcome;
-}
-
 const std::string PLAYER_OPTION = " --player \"" + PLAYER.string() + "\"";
 
 TEST(BrelamakeWinTest, TheToolTellsItsOutcomesInFrenchWithItsExitCodes) {
@@ -270,28 +162,28 @@ TEST(BrelamakeWinTest, TheToolTellsItsOutcomesInFrenchWithItsExitCodes) {
   Json json = SampleQuizJson("video", "none", 1, 2);
   json["codes"] = {"Un", "Deux"};  // codes that fit the code field
   WriteSampleQuiz(json, directory);
-  Outcome run = RunTool("make quiz.json -o made.exe" + PLAYER_OPTION, directory);
+  Outcome run = RunTool(TOOL, "make quiz.json -o made.exe" + PLAYER_OPTION, directory);
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out,
             "brelamake : « made.exe » écrit : 2 questions, 2 fichiers d'images, de sons "
             "ou de films\n");
-  run = RunTool("check quiz.json", directory);
+  run = RunTool(TOOL, "check quiz.json", directory);
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.out, "quiz.json : le quiz peut être fabriqué (2 questions, 0 avertissement)\n");
-  run = RunTool("dump made.exe -o relu", directory);
+  run = RunTool(TOOL, "dump made.exe -o relu", directory);
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_TRUE(fs::exists(directory / "relu/film01.avi"));
-  EXPECT_EQ(RunTool("dump made.exe -o relu", directory).exitCode, 2);
+  EXPECT_EQ(RunTool(TOOL, "dump made.exe -o relu", directory).exitCode, 2);
   fs::remove(directory / "media/film2.avi");
-  run = RunTool("make quiz.json -o other.exe" + PLAYER_OPTION, directory);
+  run = RunTool(TOOL, "make quiz.json -o other.exe" + PLAYER_OPTION, directory);
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.err.find("question 2, film : le fichier « media/film2.avi » est introuvable"),
             std::string::npos)
       << run.err;
-  EXPECT_EQ(RunTool("check quiz.json", directory).exitCode, 1);
-  EXPECT_EQ(RunTool("make absent.json -o other.exe" + PLAYER_OPTION, directory).exitCode, 2);
-  EXPECT_EQ(RunTool("make quiz.json", directory).exitCode, 3);
-  run = RunTool("--help", directory);
+  EXPECT_EQ(RunTool(TOOL, "check quiz.json", directory).exitCode, 1);
+  EXPECT_EQ(RunTool(TOOL, "make absent.json -o other.exe" + PLAYER_OPTION, directory).exitCode, 2);
+  EXPECT_EQ(RunTool(TOOL, "make quiz.json", directory).exitCode, 3);
+  run = RunTool(TOOL, "--help", directory);
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.out.rfind("brelamake : fabrique des quiz brela et les relit.", 0), 0u);
   EXPECT_FALSE(fs::exists(directory / "other.exe"));
@@ -300,13 +192,13 @@ TEST(BrelamakeWinTest, TheToolTellsItsOutcomesInFrenchWithItsExitCodes) {
 TEST(BrelamakeWinTest, MakeLeavesTheOutputWholeWhenItCannotBeReplaced) {
   const fs::path directory = FreshDirectory("win-locked");
   WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), directory);
-  ASSERT_EQ(RunTool("make quiz.json -o made.exe" + PLAYER_OPTION, directory).exitCode, 0);
+  ASSERT_EQ(RunTool(TOOL, "make quiz.json -o made.exe" + PLAYER_OPTION, directory).exitCode, 0);
   const std::string before = TextOf(directory / "made.exe");
   // Another program holds the executable open without sharing it, as a running quiz does.
   HANDLE held = CreateFileA((directory / "made.exe").string().c_str(), GENERIC_READ,
                             FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  const Outcome run = RunTool("make quiz.json -o made.exe" + PLAYER_OPTION, directory);
+  const Outcome run = RunTool(TOOL, "make quiz.json -o made.exe" + PLAYER_OPTION, directory);
   CloseHandle(held);
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_NE(run.err.find("impossible de remplacer « made.exe »"), std::string::npos) << run.err;
@@ -320,9 +212,9 @@ TEST(BrelamakeWinTest, MakeLeavesTheOutputWholeWhenItCannotBeReplaced) {
       << "no temporary file is left";
 
   WriteText(directory / "devoir.exe", "le devoir de Zoé");
-  EXPECT_EQ(RunTool("make quiz.json -o devoir.exe" + PLAYER_OPTION, directory).exitCode, 2);
+  EXPECT_EQ(RunTool(TOOL, "make quiz.json -o devoir.exe" + PLAYER_OPTION, directory).exitCode, 2);
   EXPECT_EQ(TextOf(directory / "devoir.exe"), "le devoir de Zoé");
-  EXPECT_EQ(RunTool("make quiz.json -o made.exe" + PLAYER_OPTION, directory).exitCode, 0)
+  EXPECT_EQ(RunTool(TOOL, "make quiz.json -o made.exe" + PLAYER_OPTION, directory).exitCode, 0)
       << "a quiz executable is replaced";
 }
 
@@ -391,11 +283,11 @@ const std::string FRENCH_EXCEL =
 TEST(BrelamakeWinTest, AFrenchExcelSpreadsheetBecomesAQuizInTwoCommands) {
   const fs::path directory = FreshDirectory("win-excel");
   WriteText(directory / "Capitales du monde.csv", FRENCH_EXCEL);
-  Outcome run = RunTool("import \"Capitales du monde.csv\" -o quiz.json", directory);
+  Outcome run = RunTool(TOOL, "import \"Capitales du monde.csv\" -o quiz.json", directory);
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out, "brelamake : « quiz.json » écrit : 2 questions\n");
   EXPECT_EQ(run.err, "");
-  run = RunTool("make quiz.json -o capitales.exe" + PLAYER_OPTION, directory);
+  run = RunTool(TOOL, "make quiz.json -o capitales.exe" + PLAYER_OPTION, directory);
   ASSERT_EQ(run.exitCode, 0) << run.err;
 
   HMODULE module = LoadLibraryExA((directory / "capitales.exe").string().c_str(), nullptr,
@@ -437,14 +329,14 @@ TEST(BrelamakeWinTest, SpreadsheetsOfLibreOfficeAndExcelsUtf8WithTheirMedia) {
     SCOPED_TRACE(name);
     const std::string quiz = std::string("quiz-") + name + ".json";
     Outcome run =
-        RunTool("import \"tableur/" + std::string(name) + ".csv\" -o \"" + quiz + "\"", directory);
+        RunTool(TOOL, "import \"tableur/" + std::string(name) + ".csv\" -o \"" + quiz + "\"", directory);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const Json json = ReadJson(directory / quiz);
     EXPECT_EQ(json["kind"], "audio");
     EXPECT_EQ(json["questions"][1]["sound"], "tableur/sons/vache.mp3");
-    run = RunTool("make \"" + quiz + "\" -o animaux.exe --force" + PLAYER_OPTION, directory);
+    run = RunTool(TOOL, "make \"" + quiz + "\" -o animaux.exe --force" + PLAYER_OPTION, directory);
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    run = RunTool("dump animaux.exe -o relu --force", directory);
+    run = RunTool(TOOL, "dump animaux.exe -o relu --force", directory);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(ReadBytes(directory / "relu/sound02.mp3"),
               ReadBytes(directory / "tableur/sons/vache.mp3"));
@@ -458,7 +350,7 @@ TEST(BrelamakeWinTest, ImportTellsTheCellOfEveryProblem) {
             "Question;R\xE9ponse;Code\r\n"
             "Premi\xE8re ?;\xC9t\xE9;Premier pas\r\n"
             "Deuxi\xE8me ?;hiver ;Un\r\n");
-  const Outcome run = RunTool("import erreurs.csv -o quiz.json", directory);
+  const Outcome run = RunTool(TOOL, "import erreurs.csv -o quiz.json", directory);
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.err.find("  ligne 3, colonne B (Réponse) : la réponse finit par un espace"),
             std::string::npos)
