@@ -15,9 +15,21 @@ started_wine=0
 "$repo/scripts/wine-env.sh" up
 if [ "$started_wine" = 1 ]; then trap '"$repo/scripts/wine-env.sh" down' EXIT; fi
 
+# The samples stay 32-bit players; where 32-bit programs cannot run, the 64-bit brelamake of
+# build/win writes their quizzes.
+tools=()
+if ! reason=$("$repo/scripts/wine-env.sh" runs-32bit); then
+  echo "release: $reason: the samples are made by the 64-bit brelamake of build/win"
+  cmake -S "$repo" -B "$repo/build/win" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" \
+    >/dev/null
+  cmake --build "$repo/build/win" -j"$(nproc)" --target brelamake
+  tools=(-DBRELA_TOOLS_BUILD="$repo/build/win")
+fi
+
 rm -rf "$build"
 cmake -S "$repo" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-i686.cmake" \
-  -DCMAKE_BUILD_TYPE=Release -DBRELA_TESTS=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
+  -DCMAKE_BUILD_TYPE=Release -DBRELA_TESTS=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "${tools[@]}" \
+  >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
