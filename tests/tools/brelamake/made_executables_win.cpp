@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "quiz/load_quiz_win.h"
+#include "tests/support/message_recorder.h"
 #include "tests/tools/authoring/sample_quizzes.h"
 
 namespace fs = std::filesystem;
@@ -112,4 +114,15 @@ Outcome RunTool(const fs::path& tool, const std::string& arguments, const fs::pa
   fs::remove(outPath);
   fs::remove(errPath);
   return outcome;
+}
+
+void LoadMadeQuiz(const fs::path& executable, QuizDefinition& quiz) {
+  HMODULE module = LoadLibraryExA(executable.string().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(module, nullptr) << executable;
+  {
+    MessageRecorder recorder;
+    LoadQuiz(quiz, module);
+    EXPECT_TRUE(recorder.Messages().empty()) << recorder.Texts()[0];
+  }
+  FreeLibrary(module);
 }

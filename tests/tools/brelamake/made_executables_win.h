@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "quiz/quiz_definition.h"
+
 struct Outcome {
   int exitCode;
   std::string out, err;
@@ -28,3 +30,6 @@ void ExpectDumpedAsMade(const std::filesystem::path& dumped, const nlohmann::jso
 // "TYPE NAME LANGUAGE" of every resource, numbers as "#n": the quiz's first, then the others.
 std::pair<std::vector<std::string>, std::vector<std::string>> Entries(
     const std::filesystem::path& executable);
+
+// The quiz of a made executable as the player's loader reads it, which must say nothing.
+void LoadMadeQuiz(const std::filesystem::path& executable, QuizDefinition& quiz);
