@@ -9,7 +9,7 @@ if(WIN32)
     message(STATUS "Picture tests of the board not built: convert is missing (scripts/install-deps.sh)")
   else()
     include(${CMAKE_SOURCE_DIR}/tests/picture/media/pictures.cmake)
-    brela_test_pictures(board_test_pictures pictures_rc photo)
+    brela_test_pictures(board_test_pictures pictures_rc pictures)
     brela_win_test(picture_board_win_test picture_board_win_test.cpp test_board.cpp gdi_objects.cpp
                    ${pictures_rc})
     add_dependencies(picture_board_win_test board_test_pictures)

@@ -27,5 +27,9 @@ sides a300x400 300 400
 sides a400x300 400 300
 sides a30x27 30 27
 printf 'Ceci n est pas une image.\n' >"$out/not_a_picture.jpg"
-# A photograph-like picture of the size that makes start-up slow, for the benchmark.
+# The start-up benchmark's pictures: photograph-like ones at the size that makes start-up slow and
+# at the size that the editor's import gives, and one of a single colour as ImageMagick writes it
+# by default (baseline, no chroma subsampling).
 convert -seed 7 -size 1024x768 plasma:fractal -blur 0x1 -strip -quality 85 "$out/photo1024x768.jpg"
+convert -seed 7 -size 260x195 plasma:fractal -blur 0x1 -strip -quality 85 "$out/photo260x195.jpg"
+convert -size 1024x768 xc:blue "$out/blue1024x768.jpg"

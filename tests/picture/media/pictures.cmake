@@ -9,14 +9,15 @@ set(BRELA_TEST_PICTURES
     401 q400x300 402 q300x400 403 q1024x768 404 q30x27 405 not_a_picture 407 q260x260
     408 q520x260 409 q100x50 10401 a300x400 10402 a400x300 10404 a30x27 10405 a300x400)
 
-# brela_test_pictures(TARGET RC_VARIABLE PHOTO_VARIABLE): a target that draws the pictures into this
-# folder's build tree, and an .rc naming them; gives the .rc's path and that of the benchmark's
-# 1024 x 768 photograph. Whatever compiles the .rc must depend on the target.
-function(brela_test_pictures target rc_variable photo_variable)
+# brela_test_pictures(TARGET RC_VARIABLE FOLDER_VARIABLE): a target that draws the pictures into
+# this folder's build tree, and an .rc naming them; gives the .rc's path and the pictures' folder,
+# which also holds the start-up benchmark's pictures. Whatever compiles the .rc must depend on the
+# target.
+function(brela_test_pictures target rc_variable folder_variable)
   set(folder ${CMAKE_CURRENT_BINARY_DIR}/pictures)
   set(rc ${CMAKE_CURRENT_BINARY_DIR}/test_pictures.rc)
   set(text "")
-  set(files ${folder}/photo1024x768.jpg)
+  set(files ${folder}/photo1024x768.jpg ${folder}/photo260x195.jpg ${folder}/blue1024x768.jpg)
   set(entries ${BRELA_TEST_PICTURES})
   while(entries)
     list(POP_FRONT entries id name)
@@ -32,5 +33,5 @@ function(brela_test_pictures target rc_variable photo_variable)
   add_custom_target(${target} DEPENDS ${files})
   set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${files}")
   set(${rc_variable} ${rc} PARENT_SCOPE)
-  set(${photo_variable} ${folder}/photo1024x768.jpg PARENT_SCOPE)
+  set(${folder_variable} ${folder} PARENT_SCOPE)
 endfunction()
