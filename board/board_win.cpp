@@ -71,19 +71,28 @@ void CreateQuestionText(HWND board, const QuizDefinition& quiz, int n) {
                      QuestionTextRect(n), IDC_QUESTION_TEXT, GUI_FONT);
 }
 
+// The frame starts empty, at the whole cell: its picture comes once the question's answer
+// fields have had their first check, so that a question that the saved answers solve decodes only
+// the answer picture that replaces its own.
 void CreatePictureFrame(HWND board, const QuizDefinition& quiz, int n) {
+  CreateBoardControl(board, "STATIC", "", PICTURE_STYLE,
+                     PictureFrameRect(BoardShapeOf(quiz), n, 0, 0), IDC_PICTURE_BASE + n,
+                     DIALOG_FONT);
+}
+
+void ShowQuestionPicture(HWND board, const QuizDefinition& quiz, int n) {
+  HWND frame = GetDlgItem(board, IDC_PICTURE_BASE + n);
+  if (!frame || ShowsAnswerPicture(frame, n)) return;
   OwnedGdiObject<HBITMAP> bitmap(LoadScaledPicture(appInstance, IDR_MEDIA_BASE + n,
                                                    MEDIA_RESOURCE_TYPE, PICTURE_CELL_SIZE,
                                                    PICTURE_CELL_SIZE));
+  if (!bitmap.Get()) return;
   BITMAP size{};
-  if (bitmap.Get()) GetObjectA(bitmap.Get(), sizeof size, &size);
-  HWND frame = CreateBoardControl(board, "STATIC", "", PICTURE_STYLE,
-                                  PictureFrameRect(BoardShapeOf(quiz), n, size.bmWidth,
-                                                   size.bmHeight),
-                                  IDC_PICTURE_BASE + n, DIALOG_FONT);
-  if (frame && bitmap.Get()) {
-    SendMessageA(frame, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.Release()));
-  }
+  GetObjectA(bitmap.Get(), sizeof size, &size);
+  ControlRect rect = PictureFrameRect(BoardShapeOf(quiz), n, size.bmWidth, size.bmHeight);
+  SetWindowPos(frame, nullptr, rect.x, rect.y, rect.width, rect.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageA(frame, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.Release()));
 }
 
 void CreateMediaButton(HWND board, const ControlRect& rect, int id, HICON icon) {
@@ -156,6 +165,7 @@ bool BuildQuestion(HWND board, const QuizDefinition& quiz, int n, SavedAnswers& 
   if (!CreateKindControls(board, quiz, n)) return false;
   CreateNumberLabel(board, quiz, n);
   for (int j = 1; j <= quiz.answersPerQuestion; ++j) CreateAnswerPair(board, quiz, n, j, saved);
+  if (quiz.kind == KIND_PICTURE) ShowQuestionPicture(board, quiz, n);
   return true;
 }
 

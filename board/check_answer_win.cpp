@@ -54,24 +54,34 @@ void SetRevealText(HWND board, int n, const char* text) {
   SetControlText(BoardControl(board, IDC_REVEAL_TEXT_BASE + n), text);
 }
 
-// The frame moves with its row: content coordinates less the board's scroll positions.
+// The frame moves with its row: content coordinates less the board's scroll positions. An
+// answer picture already shown is placed again as it is: decoding it anew, which is most of a
+// check's time, would give the same pixels.
 void PlaceAnswerPicture(const QuizDefinition& quiz, HWND board, int n) {
-  OwnedGdiObject<HBITMAP> bitmap(LoadScaledPicture(appInstance, IDR_ANSWER_PICTURE_BASE + n,
-                                                   MEDIA_RESOURCE_TYPE, PICTURE_CELL_SIZE,
-                                                   PICTURE_CELL_SIZE));
   HWND frame = GetDlgItem(board, IDC_PICTURE_BASE + n);
-  if (!bitmap.Get() || !frame) return;
+  if (!frame) return;
+  const bool shown = ShowsAnswerPicture(frame, n);
+  OwnedGdiObject<HBITMAP> loaded(shown ? nullptr
+                                       : LoadScaledPicture(appInstance, IDR_ANSWER_PICTURE_BASE + n,
+                                                           MEDIA_RESOURCE_TYPE, PICTURE_CELL_SIZE,
+                                                           PICTURE_CELL_SIZE));
+  HBITMAP bitmap = shown ? reinterpret_cast<HBITMAP>(
+                               SendMessageA(frame, STM_GETIMAGE, IMAGE_BITMAP, 0))
+                         : loaded.Get();
+  if (!bitmap) return;
   BITMAP size{};
-  GetObjectA(bitmap.Get(), sizeof size, &size);
+  GetObjectA(bitmap, sizeof size, &size);
   ControlRect rect = AnswerPictureRect(BoardShapeOf(quiz), n, size.bmWidth, size.bmHeight);
   SetWindowPos(frame, HWND_TOP, rect.x - GetScrollPos(board, SB_HORZ) * ScrollUnit,
                rect.y - GetScrollPos(board, SB_VERT) * ScrollUnit, rect.width, rect.height,
                SWP_NOACTIVATE | SWP_NOOWNERZORDER);
   UpdateWindow(frame);
-  HBITMAP shown = bitmap.Release();
+  if (shown) return;
   auto previous = reinterpret_cast<HBITMAP>(
-      SendMessageA(frame, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown)));
-  if (previous && previous != shown) DeleteObject(previous);
+      SendMessageA(frame, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(loaded.Release())));
+  if (previous && previous != bitmap) DeleteObject(previous);
+  // The frame's user data names the answer picture it shows.
+  SetWindowLongPtrA(frame, GWLP_USERDATA, IDR_ANSWER_PICTURE_BASE + n);
 }
 
 void RevealQuestion(const QuizDefinition& quiz, HWND board, int n, const QuestionEntry* entry) {
@@ -119,6 +129,10 @@ void RevealAllTexts(const QuizDefinition& quiz, HWND board) {
 }
 
 }  // namespace
+
+bool ShowsAnswerPicture(HWND frame, int n) {
+  return GetWindowLongPtrA(frame, GWLP_USERDATA) == IDR_ANSWER_PICTURE_BASE + n;
+}
 
 void CheckAnswer(const QuizDefinition& quiz, HWND board, int fieldId) {
   int slot = fieldId - IDC_ANSWER_BASE;

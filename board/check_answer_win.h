@@ -8,3 +8,6 @@
 void CheckAnswer(const QuizDefinition& quiz, HWND board, int fieldId);
 void UpdateScore(const QuizDefinition& quiz, HWND board);
 
+// Whether the picture frame of question n shows its answer picture.
+bool ShowsAnswerPicture(HWND frame, int n);
+

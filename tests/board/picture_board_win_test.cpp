@@ -190,14 +190,17 @@ TEST(AnswerPicture, EveryLaterCheckOfTheSolvedQuestionPlacesItAgain) {
   SetWindowPos(frame, nullptr, 0, 0, 10, 10, SWP_NOZORDER | SWP_NOACTIVATE);
   test.Check(4001);
   ExpectRect(frame, AnswerPictureRect(BoardShapeOf(test.Quiz()), 1, 195, 260), "placed again");
-  HBITMAP second = ImageOf(frame);
-  EXPECT_NE(second, first);
-  EXPECT_EQ(GetObjectType(first), 0u);
+  // The picture shown stays: the same pixels, not decoded a second time.
+  EXPECT_EQ(ImageOf(frame), first);
+  EXPECT_EQ(GetObjectType(first), static_cast<DWORD>(OBJ_BITMAP));
+  EXPECT_TRUE(IsGreenCorner(first));
   // A wrong answer later keeps the answer picture.
   test.TypeAndCheck(4001, "faux");
   EXPECT_EQ(test.Text(5001), "FAUX");
-  EXPECT_EQ(ImageOf(frame), second);
-  EXPECT_TRUE(IsGreenCorner(second));
+  EXPECT_EQ(ImageOf(frame), first);
+  test.TypeAndCheck(4001, "rep1a");
+  EXPECT_EQ(ImageOf(frame), first);
+  EXPECT_TRUE(IsGreenCorner(first));
 }
 
 TEST(AnswerPicture, JudgingOverAndOverKeepsNoGdiObject) {
