@@ -1,9 +1,10 @@
 // Times the player's whole start against the platform's floor (startup_floor) in one run, for a
 // text quiz of 90 questions with two answers and for picture quizzes of 90 questions: photographs
 // of 260 x 195 (what the editor's import makes of a photo) and of 1024 x 768, and 1024 x 768
-// pictures of one colour. A start runs from the process's creation until its main window and
-// board are shown and its thread first waits for input, the first paint done. Starts of the
-// player and of the floor alternate; prints medians and ratios. A program to run, not a test.
+// pictures of one colour, also reopened with every question solved. A start runs from the
+// process's creation until its main window and board are shown and its thread first waits for
+// input, the first paint done. Starts of the player and of the floor alternate; prints medians
+// and ratios. A program to run, not a test.
 #include <windows.h>
 
 #include <algorithm>
@@ -74,14 +75,25 @@ bool CompareText(const std::string& directory) {
 struct PictureCase {
   const char* name;
   const char* file;  // in BRELA_PICTURES_PATH
+  bool solved;       // answer pictures, and an answers file that solves every question
 };
 
 const PictureCase PICTURE_CASES[] = {
-    {"picture quiz, 90 photos of 260 x 195 (360 board controls)", "photo260x195.jpg"},
-    {"picture quiz, 90 photos of 1024 x 768 (360 board controls)", "photo1024x768.jpg"},
+    {"picture quiz, 90 photos of 260 x 195 (360 board controls)", "photo260x195.jpg", false},
+    {"picture quiz, 90 photos of 1024 x 768 (360 board controls)", "photo1024x768.jpg", false},
     {"picture quiz, 90 pictures of one colour, 1024 x 768 (360 board controls)",
-     "blue1024x768.jpg"},
+     "blue1024x768.jpg", false},
+    // The floor shows one picture a question, as the player must at the least: the answer picture.
+    {"the same reopened with every question solved, answer pictures shown", "blue1024x768.jpg",
+     true},
 };
+
+// The answers file of a pupil who solved every question of a quiz of one answer per question.
+void WriteSolvingAnswers(const std::string& path) {
+  std::string lines;
+  for (int n = 1; n <= QUESTIONS; ++n) lines += "rep" + std::to_string(n) + "a\r\n";
+  WriteWholeFile(path, lines);
+}
 
 bool ComparePictures(const std::string& directory, const PictureCase& test) {
   std::string path = std::string(BRELA_PICTURES_PATH) + "/" + test.file;
@@ -91,10 +103,19 @@ bool ComparePictures(const std::string& directory, const PictureCase& test) {
     return false;
   }
   QuizDefinition quiz;
-  FillTestQuiz(quiz, {KIND_PICTURE, QUESTIONS, 1, REVEAL_NONE});
+  FillTestQuiz(quiz, {KIND_PICTURE, QUESTIONS, 1, test.solved ? REVEAL_PICTURE : REVEAL_NONE});
   std::vector<MediaResource> pictures;
-  for (int n = 1; n <= QUESTIONS; ++n) pictures.push_back({IDR_MEDIA_BASE + n, jpeg});
+  for (int n = 1; n <= QUESTIONS; ++n) {
+    pictures.push_back({IDR_MEDIA_BASE + n, jpeg});
+    if (test.solved) pictures.push_back({IDR_ANSWER_PICTURE_BASE + n, jpeg});
+  }
   std::string copy = directory + "\\images.exe";
+  const std::string answers = directory + "\\images.txt";
+  if (test.solved) {
+    WriteSolvingAnswers(answers);
+  } else {
+    DeleteFileA(answers.c_str());
+  }
   std::string picture = directory + "\\" + test.file;
   WriteWholeFile(picture, jpeg);
   if (!MakePlayerCopy(playerPath, copy, &quiz, pictures)) return false;
