@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/picture_import/sample_pictures.h"
+#include "tests/tools/picture_import/sample_pictures.h"
 #include "tests/support/startup_timing.h"
 #include "tools/authoring/exe_resources_win.h"
 #include "tools/authoring/text_measure_win.h"

@@ -14,7 +14,7 @@
 
 #include "quiz/quiz_definition.h"
 #include "quiz/unpack.h"
-#include "tests/picture_import/sample_pictures.h"
+#include "tests/tools/picture_import/sample_pictures.h"
 #include "tests/quiz/code_stream.h"
 #include "tests/support/test_quiz.h"
 #include "tools/pack/pack_data.h"

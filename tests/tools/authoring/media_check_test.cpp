@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/picture_import/sample_pictures.h"
+#include "tests/tools/picture_import/sample_pictures.h"
 
 #include <algorithm>
 #include <chrono>

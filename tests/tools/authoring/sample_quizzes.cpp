@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "tests/picture_import/sample_pictures.h"
+#include "tests/tools/picture_import/sample_pictures.h"
 
 namespace fs = std::filesystem;
 using Json = nlohmann::json;

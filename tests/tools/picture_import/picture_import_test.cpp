@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <string>
 
-#include "tests/picture_import/sample_pictures.h"
+#include "tests/tools/picture_import/sample_pictures.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "picture/picture_win.h"
-#include "tests/picture_import/sample_pictures.h"
+#include "tests/tools/picture_import/sample_pictures.h"
 #include "tests/support/working_directory.h"
 #include "tools/picture_import/picture_import.h"
 

@@ -1,5 +1,5 @@
 // Test pictures: stb_image_write's formats, and GIF and Exif bytes of our own.
-#include "tests/picture_import/sample_pictures.h"
+#include "tests/tools/picture_import/sample_pictures.h"
 
 #include <stb_image_write.h>
 
