@@ -42,10 +42,9 @@ std::vector<Resource> MediaResources(const QuizFile& quiz, const CheckContext& c
 
 std::vector<fs::path> InputsOf(const QuizFile& quiz, const CheckContext& context,
                                const fs::path& player, const MakeOptions& options) {
-  std::vector<fs::path> inputs{player, options.quizFile};
-  for (const MediaSlot& slot : MediaSlots(quiz)) {
-    inputs.push_back(ResolvedMediaPath(context.mediaFolder, slot.path));
-  }
+  std::vector<fs::path> inputs = MediaPaths(quiz, context.mediaFolder);
+  inputs.push_back(player);
+  inputs.push_back(options.quizFile);
   return inputs;
 }
 

@@ -192,6 +192,15 @@ std::filesystem::path ResolvedMediaPath(const std::filesystem::path& folder,
   return folder / std::filesystem::u8path(path);
 }
 
+std::vector<std::filesystem::path> MediaPaths(const QuizFile& quiz,
+                                              const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> paths;
+  for (const MediaSlot& slot : MediaSlots(quiz)) {
+    if (!slot.path.empty()) paths.push_back(ResolvedMediaPath(folder, slot.path));
+  }
+  return paths;
+}
+
 bool QuizFromResources(const std::vector<Resource>& resources, QuizFile& file,
                        std::vector<MediaFile>& media, std::string& problem,
                        std::vector<Problem>& warnings) {

@@ -40,6 +40,10 @@ std::vector<MediaSlot> MediaSlots(const QuizFile& quiz);
 std::filesystem::path ResolvedMediaPath(const std::filesystem::path& folder,
                                         const std::string& path);
 
+// Where the media of MediaSlots lie, relative paths from folder: inputs that no output replaces.
+std::vector<std::filesystem::path> MediaPaths(const QuizFile& quiz,
+                                              const std::filesystem::path& folder);
+
 struct MediaFile {
   std::string name;  // the file name the quiz file gives
   Bytes bytes;

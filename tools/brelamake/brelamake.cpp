@@ -7,6 +7,7 @@
 #include <map>
 
 #include "tools/authoring/make_quiz.h"
+#include "tools/authoring/quiz_resources.h"
 #include "tools/authoring/safe_file.h"
 #include "tools/authoring/spreadsheet_import.h"
 
@@ -247,7 +248,10 @@ int Import(const CommandLine& line, const TextMeasurer& measure, std::ostream& o
     return EXIT_BAD_QUIZ;
   }
   const std::vector<Problem> checked = CheckQuiz(quiz, {FolderOf(spreadsheet), measure, nullptr});
-  RefuseWritingOverInputs(output, {spreadsheet});
+  // Neither the spreadsheet nor a media file it names, even with --force.
+  std::vector<fs::path> inputs = MediaPaths(quiz, FolderOf(spreadsheet));
+  inputs.push_back(spreadsheet);
+  RefuseWritingOverInputs(output, inputs);
   std::error_code error;
   if (fs::exists(output, error) && !line.force) {
     throw OverwriteRefused(QuotedPath(output) + " existe déjà : il n'est pas remplacé");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "tests/tools/authoring/sample_quizzes.h"
@@ -348,6 +349,30 @@ TEST(BrelamakeCommandTest, ImportNeverWritesOverTheSpreadsheet) {
       bench.Run({"import", spreadsheet.u8string(), "-o", spreadsheet.u8string(), "--force"});
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_EQ(TextOf(spreadsheet), "question;réponse\r\nq;r\r\n");
+}
+
+TEST(BrelamakeCommandTest, ImportNeverWritesOverAPictureTheSpreadsheetNames) {
+  Bench bench("import-picture");
+  const Bytes picture = SampleMediaBytes("chat.jpg");
+  const std::string pictureText(picture.begin(), picture.end());
+  fs::create_directories(bench.folder / "photos");
+  WriteText(bench.folder / "photos/chat.jpg", pictureText);
+  WriteText(bench.folder / "réponse.jpg", pictureText);
+  const fs::path spreadsheet = bench.folder / "t.csv";
+  WriteText(spreadsheet, "image;réponse;image réponse\r\nphotos/chat.jpg;chat;réponse.jpg\r\n");
+  for (const std::string& named : {std::string("photos/chat.jpg"), std::string("réponse.jpg")}) {
+    const std::string output = bench.Path(named);
+    const Outcome run = bench.Run({"import", spreadsheet.u8string(), "-o", output, "--force"});
+    EXPECT_EQ(run.exitCode, 2) << named;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "brelamake : « " + output + " » est un fichier d'origine du quiz (« " +
+                           (bench.folder / fs::u8path(named)).u8string() +
+                           " ») et ne sera jamais remplacé : choisissez un autre nom\n");
+    EXPECT_EQ(TextOf(output), pictureText) << named;
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(bench.folder / "photos"), {}), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(bench.folder), {}), 4)
+      << "brela.exe, t.csv, photos and réponse.jpg, nothing more";
 }
 
 TEST(BrelamakeCommandTest, DumpWritesTheQuizFileAndMedia) {
