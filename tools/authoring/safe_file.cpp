@@ -13,13 +13,32 @@ namespace fs = std::filesystem;
 
 std::string QuotedPath(const fs::path& path) { return Quoted(path.u8string()); }
 
+namespace {
+
+void RequireFolder(const fs::path& folder) {
+  std::error_code error;
+  if (folder.empty() || fs::is_directory(folder, error)) return;
+  if (fs::exists(folder, error)) {
+    throw IoError(QuotedPath(folder) + " n'est pas un dossier : choisissez un autre dossier");
+  }
+  throw IoError("le dossier " + QuotedPath(folder) +
+                " n'existe pas : créez-le, ou choisissez un autre dossier");
+}
+
+}  // namespace
+
 fs::path TemporaryPathBeside(const fs::path& target) {
   static std::mt19937 random{std::random_device{}()};
+  return TemporaryPathBeside(target, [] { return static_cast<std::uint32_t>(random()); });
+}
+
+fs::path TemporaryPathBeside(const fs::path& target, const std::function<std::uint32_t()>& draw) {
+  RequireFolder(target.parent_path());
   std::error_code error;
   for (;;) {
     const fs::path candidate =
-        target.parent_path() / fs::u8path(target.filename().u8string() + "." +
-                                          std::to_string(random() % 1000000) + ".tmp");
+        target.parent_path() /
+        fs::u8path(target.filename().u8string() + "." + std::to_string(draw() % 1000000) + ".tmp");
     if (!fs::exists(candidate, error)) return candidate;
   }
 }

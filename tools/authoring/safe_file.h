@@ -4,11 +4,17 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
-// A name for a temporary file in the target's folder that no file has yet.
+// A name for a temporary file in the target's folder that no file has yet, numbered by draws of
+// a random generator. Throws IoError when the folder does not exist, which is the author's
+// mistake to be told, not the temporary file's.
 std::filesystem::path TemporaryPathBeside(const std::filesystem::path& target);
+std::filesystem::path TemporaryPathBeside(const std::filesystem::path& target,
+                                          const std::function<std::uint32_t()>& draw);
 
 // Moves a finished temporary file over the target. Throws IoError, the temporary file removed.
 void MoveIntoPlace(const std::filesystem::path& temporary, const std::filesystem::path& target);

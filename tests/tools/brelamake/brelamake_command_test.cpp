@@ -255,6 +255,9 @@ TEST(BrelamakeCommandTest, FilesThatCannotBeReadOrMustNotBeReplacedExitWithTwo) 
       {{"make", quiz.u8string(), "-o", bench.player.u8string()},
        "brelamake : « " + bench.player.u8string() + " » est un fichier d'origine du quiz (« " +
            bench.player.u8string() + " ») et ne sera jamais remplacé : choisissez un autre nom\n"},
+      {{"make", quiz.u8string(), "-o", bench.Path("nosuchdir/q.exe")},
+       "brelamake : le dossier « " + bench.Path("nosuchdir") +
+           " » n'existe pas : créez-le, ou choisissez un autre dossier\n"},
       {{"dump", bench.Path("absent.exe"), "-o", bench.Path("d")},
        "brelamake : impossible d'ouvrir « " + bench.Path("absent.exe") + " » comme un programme\n"},
   };
