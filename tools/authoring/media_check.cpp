@@ -52,9 +52,9 @@ const char* NameOf(const OtherFormat (&formats)[N], const Bytes& file) {
   return nullptr;
 }
 
-MediaVerdict Refused(const std::string& problem) { return {false, problem, {}}; }
+MediaVerdict Refused(const std::string& problem) { return {false, problem, {}, {}}; }
 
-MediaVerdict Accepted() { return {true, {}, {}}; }
+MediaVerdict Accepted(const std::string& warning = {}) { return {true, {}, {}, warning}; }
 
 MediaVerdict ExamineSound(const Bytes& file, const std::string& name) {
   if (IsMp3(file)) return Accepted();
@@ -81,11 +81,11 @@ MediaVerdict ExaminePicture(const Bytes& file, const std::string& name,
                             std::uint32_t backgroundColour, MediaUse use) {
   if (use == MEDIA_FOR_CHECK) {
     const PictureInfo info = InspectPicture(file, name);
-    return info.ok ? Accepted() : Refused(info.problem);
+    return info.ok ? Accepted(info.warning) : Refused(info.problem);
   }
   ImportedPicture picture = ImportPicture(file, name, backgroundColour);
   if (!picture.ok) return Refused(picture.problem);
-  return {true, {}, std::move(picture.jpeg)};
+  return {true, {}, std::move(picture.jpeg), picture.warning};
 }
 
 // A kept verdict serves a check always, and an executable unless it was a check's on a picture.

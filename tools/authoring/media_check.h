@@ -30,6 +30,7 @@ struct MediaVerdict {
   std::string problem;  // French, when not ok: what is wrong and what to do
   Bytes resource;       // for the executable, a picture as it goes in (converted or kept); empty
                         // for sounds and films, which go in as they are, and for a check
+  std::string warning;  // French, when ok: what the author should still put right
 };
 
 // The verdict on the bytes of a file; name is the path as the author wrote it, for the messages.

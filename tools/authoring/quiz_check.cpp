@@ -314,7 +314,9 @@ std::vector<Problem> CheckQuizMedia(const QuizFile& quiz, const fs::path& mediaF
     const MediaVerdict verdict =
         CheckMediaFile(slot.role, ResolvedMediaPath(mediaFolder, slot.path), slot.path,
                        quiz.backgroundColour, cache);
-    if (!verdict.ok) problems.push_back(ErrorAt({slot.question, slot.field, 0}, verdict.problem));
+    const FieldRef place{slot.question, slot.field, 0};
+    if (!verdict.ok) problems.push_back(ErrorAt(place, verdict.problem));
+    if (!verdict.warning.empty()) problems.push_back(WarningAt(place, verdict.warning));
   }
   return problems;
 }

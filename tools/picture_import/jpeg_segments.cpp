@@ -93,8 +93,10 @@ bool HuffmanTablesFit(const Bytes& file, const JpegSegment& segment) {
 
 }  // namespace
 
-std::vector<JpegSegment> ReadJpegSegments(const Bytes& file, JpegExtent extent) {
+std::vector<JpegSegment> ReadJpegSegments(const Bytes& file, JpegExtent extent,
+                                          bool* reachedEnd) {
   std::vector<JpegSegment> segments;
+  if (reachedEnd) *reachedEnd = false;
   if (file.size() < 2 || file[0] != 0xFF || file[1] != MARKER_SOI) return segments;
   std::size_t at = 2;
   while (at < file.size()) {
@@ -104,7 +106,10 @@ std::vector<JpegSegment> ReadJpegSegments(const Bytes& file, JpegExtent extent) 
     if (at >= file.size()) break;
     const unsigned char marker = file[at++];
     if (marker == 0 || IsStandalone(marker)) continue;  // FF 00 stands for a data byte FF
-    if (marker == MARKER_EOI || marker == MARKER_SOI) break;
+    if (marker == MARKER_EOI || marker == MARKER_SOI) {
+      if (reachedEnd) *reachedEnd = marker == MARKER_EOI;
+      break;
+    }
     if (file.size() - at < 2) break;
     const std::size_t length = std::size_t{file[at]} << 8 | file[at + 1];
     if (length < 2) break;
@@ -137,6 +142,12 @@ bool IsSoundJpeg(const Bytes& file) {
     scan = segment.marker == MARKER_SOS;
   }
   return scan && frame && quantisation && huffman;
+}
+
+bool IsWholeJpeg(const Bytes& file) {
+  bool reachedEnd = false;
+  ReadJpegSegments(file, JPEG_WHOLE_FILE, &reachedEnd);
+  return reachedEnd;
 }
 
 bool StartsWithJfif(const Bytes& file) {

@@ -22,8 +22,9 @@ enum JpegExtent {
 // The marker segments from SOI on, the scan headers (SOS) among them; the entropy-coded data after
 // a scan header is skipped as decoders skip it, up to the next marker. Ends at EOI, at the end of
 // the file (the last segment may be cut short by it) or at a length below 2; empty when the file
-// does not start with SOI.
-std::vector<JpegSegment> ReadJpegSegments(const Bytes& file, JpegExtent extent);
+// does not start with SOI. reachedEnd, when given, tells whether the walk stopped at EOI.
+std::vector<JpegSegment> ReadJpegSegments(const Bytes& file, JpegExtent extent,
+                                          bool* reachedEnd = nullptr);
 
 struct JpegFrame {
   bool found;
@@ -40,6 +41,9 @@ JpegFrame ReadJpegFrame(const Bytes& file);
 // Huffman tables, then a scan (without them it decodes tables that were never defined), and every
 // Huffman table within its segment and of at most 256 codes (it writes more past its arrays).
 bool IsSoundJpeg(const Bytes& file);
+
+// The file goes on to its end of image (EOI): stb's decoder refuses a file cut short before it.
+bool IsWholeJpeg(const Bytes& file);
 
 // The first segment is APP0 named "JFIF", as the player's decoder and the authoring tool expect.
 bool StartsWithJfif(const Bytes& file);

@@ -21,6 +21,9 @@ namespace {
 // stb_image_write keeps full colour resolution above 90; small pictures need it for sharp edges.
 constexpr int JPEG_QUALITY = 92;
 constexpr unsigned char MARKER_BASELINE = 0xC0;
+// Frame headers from SOF3 on are lossless or hierarchical, from SOF9 on arithmetic-coded.
+constexpr unsigned char MARKER_LOSSLESS = 0xC3;
+constexpr unsigned char MARKER_ARITHMETIC_FIRST = 0xC9;
 
 struct FormatName {
   PictureFormat format;
@@ -119,7 +122,42 @@ std::string Misnamed(PictureFormat format, const std::string& fileName,
   const std::string renamed =
       fileName.substr(0, fileName.size() - extension.size()) + name.extension;
   return Quoted(fileName) + " contient une image " + name.name + " alors que son nom finit par « " +
-         extension + " » : renommez-le " + Quoted(renamed) + ".";
+         extension + " » : elle est lue comme une image " + name.name +
+         " ; pour que son nom dise ce qu'elle est, renommez le fichier " + Quoted(renamed) +
+         " et donnez ce nom dans le quiz.";
+}
+
+// A warning when the name's extension says another format than the content ("" when it agrees
+// or says nothing).
+std::string NameWarning(PictureFormat format, const std::string& fileName) {
+  const std::string extension = ExtensionOf(fileName);
+  if (extension.empty() || FormatOfExtension(extension) == format) return "";
+  return Misnamed(format, fileName, extension);
+}
+
+// Kinds of the accepted formats that stb does not decode, named so that the author knows what to
+// convert: they would otherwise look damaged.
+const char* UndecodedKind(const Bytes& file, PictureFormat format) {
+  if (format == PICTURE_JPEG) {
+    const JpegFrame frame = ReadJpegFrame(file);
+    if (!frame.found) return nullptr;
+    if (frame.marker >= MARKER_ARITHMETIC_FIRST) return "JPEG à codage arithmétique";
+    if (frame.marker >= MARKER_LOSSLESS) return "JPEG sans perte ou hiérarchique";
+    return nullptr;
+  }
+  // BITMAPINFOHEADER and its successors: the compression at offset 30, 1 and 2 run-length coding.
+  if (format == PICTURE_BMP && file.size() >= 34 && file[14] >= 40 && file[31] == 0 &&
+      file[32] == 0 && file[33] == 0 && (file[30] == 1 || file[30] == 2)) {
+    return "BMP compressée (RLE)";
+  }
+  return nullptr;
+}
+
+std::string Undecoded(const char* kind, PictureFormat format, const std::string& fileName) {
+  return Quoted(fileName) + " est une image " + kind + ", une sorte d'image " +
+         NameOf(format).name +
+         " qui ne peut pas être convertie pour le lecteur : ouvrez-la dans un logiciel d'images "
+         "qui la lit (Paint, GIMP...) et enregistrez-la de nouveau, en JPEG ou en PNG.";
 }
 
 std::string Unreadable(PictureFormat format, const std::string& fileName) {
@@ -142,10 +180,12 @@ std::string OutOfMemory(const std::string& fileName) {
 }
 
 PictureInfo Refused(PictureFormat format, std::string problem) {
-  return {false, format, 0, 0, 1, std::move(problem)};
+  return {false, format, 0, 0, 1, std::move(problem), ""};
 }
 
-ImportedPicture ImportRefused(std::string problem) { return {false, {}, 0, 0, std::move(problem)}; }
+ImportedPicture ImportRefused(std::string problem) {
+  return {false, {}, 0, 0, std::move(problem), ""};
+}
 
 bool WithinLimits(int width, int height) {
   return width <= MAX_PICTURE_SIDE && height <= MAX_PICTURE_SIDE &&
@@ -175,6 +215,51 @@ bool IsSoundForStb(const Bytes& file, PictureFormat format) {
   if (format == PICTURE_JPEG) return IsSoundJpeg(file);
   if (format == PICTURE_PNG) return IsSoundPng(file);
   return true;
+}
+
+std::uint32_t Read32LittleEndian(const Bytes& file, std::size_t at) {
+  return std::uint32_t{file[at]} | std::uint32_t{file[at + 1]} << 8 |
+         std::uint32_t{file[at + 2]} << 16 | std::uint32_t{file[at + 3]} << 24;
+}
+
+// The file header (14 bytes) and the whole info header, whose size comes first.
+bool HasWholeBmpHeader(const Bytes& file) {
+  return file.size() >= 18 && file.size() - 14 >= Read32LittleEndian(file, 14);
+}
+
+// The size of a GIF colour table that the flags byte announces, 0 when there is none.
+std::size_t GifColourTableSize(unsigned char flags) {
+  return flags & 0x80 ? std::size_t{3} << ((flags & 7) + 1) : 0;
+}
+
+// Past the screen descriptor, its colour table and the extensions, to the first image's
+// descriptor, colour table, code size, first data block length and first byte of data: what stb
+// needs of a GIF, whose data it reads as zeros past the end of the file.
+bool ReachesGifImage(const Bytes& file) {
+  if (file.size() < 13) return false;
+  std::size_t at = 13 + GifColourTableSize(file[10]);
+  while (at < file.size() && file[at] == 0x21) {  // an extension: label, then data blocks
+    at += 2;
+    while (at < file.size() && file[at] != 0) at += 1 + std::size_t{file[at]};
+    ++at;
+  }
+  if (at >= file.size() || file[at] != 0x2C || file.size() - at < 10) return false;
+  at += 10 + GifColourTableSize(file[at + 9]);
+  return at < file.size() && file.size() - at >= 3;
+}
+
+// What stb's decoder refuses and its header reader does not see: a file cut short.
+bool IsWhole(const Bytes& file, PictureFormat format) {
+  switch (format) {
+    case PICTURE_JPEG:
+      return IsWholeJpeg(file);
+    case PICTURE_PNG:
+      return IsWholePng(file);
+    case PICTURE_GIF:
+      return ReachesGifImage(file);
+    default:
+      return HasWholeBmpHeader(file);
+  }
 }
 
 using StbPixels = std::unique_ptr<unsigned char, void (*)(void*)>;
@@ -233,13 +318,12 @@ PictureFormat SniffPicture(const Bytes& file) {
 PictureInfo InspectPicture(const Bytes& file, const std::string& fileName) {
   const PictureFormat format = SniffPicture(file);
   if (format == PICTURE_UNKNOWN) return Refused(format, NotAPicture(file, fileName));
-  const std::string extension = ExtensionOf(fileName);
-  if (!extension.empty() && FormatOfExtension(extension) != format) {
-    return Refused(format, Misnamed(format, fileName, extension));
+  if (const char* kind = UndecodedKind(file, format)) {
+    return Refused(format, Undecoded(kind, format, fileName));
   }
   int width = 0, height = 0, channels = 0;
   // stb reads a GIF's side of 0 without complaint.
-  if (!IsSoundForStb(file, format) || file.size() > INT_MAX ||
+  if (!IsSoundForStb(file, format) || !IsWhole(file, format) || file.size() > INT_MAX ||
       !stbi_info_from_memory(file.data(), static_cast<int>(file.size()), &width, &height,
                              &channels) ||
       width < 1 || height < 1) {
@@ -248,7 +332,7 @@ PictureInfo InspectPicture(const Bytes& file, const std::string& fileName) {
   if (!WithinLimits(width, height)) return Refused(format, TooLarge(fileName, width, height));
   const int orientation = format == PICTURE_JPEG ? ReadExifOrientation(file) : 1;
   if (SwapsSides(orientation)) std::swap(width, height);
-  return {true, format, width, height, orientation, ""};
+  return {true, format, width, height, orientation, "", NameWarning(format, fileName)};
 }
 
 ImportedPicture ImportPicture(const Bytes& file, const std::string& fileName,
@@ -267,9 +351,9 @@ ImportedPicture ImportPicture(const Bytes& file, const std::string& fileName,
       decoded.height != (swap ? info.width : info.height)) {
     return ImportRefused(Unreadable(info.format, fileName));
   }
-  if (IsKeptAsIs(file, info)) return {true, file, info.width, info.height, ""};
+  if (IsKeptAsIs(file, info)) return {true, file, info.width, info.height, "", info.warning};
   const Raster upright = UprightWithinBox(decoded, info.orientation, backgroundColour);
-  ImportedPicture imported{true, {}, upright.width, upright.height, ""};
+  ImportedPicture imported{true, {}, upright.width, upright.height, "", info.warning};
   if (upright.pixels.empty() ||
       !stbi_write_jpg_to_func(AppendBytes, &imported.jpeg, upright.width, upright.height, 3,
                               upright.pixels.data(), JPEG_QUALITY)) {

@@ -25,10 +25,13 @@ struct PictureInfo {
   int width, height;    // as shown: turned upright by the Exif orientation
   int orientation;      // the Exif orientation, 1 to 8 (1 when there is none)
   std::string problem;  // French, when !ok: what is wrong and what to do
+  std::string warning;  // French, when ok but its name says another format
 };
 
-// What can be told from the header alone, without decoding: a picture of an accepted format, that
-// its name does not contradict, of an acceptable size. Cheap enough for a check of every question.
+// What can be told without decoding: a picture of an accepted format and kind, whole up to its
+// end, of an acceptable size. Cheap enough for a check of every question; the import starts with
+// it, so that a check refuses what the import would refuse without decoding. A name that says
+// another format is only warned about: the content decides how it is read.
 PictureInfo InspectPicture(const Bytes& file, const std::string& fileName);
 
 struct ImportedPicture {
@@ -36,6 +39,7 @@ struct ImportedPicture {
   Bytes jpeg;  // a baseline JFIF JPEG within 260 x 260 (the input itself when it already was one)
   int width, height;    // of jpeg
   std::string problem;  // French, when !ok: what is wrong and what to do
+  std::string warning;  // French, when ok: InspectPicture's
 };
 
 // Transparent parts are laid on backgroundColour (0x00BBGGRR); the name serves the messages and the

@@ -26,3 +26,14 @@ bool IsSoundPng(const Bytes& file) {
   }
   return true;
 }
+
+bool IsWholePng(const Bytes& file) {
+  std::size_t at = SIGNATURE_SIZE;
+  while (file.size() >= at + 8) {
+    if (std::memcmp(file.data() + at + 4, "IEND", 4) == 0) return true;
+    const std::size_t length = Read32(file, at);
+    if (length > file.size() - at - 8) return false;
+    at += CHUNK_FRAME_SIZE + length;
+  }
+  return false;
+}

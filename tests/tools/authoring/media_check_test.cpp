@@ -179,8 +179,12 @@ TEST(MediaCheckTest, PicturesAreCheckedByTheirHeaderAndConvertedForTheExecutable
               "« texte.jpg » n'est pas une image JPEG, PNG, GIF ou BMP : vérifiez que c'est le bon "
               "fichier, ou enregistrez l'image en JPEG ou en PNG depuis un logiciel d'images.");
     const MediaVerdict misnamed = ExamineMedia(MEDIA_PICTURE, png, "carte.jpg", 0, use);
-    EXPECT_EQ(misnamed.problem, "« carte.jpg » contient une image PNG alors que son nom finit par "
-                                "« .jpg » : renommez-le « carte.png ».");
+    EXPECT_TRUE(misnamed.ok) << misnamed.problem;
+    EXPECT_EQ(misnamed.warning,
+              "« carte.jpg » contient une image PNG alors que son nom finit par « .jpg » : elle "
+              "est lue comme une image PNG ; pour que son nom dise ce qu'elle est, renommez le "
+              "fichier « carte.png » et donnez ce nom dans le quiz.");
+    EXPECT_EQ(IsJfif(misnamed.resource), use == MEDIA_FOR_EXECUTABLE);
   }
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "tests/tools/authoring/sample_quizzes.h"
+#include "tests/tools/picture_import/sample_pictures.h"
 
 namespace {
 
@@ -452,15 +453,27 @@ TEST(QuizCheckTest, ChecksTheMediaFilesThatTheQuizShows) {
   QuizFile quiz = Read(json);
   EXPECT_TRUE(CheckQuizMedia(quiz, folder, nullptr).empty());
   fs::remove(folder / "media/picture2.jpg");
-  WriteText(folder / "media/réponse3.jpg", "\x89PNG\r\n\x1A\n");
+  const Bytes png = PngOf(std::vector<Rgba>(64, Rgba{0, 0, 255, 255}), 8, 8);
+  WriteText(folder / "media/réponse3.jpg", std::string(png.begin(), png.end()));
+  // A JPEG cut before its end, as an interrupted copy leaves it.
+  const Bytes jpeg = SampleMediaBytes("media/picture3.jpg");
+  WriteText(folder / "media/picture3.jpg", std::string(jpeg.begin(), jpeg.end() - 2));
   quiz.questions[0].sound = "nowhere.mp3";  // not a field of a picture quiz: not read
   const std::vector<Problem> problems = CheckQuizMedia(quiz, folder, nullptr);
-  ASSERT_EQ(problems.size(), 2u);
+  ASSERT_EQ(problems.size(), 3u);
   EXPECT_EQ(ProblemPlace(problems[0]), "question 2, image");
   EXPECT_EQ(problems[0].message.rfind("le fichier « media/picture2.jpg » est introuvable", 0), 0u);
+  EXPECT_EQ(problems[1].severity, PROBLEM_ERROR);
   EXPECT_EQ(ProblemLine(problems[1]),
+            "question 3, image : « media/picture3.jpg » est une image JPEG abîmée, ou d'une sorte "
+            "que brelamake ne sait pas lire : ouvrez-la dans un logiciel d'images et "
+            "enregistrez-la de nouveau, en JPEG ou en PNG.");
+  EXPECT_EQ(problems[2].severity, PROBLEM_WARNING);
+  EXPECT_EQ(ProblemLine(problems[2]),
             "question 3, image réponse : « media/réponse3.jpg » contient une image PNG alors que "
-            "son nom finit par « .jpg » : renommez-le « media/réponse3.png ».");
+            "son nom finit par « .jpg » : elle est lue comme une image PNG ; pour que son nom dise "
+            "ce qu'elle est, renommez le fichier « media/réponse3.png » et donnez ce nom dans le "
+            "quiz.");
 }
 
 TEST(QuizCheckTest, ReportsEveryProblemOfAFileAtOnceAndABadKindHidesNothing) {

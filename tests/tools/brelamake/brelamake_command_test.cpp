@@ -8,6 +8,7 @@
 
 #include "tests/tools/authoring/sample_quizzes.h"
 #include "tests/tools/authoring/test_executables.h"
+#include "tests/tools/picture_import/sample_pictures.h"
 #include "tools/brelamake/brelamake.h"
 
 namespace {
@@ -206,6 +207,41 @@ TEST(BrelamakeCommandTest, MakeWritesTheQuizOrTellsWhyNot) {
                          "exemple\n"
                          "brelamake : rien n'a été écrit\n");
   EXPECT_FALSE(fs::exists(refused));
+}
+
+// What check lets through, make makes; what make refuses, check refuses first.
+TEST(BrelamakeCommandTest, CheckAndMakeAgreeOnPictures) {
+  Bench bench("check-make-pictures");
+  const fs::path quiz = WriteSampleQuiz(SampleQuizJson("picture", "none", 1, 2), bench.folder);
+  const Bytes png = PngOf(std::vector<Rgba>(64, Rgba{0, 0, 255, 255}), 8, 8);
+  WriteText(bench.folder / "media/picture1.jpg", std::string(png.begin(), png.end()));
+  const std::string warning =
+      " : 1 avertissement :\n"
+      "  question 1, image : « media/picture1.jpg » contient une image PNG alors que son nom "
+      "finit par « .jpg » : elle est lue comme une image PNG ; pour que son nom dise ce qu'elle "
+      "est, renommez le fichier « media/picture1.png » et donnez ce nom dans le quiz.\n";
+  Outcome check = bench.Run({"check", quiz.u8string()});
+  EXPECT_EQ(check.exitCode, 0);
+  EXPECT_EQ(check.err, quiz.u8string() + warning);
+  Outcome make = bench.Run({"make", quiz.u8string(), "-o", bench.Path("png.exe")});
+  EXPECT_EQ(make.exitCode, 0);
+  EXPECT_EQ(make.err, quiz.u8string() + warning);
+  EXPECT_EQ(ReadTestExecutable(bench.Path("png.exe")).size(), 4u);
+
+  const Bytes jpeg = SampleMediaBytes("media/picture2.jpg");
+  WriteText(bench.folder / "media/picture2.jpg", std::string(jpeg.begin(), jpeg.end() - 2));
+  const std::string error =
+      " : 1 erreur :\n"
+      "  question 2, image : « media/picture2.jpg » est une image JPEG abîmée, ou d'une sorte "
+      "que brelamake ne sait pas lire : ouvrez-la dans un logiciel d'images et enregistrez-la de "
+      "nouveau, en JPEG ou en PNG.\n";
+  check = bench.Run({"check", quiz.u8string()});
+  EXPECT_EQ(check.exitCode, 1);
+  EXPECT_EQ(check.err.rfind(quiz.u8string() + error, 0), 0u) << check.err;
+  make = bench.Run({"make", quiz.u8string(), "-o", bench.Path("cut.exe")});
+  EXPECT_EQ(make.exitCode, 1);
+  EXPECT_EQ(make.err.rfind(quiz.u8string() + error, 0), 0u) << make.err;
+  EXPECT_FALSE(fs::exists(bench.Path("cut.exe")));
 }
 
 TEST(BrelamakeCommandTest, MakeTellsItsWarningsAndUsesTheChosenPlayer) {

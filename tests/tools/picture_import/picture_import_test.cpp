@@ -300,12 +300,6 @@ TEST(ImportPicture, RefusesWithTheReasonAndWhatToDo) {
       {Of(std::string("RIFF\0\0\0\0WEBPVP8 ", 16)), "chat.webp",
        "« chat.webp » est une image WebP,"},
       {Of(std::string("II*\0\x08\0\0\0", 8)), "scan.tif", "« scan.tif » est une image TIFF,"},
-      {png, "images/chat.jpg",
-       "« images/chat.jpg » contient une image PNG alors que son nom finit par « .jpg » : "
-       "renommez-le « images/chat.png »."},
-      {Plain(PICTURE_JPEG, 8, 8), "CHAT.PNG", "renommez-le « CHAT.jpg »."},
-      {png, "chat.txt", "son nom finit par « .txt » : renommez-le « chat.png »."},
-      {Plain(PICTURE_GIF, 8, 8), "a.b/chat.bmp", "renommez-le « a.b/chat.gif »."},
       {Of("\xFF\xD8\xFF"), "coupee.jpg",
        "« coupee.jpg » est une image JPEG abîmée, ou d'une sorte que brelamake ne sait pas lire : "
        "ouvrez-la"},
@@ -336,8 +330,155 @@ TEST(ImportPicture, AcceptsEveryNameOfTheFormat) {
       {PICTURE_BMP, "carte.bmp"},   {PICTURE_BMP, "carte.dib"},   {PICTURE_PNG, "dossier.v2/image"},
   };
   for (const auto& c : cases) {
-    EXPECT_TRUE(ImportPicture(Plain(c.format, 8, 8), c.fileName, 0).ok) << c.fileName;
+    const ImportedPicture picture = ImportPicture(Plain(c.format, 8, 8), c.fileName, 0);
+    EXPECT_TRUE(picture.ok) << c.fileName;
+    EXPECT_EQ(picture.warning, "") << c.fileName;
   }
+}
+
+// The content decides how a picture is read; a name that says otherwise is only warned about.
+TEST(ImportPicture, ReadsAPictureWhoseNameSaysAnotherFormatAndWarns) {
+  const struct {
+    PictureFormat format;
+    std::string fileName;
+    std::string warning;
+  } cases[] = {
+      {PICTURE_PNG, "images/chat.jpg",
+       "« images/chat.jpg » contient une image PNG alors que son nom finit par « .jpg » : elle est "
+       "lue comme une image PNG ; pour que son nom dise ce qu'elle est, renommez le fichier "
+       "« images/chat.png » et donnez ce nom dans le quiz."},
+      {PICTURE_JPEG, "CHAT.PNG",
+       "« CHAT.PNG » contient une image JPEG alors que son nom finit par « .png » : elle est lue "
+       "comme une image JPEG ; pour que son nom dise ce qu'elle est, renommez le fichier "
+       "« CHAT.jpg » et donnez ce nom dans le quiz."},
+      {PICTURE_PNG, "chat.txt",
+       "« chat.txt » contient une image PNG alors que son nom finit par « .txt » : elle est lue "
+       "comme une image PNG ; pour que son nom dise ce qu'elle est, renommez le fichier "
+       "« chat.png » et donnez ce nom dans le quiz."},
+      {PICTURE_GIF, "a.b/chat.bmp",
+       "« a.b/chat.bmp » contient une image GIF alors que son nom finit par « .bmp » : elle est "
+       "lue comme une image GIF ; pour que son nom dise ce qu'elle est, renommez le fichier "
+       "« a.b/chat.gif » et donnez ce nom dans le quiz."},
+  };
+  const Rgba blue[4] = {BLUE, BLUE, BLUE, BLUE};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.fileName);
+    const Bytes file = Plain(c.format, 8, 8);
+    const PictureInfo info = InspectPicture(file, c.fileName);
+    EXPECT_TRUE(info.ok) << info.problem;
+    EXPECT_EQ(info.format, c.format);
+    EXPECT_EQ(info.warning, c.warning);
+    const ImportedPicture picture = ImportPicture(file, c.fileName, 0);
+    ExpectPlayerJpeg(picture, 8, 8, blue);
+    EXPECT_EQ(picture.warning, c.warning);
+  }
+}
+
+// Whatever the length a file is cut to, the check before decoding refuses it exactly when the
+// import does: what passes a check is made.
+TEST(InspectPicture, RefusesAFileCutShortExactlyWhenTheImportDoes) {
+  for (PictureFormat format : {PICTURE_JPEG, PICTURE_PNG, PICTURE_GIF, PICTURE_BMP}) {
+    const Bytes whole = Plain(format, 24, 16);
+    int refused = 0;
+    for (std::size_t length = 1; length < whole.size(); ++length) {
+      const Bytes cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length));
+      const PictureInfo info = InspectPicture(cut, "image");
+      const ImportedPicture picture = ImportPicture(cut, "image", 0);
+      ASSERT_EQ(info.ok, picture.ok) << "format " << format << ", " << length << " of "
+                                     << whole.size() << " bytes: " << picture.problem;
+      refused += info.ok ? 0 : 1;
+    }
+    EXPECT_GT(refused, 0) << "format " << format;
+  }
+}
+
+TEST(InspectPicture, RefusesAJpegOrPngWithoutItsEnd) {
+  Bytes jpeg = Plain(PICTURE_JPEG, 24, 16), png = Plain(PICTURE_PNG, 24, 16);
+  ASSERT_EQ(jpeg[jpeg.size() - 2], 0xFF);
+  ASSERT_EQ(jpeg[jpeg.size() - 1], 0xD9);  // EOI
+  jpeg.resize(jpeg.size() - 2);
+  ASSERT_EQ(std::string(png.end() - 8, png.end() - 4), "IEND");
+  png.resize(png.size() - 12);
+  const std::string advice =
+      " abîmée, ou d'une sorte que brelamake ne sait pas lire : ouvrez-la dans un logiciel "
+      "d'images et enregistrez-la de nouveau, en JPEG ou en PNG.";
+  EXPECT_EQ(InspectPicture(jpeg, "photo.jpg").problem,
+            "« photo.jpg » est une image JPEG" + advice);
+  EXPECT_EQ(InspectPicture(png, "dessin.png").problem, "« dessin.png » est une image PNG" + advice);
+  png.resize(png.size() + 8);
+  std::copy_n("\0\0\0\0IEND", 8, png.end() - 8);  // the end chunk without its CRC still ends it
+  EXPECT_TRUE(InspectPicture(png, "dessin.png").ok);
+}
+
+// A 2 x 2 BMP of 8 (or 4) bits with a palette of two colours, rows bottom up, byte by byte:
+// compression 0 stores the rows (each padded to 4 bytes), 1 (RLE8) and 2 (RLE4) store runs.
+Bytes PaletteBmp(int compression) {
+  const auto put32 = [](Bytes& bytes, unsigned value) {
+    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<unsigned char>(value >> (8 * i)));
+  };
+  const Bytes rows = compression == 0 ? Bytes{0, 0, 0, 0, 1, 1, 0, 0}
+                     // a run of two pixels of colour 0, end of line, two of colour 1, end of bitmap
+                     : compression == 1 ? Bytes{2, 0x00, 0, 0, 2, 0x01, 0, 1}
+                                        : Bytes{2, 0x00, 0, 0, 2, 0x11, 0, 1};
+  Bytes bmp{'B', 'M'};
+  put32(bmp, static_cast<unsigned>(62 + rows.size()));
+  put32(bmp, 0);
+  put32(bmp, 62);  // 14 + 40 + two palette entries of 4 bytes
+  put32(bmp, 40);
+  put32(bmp, 2);  // width
+  put32(bmp, 2);  // height
+  bmp.insert(bmp.end(), {1, 0, static_cast<unsigned char>(compression == 2 ? 4 : 8), 0});
+  put32(bmp, static_cast<unsigned>(compression));
+  put32(bmp, static_cast<unsigned>(rows.size()));
+  put32(bmp, 2835);
+  put32(bmp, 2835);
+  put32(bmp, 2);  // colours used
+  put32(bmp, 0);
+  bmp.insert(bmp.end(), {0, 0, 255, 0, 255, 0, 0, 0});  // red, blue (B, G, R, 0)
+  bmp.insert(bmp.end(), rows.begin(), rows.end());
+  return bmp;
+}
+
+// A JPEG header of the frame kind given, 24 x 16, one component, then a scan and its end: enough
+// to tell the kind, which is all a check reads of it.
+Bytes JpegOfFrameKind(unsigned char frameMarker) {
+  return Bytes{0xFF, 0xD8,                                                 // SOI
+               0xFF, frameMarker, 0, 11, 8, 0, 16, 0, 24, 1, 1, 0x11, 0,  // frame header
+               0xFF, 0xDA, 0, 8, 1, 1, 0x00, 0, 63, 0,                    // scan header
+               0x12, 0x34,                                                // coded data
+               0xFF, 0xD9};                                               // EOI
+}
+
+TEST(InspectPicture, NamesTheKindsOfBmpAndJpegItCannotConvert) {
+  const std::string advice =
+      " qui ne peut pas être convertie pour le lecteur : ouvrez-la dans un logiciel d'images qui "
+      "la lit (Paint, GIMP...) et enregistrez-la de nouveau, en JPEG ou en PNG.";
+  const struct {
+    Bytes file;
+    std::string fileName;
+    std::string problem;
+  } cases[] = {
+      {PaletteBmp(1), "carte.bmp",
+       "« carte.bmp » est une image BMP compressée (RLE), une sorte d'image BMP" + advice},
+      {PaletteBmp(2), "carte4.bmp",
+       "« carte4.bmp » est une image BMP compressée (RLE), une sorte d'image BMP" + advice},
+      {JpegOfFrameKind(0xC9), "scan.jpg",
+       "« scan.jpg » est une image JPEG à codage arithmétique, une sorte d'image JPEG" + advice},
+      {JpegOfFrameKind(0xCA), "scan2.jpg",
+       "« scan2.jpg » est une image JPEG à codage arithmétique, une sorte d'image JPEG" + advice},
+      {JpegOfFrameKind(0xC3), "radio.jpg",
+       "« radio.jpg » est une image JPEG sans perte ou hiérarchique, une sorte d'image JPEG" +
+           advice},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(InspectPicture(c.file, c.fileName).problem, c.problem);
+    const ImportedPicture picture = ImportPicture(c.file, c.fileName, 0);
+    EXPECT_FALSE(picture.ok) << c.fileName;
+    EXPECT_EQ(picture.problem, c.problem);
+  }
+  // The same palette picture stored without compression is read: red below blue.
+  const ImportedPicture stored = ImportPicture(PaletteBmp(0), "carte.bmp", 0);
+  ExpectPlayerJpeg(stored, 2, 2, {BLUE, BLUE, RED, RED});
 }
 
 }  // namespace
