@@ -167,6 +167,11 @@ TEST(BrelamakeWinTest, TheToolTellsItsOutcomesInFrenchWithItsExitCodes) {
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_TRUE(fs::exists(directory / "relu/film01.avi"));
   EXPECT_EQ(RunTool(TOOL, "dump made.exe -o relu", directory).exitCode, 2);
+  run = RunTool(TOOL, "make quiz.json -o nosuchdir\\q.exe" + PLAYER_OPTION, directory);
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.err,
+            "brelamake : le dossier « nosuchdir » n'existe pas : créez-le, ou choisissez un "
+            "autre dossier\n");
   fs::remove(directory / "media/film2.avi");
   run = RunTool(TOOL, "make quiz.json -o other.exe" + PLAYER_OPTION, directory);
   EXPECT_EQ(run.exitCode, 1);
