@@ -119,7 +119,7 @@ std::string InvisibleMessage(unsigned char byte) {
          "), qu'un élève ne peut pas taper : jamais la réponse ne serait « BRAVO » ; supprimez-le";
 }
 
-// What a pupil cannot type in the answer, told once for each character.
+// The problem of one character of an answer, when a pupil cannot type it or tell it apart.
 void TellUntypable(unsigned char byte, const FieldRef& place, std::vector<Problem>& problems) {
   if (const unsigned char small = SmallOfAccentedCapital(byte)) {
     problems.push_back(WarningAt(place, AccentedCapitalMessage(byte, small)));
@@ -157,7 +157,8 @@ void TellNoBreakSpaceAround(const std::string& cp1252, const FieldRef& place,
   }
 }
 
-void WarnUntypable(const std::string& cp1252, const FieldRef& place,
+// Each character of the answer that a pupil cannot type, told once.
+void TellUntypable(const std::string& cp1252, const FieldRef& place,
                    std::vector<Problem>& problems) {
   TellNoBreakSpaceAround(cp1252, place, problems);
   const char noBreakSpace[] = {static_cast<char>(NO_BREAK_SPACE), '\0'};
@@ -232,5 +233,5 @@ void CheckExpectedAnswer(const std::string& cp1252, const FieldRef& place,
   if (cp1252.back() == ' ') {
     problems.push_back(ErrorAt(place, std::string("la réponse finit par un espace") + trimmed));
   }
-  WarnUntypable(cp1252, place, problems);
+  TellUntypable(cp1252, place, problems);
 }
