@@ -120,7 +120,7 @@ std::string InvisibleMessage(unsigned char byte) {
 }
 
 // The problem of one character of an answer, when a pupil cannot type it or tell it apart.
-void TellUntypable(unsigned char byte, const FieldRef& place, std::vector<Problem>& problems) {
+void TellUntypableCharacter(unsigned char byte, const FieldRef& place, std::vector<Problem>& problems) {
   if (const unsigned char small = SmallOfAccentedCapital(byte)) {
     problems.push_back(WarningAt(place, AccentedCapitalMessage(byte, small)));
     return;
@@ -168,7 +168,7 @@ void TellUntypable(const std::string& cp1252, const FieldRef& place,
   bool told[256] = {};
   for (std::size_t i = first; i <= last; ++i) {
     const auto byte = static_cast<unsigned char>(cp1252[i]);
-    if (!told[byte]) TellUntypable(byte, place, problems);
+    if (!told[byte]) TellUntypableCharacter(byte, place, problems);
     told[byte] = true;
   }
 }
