@@ -32,7 +32,8 @@ const UntypableCharacter UNTYPABLE[] = {
     {0xBB, "le guillemet français « » »", "le guillemet du clavier", "« \" »"},
     {0x8B, "le guillemet simple « ‹ »", "le guillemet du clavier", "« \" »"},
     {0x9B, "le guillemet simple « › »", "le guillemet du clavier", "« \" »"},
-    {0xA0, "un espace insécable", "un espace ordinaire", "un espace ordinaire"},  // inside the answer
+    // inside the answer; around it, to be deleted
+    {0xA0, "un espace insécable", "un espace ordinaire", "un espace ordinaire"},
     {0x9C, "la ligature « œ »", "« oe »", "« oe »"},
     {0x8C, "la ligature « Œ »", "« oe »", "« oe »"},
     {0xE6, "la ligature « æ »", "« ae »", "« ae »"},
@@ -120,7 +121,8 @@ std::string InvisibleMessage(unsigned char byte) {
 }
 
 // The problem of one character of an answer, when a pupil cannot type it or tell it apart.
-void TellUntypableCharacter(unsigned char byte, const FieldRef& place, std::vector<Problem>& problems) {
+void TellUntypableCharacter(unsigned char byte, const FieldRef& place,
+                            std::vector<Problem>& problems) {
   if (const unsigned char small = SmallOfAccentedCapital(byte)) {
     problems.push_back(WarningAt(place, AccentedCapitalMessage(byte, small)));
     return;
