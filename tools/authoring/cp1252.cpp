@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "tools/picture_import/quoted.h"
+
 namespace {
 
 constexpr std::uint32_t HIGH_CONTROLS[32] = {
@@ -77,7 +79,7 @@ std::string Describe(const std::string& utf8, std::size_t from, std::size_t to,
                      std::uint32_t codePoint) {
   char name[16];
   std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(codePoint));
-  return "le caractère « " + utf8.substr(from, to - from) + " » (" + name +
+  return "le caractère " + Quoted(utf8.substr(from, to - from)) + " (" + name +
          ") n'existe pas dans le jeu de caractères du joueur (Windows-1252) : remplacez-le";
 }
 

@@ -2,6 +2,7 @@
 #include "tools/authoring/problem.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -42,6 +43,11 @@ Problem WarningAt(const FieldRef& place, const std::string& message) {
   return {PROBLEM_WARNING, place.question, place.field, place.index, message};
 }
 
+bool IsQuizField(const std::string& key) {
+  return std::any_of(std::begin(FIELD_NAMES), std::end(FIELD_NAMES),
+                     [&](const FieldNaming& naming) { return key == naming.key; });
+}
+
 std::string FieldName(const std::string& key) {
   for (const FieldNaming& naming : FIELD_NAMES) {
     if (key == naming.key) return naming.name;
@@ -74,8 +80,6 @@ int CountProblems(const std::vector<Problem>& problems, ProblemSeverity severity
 bool HasErrors(const std::vector<Problem>& problems) {
   return CountProblems(problems, PROBLEM_ERROR) > 0;
 }
-
-std::string Quoted(const std::string& text) { return "« " + text + " »"; }
 
 std::string CountText(long long count, const std::string& singular, const std::string& plural) {
   return std::to_string(count) + " " + (count <= 1 && count >= -1 ? singular : plural);

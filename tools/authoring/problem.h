@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/picture_import/quoted.h"  // Quoted, for every message of the core
+
 enum ProblemSeverity { PROBLEM_ERROR, PROBLEM_WARNING };
 
 struct Problem {
@@ -25,6 +27,9 @@ struct FieldRef {
 Problem ErrorAt(const FieldRef& place, const std::string& message);
 Problem WarningAt(const FieldRef& place, const std::string& message);
 
+// Whether key is a field of the quiz file, of the quiz itself or of a question.
+bool IsQuizField(const std::string& key);
+
 // The French name of a JSON key ("réponse 1" for "answer1"); a key it does not know, in « ».
 std::string FieldName(const std::string& key);
 
@@ -36,9 +41,6 @@ std::string ProblemLine(const Problem& problem);
 
 int CountProblems(const std::vector<Problem>& problems, ProblemSeverity severity);
 bool HasErrors(const std::vector<Problem>& problems);
-
-// A text in French quotation marks: « text ».
-std::string Quoted(const std::string& text);
 
 // A count with its noun, singular for 0 and 1 as French has it: "1 question", "12 questions".
 std::string CountText(long long count, const std::string& singular, const std::string& plural);

@@ -76,7 +76,7 @@ std::string UnknownKeyMessage(const char* const (&known)[N], const std::string& 
     }
   }
   if (closest) return "champ inconnu ; vouliez-vous dire " + Quoted(closest) + " ?";
-  return "champ inconnu ; brelamake --help donne la liste des champs";
+  return "champ inconnu : corrigez son nom ou supprimez-le";
 }
 
 std::string ValueText(const Json& value) {
@@ -277,8 +277,8 @@ bool DecodeQuizText(Reader& reader, const std::string& bytes, std::string& utf8)
   const DecodedText decoded = DecodeText(bytes);
   if (decoded.encoding == ENCODING_UTF16) {
     reader.Error(0, "",
-                 std::string("le fichier est enregistré en UTF-16 (« Unicode »), que brelamake ne "
-                             "lit pas : ") +
+                 std::string("le fichier est enregistré en UTF-16 (« Unicode »), que brela ne lit "
+                             "pas : ") +
                      SAVE_AS_UTF8);
     return false;
   }

@@ -3,7 +3,10 @@
 // break.
 #include "tools/authoring/text_rules.h"
 
+#include <cstdio>
+
 #include "tools/authoring/cp1252.h"
+#include "tools/authoring/french_keyboard.h"
 #include "tools/authoring/normalize.h"
 
 namespace {
@@ -29,6 +32,7 @@ const UntypableCharacter UNTYPABLE[] = {
     {0xBB, "le guillemet français « » »", "le guillemet du clavier", "« \" »"},
     {0x8B, "le guillemet simple « ‹ »", "le guillemet du clavier", "« \" »"},
     {0x9B, "le guillemet simple « › »", "le guillemet du clavier", "« \" »"},
+    // inside the answer; around it, to be deleted
     {0xA0, "un espace insécable", "un espace ordinaire", "un espace ordinaire"},
     {0x9C, "la ligature « œ »", "« oe »", "« oe »"},
     {0x8C, "la ligature « Œ »", "« oe »", "« oe »"},
@@ -39,6 +43,31 @@ const UntypableCharacter UNTYPABLE[] = {
     {0x85, "les points de suspension « … » en un seul caractère", "trois points", "« ... »"},
 };
 
+// Characters that the keyboard does not type and that have no description above, with what to
+// write instead: letters without their mark, symbols in plain characters.
+struct StandIn {
+  const char* character;
+  const char* replacement;
+};
+
+const StandIn STAND_INS[] = {
+    {"á", "a"},   {"å", "a"},    {"í", "i"},   {"ð", "d"},     {"ó", "o"},          {"ø", "o"},
+    {"ú", "u"},   {"ý", "y"},    {"š", "s"},   {"ž", "z"},     {"ß", "ss"},         {"þ", "th"},
+    {"Þ", "th"},  {"ƒ", "f"},    {"×", "x"},   {"÷", "/"},     {"±", "+/-"},        {"¹", "1"},
+    {"³", "3"},   {"¼", "1/4"},  {"½", "1/2"}, {"¾", "3/4"},   {"‰", "pour mille"}, {"º", "°"},
+    {"ª", "a"},   {"´", "'"},    {"ˆ", "^"},   {"˜", "~"},     {"¸", ","},          {"¯", "-"},
+    {"¬", "-"},   {"•", "-"},    {"·", "."},   {"¡", "!"},     {"¿", "?"},          {"¦", "/"},
+    {"†", "+"},   {"‡", "+"},    {"¶", "§"},   {"©", "(c)"},   {"®", "(r)"},        {"™", "TM"},
+    {"¢", "c"},   {"¥", "yen"},
+};
+
+constexpr unsigned char NO_BREAK_SPACE = 0xA0;
+constexpr unsigned char SOFT_HYPHEN = 0xAD;
+
+std::string Utf8Of(unsigned char byte) {
+  return Cp1252ToUtf8(std::string(1, static_cast<char>(byte)));
+}
+
 // The small letter of an accented capital of code page 1252, or 0 for any other byte.
 unsigned char SmallOfAccentedCapital(unsigned char byte) {
   if (byte == 0x8A || byte == 0x8E) return byte + 0x10;  // Š Ž
@@ -47,8 +76,23 @@ unsigned char SmallOfAccentedCapital(unsigned char byte) {
   return latin1Capital ? byte + 0x20 : 0;
 }
 
-std::string Utf8Of(unsigned char byte) {
-  return Cp1252ToUtf8(std::string(1, static_cast<char>(byte)));
+// A character that neither shows nor can be typed: the controls (aside from those that every
+// player's text refuses), the five bytes that code page 1252 leaves to the C1 controls, and the
+// soft hyphen.
+bool IsInvisible(unsigned char byte) {
+  const bool refusedAnyway = byte == 0 || byte == '\t' || byte == '\n' || byte == '\r';
+  const bool control = byte < 0x20 || byte == 0x7F;
+  const bool unassigned = byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 ||
+                          byte == 0x9D;
+  return (control && !refusedAnyway) || unassigned || byte == SOFT_HYPHEN;
+}
+
+const char* StandInOf(unsigned char byte) {
+  const std::string character = Utf8Of(byte);
+  for (const StandIn& standIn : STAND_INS) {
+    if (character == standIn.character) return standIn.replacement;
+  }
+  return nullptr;
 }
 
 std::string UntypableMessage(const UntypableCharacter& c) {
@@ -57,27 +101,77 @@ std::string UntypableMessage(const UntypableCharacter& c) {
          " n'obtiendra pas « BRAVO » ; écrivez " + c.replacement + " à la place";
 }
 
+// The advice is the small letter, or when the keyboard does not type it either, the letter
+// without its mark.
 std::string AccentedCapitalMessage(unsigned char capital, unsigned char small) {
+  const std::string advice = Quoted(FrenchKeyboardTypes(small) ? Utf8Of(small) : StandInOf(small));
   return "contient la majuscule accentuée " + Quoted(Utf8Of(capital)) +
          ", difficile à taper sur un clavier français, et le joueur ne la confond ni avec " +
-         Quoted(Utf8Of(small)) + " ni avec la lettre sans accent : un élève qui tape " +
-         Quoted(Utf8Of(small)) + " n'obtiendra pas « BRAVO » ; écrivez " + Quoted(Utf8Of(small)) +
-         " à la place";
+         Quoted(Utf8Of(small)) + " ni avec la lettre sans accent : un élève qui tape " + advice +
+         " n'obtiendra pas « BRAVO » ; écrivez " + advice + " à la place";
 }
 
-void WarnUntypable(const std::string& cp1252, const FieldRef& place,
+std::string InvisibleMessage(unsigned char byte) {
+  char codePoint[8];
+  std::snprintf(codePoint, sizeof codePoint, "U+%04X", static_cast<unsigned>(byte));
+  const char* what =
+      byte == SOFT_HYPHEN ? "le trait d'union conditionnel" : "un caractère de contrôle";
+  return std::string("contient un caractère invisible, ") + what + " (" + codePoint +
+         "), qu'un élève ne peut pas taper : jamais la réponse ne serait « BRAVO » ; supprimez-le";
+}
+
+// The problem of one character of an answer, when a pupil cannot type it or tell it apart.
+void TellUntypableCharacter(unsigned char byte, const FieldRef& place,
+                            std::vector<Problem>& problems) {
+  if (const unsigned char small = SmallOfAccentedCapital(byte)) {
+    problems.push_back(WarningAt(place, AccentedCapitalMessage(byte, small)));
+    return;
+  }
+  if (FrenchKeyboardTypes(byte)) return;
+  if (IsInvisible(byte)) {
+    problems.push_back(ErrorAt(place, InvisibleMessage(byte)));
+    return;
+  }
+  for (const UntypableCharacter& untypable : UNTYPABLE) {
+    if (untypable.byte != byte) continue;
+    problems.push_back(WarningAt(place, UntypableMessage(untypable)));
+    return;
+  }
+  if (const char* standIn = StandInOf(byte)) {
+    const std::string quoted = Quoted(standIn);
+    const std::string description = "le caractère " + Quoted(Utf8Of(byte));
+    problems.push_back(WarningAt(
+        place, UntypableMessage({byte, description.c_str(), quoted.c_str(), quoted.c_str()})));
+  }
+}
+
+// A no-break space around the answer is never typed: the pupil's spaces there are trimmed.
+void TellNoBreakSpaceAround(const std::string& cp1252, const FieldRef& place,
+                            std::vector<Problem>& problems) {
+  const char* never =
+      " espace insécable, qu'un élève ne tape pas au clavier : jamais la réponse ne serait "
+      "« BRAVO » ; supprimez-le";
+  if (static_cast<unsigned char>(cp1252.front()) == NO_BREAK_SPACE) {
+    problems.push_back(WarningAt(place, std::string("la réponse commence par un") + never));
+  }
+  if (static_cast<unsigned char>(cp1252.back()) == NO_BREAK_SPACE) {
+    problems.push_back(WarningAt(place, std::string("la réponse finit par un") + never));
+  }
+}
+
+// Each character of the answer that a pupil cannot type, told once.
+void TellUntypable(const std::string& cp1252, const FieldRef& place,
                    std::vector<Problem>& problems) {
+  TellNoBreakSpaceAround(cp1252, place, problems);
+  const char noBreakSpace[] = {static_cast<char>(NO_BREAK_SPACE), '\0'};
+  const std::size_t first = cp1252.find_first_not_of(noBreakSpace);
+  if (first == std::string::npos) return;
+  const std::size_t last = cp1252.find_last_not_of(noBreakSpace);
   bool told[256] = {};
-  for (char c : cp1252) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (told[byte]) continue;
+  for (std::size_t i = first; i <= last; ++i) {
+    const auto byte = static_cast<unsigned char>(cp1252[i]);
+    if (!told[byte]) TellUntypableCharacter(byte, place, problems);
     told[byte] = true;
-    for (const UntypableCharacter& untypable : UNTYPABLE) {
-      if (untypable.byte == byte) problems.push_back(WarningAt(place, UntypableMessage(untypable)));
-    }
-    if (const unsigned char small = SmallOfAccentedCapital(byte)) {
-      problems.push_back(WarningAt(place, AccentedCapitalMessage(byte, small)));
-    }
   }
 }
 
@@ -141,5 +235,5 @@ void CheckExpectedAnswer(const std::string& cp1252, const FieldRef& place,
   if (cp1252.back() == ' ') {
     problems.push_back(ErrorAt(place, std::string("la réponse finit par un espace") + trimmed));
   }
-  WarnUntypable(cp1252, place, problems);
+  TellUntypable(cp1252, place, problems);
 }

@@ -16,7 +16,8 @@ bool CheckPlayerText(const std::string& utf8, const FieldRef& place, bool isCode
 // The player's form of a text, or empty when it has none.
 std::string PlayerText(const std::string& utf8);
 
-// An expected answer (CP1252) as a pupil will type it: empty, spaces around it or only spaces
-// are errors; characters that a French keyboard does not type are warnings, each told once.
+// An expected answer (CP1252) as a pupil will type it: empty, spaces around it, only spaces or
+// an invisible character are errors; the other characters that the Windows French keyboard does
+// not type, and accented capitals, are warnings with what to write instead, each told once.
 void CheckExpectedAnswer(const std::string& cp1252, const FieldRef& place,
                          std::vector<Problem>& problems);

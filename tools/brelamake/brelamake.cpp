@@ -162,6 +162,13 @@ fs::path FolderOf(const fs::path& file) {
 
 using PlaceOf = std::function<std::string(const Problem&)>;
 
+// The advice that only the command line can give: the core's messages are read in the editor
+// too, where no command is run.
+std::string CommandLineAdvice(const Problem& problem) {
+  const bool unknownField = !problem.field.empty() && !IsQuizField(problem.field);
+  return unknownField ? " ; brelamake --help donne la liste des champs" : "";
+}
+
 void ReportSeverity(const std::string& file, const std::vector<Problem>& problems,
                     ProblemSeverity severity, const PlaceOf& placeOf, std::ostream& err) {
   const int count = CountProblems(problems, severity);
@@ -173,7 +180,8 @@ void ReportSeverity(const std::string& file, const std::vector<Problem>& problem
   for (const Problem& problem : problems) {
     if (problem.severity != severity) continue;
     const std::string place = placeOf(problem);
-    err << "  " << (place.empty() ? "" : place + " : ") << problem.message << "\n";
+    err << "  " << (place.empty() ? "" : place + " : ") << problem.message
+        << CommandLineAdvice(problem) << "\n";
   }
 }
 

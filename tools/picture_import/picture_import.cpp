@@ -14,6 +14,7 @@
 #include "picture/scaling.h"
 #include "tools/picture_import/jpeg_segments.h"
 #include "tools/picture_import/png_chunks.h"
+#include "tools/picture_import/quoted.h"
 #include "tools/picture_import/raster.h"
 
 namespace {
@@ -80,8 +81,6 @@ PictureFormat FormatOfExtension(const std::string& extension) {
   return PICTURE_UNKNOWN;
 }
 
-std::string Quoted(const std::string& fileName) { return "« " + fileName + " »"; }
-
 // Pictures that people have but the player cannot show, told by name so that the advice fits.
 const char* ForeignPictureKind(const Bytes& file) {
   if (HasAt(file, 4, "ftyp", 4) &&
@@ -106,7 +105,7 @@ std::string NotAPicture(const Bytes& file, const std::string& fileName) {
            "enregistrez l'image en JPEG ou en PNG depuis un logiciel d'images.";
   }
   std::string problem = Quoted(fileName) + " est une image " + foreign +
-                        ", que le lecteur ne sait pas montrer : enregistrez-la en JPEG ou en PNG "
+                        ", que le joueur ne sait pas montrer : enregistrez-la en JPEG ou en PNG "
                         "depuis un logiciel d'images";
   if (std::strcmp(foreign, "HEIC") == 0) {
     problem +=
@@ -121,8 +120,8 @@ std::string Misnamed(PictureFormat format, const std::string& fileName,
   const FormatName& name = NameOf(format);
   const std::string renamed =
       fileName.substr(0, fileName.size() - extension.size()) + name.extension;
-  return Quoted(fileName) + " contient une image " + name.name + " alors que son nom finit par « " +
-         extension + " » : elle est lue comme une image " + name.name +
+  return Quoted(fileName) + " contient une image " + name.name + " alors que son nom finit par " +
+         Quoted(extension) + " : elle est lue comme une image " + name.name +
          " ; pour que son nom dise ce qu'elle est, renommez le fichier " + Quoted(renamed) +
          " et donnez ce nom dans le quiz.";
 }
@@ -156,20 +155,20 @@ const char* UndecodedKind(const Bytes& file, PictureFormat format) {
 std::string Undecoded(const char* kind, PictureFormat format, const std::string& fileName) {
   return Quoted(fileName) + " est une image " + kind + ", une sorte d'image " +
          NameOf(format).name +
-         " qui ne peut pas être convertie pour le lecteur : ouvrez-la dans un logiciel d'images "
+         " qui ne peut pas être convertie pour le joueur : ouvrez-la dans un logiciel d'images "
          "qui la lit (Paint, GIMP...) et enregistrez-la de nouveau, en JPEG ou en PNG.";
 }
 
 std::string Unreadable(PictureFormat format, const std::string& fileName) {
   return Quoted(fileName) + " est une image " + NameOf(format).name +
-         " abîmée, ou d'une sorte que brelamake ne sait pas lire : ouvrez-la dans un logiciel "
+         " abîmée, ou d'une sorte que brela ne sait pas lire : ouvrez-la dans un logiciel "
          "d'images et enregistrez-la de nouveau, en JPEG ou en PNG.";
 }
 
 std::string TooLarge(const std::string& fileName, int width, int height) {
   return Quoted(fileName) + " mesure " + std::to_string(width) + " × " + std::to_string(height) +
-         " pixels, plus que brelamake n'accepte (16 000 pixels de côté et 100 mégapixels au "
-         "plus) : réduisez-la dans un logiciel d'images ; le lecteur la montre dans un carré de "
+         " pixels, plus que brela n'accepte (16 000 pixels de côté et 100 mégapixels au "
+         "plus) : réduisez-la dans un logiciel d'images ; le joueur la montre dans un carré de "
          "260 × 260 pixels.";
 }
 

@@ -262,11 +262,14 @@ std::string Untypable(const std::string& what, const std::string& typed,
          " n'obtiendra pas « BRAVO » ; écrivez " + replacement + " à la place";
 }
 
-std::string Capital(const std::string& capital, const std::string& small) {
+// typed is the small letter unless the keyboard has none: then the letter without its mark.
+std::string Capital(const std::string& capital, const std::string& small,
+                    const std::string& typed = "") {
+  const std::string advice = typed.empty() ? small : typed;
   return "contient la majuscule accentuée « " + capital +
          " », difficile à taper sur un clavier français, et le joueur ne la confond ni avec « " +
-         small + " » ni avec la lettre sans accent : un élève qui tape « " + small +
-         " » n'obtiendra pas « BRAVO » ; écrivez « " + small + " » à la place";
+         small + " » ni avec la lettre sans accent : un élève qui tape « " + advice +
+         " » n'obtiendra pas « BRAVO » ; écrivez « " + advice + " » à la place";
 }
 
 TEST(QuizCheckTest, WarnsOfWhatAPupilCannotTypeOrTellApart) {
@@ -317,7 +320,7 @@ TEST(QuizCheckTest, WarnsOfWhatAPupilCannotTypeOrTellApart) {
        {answer + Capital("É", "é"), answer + Capital("È", "è")}},
       {"capitals of the typographic block",
        [](Json& q) { q["questions"][1]["answer1"] = "ŠŸ"; },
-       {answer + Capital("Š", "š"), answer + Capital("Ÿ", "ÿ")}},
+       {answer + Capital("Š", "š", "s"), answer + Capital("Ÿ", "ÿ")}},
       {"capital in the second answer",
        [](Json& q) { q["questions"][0]["answer2"] = "Île"; },
        {"question 1, réponse 2 : " + Capital("Î", "î")}},

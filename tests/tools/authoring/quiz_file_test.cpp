@@ -40,8 +40,7 @@ const char* const SAVE_AS_UTF8 =
 TEST(QuizFileTest, TellsWhatIsWrongWithTheFileWhereItIs) {
   const FileProblem cases[] = {
       {"UTF-16 with its mark", std::string("\xFF\xFE{\0}\0", 6),
-       std::string("le fichier est enregistré en UTF-16 (« Unicode »), que brelamake ne lit "
-                   "pas : ") +
+       std::string("le fichier est enregistré en UTF-16 (« Unicode »), que brela ne lit pas : ") +
            SAVE_AS_UTF8,
        false},
       {"saved as ANSI",
@@ -115,7 +114,7 @@ TEST(QuizFileTest, TellsFieldsItCannotReadWithTheirPlace) {
       {"quiz field in other case", [](Json& q) { q["Title"] = "x"; },
        "« Title » : champ inconnu ; vouliez-vous dire « title » ?"},
       {"unknown quiz field", [](Json& q) { q["notes"] = "x"; },
-       "« notes » : champ inconnu ; brelamake --help donne la liste des champs"},
+       "« notes » : champ inconnu : corrigez son nom ou supprimez-le"},
       {"misspelt question field", [](Json& q) { q["questions"][1]["answer_1"] = "x"; },
        "question 2, « answer_1 » : champ inconnu ; vouliez-vous dire « answer1 » ?"},
       {"unknown kind", [](Json& q) { q["kind"] = "photo"; },

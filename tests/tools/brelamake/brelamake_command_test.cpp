@@ -182,6 +182,29 @@ TEST(BrelamakeCommandTest, CheckTellsErrorsThenWarningsAndExitsWithOneOnAnError)
           quiz.u8string() + " : 2 erreurs à corriger avant de fabriquer le quiz\n");
 }
 
+// The core's message fits the editor too; only the command line points to its own help.
+TEST(BrelamakeCommandTest, CheckPointsAnUnknownFieldToTheHelp) {
+  Bench bench("unknown-field");
+  Json json = SampleQuizJson("text", "none", 1, 3);
+  json["notes"] = "x";
+  json["questions"][1]["remarque"] = "y";
+  const fs::path quiz = WriteSampleQuiz(json, bench.folder);
+  const Outcome run = bench.Run({"check", quiz.u8string()});
+  EXPECT_EQ(run.exitCode, 1);
+  const std::string fix =
+      " : champ inconnu : corrigez son nom ou supprimez-le ; brelamake --help donne la liste des "
+      "champs\n";
+  EXPECT_NE(run.err.find("  « notes »" + fix), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("  question 2, « remarque »" + fix), std::string::npos) << run.err;
+  json.erase("notes");
+  json["questions"][1].erase("remarque");
+  json["title"] = "";
+  WriteSampleQuiz(json, bench.folder);
+  const Outcome known = bench.Run({"check", quiz.u8string()});
+  EXPECT_NE(known.err.find("titre : le titre est vide"), std::string::npos) << known.err;
+  EXPECT_EQ(known.err.find("--help"), std::string::npos) << "a known field is not pointed there";
+}
+
 TEST(BrelamakeCommandTest, MakeWritesTheQuizOrTellsWhyNot) {
   Bench bench("make");
   Json json = SampleQuizJson("picture", "picture", 1, 3);

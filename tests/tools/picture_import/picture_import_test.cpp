@@ -294,21 +294,21 @@ TEST(ImportPicture, RefusesWithTheReasonAndWhatToDo) {
                       "ftypheic",
                       12)),
        "IMG_0001.HEIC",
-       "« IMG_0001.HEIC » est une image HEIC, que le lecteur ne sait pas montrer : enregistrez-la "
+       "« IMG_0001.HEIC » est une image HEIC, que le joueur ne sait pas montrer : enregistrez-la "
        "en JPEG ou en PNG depuis un logiciel d'images (sur l'iPhone, Réglages > Appareil photo > "
        "Formats > « Le plus compatible » fait des photos JPEG)."},
       {Of(std::string("RIFF\0\0\0\0WEBPVP8 ", 16)), "chat.webp",
        "« chat.webp » est une image WebP,"},
       {Of(std::string("II*\0\x08\0\0\0", 8)), "scan.tif", "« scan.tif » est une image TIFF,"},
       {Of("\xFF\xD8\xFF"), "coupee.jpg",
-       "« coupee.jpg » est une image JPEG abîmée, ou d'une sorte que brelamake ne sait pas lire : "
+       "« coupee.jpg » est une image JPEG abîmée, ou d'une sorte que brela ne sait pas lire : "
        "ouvrez-la"},
       {jpegWithoutScan, "sans.jpg", "« sans.jpg » est une image JPEG abîmée"},
       {cutPng, "coupee.png", "« coupee.png » est une image PNG abîmée"},
       {EmptyImageDataFirst(), "creuse.png", "« creuse.png » est une image PNG abîmée"},
       {Claiming(PICTURE_GIF, 24, 0), "plate.gif", "« plate.gif » est une image GIF abîmée"},
       {Claiming(PICTURE_JPEG, 20000, 15000), "geante.jpg",
-       "« geante.jpg » mesure 20000 × 15000 pixels, plus que brelamake n'accepte (16 000 pixels de "
+       "« geante.jpg » mesure 20000 × 15000 pixels, plus que brela n'accepte (16 000 pixels de "
        "côté et 100 mégapixels au plus) : réduisez-la"},
   };
   for (const auto& c : cases) {
