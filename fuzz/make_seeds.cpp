@@ -249,6 +249,14 @@ void AddCsvSeeds(std::vector<Seed>& seeds) {
       {"utf16", std::string("\xFF\xFEq\0;\0r\0\r\0\n\0", 12)},
       {"accents-to-compose", "question;re\xCC\x81ponse\r\nq;e\xCC\x81te\xCC\x81\r\n"},
       {"ninety-rows", ninety},
+      {"excel-ms-dos", "question;r\x82ponse\r\nM\x82tier ?;boulang\x8Are\r\n"},
+      {"excel-macintosh", "question;r\x8Eponse\rM\x8Etier ?;boulang\x8Fre\r"},
+      {"utf8-with-one-ansi-line", "question;r\xC3\xA9ponse\r\nq;caf\xE9\r\n"},
+      {"xlsx", std::string("PK\x03\x04\x14\0\x06\0", 8)},
+      {"xls", std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0", 10)},
+      {"tabs-and-quotes",
+       "question\tr\xC3\xA9ponse\n\"Le Petit Prince\" de X\tlivre\n\"oui\tnon\n"},
+      {"media-path-blanks", "image;r\xC3\xA9ponse\r\nimages/lion.jpg ;lion\r\n"},
   };
   for (const auto& c : cases) seeds.push_back({"csv", c.first, Text(c.second)});
 }
