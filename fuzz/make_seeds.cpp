@@ -249,8 +249,50 @@ void AddCsvSeeds(std::vector<Seed>& seeds) {
       {"utf16", std::string("\xFF\xFEq\0;\0r\0\r\0\n\0", 12)},
       {"accents-to-compose", "question;re\xCC\x81ponse\r\nq;e\xCC\x81te\xCC\x81\r\n"},
       {"ninety-rows", ninety},
+      {"excel-ms-dos", "question;r\x82ponse\r\nM\x82tier ?;boulang\x8Are\r\n"},
+      {"excel-macintosh", "question;r\x8Eponse\rM\x8Etier ?;boulang\x8Fre\r"},
+      {"utf8-with-one-ansi-line", "question;r\xC3\xA9ponse\r\nq;caf\xE9\r\n"},
+      {"xlsx", std::string("PK\x03\x04\x14\0\x06\0", 8)},
+      {"xls", std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0", 10)},
+      {"tabs-and-quotes",
+       "question\tr\xC3\xA9ponse\n\"Le Petit Prince\" de X\tlivre\n\"oui\tnon\n"},
+      {"media-path-blanks", "image;r\xC3\xA9ponse\r\nimages/lion.jpg ;lion\r\n"},
   };
   for (const auto& c : cases) seeds.push_back({"csv", c.first, Text(c.second)});
+}
+
+// Quiz files as authors and the tools write them, and the broken ones that the reader must name.
+void AddQuizFileSeeds(std::vector<Seed>& seeds) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"text",
+       "{\"kind\": \"text\", \"title\": \"Capitales\", \"author\": \"M. Petit\",\n"
+       " \"explanation\": \"Tapez la r\xC3\xA9ponse.\", \"codes\": [\"D\xC3\xA9part\", \"Fin\"],\n"
+       " \"questions\": [{\"questionText\": \"Capitale de l'\xC3\x89gypte ?\", "
+       "\"answer1\": \"Le Caire\"}]}\n"},
+      {"picture-two-answers",
+       "{\"kind\": \"picture\", \"title\": \"Animaux\", \"answersPerQuestion\": 2,\n"
+       " \"answer1Caption\": \"Nom\", \"answer2Caption\": \"Pays\",\n"
+       " \"revealMode\": \"textAndPicture\", \"backgroundColour\": \"#FFE0C0\",\n"
+       " \"questions\": [{\"picture\": \"images/lion.jpg\", \"answer1\": \"lion\", "
+       "\"answer2\": \"Kenya\",\n  \"revealText\": \"Il rugit.\", \"answerPicture\": "
+       "\"r.png\"}]}\n"},
+      {"audio-and-video",
+       "{\"kind\": \"audio\", \"questions\": [{\"sound\": \"a.mp3\", \"answer1\": \"x\"}, "
+       "{\"film\": \"b.avi\", \"answer1\": \"y\"}]}"},
+      {"syntax-error", "{\"kind\": \"text\",\n  \"title\": \"a\" \"b\"}"},
+      {"wrong-types",
+       "{\"kind\": 3, \"title\": [], \"answersPerQuestion\": \"2\", \"revealMode\": \"x\",\n"
+       " \"backgroundColour\": \"blanc\", \"codes\": {}, \"questions\": [1, {\"answer1\": 2}]}"},
+      {"unknown-keys",
+       "{\"kind\": \"text\", \"titel\": \"a\", \"questions\": [{\"anwser1\": \"b\"}]}"},
+      {"not-an-object", "[{\"kind\": \"text\"}]"},
+      {"number-overflow", "{\"kind\": \"text\", \"answersPerQuestion\": 1e999}"},
+      {"windows-1252", "{\"kind\": \"text\", \"title\": \"\xC9t\xE9\", \"questions\": []}"},
+      {"utf16", std::string("\xFF\xFE{\0}\0", 6)},
+      {"spreadsheet", "question;r\xC3\xA9ponse\r\nq;r\r\n"},
+      {"workbook", std::string("PK\x03\x04\x14\0\0\0", 8)},
+  };
+  for (const auto& c : cases) seeds.push_back({"quiz_file", c.first, Text(c.second)});
 }
 
 std::vector<Seed> AllSeeds() {
@@ -262,6 +304,7 @@ std::vector<Seed> AllSeeds() {
   AddRoundTripSeeds(seeds);
   AddPictureImportSeeds(seeds);
   AddCsvSeeds(seeds);
+  AddQuizFileSeeds(seeds);
   return seeds;
 }
 

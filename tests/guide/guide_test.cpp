@@ -1,6 +1,7 @@
 // The guide shows teachers examples of what the player and the check do; each is tried here.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <regex>
 #include <set>
@@ -12,6 +13,7 @@
 #include "board/grading.h"
 #include "tools/authoring/cp1252.h"
 #include "tools/authoring/quiz_check.h"
+#include "tools/authoring/spreadsheet_format.h"
 
 namespace {
 
@@ -139,6 +141,14 @@ TEST(GuideTest, TheAnswersFileIsNamedAsTheGuideSays) {
   char name[ANSWERS_NAME_SIZE];
   ASSERT_TRUE(AnswersFileName(example[1].str().c_str(), name));
   EXPECT_EQ(std::string(name), example[2].str());
+}
+
+// The guide tells the way to save as CSV UTF-8 that the import's refusals tell, menu for menu.
+TEST(GuideTest, SavingAsCsvUtf8IsTheImportsWay) {
+  std::string guide = GuideText();
+  std::replace(guide.begin(), guide.end(), '\n', ' ');
+  EXPECT_NE(guide.find(u8"Enregistrez-le au format " + std::string(CSV_UTF8_SAVING)),
+            std::string::npos);
 }
 
 }  // namespace

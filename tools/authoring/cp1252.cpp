@@ -17,10 +17,6 @@ constexpr std::uint32_t HIGH_CONTROLS[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98..9F
 };
 
-std::uint32_t CodePointOf(unsigned char byte) {
-  return byte >= 0x80 && byte < 0xA0 ? HIGH_CONTROLS[byte - 0x80] : byte;
-}
-
 // The byte for a code point, or -1 when code page 1252 has none.
 int ByteOf(std::uint32_t codePoint) {
   if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
@@ -30,19 +26,6 @@ int ByteOf(std::uint32_t codePoint) {
     if (HIGH_CONTROLS[i] == codePoint) return 0x80 + i;
   }
   return -1;
-}
-
-void AppendUtf8(std::string& text, std::uint32_t codePoint) {
-  if (codePoint < 0x80) {
-    text += static_cast<char>(codePoint);
-  } else if (codePoint < 0x800) {
-    text += static_cast<char>(0xC0 | (codePoint >> 6));
-    text += static_cast<char>(0x80 | (codePoint & 0x3F));
-  } else {
-    text += static_cast<char>(0xE0 | (codePoint >> 12));
-    text += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-    text += static_cast<char>(0x80 | (codePoint & 0x3F));
-  }
 }
 
 // How many continuation bytes follow a lead byte, or -1 for a byte that cannot lead.
@@ -113,8 +96,35 @@ std::size_t FirstInvalidUtf8(const std::string& text) {
   return std::string::npos;
 }
 
+std::size_t FirstMultibyteUtf8(const std::string& text, bool (*counts)(std::uint32_t)) {
+  std::uint32_t codePoint = 0;
+  for (std::size_t start = 0; start < text.size(); ++start) {
+    std::size_t position = start;
+    const bool lead = static_cast<unsigned char>(text[start]) >= 0x80;
+    if (lead && NextCodePoint(text, position, codePoint) && counts(codePoint)) return start;
+  }
+  return std::string::npos;
+}
+
+std::uint32_t Cp1252CodePoint(unsigned char byte) {
+  return byte >= 0x80 && byte < 0xA0 ? HIGH_CONTROLS[byte - 0x80] : byte;
+}
+
+void AppendUtf8(std::string& text, std::uint32_t codePoint) {
+  if (codePoint < 0x80) {
+    text += static_cast<char>(codePoint);
+  } else if (codePoint < 0x800) {
+    text += static_cast<char>(0xC0 | (codePoint >> 6));
+    text += static_cast<char>(0x80 | (codePoint & 0x3F));
+  } else {
+    text += static_cast<char>(0xE0 | (codePoint >> 12));
+    text += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+    text += static_cast<char>(0x80 | (codePoint & 0x3F));
+  }
+}
+
 std::string Cp1252ToUtf8(const std::string& cp1252) {
   std::string utf8;
-  for (char byte : cp1252) AppendUtf8(utf8, CodePointOf(static_cast<unsigned char>(byte)));
+  for (char byte : cp1252) AppendUtf8(utf8, Cp1252CodePoint(static_cast<unsigned char>(byte)));
   return utf8;
 }

@@ -8,6 +8,7 @@
 
 #include "board/grading.h"
 #include "tools/authoring/normalize.h"
+#include "tools/authoring/spreadsheet_format.h"
 #include "tools/authoring/text_encoding.h"
 
 const char* const KIND_NAMES[4] = {"text", "picture", "audio", "video"};
@@ -272,6 +273,17 @@ void ReadQuiz(Reader& reader, const Json& json, QuizFile& quiz) {
   ReadQuestions(reader, json, quiz);
 }
 
+// A spreadsheet opened as a quiz file: what it is, and that it is imported, not opened.
+bool RefuseSpreadsheet(Reader& reader, const std::string& bytes) {
+  const SpreadsheetFormat format = SpreadsheetFormatOf(bytes);
+  if (format == SHEET_NONE) return false;
+  reader.Error(0, "",
+               format == SHEET_CSV ? "ce fichier est un tableau CSV, pas un fichier de quiz : "
+                                     "importez-le pour en faire un quiz"
+                                   : WorkbookMessage(format));
+  return true;
+}
+
 // The file as UTF-8, or false when it cannot be read as text at all.
 bool DecodeQuizText(Reader& reader, const std::string& bytes, std::string& utf8) {
   const DecodedText decoded = DecodeText(bytes);
@@ -428,12 +440,17 @@ QuizFile ReadQuizJson(const std::string& text, std::vector<Problem>& problems, b
   Reader reader{problems};
   std::string utf8;
   Json json;
-  bool read = DecodeQuizText(reader, text, utf8);
+  bool read = !RefuseSpreadsheet(reader, text) && DecodeQuizText(reader, text, utf8);
   if (read) {
     try {
       json = Json::parse(utf8);
     } catch (const Json::parse_error& error) {
       reader.Error(0, "", SyntaxMessage(utf8, error.byte));
+      read = false;
+    } catch (const Json::out_of_range&) {  // a number past the range of a double
+      reader.Error(0, "",
+                   "un nombre du fichier est trop grand pour être lu : corrigez-le (les nombres "
+                   "d'un quiz sont petits : answersPerQuestion vaut 1 ou 2)");
       read = false;
     }
   }

@@ -61,7 +61,12 @@ const char* FieldOfHeader(const std::string& header) {
   return nullptr;
 }
 
-bool IsBlank(const std::string& cell) { return cell.find_first_not_of(" \t") == std::string::npos; }
+// Blank cells are empty to the eye: spaces and tabs only.
+const char* const BLANKS = " \t";
+
+bool IsBlank(const std::string& cell) {
+  return cell.find_first_not_of(BLANKS) == std::string::npos;
+}
 
 bool IsBlankRow(const CsvRow& row) {
   return std::all_of(row.cells.begin(), row.cells.end(), IsBlank);
@@ -152,23 +157,33 @@ struct Importer {
     return ComposeNfc(cell);
   }
 
-  // A media path as Windows users write it, with '\', made portable.
-  std::string PathValue(const CsvRow& row, const char* field) const {
+  // A media path as Windows users write it, with '\', made portable; blanks around it, which no
+  // file name on the disk has, are taken off with a warning.
+  std::string PathValue(const CsvRow& row, const char* field, int question) const {
     std::string path = Value(row, field);
+    const std::size_t first = path.find_first_not_of(BLANKS);
+    const std::size_t last = path.find_last_not_of(BLANKS);
+    if (first == std::string::npos) return {};
+    if (first > 0 || last + 1 < path.size()) {
+      problems.push_back(WarningAt({question, field, 0},
+                                   Quoted(path) + " : les espaces autour du nom du fichier sont "
+                                                  "enlevés ; supprimez-les dans le tableau"));
+      path = path.substr(first, last + 1 - first);
+    }
     std::replace(path.begin(), path.end(), '\\', '/');
     return path;
   }
 
-  QuestionFile QuestionOf(const CsvRow& row) const {
+  QuestionFile QuestionOf(const CsvRow& row, int n) const {
     QuestionFile question;
     question.answer1 = Value(row, "answer1");
     question.answer2 = Value(row, "answer2");
     question.questionText = Value(row, "questionText");
     question.revealText = Value(row, "revealText");
-    question.picture = PathValue(row, "picture");
-    question.sound = PathValue(row, "sound");
-    question.film = PathValue(row, "film");
-    question.answerPicture = PathValue(row, "answerPicture");
+    question.picture = PathValue(row, "picture", n);
+    question.sound = PathValue(row, "sound", n);
+    question.film = PathValue(row, "film", n);
+    question.answerPicture = PathValue(row, "answerPicture", n);
     return question;
   }
 };
@@ -200,7 +215,8 @@ QuizFile ImportSpreadsheet(const std::string& bytes, const fs::path& spreadsheet
   quiz.answersPerQuestion = importer.Column("answer2") ? 2 : 1;
   quiz.revealMode = importer.RevealModeOfColumns(quiz.kind);
   for (auto row = importer.rows.begin() + 1; row != importer.rows.end(); ++row) {
-    quiz.questions.push_back(importer.QuestionOf(*row));
+    quiz.questions.push_back(
+        importer.QuestionOf(*row, static_cast<int>(quiz.questions.size()) + 1));
     quiz.codes.push_back(importer.Value(*row, "codes"));
     if (layout) layout->questionRows.push_back(row->number);
   }

@@ -9,6 +9,7 @@
 #include "tools/authoring/make_quiz.h"
 #include "tools/authoring/quiz_resources.h"
 #include "tools/authoring/safe_file.h"
+#include "tools/authoring/spreadsheet_format.h"
 #include "tools/authoring/spreadsheet_import.h"
 
 namespace {
@@ -197,13 +198,21 @@ std::string MediaCount(int count) {
                    "fichiers d'images, de sons ou de films");
 }
 
+// A CSV spreadsheet given where a quiz file is expected: the command that makes it one.
+void SuggestImport(const std::string& input, const std::string& bytes, std::ostream& err) {
+  if (SpreadsheetFormatOf(bytes) != SHEET_CSV) return;
+  err << "brelamake : pour en faire un quiz : brelamake import " << input << " -o QUIZ.json\n";
+}
+
 int Check(const CommandLine& line, const TextMeasurer& measure, std::ostream& out,
           std::ostream& err) {
   const fs::path quizPath = fs::u8path(line.input);
+  const std::string bytes = ReadTextFile(quizPath);
   QuizFile quiz;
   const std::vector<Problem> problems =
-      ReadAndCheckQuiz(ReadTextFile(quizPath), {FolderOf(quizPath), measure, nullptr}, quiz);
+      ReadAndCheckQuiz(bytes, {FolderOf(quizPath), measure, nullptr}, quiz);
   ReportProblems(line.input, problems, err);
+  SuggestImport(line.input, bytes, err);
   const int errors = CountProblems(problems, PROBLEM_ERROR);
   if (errors > 0) {
     err << line.input << " : " << CountText(errors, "erreur", "erreurs")
@@ -225,13 +234,15 @@ int Make(const CommandLine& line, const ExecutableAccess& access, const TextMeas
                                                          : access.defaultPlayer;
   MediaCache cache;
   const CheckContext context{FolderOf(quizPath), measure, &cache};
+  const std::string bytes = ReadTextFile(quizPath);
   QuizFile quiz;
-  std::vector<Problem> problems = ReadAndCheckQuiz(ReadTextFile(quizPath), context, quiz);
+  std::vector<Problem> problems = ReadAndCheckQuiz(bytes, context, quiz);
   if (!HasErrors(problems)) {
     problems =
         MakeQuizExecutable(quiz, context, player, output, {line.force, quizPath}, access).problems;
   }
   ReportProblems(line.input, problems, err);
+  SuggestImport(line.input, bytes, err);
   if (HasErrors(problems)) {
     err << "brelamake : rien n'a été écrit\n";
     return EXIT_BAD_QUIZ;
@@ -255,7 +266,10 @@ int Import(const CommandLine& line, const TextMeasurer& measure, std::ostream& o
     err << "brelamake : rien n'a été écrit\n";
     return EXIT_BAD_QUIZ;
   }
-  const std::vector<Problem> checked = CheckQuiz(quiz, {FolderOf(spreadsheet), measure, nullptr});
+  std::vector<Problem> checked = problems;  // the import's warnings, then the check's problems
+  for (Problem& problem : CheckQuiz(quiz, {FolderOf(spreadsheet), measure, nullptr})) {
+    checked.push_back(std::move(problem));
+  }
   // Neither the spreadsheet nor a media file it names, even with --force.
   std::vector<fs::path> inputs = MediaPaths(quiz, FolderOf(spreadsheet));
   inputs.push_back(spreadsheet);

@@ -63,6 +63,31 @@ TEST(CsvReaderTest, ReadsTheDialectsThatSpreadsheetsSave) {
        {{"question", "réponse, virgule"}}},
       {"a comma in a quoted header", "\"a,b\";c\r\n", ENCODING_UTF8, ';', {{"a,b", "c"}}},
       {"one column", "réponse\r\nParis\r\n", ENCODING_UTF8, ';', {{"réponse"}, {"Paris"}}},
+      {"a last row ending in an empty cell, with no line end",
+       "a;b\r\nc;",
+       ENCODING_UTF8,
+       ';',
+       {{"a", "b"}, {"c", ""}}},
+      {"separators inside a quoted header do not count",
+       "\"Capitale; pays; ville\",réponse\nParis,\"France; Europe\"\n",
+       ENCODING_UTF8,
+       ',',
+       {{"Capitale; pays; ville", "réponse"}, {"Paris", "France; Europe"}}},
+      {"tabs: a cell that starts with a quoted title",
+       "question\tréponse\r\n\"Le Petit Prince\" de Saint-Exupéry\tlivre\r\n",
+       ENCODING_UTF8,
+       '\t',
+       {{"question", "réponse"}, {"\"Le Petit Prince\" de Saint-Exupéry", "livre"}}},
+      {"tabs: a quote never closed",
+       "question\tréponse\r\n\"oui\tnon\r\n",
+       ENCODING_UTF8,
+       '\t',
+       {{"question", "réponse"}, {"\"oui", "non"}}},
+      {"tabs: a quoted cell on two lines, as Excel copies it",
+       "question\tréponse\r\nq\t\"a\nb \"\"c\"\"\"\r\n",
+       ENCODING_UTF8,
+       '\t',
+       {{"question", "réponse"}, {"q", "a\nb \"c\""}}},
       {"empty", "", ENCODING_UTF8, ';', {}},
   };
   for (const Reading& r : readings) {
@@ -96,6 +121,86 @@ TEST(CsvReaderTest, RefusesWhatItCannotRead) {
     EXPECT_FALSE(ReadCsv(refusal.first, table, problems));
     ASSERT_EQ(problems.size(), 1u);
     EXPECT_EQ(ProblemLine(problems[0]), refusal.second);
+  }
+}
+
+struct CodePageReading {
+  const char* name;
+  std::string bytes;
+  CodePage codePage;
+  Rows rows;
+  std::string warning;
+};
+
+const std::string SAVING_AS_CSV_UTF8 =
+    "CSV UTF-8 (dans Excel : « Fichier > Enregistrer sous > CSV UTF-8 » ; dans LibreOffice : "
+    "« Fichier > Enregistrer sous… > Texte CSV, jeu de caractères Unicode (UTF-8) »)";
+
+TEST(CsvReaderTest, ReadsExcelsOtherCodePagesAndSaysSo) {
+  const CodePageReading readings[] = {
+      {"CSV (MS-DOS)",
+       "question;r\x82ponse\r\nM\x82tier ?;boulang\x8Are\r\n",
+       CODE_PAGE_850,
+       {{"question", "réponse"}, {"Métier ?", "boulangère"}},
+       "le tableau est enregistré en « CSV (MS-DOS) » (page de codes 850) et ses accents sont "
+       "lus ainsi ; vérifiez-les, ou enregistrez-le plutôt en " +
+           SAVING_AS_CSV_UTF8},
+      {"CSV (Macintosh), lines ended by CR",
+       "question;r\x8Eponse\rM\x8Etier ?;boulang\x8Fre\r",
+       CODE_PAGE_MAC_ROMAN,
+       {{"question", "réponse"}, {"Métier ?", "boulangère"}},
+       "le tableau est enregistré en « CSV (Macintosh) » (Mac OS Roman) et ses accents sont lus "
+       "ainsi ; vérifiez-les, ou enregistrez-le plutôt en " +
+           SAVING_AS_CSV_UTF8},
+      {"French Excel", "r\xE9ponse\r\nboulang\xE8re\r\n", CODE_PAGE_1252,
+       {{"réponse"}, {"boulangère"}}, ""},
+      {"French Excel, with bytes that happen to make UTF-8", "r\xE9ponse\r\nCAF\xC9\x85\r\n",
+       CODE_PAGE_1252, {{"réponse"}, {"CAFÉ…"}}, ""},
+  };
+  for (const CodePageReading& r : readings) {
+    CsvTable table;
+    std::vector<Problem> problems;
+    ASSERT_TRUE(ReadCsv(r.bytes, table, problems)) << r.name;
+    EXPECT_EQ(table.encoding, ENCODING_CP1252) << r.name;
+    EXPECT_EQ(table.codePage, r.codePage) << r.name;
+    Rows rows;
+    for (const CsvRow& row : table.rows) rows.push_back(row.cells);
+    EXPECT_EQ(rows, r.rows) << r.name;
+    if (r.warning.empty()) {
+      EXPECT_TRUE(problems.empty()) << r.name;
+      continue;
+    }
+    ASSERT_EQ(problems.size(), 1u) << r.name;
+    EXPECT_EQ(problems[0].severity, PROBLEM_WARNING) << r.name;
+    EXPECT_EQ(ProblemLine(problems[0]), r.warning) << r.name;
+  }
+}
+
+TEST(CsvReaderTest, RefusesWorkbooksAndMixedEncodingsSayingHowToSaveAsCsvUtf8) {
+  const std::pair<std::string, std::string> refusals[] = {
+      {std::string("PK\x03\x04\x14\0\x06\0", 8),
+       "ce fichier est un classeur Excel (.xlsx) ou LibreOffice (.ods), pas un tableau CSV : "
+       "ouvrez-le et enregistrez la feuille en " +
+           SAVING_AS_CSV_UTF8 + ", puis importez le fichier .csv"},
+      {std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0", 10),
+       "ce fichier est un classeur Excel 97-2003 (.xls), pas un tableau CSV : ouvrez-le et "
+       "enregistrez la feuille en " +
+           SAVING_AS_CSV_UTF8 + ", puis importez le fichier .csv"},
+      {"question;r\xC3\xA9ponse\r\nDessert ?;cr\xC3\xA8me\r\nBoisson ?;caf\xE9\r\n",
+       "ligne 3 : ce texte n'est pas en UTF-8 comme la ligne 1 (sans doute un texte collé d'un "
+       "autre fichier) : retapez ses accents dans le tableur, puis enregistrez le tableau en " +
+           SAVING_AS_CSV_UTF8},
+      {"question;r\xE9ponse\r\nq;\x81\r\n",
+       "ligne 2 : ce texte n'est ni en UTF-8 ni en Windows-1252 : enregistrez le tableau en " +
+           SAVING_AS_CSV_UTF8},
+  };
+  for (const auto& refusal : refusals) {
+    CsvTable table;
+    std::vector<Problem> problems;
+    EXPECT_FALSE(ReadCsv(refusal.first, table, problems));
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(ProblemLine(problems[0]), refusal.second);
+    EXPECT_TRUE(table.rows.empty());
   }
 }
 

@@ -83,6 +83,19 @@ TEST(QuizFileTest, TellsWhatIsWrongWithTheFileWhereItIs) {
        false},
       {"a list", "[1, 2]", "le fichier doit contenir un quiz entre accolades : { \"kind\": ... }",
        false},
+      {"a number too large", "{\"kind\": \"text\", \"answersPerQuestion\": 1e999}",
+       "un nombre du fichier est trop grand pour être lu : corrigez-le (les nombres d'un quiz "
+       "sont petits : answersPerQuestion vaut 1 ou 2)",
+       false},
+      {"a spreadsheet saved as CSV", "question;r\xE9ponse\r\nq;r\r\n",
+       "ce fichier est un tableau CSV, pas un fichier de quiz : importez-le pour en faire un quiz",
+       false},
+      {"a workbook", std::string("PK\x03\x04\x14\0\x06\0", 8),
+       "ce fichier est un classeur Excel (.xlsx) ou LibreOffice (.ods), pas un tableau CSV : "
+       "ouvrez-le et enregistrez la feuille en CSV UTF-8 (dans Excel : « Fichier > Enregistrer "
+       "sous > CSV UTF-8 » ; dans LibreOffice : « Fichier > Enregistrer sous… > Texte CSV, jeu "
+       "de caractères Unicode (UTF-8) »), puis importez le fichier .csv",
+       false},
   };
   for (const FileProblem& c : cases) {
     bool readable = !c.readable;

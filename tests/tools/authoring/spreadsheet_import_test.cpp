@@ -139,6 +139,67 @@ TEST(SpreadsheetImportTest, EmptyRowsAndColumnsAreLeftOut) {
   EXPECT_EQ(layout.questionRows, (std::vector<int>{4, 6}));
 }
 
+// Tabs are blanks as spaces are: a cell of tabs is empty, in a file separated by ';'.
+TEST(SpreadsheetImportTest, CellsOfTabsAreEmpty) {
+  const std::string bytes =
+      "question;réponse;image\r\n"
+      "\t;\t ;\t\r\n"
+      "Un ?;un;\t\t\r\n";
+  std::vector<Problem> problems;
+  SpreadsheetLayout layout;
+  const QuizFile quiz = Import(bytes, problems, &layout);
+  EXPECT_TRUE(problems.empty());
+  EXPECT_EQ(quiz.kind, KIND_TEXT) << "an image column of tabs";
+  ASSERT_EQ(quiz.questions.size(), 1u);
+  EXPECT_EQ(quiz.questions[0].picture, "");
+  EXPECT_EQ(layout.questionRows, (std::vector<int>{3}));
+}
+
+// The answer column is the one that every quiz needs: kept when all its cells are empty, for the
+// check to name each empty answer.
+TEST(SpreadsheetImportTest, KeepsAnEmptyAnswerColumn) {
+  std::vector<Problem> problems;
+  SpreadsheetLayout layout;
+  const QuizFile quiz = Import("question;réponse\r\nUn ?;\r\nDeux ?;\r\n", problems, &layout);
+  EXPECT_TRUE(problems.empty());
+  ASSERT_EQ(quiz.questions.size(), 2u);
+  EXPECT_EQ(quiz.questions[1].answer1, "");
+  EXPECT_EQ(SpreadsheetPlace(ErrorAt({2, "answer1", 0}, "m"), layout),
+            "ligne 3, colonne B (réponse)");
+}
+
+TEST(SpreadsheetImportTest, TakesBlanksOffMediaPathsWithAWarning) {
+  const std::string bytes =
+      "image;réponse;image réponse\r\n"
+      "images/lion.jpg ;lion;r.jpg\r\n"
+      "images/chat.jpg;chat;\t r2.jpg\r\n";
+  std::vector<Problem> problems;
+  SpreadsheetLayout layout;
+  const QuizFile quiz = Import(bytes, problems, &layout);
+  ASSERT_EQ(quiz.questions.size(), 2u);
+  EXPECT_EQ(quiz.questions[0].picture, "images/lion.jpg");
+  EXPECT_EQ(quiz.questions[1].answerPicture, "r2.jpg");
+  ASSERT_EQ(problems.size(), 2u);
+  EXPECT_EQ(problems[0].severity, PROBLEM_WARNING);
+  EXPECT_EQ(SpreadsheetPlace(problems[0], layout) + " : " + problems[0].message,
+            "ligne 2, colonne A (image) : « images/lion.jpg  » : les espaces autour du nom du "
+            "fichier sont enlevés ; supprimez-les dans le tableau");
+  EXPECT_EQ(SpreadsheetPlace(problems[1], layout) + " : " + problems[1].message,
+            "ligne 3, colonne C (image réponse) : « \t r2.jpg » : les espaces autour du nom du "
+            "fichier sont enlevés ; supprimez-les dans le tableau");
+}
+
+TEST(SpreadsheetImportTest, ReadsAnMsDosExportWithAWarning) {
+  std::vector<Problem> problems;
+  const QuizFile quiz = Import("Question;R\x82ponse\r\nM\x82tier ?;boulang\x8Are\r\n", problems);
+  EXPECT_FALSE(HasErrors(problems));
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0].message.rfind("le tableau est enregistré en « CSV (MS-DOS) »", 0), 0u);
+  ASSERT_EQ(quiz.questions.size(), 1u);
+  EXPECT_EQ(quiz.questions[0].questionText, "Métier ?");
+  EXPECT_EQ(quiz.questions[0].answer1, "boulangère");
+}
+
 TEST(SpreadsheetImportTest, RefusesColumnsItDoesNotKnowNamingRowAndColumn) {
   const std::string known =
       "question, réponse, réponse2, révélation, image, image réponse, son, film et code";

@@ -403,6 +403,43 @@ TEST(BrelamakeCommandTest, ImportRefusesASpreadsheetItCannotReadAndWritesNothing
   EXPECT_EQ(overwrite.exitCode, 1) << "the spreadsheet's own problem comes first";
 }
 
+TEST(BrelamakeCommandTest, CheckAndMakeOfASpreadsheetNameImport) {
+  Bench bench("check-spreadsheet");
+  const fs::path spreadsheet = bench.folder / "tableau.csv";
+  WriteText(spreadsheet, "question;r\xE9ponse\r\nq;r\r\n");
+  const std::string told =
+      spreadsheet.u8string() +
+      " : 1 erreur :\n"
+      "  ce fichier est un tableau CSV, pas un fichier de quiz : importez-le pour en faire un "
+      "quiz\n"
+      "brelamake : pour en faire un quiz : brelamake import " +
+      spreadsheet.u8string() + " -o QUIZ.json\n";
+  const Outcome check = bench.Run({"check", spreadsheet.u8string()});
+  EXPECT_EQ(check.exitCode, 1);
+  EXPECT_EQ(check.err, told + spreadsheet.u8string() +
+                           " : 1 erreur à corriger avant de fabriquer le quiz\n");
+  const Outcome make = bench.Run({"make", spreadsheet.u8string(), "-o", bench.Path("q.exe")});
+  EXPECT_EQ(make.exitCode, 1);
+  EXPECT_EQ(make.err, told + "brelamake : rien n'a été écrit\n");
+}
+
+TEST(BrelamakeCommandTest, ImportTellsTheSpreadsheetsWarnings) {
+  Bench bench("import-warnings");
+  const fs::path spreadsheet = bench.folder / "q.csv";
+  WriteText(spreadsheet, "question;r\x82ponse;code\r\nM\x82tier ?;boulang\x8Are;Fin\r\n");
+  const Outcome run = bench.Run({"import", spreadsheet.u8string(), "-o", bench.Path("q.json")});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.err.rfind(spreadsheet.u8string() +
+                              " : 1 avertissement :\n"
+                              "  le tableau est enregistré en « CSV (MS-DOS) » (page de codes "
+                              "850) et ses accents sont lus ainsi ;",
+                          0),
+            0u)
+      << run.err;
+  const Json json = Json::parse(TextOf(bench.Path("q.json")));
+  EXPECT_EQ(json["questions"][0]["answer1"], "boulangère");
+}
+
 TEST(BrelamakeCommandTest, ImportNeverWritesOverTheSpreadsheet) {
   Bench bench("import-input");
   const fs::path spreadsheet = bench.folder / "q.csv";
