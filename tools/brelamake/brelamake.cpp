@@ -1,14 +1,13 @@
 // brelamake's commands: the command line read, the library's outcomes told in French.
 #include "tools/brelamake/brelamake.h"
 
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <map>
 
 #include "tools/authoring/make_quiz.h"
 #include "tools/authoring/safe_file.h"
 #include "tools/authoring/spreadsheet_import.h"
+#include "tools/authoring/whole_file.h"
 
 namespace {
 
@@ -146,13 +145,11 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
   return !line.input.empty() && (!line.command->takesOutput || line.options.count("-o"));
 }
 
-std::string ReadTextFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (!in.is_open() || (!in.good() && !in.eof())) {
-    throw IoError("impossible de lire " + QuotedPath(path));
-  }
-  return text;
+// An existing file or folder left alone: what to do about it.
+int ReportRefusal(const std::string& refused, std::ostream& err) {
+  err << "brelamake : " << refused
+      << " ; choisissez un autre nom, ou ajoutez --force pour passer outre\n";
+  return EXIT_IO_FAILURE;
 }
 
 fs::path FolderOf(const fs::path& file) {
@@ -193,7 +190,7 @@ int Check(const CommandLine& line, const TextMeasurer& measure, std::ostream& ou
   const fs::path quizPath = fs::u8path(line.input);
   QuizFile quiz;
   const std::vector<Problem> problems =
-      ReadAndCheckQuiz(ReadTextFile(quizPath), {FolderOf(quizPath), measure, nullptr}, quiz);
+      ReadAndCheckQuiz(ReadWholeText(quizPath), {FolderOf(quizPath), measure, nullptr}, quiz);
   ReportProblems(line.input, problems, err);
   const int errors = CountProblems(problems, PROBLEM_ERROR);
   if (errors > 0) {
@@ -217,10 +214,12 @@ int Make(const CommandLine& line, const ExecutableAccess& access, const TextMeas
   MediaCache cache;
   const CheckContext context{FolderOf(quizPath), measure, &cache};
   QuizFile quiz;
-  std::vector<Problem> problems = ReadAndCheckQuiz(ReadTextFile(quizPath), context, quiz);
+  std::vector<Problem> problems = ReadAndCheckQuiz(ReadWholeText(quizPath), context, quiz);
   if (!HasErrors(problems)) {
-    problems =
-        MakeQuizExecutable(quiz, context, player, output, {line.force, quizPath}, access).problems;
+    const MakeOutcome outcome =
+        MakeQuizExecutable(quiz, context, player, output, {line.force, quizPath}, access);
+    if (!outcome.refused.empty()) return ReportRefusal(outcome.refused, err);
+    problems = outcome.problems;
   }
   ReportProblems(line.input, problems, err);
   if (HasErrors(problems)) {
@@ -240,7 +239,7 @@ int Import(const CommandLine& line, const TextMeasurer& measure, std::ostream& o
   const fs::path output = fs::u8path(line.options.at("-o"));
   std::vector<Problem> problems;
   SpreadsheetLayout layout;
-  QuizFile quiz = ImportSpreadsheet(ReadTextFile(spreadsheet), spreadsheet, problems, &layout);
+  QuizFile quiz = ImportSpreadsheet(ReadWholeText(spreadsheet), spreadsheet, problems, &layout);
   if (HasErrors(problems)) {
     ReportProblems(line.input, problems, err);
     err << "brelamake : rien n'a été écrit\n";
@@ -250,7 +249,7 @@ int Import(const CommandLine& line, const TextMeasurer& measure, std::ostream& o
   RefuseWritingOverInputs(output, {spreadsheet});
   std::error_code error;
   if (fs::exists(output, error) && !line.force) {
-    throw OverwriteRefused(QuotedPath(output) + " existe déjà : il n'est pas remplacé");
+    return ReportRefusal(QuotedPath(output) + " existe déjà : il n'est pas remplacé", err);
   }
   RebaseMediaPaths(quiz, FolderOf(spreadsheet), FolderOf(output));
   const std::string json = WriteQuizJson(quiz);
@@ -272,6 +271,7 @@ int Dump(const CommandLine& line, const ExecutableAccess& access, std::ostream& 
          std::ostream& err) {
   const DumpOutcome outcome = DumpQuizExecutable(
       fs::u8path(line.input), fs::u8path(line.options.at("-o")), line.force, access);
+  if (!outcome.refused.empty()) return ReportRefusal(outcome.refused, err);
   if (!outcome.ok) {
     err << "brelamake : " << line.input << " : " << outcome.problem << "\n";
     return EXIT_BAD_QUIZ;
@@ -309,9 +309,6 @@ int RunBrelamake(const std::vector<std::string>& arguments, const ExecutableAcce
   }
   try {
     return Run(line, access, measure, out, err);
-  } catch (const OverwriteRefused& refusal) {
-    err << "brelamake : " << refusal.what()
-        << " ; choisissez un autre nom, ou ajoutez --force pour passer outre\n";
   } catch (const IoError& error) {
     err << "brelamake : " << error.what() << "\n";
   } catch (const fs::filesystem_error& error) {

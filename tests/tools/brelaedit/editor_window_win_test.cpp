@@ -17,11 +17,12 @@
 
 #include "tests/support/player_process.h"
 #include "tests/tools/authoring/sample_quizzes.h"
+#include "tests/tools/brelamake/made_executables_win.h"
 #include "tools/authoring/exe_resources_win.h"
 #include "tools/authoring/quiz_resources.h"
 #include "tools/authoring/text_measure_win.h"
 #include "tools/brelaedit/editor_ids.h"
-#include "tools/brelaedit/wide_text_win.h"
+#include "tools/brelaedit/window_text_win.h"
 
 namespace {
 
@@ -44,6 +45,7 @@ struct ScriptedAuthor {
   std::vector<FileChoice> fileChoices;
   std::vector<fs::path> suggestions;  // the file each file dialog proposed
   std::vector<fs::path> openedFolders;
+  bool folderOpens = true;  // what the file manager does when asked to show a folder
 
   EditorDialogs Dialogs() {
     EditorDialogs dialogs;
@@ -67,7 +69,10 @@ struct ScriptedAuthor {
       colour = RGB(0x20, 0x40, 0x60);
       return true;
     };
-    dialogs.openFolder = [this](const fs::path& opened) { openedFolders.push_back(opened); };
+    dialogs.openFolder = [this](const fs::path& opened) {
+      openedFolders.push_back(opened);
+      return folderOpens;
+    };
     return dialogs;
   }
 };
@@ -693,6 +698,50 @@ TEST_F(EditorWindowTest, TryingMakesATemporaryQuizStartsItAndRemovesItOnceClosed
   PostMessageW(player, WM_CLOSE, 0, 0);
   EXPECT_TRUE(PumpUntil(
       editor_, [&] { return trialFolders().empty(); }, 10000));
+}
+
+// A teacher's folder named with characters that no ANSI code page of a French Windows holds: the
+// quiz is made there, and tried from a temporary folder named likewise.
+TEST_F(EditorWindowTest, AQuizInAFolderNamedOutsideCodePage1252IsMadeAndTried) {
+  const fs::path folder = folder_ / fs::u8path("Élèves – 東京 Ω");
+  Open(WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 2), folder));
+  const fs::path made = folder / fs::u8path("quiz Ω.exe");
+  author_.files = {made};
+  author_.answers = {IDYES};  // open its folder, which the file manager cannot
+  author_.folderOpens = false;
+  Command(IDC_MAKE);
+  ASSERT_EQ(author_.asked.size(), 2u) << Utf8Text(author_.asked[0].text);
+  EXPECT_EQ(author_.asked[0].text, L"Le quiz « quiz Ω.exe » est créé.\nOuvrir son dossier ?");
+  EXPECT_EQ(author_.asked[1].text,
+            L"Le dossier « " + folder.wstring() + L" » n'a pas pu être ouvert.");
+  QuizDefinition loaded;
+  ASSERT_NO_FATAL_FAILURE(LoadMadeQuiz(made, loaded));
+  EXPECT_EQ(loaded.questionCount, 2);
+
+  const fs::path temporary = folder / L"temp Ω";
+  fs::create_directories(temporary);
+  wchar_t before[MAX_PATH] = {};
+  GetEnvironmentVariableW(L"TMP", before, MAX_PATH);
+  SetEnvironmentVariableW(L"TMP", temporary.c_str());
+  Command(IDC_TRY);
+  SetEnvironmentVariableW(L"TMP", before);
+  EXPECT_EQ(author_.asked.size(), 2u) << Utf8Text(author_.asked.back().text);
+  const std::vector<fs::path> trials{fs::directory_iterator(temporary), {}};
+  ASSERT_EQ(trials.size(), 1u) << "the trial's folder, in the temporary folder";
+  const fs::path trial = trials[0];
+  const std::string prefix = "brelaedit-" + std::to_string(GetCurrentProcessId()) + "-";
+  EXPECT_EQ(trial.filename().u8string().rfind(prefix, 0), 0u);
+  HWND player = nullptr;
+  ASSERT_TRUE(PumpUntil(
+      editor_,
+      [&] {
+        player = FindWindowW(L"WindowsApp", nullptr);
+        return player != nullptr;
+      },
+      20000));
+  PostMessageW(player, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(PumpUntil(
+      editor_, [&] { return !fs::exists(trial); }, 10000));
 }
 
 // An editor closed while its trial still ran leaves the trial's folder: the next editor removes

@@ -182,6 +182,31 @@ TEST(BrelamakeWinTest, TheToolTellsItsOutcomesInFrenchWithItsExitCodes) {
   EXPECT_FALSE(fs::exists(directory / "other.exe"));
 }
 
+// Folders and files named with characters that no ANSI code page of a French Windows holds.
+TEST(BrelamakeWinTest, MakesAndDumpsAQuizInAFolderNamedOutsideCodePage1252) {
+  const fs::path directory = FreshDirectory("win-unicode") / fs::u8path("Élèves – 東京 Ω");
+  const Json original = SampleQuizJson("picture", "picture", 1, 2);
+  const fs::path quiz = WriteSampleQuiz(original, directory);
+  const fs::path made = directory / fs::u8path("quiz Ω.exe");
+  Outcome run = RunTool(TOOL,
+                        "make \"" + quiz.u8string() + "\" -o \"" + made.u8string() + "\"" +
+                            PLAYER_OPTION,
+                        directory);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out.rfind("brelamake : « " + made.u8string() + " » écrit : 2 questions", 0), 0u)
+      << run.out;
+  QuizDefinition loaded;
+  ASSERT_NO_FATAL_FAILURE(LoadMadeQuiz(made, loaded));
+  EXPECT_EQ(loaded.questionCount, 2);
+  EXPECT_EQ(loaded.title, Cp1252(original["title"]));
+
+  const fs::path dumped = directory / fs::u8path("relu 東京");
+  run = RunTool(TOOL, "dump \"" + made.u8string() + "\" -o \"" + dumped.u8string() + "\"",
+                directory);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  ExpectDumpedAsMade(dumped, original, directory);
+}
+
 TEST(BrelamakeWinTest, MakeLeavesTheOutputWholeWhenItCannotBeReplaced) {
   const fs::path directory = FreshDirectory("win-locked");
   WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), directory);
