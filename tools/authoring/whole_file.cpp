@@ -8,6 +8,11 @@
 #include "tools/authoring/safe_file.h"
 
 Bytes ReadWholeFile(const std::filesystem::path& path) {
+  // A folder opens as a file on some systems, and reads as empty.
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) {
+    throw IoError(QuotedPath(path) + " est un dossier : indiquez un fichier");
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in.is_open()) throw IoError("impossible de lire " + QuotedPath(path));
   Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

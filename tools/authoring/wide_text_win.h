@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-// Ill-formed sequences become U+FFFD.
+// Ill-formed sequences become U+FFFD (how many bytes each takes differs between systems: the
+// tools convert only text whose UTF-8 they have checked).
 std::wstring WideText(const std::string& utf8);
 std::string Utf8Text(const std::wstring& wide);
 
