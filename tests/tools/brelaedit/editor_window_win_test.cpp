@@ -744,6 +744,23 @@ TEST_F(EditorWindowTest, AQuizInAFolderNamedOutsideCodePage1252IsMadeAndTried) {
       editor_, [&] { return !fs::exists(trial); }, 10000));
 }
 
+// Windows' temporary folder names a place where no folder can be made (under a file): the author
+// is told, and nothing starts.
+TEST_F(EditorWindowTest, TryingWhereNoTemporaryFolderCanBeMadeSaysSo) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), folder_);
+  Open(quizFile);
+  wchar_t before[MAX_PATH] = {};
+  GetEnvironmentVariableW(L"TMP", before, MAX_PATH);
+  SetEnvironmentVariableW(L"TMP", (quizFile / "temp").c_str());
+  Command(IDC_TRY);
+  SetEnvironmentVariableW(L"TMP", before);
+  ASSERT_EQ(author_.asked.size(), 1u);
+  EXPECT_EQ(author_.asked[0].text,
+            L"Le quiz ne peut pas être essayé : aucun dossier temporaire n'a pu être créé pour "
+            L"lui.");
+  EXPECT_EQ(FindWindowW(L"WindowsApp", nullptr), nullptr);
+}
+
 // An editor closed while its trial still ran leaves the trial's folder: the next editor removes
 // it, and leaves the folders of editors still running and other folders alone.
 TEST(EditorTrialFoldersTest, TheFoldersOfEditorsNoLongerRunningAreRemoved) {
