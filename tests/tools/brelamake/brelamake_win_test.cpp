@@ -148,7 +148,7 @@ TEST(BrelamakeWinTest, TellsAQuizExecutableFromAnyOtherFile) {
   EXPECT_FALSE(IsQuizExecutable(directory / "absent.exe"));
 }
 
-const std::string PLAYER_OPTION = " --player \"" + PLAYER.string() + "\"";
+const std::string PLAYER_OPTION = " --player \"" + PLAYER.u8string() + "\"";
 
 TEST(BrelamakeWinTest, TheToolTellsItsOutcomesInFrenchWithItsExitCodes) {
   const fs::path directory = FreshDirectory("win-process");
