@@ -744,6 +744,45 @@ TEST_F(EditorWindowTest, AQuizInAFolderNamedOutsideCodePage1252IsMadeAndTried) {
       editor_, [&] { return !fs::exists(trial); }, 10000));
 }
 
+// A file that is no quiz, or a folder that holds files, is replaced or written into only once the
+// author says so.
+TEST_F(EditorWindowTest, MakingOverAFileOrReadingBackIntoAFullFolderAsksFirst) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), folder_);
+  Open(quizFile);
+  const fs::path homework = folder_ / "devoir.exe";
+  std::ofstream(homework, std::ios::binary) << "le devoir de Zoé";
+  const std::wstring question = L"« " + homework.wstring() +
+                                L" » existe déjà et n'est pas un quiz : il n'est pas remplacé.\n"
+                                L"Le remplacer quand même par le quiz ?";
+  author_.files = {homework};
+  author_.answers = {IDNO};
+  Command(IDC_MAKE);
+  ASSERT_EQ(author_.asked.size(), 1u);
+  EXPECT_EQ(author_.asked[0].text, question);
+  EXPECT_EQ(ReadBytes(homework), Bytes({'l', 'e', ' ', 'd', 'e', 'v', 'o', 'i', 'r', ' ', 'd', 'e',
+                                        ' ', 'Z', 'o', 0xC3, 0xA9}));
+  author_.files = {homework};
+  author_.answers = {IDYES, IDNO};
+  Command(IDC_MAKE);
+  ASSERT_EQ(author_.asked.size(), 3u);
+  EXPECT_EQ(author_.asked[1].text, question);
+  EXPECT_EQ(author_.asked[2].text, L"Le quiz « devoir.exe » est créé.\nOuvrir son dossier ?");
+  QuizDefinition loaded;
+  ASSERT_NO_FATAL_FAILURE(LoadMadeQuiz(homework, loaded));
+  EXPECT_EQ(loaded.questionCount, 2);
+
+  author_.folder = folder_;  // holds the quiz file and the executable
+  author_.files = {homework};
+  author_.answers = {IDNO};
+  Command(IDM_OPEN);
+  ASSERT_EQ(author_.asked.size(), 4u);
+  EXPECT_EQ(author_.asked[3].text, L"le dossier « " + folder_.wstring() +
+                                       L" » contient déjà des fichiers : rien n'y est écrit.\n"
+                                       L"Y écrire quand même, en remplaçant ce qui porte le même "
+                                       L"nom ?");
+  EXPECT_EQ(EditedDocument(editor_).file, quizFile) << "nothing else opened";
+}
+
 // Windows' temporary folder names a place where no folder can be made (under a file): the author
 // is told, and nothing starts.
 TEST_F(EditorWindowTest, TryingWhereNoTemporaryFolderCanBeMadeSaysSo) {
