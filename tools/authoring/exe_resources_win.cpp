@@ -51,6 +51,24 @@ struct DataModule {
   DataModule& operator=(const DataModule&) = delete;
 };
 
+// An update of a file's resources, discarded at scope exit unless committed.
+struct ResourceUpdate {
+  HANDLE handle;
+  explicit ResourceUpdate(const fs::path& file)
+      : handle(BeginUpdateResourceW(file.c_str(), TRUE)) {}
+  ~ResourceUpdate() {
+    if (handle) EndUpdateResourceW(handle, TRUE);
+  }
+  ResourceUpdate(const ResourceUpdate&) = delete;
+  ResourceUpdate& operator=(const ResourceUpdate&) = delete;
+  // Writes the updates into the file; the update is over either way.
+  bool Commit() {
+    const bool written = EndUpdateResourceW(handle, FALSE);
+    handle = nullptr;
+    return written;
+  }
+};
+
 bool HasBoardDialog(HMODULE module) {
   return FindResourceW(module, MAKEINTRESOURCEW(IDD_BOARD), MAKEINTRESOURCEW(5)) != nullptr;
 }
@@ -153,10 +171,8 @@ void WriteQuizExecutable(const fs::path& player, const fs::path& output,
   if (!CopyFileW(player.c_str(), output.c_str(), FALSE)) {
     throw IoError("impossible de copier " + QuotedPath(player) + " en " + QuotedPath(output));
   }
-  HANDLE update = BeginUpdateResourceW(output.c_str(), TRUE);
-  const bool written = update && WriteAll(update, kept, resources);
-  if (update && !written) EndUpdateResourceW(update, TRUE);
-  if (!written || !EndUpdateResourceW(update, FALSE)) {
+  ResourceUpdate update(output);
+  if (!update.handle || !WriteAll(update.handle, kept, resources) || !update.Commit()) {
     DeleteFileW(output.c_str());
     throw IoError("impossible d'écrire le quiz dans " + QuotedPath(output));
   }
