@@ -15,6 +15,7 @@
 #include <functional>
 #include <map>
 
+#include "base/raii_win.h"
 #include "tests/support/player_process.h"
 #include "tests/tools/authoring/sample_quizzes.h"
 #include "tests/tools/brelamake/made_executables_win.h"
@@ -809,9 +810,10 @@ TEST(EditorTrialFoldersTest, TheFoldersOfEditorsNoLongerRunningAreRemoved) {
   wchar_t command[] = L"cmd.exe /c exit 0";
   ASSERT_TRUE(CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                              nullptr, &startup, &ended));
-  WaitForSingleObject(ended.hProcess, 10000);
-  CloseHandle(ended.hThread);
-  CloseHandle(ended.hProcess);  // from here on its id names no process
+  {
+    const ScopedHandle process(ended.hProcess), thread(ended.hThread);
+    WaitForSingleObject(process.Get(), 10000);
+  }  // from here on its id names no process
   wchar_t temporary[MAX_PATH];
   GetTempPathW(MAX_PATH, temporary);
   const fs::path left =
@@ -881,6 +883,7 @@ TEST(EditorProcessTest, TheEditorOpensTheFileOnItsCommandLineAndAsksBeforeClosin
   PROCESS_INFORMATION process = {};
   ASSERT_TRUE(CreateProcessW(EDITOR.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                              nullptr, folder.c_str(), &startup, &process));
+  const ScopedHandle program(process.hProcess), thread(process.hThread);
   const HWND editor = WaitForWindow(process.dwProcessId, [](HWND window) {
     return TextOf(window) == L"Sans titre* - Éditeur de quiz brela";
   });
@@ -903,12 +906,10 @@ TEST(EditorProcessTest, TheEditorOpensTheFileOnItsCommandLineAndAsksBeforeClosin
   EXPECT_EQ(TextOf(box), L"Éditeur de quiz brela");
   EXPECT_EQ(TextOf(GetDlgItem(box, 0xFFFF)), L"Enregistrer les modifications ?");
   PostMessageW(box, WM_COMMAND, IDNO, 0);
-  EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
+  EXPECT_EQ(WaitForSingleObject(program.Get(), 20000), WAIT_OBJECT_0);
   DWORD exitCode = 1;
-  GetExitCodeProcess(process.hProcess, &exitCode);
+  GetExitCodeProcess(program.Get(), &exitCode);
   EXPECT_EQ(exitCode, 0u);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
   std::error_code error;
   fs::remove_all(folder, error);
 }

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/raii_win.h"
 #include "quiz/load_quiz_win.h"
 #include "tests/support/message_recorder.h"
 #include "tests/tools/authoring/sample_quizzes.h"
@@ -213,11 +214,13 @@ TEST(BrelamakeWinTest, MakeLeavesTheOutputWholeWhenItCannotBeReplaced) {
   ASSERT_EQ(RunTool(TOOL, "make quiz.json -o made.exe" + PLAYER_OPTION, directory).exitCode, 0);
   const std::string before = TextOf(directory / "made.exe");
   // Another program holds the executable open without sharing it, as a running quiz does.
-  HANDLE held = CreateFileA((directory / "made.exe").string().c_str(), GENERIC_READ,
-                            FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  const Outcome run = RunTool(TOOL, "make quiz.json -o made.exe" + PLAYER_OPTION, directory);
-  CloseHandle(held);
+  Outcome run{};
+  {
+    const ScopedHandle held(CreateFileW((directory / "made.exe").c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
+    run = RunTool(TOOL, "make quiz.json -o made.exe" + PLAYER_OPTION, directory);
+  }
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_NE(run.err.find("impossible de remplacer « made.exe »"), std::string::npos) << run.err;
   EXPECT_EQ(TextOf(directory / "made.exe"), before);
@@ -271,6 +274,7 @@ std::string StartAndClose(const fs::path& executable, const fs::path& folder, bo
                       folder.string().c_str(), &startup, &process)) {
     return "";
   }
+  const ScopedHandle program(process.hProcess), thread(process.hThread);
   ProcessWindows windows{};
   for (int tries = 0; tries < 300 && !windows.main && !windows.messageBox; ++tries) {
     Sleep(50);
@@ -282,11 +286,9 @@ std::string StartAndClose(const fs::path& executable, const fs::path& folder, bo
   char title[300] = "";
   GetWindowTextA(windows.main, title, sizeof title);
   if (windows.main) PostMessageA(windows.main, WM_CLOSE, 0, 0);
-  const bool closed = WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0;
+  const bool closed = WaitForSingleObject(program.Get(), 20000) == WAIT_OBJECT_0;
   EXPECT_TRUE(closed) << executable;
-  if (!closed) TerminateProcess(process.hProcess, 1);  // held by a message box
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  if (!closed) TerminateProcess(program.Get(), 1);  // held by a message box
   return title;
 }
 
