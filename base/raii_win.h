@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <ole2.h>
 #include <oleauto.h>
 
 // Selects an object into a device context and selects the previous one back at scope exit.
@@ -23,7 +24,7 @@ class ScopedSelectObject {
 template <typename Handle>
 class OwnedGdiObject {
  public:
-  explicit OwnedGdiObject(Handle handle) : handle_(handle) {}
+  explicit OwnedGdiObject(Handle handle = nullptr) : handle_(handle) {}
   ~OwnedGdiObject() {
     if (handle_) DeleteObject(handle_);
   }
@@ -36,9 +37,97 @@ class OwnedGdiObject {
     handle_ = nullptr;
     return handle;
   }
+  // Deletes the object held and holds another.
+  void Reset(Handle handle = nullptr) {
+    if (handle_) DeleteObject(handle_);
+    handle_ = handle;
+  }
 
  private:
   Handle handle_;
+};
+
+// A kernel object (process, thread, file...) closed at scope exit. Movable, so that records and
+// containers can hold one; INVALID_HANDLE_VALUE, as CreateFile fails, counts as empty.
+class ScopedHandle {
+ public:
+  ScopedHandle() = default;
+  explicit ScopedHandle(HANDLE handle)
+      : handle_(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
+  ~ScopedHandle() { Close(); }
+  ScopedHandle(ScopedHandle&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
+  ScopedHandle& operator=(ScopedHandle&& other) noexcept {
+    if (this != &other) {
+      Close();
+      handle_ = other.handle_;
+      other.handle_ = nullptr;
+    }
+    return *this;
+  }
+  ScopedHandle(const ScopedHandle&) = delete;
+  ScopedHandle& operator=(const ScopedHandle&) = delete;
+
+  HANDLE Get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+
+ private:
+  void Close() {
+    if (handle_) CloseHandle(handle_);
+    handle_ = nullptr;
+  }
+
+  HANDLE handle_ = nullptr;
+};
+
+// An icon made or loaded without LR_SHARED, destroyed at scope exit.
+class OwnedIcon {
+ public:
+  OwnedIcon() = default;
+  explicit OwnedIcon(HICON icon) : icon_(icon) {}
+  ~OwnedIcon() { Reset(); }
+  OwnedIcon(const OwnedIcon&) = delete;
+  OwnedIcon& operator=(const OwnedIcon&) = delete;
+
+  HICON Get() const { return icon_; }
+  void Reset(HICON icon = nullptr) {
+    if (icon_) DestroyIcon(icon_);
+    icon_ = icon;
+  }
+
+ private:
+  HICON icon_ = nullptr;
+};
+
+// Memory that a Win32 call allocated with LocalAlloc for its caller, freed at scope exit.
+template <typename Pointer>
+class LocalMemory {
+ public:
+  explicit LocalMemory(Pointer pointer) : pointer_(pointer) {}
+  ~LocalMemory() {
+    if (pointer_) LocalFree(pointer_);
+  }
+  LocalMemory(const LocalMemory&) = delete;
+  LocalMemory& operator=(const LocalMemory&) = delete;
+  Pointer Get() const { return pointer_; }
+
+ private:
+  Pointer pointer_;
+};
+
+// OLE initialised on this thread for the owner's lifetime (the shell's dialogs, the picture
+// decoder); uninitialised at scope exit only when initialising succeeded.
+class OleSession {
+ public:
+  OleSession() : result_(OleInitialize(nullptr)) {}
+  ~OleSession() {
+    if (SUCCEEDED(result_)) OleUninitialize();
+  }
+  OleSession(const OleSession&) = delete;
+  OleSession& operator=(const OleSession&) = delete;
+  bool Ok() const { return SUCCEEDED(result_); }
+
+ private:
+  HRESULT result_;
 };
 
 // The screen's device context, released at scope exit.

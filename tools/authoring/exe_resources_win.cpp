@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tools/authoring/safe_file.h"
+#include "tools/authoring/wide_text_win.h"
 
 namespace {
 
@@ -18,13 +19,13 @@ constexpr WORD QUIZ_LANGUAGE = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 
 // A resource type or name: a number, or a string when text is not empty.
 struct ResourceName {
-  std::string text;
+  std::wstring text;
   WORD id;
-  LPCSTR Pointer() const { return text.empty() ? MAKEINTRESOURCEA(id) : text.c_str(); }
+  LPCWSTR Pointer() const { return text.empty() ? MAKEINTRESOURCEW(id) : text.c_str(); }
 };
 
-ResourceName NameOf(LPCSTR name) {
-  if (IS_INTRESOURCE(name)) return {"", static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name))};
+ResourceName NameOf(LPCWSTR name) {
+  if (IS_INTRESOURCE(name)) return {L"", static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name))};
   return {name, 0};
 }
 
@@ -39,28 +40,10 @@ struct KeptResource {
   Bytes bytes;
 };
 
-// The A functions take paths in the ANSI code page; a path it cannot spell is refused.
-std::string AnsiPath(const fs::path& path) {
-  const std::wstring wide = path.wstring();
-  BOOL lost = FALSE;
-  const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, nullptr, 0,
-                                       nullptr, &lost);
-  std::string ansi(size > 0 ? size : 1, '\0');
-  if (size <= 0 || lost ||
-      !WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, &ansi[0], size, nullptr,
-                           nullptr)) {
-    throw IoError("le chemin " + QuotedPath(path) +
-                  " contient un caractère hors du jeu de caractères ANSI de Windows : renommez "
-                  "le fichier ou son dossier");
-  }
-  ansi.resize(size - 1);
-  return ansi;
-}
-
 struct DataModule {
   HMODULE handle;
   explicit DataModule(const fs::path& path)
-      : handle(LoadLibraryExA(AnsiPath(path).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {
+      : handle(LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {
     if (!handle) throw IoError("impossible d'ouvrir " + QuotedPath(path) + " comme un programme");
   }
   ~DataModule() { FreeLibrary(handle); }
@@ -68,36 +51,59 @@ struct DataModule {
   DataModule& operator=(const DataModule&) = delete;
 };
 
+// An update of a file's resources, discarded at scope exit unless committed.
+struct ResourceUpdate {
+  HANDLE handle;
+  explicit ResourceUpdate(const fs::path& file)
+      : handle(BeginUpdateResourceW(file.c_str(), TRUE)) {}
+  ~ResourceUpdate() {
+    if (handle) EndUpdateResourceW(handle, TRUE);
+  }
+  ResourceUpdate(const ResourceUpdate&) = delete;
+  ResourceUpdate& operator=(const ResourceUpdate&) = delete;
+  // Writes the updates into the file; the update is over either way.
+  bool Commit() {
+    const bool written = EndUpdateResourceW(handle, FALSE);
+    handle = nullptr;
+    return written;
+  }
+};
+
 bool HasBoardDialog(HMODULE module) {
-  return FindResourceA(module, MAKEINTRESOURCEA(IDD_BOARD), MAKEINTRESOURCEA(5)) != nullptr;
+  return FindResourceW(module, MAKEINTRESOURCEW(IDD_BOARD), MAKEINTRESOURCEW(5)) != nullptr;
 }
 
-BOOL CALLBACK AddLanguage(HMODULE, LPCSTR type, LPCSTR name, WORD language, LONG_PTR list) {
+BOOL CALLBACK AddLanguage(HMODULE, LPCWSTR type, LPCWSTR name, WORD language, LONG_PTR list) {
   reinterpret_cast<std::vector<Entry>*>(list)->push_back({NameOf(type), NameOf(name), language});
   return TRUE;
 }
 
-BOOL CALLBACK AddLanguages(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR list) {
-  EnumResourceLanguagesA(module, type, name, AddLanguage, list);
+BOOL CALLBACK AddLanguages(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR list) {
+  EnumResourceLanguagesW(module, type, name, AddLanguage, list);
   return TRUE;
 }
 
-BOOL CALLBACK AddNames(HMODULE module, LPSTR type, LONG_PTR list) {
-  EnumResourceNamesA(module, type, AddLanguages, list);
+BOOL CALLBACK AddNames(HMODULE module, LPWSTR type, LONG_PTR list) {
+  EnumResourceNamesW(module, type, AddLanguages, list);
   return TRUE;
 }
 
 // Every resource of the module, in each of its languages.
 std::vector<Entry> ListEntries(HMODULE module) {
   std::vector<Entry> entries;
-  EnumResourceTypesA(module, AddNames, reinterpret_cast<LONG_PTR>(&entries));
+  EnumResourceTypesW(module, AddNames, reinterpret_cast<LONG_PTR>(&entries));
   return entries;
+}
+
+// Resource types match without regard to case, as FindResource matches them.
+bool SameType(const std::wstring& type, const char* name) {
+  return lstrcmpiW(type.c_str(), WideText(name).c_str()) == 0;
 }
 
 // A "PATCH" or "IMG" resource with a number, as the player looks them up.
 bool IsQuizEntry(const Entry& entry) {
-  return entry.name.text.empty() && (lstrcmpiA(entry.type.text.c_str(), QUIZ_RESOURCE_TYPE) == 0 ||
-                                     lstrcmpiA(entry.type.text.c_str(), MEDIA_RESOURCE_TYPE) == 0);
+  return entry.name.text.empty() && (SameType(entry.type.text, QUIZ_RESOURCE_TYPE) ||
+                                     SameType(entry.type.text, MEDIA_RESOURCE_TYPE));
 }
 
 Bytes ResourceBytes(HMODULE module, HRSRC info) {
@@ -108,6 +114,8 @@ Bytes ResourceBytes(HMODULE module, HRSRC info) {
 
 // Every resource of the player but its quiz: what the copy keeps.
 std::vector<KeptResource> PlayerResources(const fs::path& player) {
+  // Empty when the system could not name the program that the player stands beside.
+  if (player.empty()) throw IoError("le joueur brela.exe est introuvable");
   DataModule module(player);
   if (!HasBoardDialog(module.handle)) {
     throw IoError(QuotedPath(player) +
@@ -118,14 +126,14 @@ std::vector<KeptResource> PlayerResources(const fs::path& player) {
   for (const Entry& entry : ListEntries(module.handle)) {
     if (IsQuizEntry(entry)) continue;
     HRSRC info =
-        FindResourceExA(module.handle, entry.type.Pointer(), entry.name.Pointer(), entry.language);
+        FindResourceExW(module.handle, entry.type.Pointer(), entry.name.Pointer(), entry.language);
     kept.push_back({entry, ResourceBytes(module.handle, info)});
   }
   return kept;
 }
 
 bool Update(HANDLE update, const Entry& entry, const Bytes& bytes) {
-  return UpdateResourceA(update, entry.type.Pointer(), entry.name.Pointer(), entry.language,
+  return UpdateResourceW(update, entry.type.Pointer(), entry.name.Pointer(), entry.language,
                          const_cast<unsigned char*>(bytes.data()),
                          static_cast<DWORD>(bytes.size()));
 }
@@ -138,7 +146,8 @@ bool WriteAll(HANDLE update, const std::vector<KeptResource>& kept,
     if (!Update(update, resource.entry, resource.bytes)) return false;
   }
   for (const Resource& resource : resources) {
-    const Entry entry{{resource.type, 0}, {"", static_cast<WORD>(resource.id)}, QUIZ_LANGUAGE};
+    const Entry entry{
+        {WideText(resource.type), 0}, {L"", static_cast<WORD>(resource.id)}, QUIZ_LANGUAGE};
     if (!Update(update, entry, resource.bytes)) return false;
   }
   return true;
@@ -146,7 +155,7 @@ bool WriteAll(HANDLE update, const std::vector<KeptResource>& kept,
 
 bool Holds(const std::vector<Resource>& resources, const Entry& entry) {
   for (const Resource& resource : resources) {
-    if (lstrcmpiA(resource.type.c_str(), entry.type.text.c_str()) == 0 &&
+    if (SameType(entry.type.text, resource.type.c_str()) &&
         resource.id == entry.name.id) {
       return true;
     }
@@ -159,15 +168,12 @@ bool Holds(const std::vector<Resource>& resources, const Entry& entry) {
 void WriteQuizExecutable(const fs::path& player, const fs::path& output,
                          const std::vector<Resource>& resources) {
   const std::vector<KeptResource> kept = PlayerResources(player);
-  const std::string target = AnsiPath(output);
-  if (!CopyFileA(AnsiPath(player).c_str(), target.c_str(), FALSE)) {
+  if (!CopyFileW(player.c_str(), output.c_str(), FALSE)) {
     throw IoError("impossible de copier " + QuotedPath(player) + " en " + QuotedPath(output));
   }
-  HANDLE update = BeginUpdateResourceA(target.c_str(), TRUE);
-  const bool written = update && WriteAll(update, kept, resources);
-  if (update && !written) EndUpdateResourceA(update, TRUE);
-  if (!written || !EndUpdateResourceA(update, FALSE)) {
-    DeleteFileA(target.c_str());
+  ResourceUpdate update(output);
+  if (!update.handle || !WriteAll(update.handle, kept, resources) || !update.Commit()) {
+    DeleteFileW(output.c_str());
     throw IoError("impossible d'écrire le quiz dans " + QuotedPath(output));
   }
 }
@@ -178,8 +184,9 @@ std::vector<Resource> ReadQuizExecutable(const fs::path& executable) {
   for (const Entry& entry : ListEntries(module.handle)) {
     // Of several languages, the one that the player finds.
     if (!IsQuizEntry(entry) || Holds(resources, entry)) continue;
-    HRSRC info = FindResourceA(module.handle, entry.name.Pointer(), entry.type.Pointer());
-    resources.push_back({entry.type.text, entry.name.id, ResourceBytes(module.handle, info)});
+    HRSRC info = FindResourceW(module.handle, entry.name.Pointer(), entry.type.Pointer());
+    resources.push_back(
+        {Utf8Text(entry.type.text), entry.name.id, ResourceBytes(module.handle, info)});
   }
   return resources;
 }
@@ -188,10 +195,16 @@ bool IsQuizExecutable(const fs::path& file) {
   try {
     DataModule module(file);
     return HasBoardDialog(module.handle) &&
-           FindResourceA(module.handle, MAKEINTRESOURCEA(IDR_QUIZ), QUIZ_RESOURCE_TYPE);
+           FindResourceW(module.handle, MAKEINTRESOURCEW(IDR_QUIZ),
+                         WideText(QUIZ_RESOURCE_TYPE).c_str());
   } catch (const IoError&) {
     return false;
   }
+}
+
+fs::path PlayerBesideThisProgram() {
+  const fs::path program = ThisProgramPath();
+  return program.empty() ? fs::path() : program.parent_path() / "brela.exe";
 }
 
 ExecutableAccess WindowsExecutableAccess(const fs::path& defaultPlayer) {

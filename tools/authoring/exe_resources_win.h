@@ -18,5 +18,9 @@ std::vector<Resource> ReadQuizExecutable(const std::filesystem::path& executable
 // Whether a file is the player with a quiz in it: a board dialog and a "PATCH" 104 resource.
 bool IsQuizExecutable(const std::filesystem::path& file);
 
+// brela.exe in the folder of the running program: the player a release puts beside the tools.
+// Empty when the system cannot name the running program.
+std::filesystem::path PlayerBesideThisProgram();
+
 // The platform's side of the authoring core, with the player beside the calling program.
 ExecutableAccess WindowsExecutableAccess(const std::filesystem::path& defaultPlayer);

@@ -2,23 +2,11 @@
 // outputs written beside their targets and moved into place.
 #include "tools/authoring/make_quiz.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "tools/authoring/safe_file.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-Bytes ReadWholeFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (!in.is_open() || (!in.good() && !in.eof())) {
-    throw IoError("impossible de lire " + QuotedPath(path));
-  }
-  return bytes;
-}
 
 // The media resources: pictures as the import makes them (kept in the cache, so that an editor
 // that makes its quiz again converts only what changed), sounds and films as they are. A file
@@ -48,30 +36,29 @@ std::vector<fs::path> InputsOf(const QuizFile& quiz, const CheckContext& context
   return inputs;
 }
 
-void RefuseReplacing(const fs::path& output, bool force, const ExecutableAccess& access) {
+// Why an existing output is left alone, or nothing when it may be written.
+std::string RefusalToReplace(const fs::path& output, bool force, const ExecutableAccess& access) {
   std::error_code error;
-  if (!fs::exists(output, error)) return;
+  if (!fs::exists(output, error)) return "";
   if (fs::is_directory(output, error)) {
     throw IoError(QuotedPath(output) + " est un dossier : indiquez le nom du fichier à écrire");
   }
-  if (!force && !access.isQuizExecutable(output)) {
-    throw OverwriteRefused(QuotedPath(output) +
-                           " existe déjà et n'est pas un quiz : il n'est pas "
-                           "remplacé");
-  }
+  if (force || access.isQuizExecutable(output)) return "";
+  return QuotedPath(output) + " existe déjà et n'est pas un quiz : il n'est pas remplacé";
 }
 
-void PrepareFolder(const fs::path& folder, bool force) {
+// Why a folder that holds files is left alone, or nothing once it exists to be written into.
+std::string PrepareFolder(const fs::path& folder, bool force) {
   std::error_code error;
   if (fs::exists(folder, error) && !fs::is_directory(folder, error)) {
     throw IoError(QuotedPath(folder) + " est un fichier : indiquez un dossier");
   }
   if (fs::is_directory(folder, error) && !fs::is_empty(folder, error) && !force) {
-    throw OverwriteRefused("le dossier " + QuotedPath(folder) +
-                           " contient déjà des fichiers : rien n'y est écrit");
+    return "le dossier " + QuotedPath(folder) + " contient déjà des fichiers : rien n'y est écrit";
   }
   fs::create_directories(folder, error);
   if (error) throw IoError("impossible de créer le dossier " + QuotedPath(folder));
+  return "";
 }
 
 }  // namespace
@@ -83,12 +70,13 @@ MakeOutcome MakeQuizExecutable(const QuizFile& quiz, const CheckContext& context
   CheckContext checking = context;
   if (!checking.mediaCache) checking.mediaCache = &localCache;
   std::vector<Problem> problems = CheckQuiz(quiz, checking);
-  if (HasErrors(problems)) return {false, problems, 0};
+  if (HasErrors(problems)) return {false, problems, 0, ""};
   RefuseWritingOverInputs(output, InputsOf(quiz, checking, player, options));
-  RefuseReplacing(output, options.force, access);
+  const std::string refused = RefusalToReplace(output, options.force, access);
+  if (!refused.empty()) return {false, problems, 0, refused};
 
   const std::vector<Resource> media = MediaResources(quiz, checking, problems);
-  if (HasErrors(problems)) return {false, problems, 0};
+  if (HasErrors(problems)) return {false, problems, 0, ""};
   std::vector<Problem> sizeProblems;  // none: the check has packed the same texts
   std::vector<Resource> resources = PackedQuizResources(quiz, sizeProblems);
   resources.insert(resources.end(), media.begin(), media.end());
@@ -101,19 +89,20 @@ MakeOutcome MakeQuizExecutable(const QuizFile& quiz, const CheckContext& context
     throw;
   }
   MoveIntoPlace(temporary, output);
-  return {true, problems, static_cast<int>(media.size())};
+  return {true, problems, static_cast<int>(media.size()), ""};
 }
 
 DumpOutcome DumpQuizExecutable(const fs::path& executable, const fs::path& folder, bool force,
                                const ExecutableAccess& access) {
-  DumpOutcome outcome{false, {}, {}, folder / "quiz.json", 0};
+  DumpOutcome outcome{false, {}, {}, folder / "quiz.json", 0, ""};
   QuizFile quiz;
   std::vector<MediaFile> media;
   if (!QuizFromResources(access.readQuiz(executable), quiz, media, outcome.problem,
                          outcome.warnings)) {
     return outcome;
   }
-  PrepareFolder(folder, force);
+  outcome.refused = PrepareFolder(folder, force);
+  if (!outcome.refused.empty()) return outcome;
   RefuseWritingOverInputs(outcome.quizFile, {executable});
   for (const MediaFile& file : media) RefuseWritingOverInputs(folder / file.name, {executable});
   for (const MediaFile& file : media) {

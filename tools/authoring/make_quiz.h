@@ -19,13 +19,14 @@ struct MakeOutcome {
   std::vector<Problem> problems;  // the check's: its errors when nothing was written, else its
                                   // warnings
   int mediaCount;                 // media files written into the executable
+  std::string refused;  // not empty: an existing output left alone, and why; ask, then force
 };
 
 // Checks the quiz first (on an error nothing is written), then writes it and its media into a
 // copy of player at output: through a temporary file in output's folder moved into place, never
 // over an input (the quiz file, a media file, the player), and over an existing output only
-// when it is a quiz executable itself or with force. Throws IoError (OverwriteRefused when the
-// output is left alone).
+// when it is a quiz executable itself or with force (else nothing is written and refused says
+// why). Throws IoError.
 MakeOutcome MakeQuizExecutable(const QuizFile& quiz, const CheckContext& context,
                                const std::filesystem::path& player,
                                const std::filesystem::path& output, const MakeOptions& options,
@@ -37,11 +38,12 @@ struct DumpOutcome {
   std::vector<Problem> warnings;   // media missing from the executable
   std::filesystem::path quizFile;  // the quiz file written
   int mediaCount;                  // media files written beside it
+  std::string refused;  // not empty: a folder that holds files left alone, and why; ask, then force
 };
 
 // Writes the quiz of an executable as quiz.json into folder, with its media files. A folder that
-// already holds files is left alone unless force, and the executable is never written over.
-// Throws IoError (OverwriteRefused for the folder).
+// already holds files is left alone unless force (refused says why), and the executable is never
+// written over. Throws IoError.
 DumpOutcome DumpQuizExecutable(const std::filesystem::path& executable,
                                const std::filesystem::path& folder, bool force,
                                const ExecutableAccess& access);

@@ -2,9 +2,8 @@
 #include "tools/authoring/media_check.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
+#include "tools/authoring/io_error.h"
 #include "tools/authoring/problem.h"
 #include "tools/picture_import/picture_import.h"
 
@@ -97,11 +96,14 @@ std::int64_t ModificationTime(const fs::path& path, std::error_code& error) {
   return static_cast<std::int64_t>(fs::last_write_time(path, error).time_since_epoch().count());
 }
 
+// A media file that cannot be read is a problem of the quiz, named as the quiz names it.
 bool ReadFile(const fs::path& path, Bytes& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return in.good() || in.eof();
+  try {
+    bytes = ReadWholeFile(path);
+    return true;
+  } catch (const IoError&) {
+    return false;
+  }
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <tuple>
 #include <vector>
 
-using Bytes = std::vector<unsigned char>;
+#include "tools/authoring/whole_file.h"
 
 // An MP3 file: an ID3v2 tag, or an MPEG audio layer III frame header at once.
 bool IsMp3(const Bytes& file);

@@ -6,6 +6,8 @@
 #include <array>
 #include <memory>
 
+#include "base/raii_win.h"
+
 namespace {
 
 struct FontWidths {
@@ -15,7 +17,7 @@ struct FontWidths {
 
 FontWidths MeasureFont(HDC screen, int stockFont) {
   FontWidths font{};
-  HGDIOBJ previous = SelectObject(screen, GetStockObject(stockFont));
+  const ScopedSelectObject selected(screen, GetStockObject(stockFont));
   SIZE size{};
   for (int byte = 1; byte < 256; ++byte) {
     const char character = static_cast<char>(byte);
@@ -24,17 +26,15 @@ FontWidths MeasureFont(HDC screen, int stockFont) {
   }
   GetTextExtentPoint32A(screen, " ", 1, &size);
   font.height = size.cy;
-  SelectObject(screen, previous);
   return font;
 }
 
 }  // namespace
 
 TextMeasurer GdiTextMeasurer() {
-  HDC screen = GetDC(nullptr);
+  const ScreenDc screen;
   const auto fonts = std::make_shared<std::array<FontWidths, 2>>(std::array<FontWidths, 2>{
-      MeasureFont(screen, DEFAULT_GUI_FONT), MeasureFont(screen, SYSTEM_FONT)});
-  ReleaseDC(nullptr, screen);
+      MeasureFont(screen.Get(), DEFAULT_GUI_FONT), MeasureFont(screen.Get(), SYSTEM_FONT)});
   return [fonts](PlayerFont which, const std::string& cp1252) {
     const FontWidths& font = (*fonts)[which == FONT_GUI ? 0 : 1];
     TextExtent extent{0, font.height};

@@ -1,8 +1,11 @@
 // The system's dialogs behind the editor's seam.
 #include "tools/brelaedit/editor_dialogs_win.h"
 
+#include <cderr.h>
 #include <commdlg.h>
 #include <shlobj.h>
+
+#include <string>
 
 namespace {
 
@@ -26,13 +29,12 @@ const FileFilter FILE_FILTERS[] = {
     {L"Films AVI (*.avi)\0*.avi\0", L"avi", false},
 };
 
-std::filesystem::path ChooseFile(HWND owner, FileChoice choice,
-                                 const std::filesystem::path& suggested) {
-  const FileFilter& filter = FILE_FILTERS[choice];
+// The system's file dialog; empty when cancelled, and when it fails, set to why.
+std::filesystem::path ShowFileDialog(HWND owner, const FileFilter& filter,
+                                     const std::wstring& folder, const std::wstring& proposed,
+                                     DWORD& failure) {
   wchar_t name[MAX_PATH * 4] = {};
-  const std::wstring proposed = suggested.filename().wstring();
   if (filter.save) proposed.copy(name, std::min<size_t>(proposed.size(), MAX_PATH * 4 - 1));
-  const std::wstring folder = suggested.parent_path().wstring();
   OPENFILENAMEW dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
@@ -46,7 +48,27 @@ std::filesystem::path ChooseFile(HWND owner, FileChoice choice,
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
                  (filter.save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
   const BOOL chosen = filter.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+  failure = chosen ? 0 : CommDlgExtendedError();
   return chosen ? std::filesystem::path(name) : std::filesystem::path();
+}
+
+std::filesystem::path ChooseFile(HWND owner, FileChoice choice,
+                                 const std::filesystem::path& suggested) {
+  const FileFilter& filter = FILE_FILTERS[choice];
+  DWORD failure = 0;
+  const std::wstring folder = suggested.parent_path().wstring();
+  std::filesystem::path chosen =
+      ShowFileDialog(owner, filter, folder, suggested.filename().wstring(), failure);
+  // A proposed name the dialog refuses is dropped rather than the choice.
+  if (failure == FNERR_INVALIDFILENAME) {
+    chosen = ShowFileDialog(owner, filter, folder, L"", failure);
+  }
+  if (failure != 0) {
+    const std::wstring text = L"La fenêtre de choix de fichier n'a pas pu s'ouvrir (erreur " +
+                              std::to_wstring(failure) + L" de Windows) : rien n'est choisi.";
+    MessageBoxW(owner, text.c_str(), EDITOR_TITLE, MB_OK | MB_ICONWARNING);
+  }
+  return chosen;
 }
 
 std::filesystem::path ChooseFolder(HWND owner, const std::wstring& title) {
@@ -86,7 +108,9 @@ EditorDialogs SystemDialogs() {
   dialogs.chooseFolder = ChooseFolder;
   dialogs.chooseColour = ChooseColour;
   dialogs.openFolder = [](const std::filesystem::path& folder) {
-    ShellExecuteW(nullptr, L"open", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    // Above 32: started; the smaller values are the failures.
+    return reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", folder.c_str(), nullptr,
+                                                   nullptr, SW_SHOWNORMAL)) > 32;
   };
   return dialogs;
 }

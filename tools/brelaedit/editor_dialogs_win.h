@@ -28,8 +28,8 @@ struct EditorDialogs {
   std::function<std::filesystem::path(HWND owner, const std::wstring& title)> chooseFolder;
   // The system colour chooser, starting from colour; false: cancelled.
   std::function<bool(HWND owner, COLORREF& colour)> chooseColour;
-  // Shows a folder in the file manager.
-  std::function<void(const std::filesystem::path& folder)> openFolder;
+  // Shows a folder in the file manager; false when it cannot.
+  std::function<bool(const std::filesystem::path& folder)> openFolder;
 };
 
 EditorDialogs SystemDialogs();

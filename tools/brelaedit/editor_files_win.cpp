@@ -1,13 +1,11 @@
 // The editor's file actions over the authoring core.
 #include "tools/brelaedit/editor_files_win.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "tools/authoring/make_quiz.h"
 #include "tools/authoring/safe_file.h"
 #include "tools/authoring/spreadsheet_import.h"
-#include "tools/brelaedit/wide_text_win.h"
+#include "tools/authoring/whole_file.h"
+#include "tools/brelaedit/window_text_win.h"
 
 namespace {
 
@@ -32,12 +30,6 @@ std::string ProblemLines(const std::string& heading, const std::vector<Problem>&
   return text;
 }
 
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw IoError("impossible de lire " + QuotedPath(path));
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 std::string Extension(const fs::path& path) {
   std::string extension = path.extension().u8string();
   for (char& c : extension) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
@@ -48,7 +40,7 @@ bool ReadQuizFile(HWND owner, const EditorEnvironment& environment, const fs::pa
                   EditorDocument& document) {
   std::vector<Problem> problems;
   bool readable = false;
-  const QuizFile quiz = ReadQuizJson(ReadBytes(path), problems, &readable);
+  const QuizFile quiz = ReadQuizJson(ReadWholeText(path), problems, &readable);
   if (!readable) {
     Tell(owner, environment,
          ProblemLines(QuotedPath(path) + " n'est pas un fichier de quiz lisible :", problems));
@@ -67,7 +59,7 @@ bool ImportCsv(HWND owner, const EditorEnvironment& environment, const fs::path&
                EditorDocument& document) {
   std::vector<Problem> problems;
   SpreadsheetLayout layout;
-  const QuizFile quiz = ImportSpreadsheet(ReadBytes(path), path, problems, &layout);
+  const QuizFile quiz = ImportSpreadsheet(ReadWholeText(path), path, problems, &layout);
   if (HasErrors(problems)) {
     std::string text = QuotedPath(path) + " ne peut pas être importé :";
     for (const Problem& problem : problems)
@@ -85,13 +77,10 @@ bool DumpExecutable(HWND owner, const EditorEnvironment& environment, const fs::
   const fs::path folder = environment.dialogs.chooseFolder(
       owner, L"Dossier où écrire le fichier de quiz et ses images, sons ou films :");
   if (folder.empty()) return false;
-  DumpOutcome outcome;
-  try {
-    outcome = DumpQuizExecutable(path, folder, false, environment.access);
-  } catch (const OverwriteRefused& refusal) {
+  DumpOutcome outcome = DumpQuizExecutable(path, folder, false, environment.access);
+  if (!outcome.refused.empty()) {
     if (Ask(owner, environment,
-            std::string(refusal.what()) + ".\nY écrire quand même, en remplaçant ce qui porte le "
-                                          "même nom ?",
+            outcome.refused + ".\nY écrire quand même, en remplaçant ce qui porte le même nom ?",
             MB_YESNO | MB_ICONQUESTION) != IDYES) {
       return false;
     }
@@ -124,13 +113,11 @@ bool Make(HWND owner, const EditorEnvironment& environment, const EditorDocument
   const MakeOptions options{false, document.file};
   MakeOutcome outcome;
   try {
-    try {
-      outcome = MakeQuizExecutable(document.quiz, context, environment.access.defaultPlayer, output,
-                                   options, environment.access);
-    } catch (const OverwriteRefused& refusal) {
+    outcome = MakeQuizExecutable(document.quiz, context, environment.access.defaultPlayer, output,
+                                 options, environment.access);
+    if (!outcome.refused.empty()) {
       if (!askBeforeReplacing ||
-          Ask(owner, environment,
-              std::string(refusal.what()) + ".\nLe remplacer quand même par le quiz ?",
+          Ask(owner, environment, outcome.refused + ".\nLe remplacer quand même par le quiz ?",
               MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
         return false;
       }
@@ -150,26 +137,29 @@ bool Make(HWND owner, const EditorEnvironment& environment, const EditorDocument
   return outcome.written;
 }
 
+// Windows' folder for temporary files; empty when the system names none.
 fs::path TemporaryFolder() {
-  wchar_t temporary[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, temporary);
-  return fs::path(temporary);
+  wchar_t temporary[MAX_PATH + 1] = {};
+  const DWORD length = GetTempPathW(MAX_PATH + 1, temporary);
+  return length == 0 || length > MAX_PATH ? fs::path() : fs::path(temporary);
 }
 
+// A new folder for a trial; empty when it cannot be made.
 fs::path NewTrialFolder() {
   static int trials = 0;
-  const fs::path folder = TemporaryFolder() / TrialFolderName(GetCurrentProcessId(), ++trials);
+  const fs::path temporary = TemporaryFolder();
+  if (temporary.empty()) return {};
+  const fs::path folder = temporary / TrialFolderName(GetCurrentProcessId(), ++trials);
   std::error_code error;
   fs::create_directories(folder, error);
-  return folder;
+  return error ? fs::path() : folder;
 }
 
+// A process that cannot be watched counts as running: its folder is left alone.
 bool IsRunning(DWORD processId) {
-  const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+  const ScopedHandle process(OpenProcess(SYNCHRONIZE, FALSE, processId));
   if (!process) return GetLastError() == ERROR_ACCESS_DENIED;  // running, but not ours to open
-  const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
-  CloseHandle(process);
-  return running;
+  return WaitForSingleObject(process.Get(), 0) != WAIT_OBJECT_0;
 }
 
 }  // namespace
@@ -222,14 +212,21 @@ void MakeExecutable(HWND owner, const EditorEnvironment& environment,
   if (output.empty() || !Make(owner, environment, document, cache, output, true)) return;
   if (Ask(owner, environment,
           "Le quiz " + QuotedPath(output.filename()) + " est créé.\nOuvrir son dossier ?",
-          MB_YESNO | MB_ICONINFORMATION) == IDYES) {
-    environment.dialogs.openFolder(output.parent_path());
+          MB_YESNO | MB_ICONINFORMATION) == IDYES &&
+      !environment.dialogs.openFolder(output.parent_path())) {
+    Tell(owner, environment,
+         "Le dossier " + QuotedPath(output.parent_path()) + " n'a pas pu être ouvert.");
   }
 }
 
 bool StartTrial(HWND owner, const EditorEnvironment& environment, const EditorDocument& document,
                 MediaCache& cache, TrialRun& trial) {
   const fs::path folder = NewTrialFolder();
+  if (folder.empty()) {
+    Tell(owner, environment,
+         "Le quiz ne peut pas être essayé : aucun dossier temporaire n'a pu être créé pour lui.");
+    return false;
+  }
   const fs::path executable = folder / fs::u8path(DefaultExecutableName(document.quiz.title));
   std::error_code error;
   if (!Make(owner, environment, document, cache, executable, false)) {
@@ -247,22 +244,27 @@ bool StartTrial(HWND owner, const EditorEnvironment& environment, const EditorDo
     Tell(owner, environment, "Le quiz n'a pas pu être lancé.");
     return false;
   }
-  CloseHandle(process.hThread);
-  trial = {process.hProcess, folder};
+  const ScopedHandle thread(process.hThread);
+  trial = {ScopedHandle(process.hProcess), folder};
   return true;
 }
 
 bool FinishTrialIfEnded(TrialRun& trial) {
-  if (WaitForSingleObject(trial.process, 0) != WAIT_OBJECT_0) return false;
-  CloseHandle(trial.process);
-  std::error_code error;
-  fs::remove_all(trial.folder, error);
+  const DWORD state = WaitForSingleObject(trial.process.Get(), 0);
+  if (state == WAIT_TIMEOUT) return false;
+  // A wait that fails cannot tell: the folder is left for a later editor to remove.
+  if (state == WAIT_OBJECT_0) {
+    std::error_code error;
+    fs::remove_all(trial.folder, error);
+  }
   return true;
 }
 
 void RemoveTrialFoldersLeftBehind() {
+  const fs::path temporary = TemporaryFolder();
+  if (temporary.empty()) return;
   std::error_code error;
-  for (fs::directory_iterator entry(TemporaryFolder(), error), end; !error && entry != end;
+  for (fs::directory_iterator entry(temporary, error), end; !error && entry != end;
        entry.increment(error)) {
     const DWORD owner = TrialFolderOwner(entry->path().filename().u8string());
     if (owner == 0 || owner == GetCurrentProcessId() || IsRunning(owner)) continue;

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "base/raii_win.h"
 #include "tools/authoring/executable_access.h"
 #include "tools/authoring/quiz_check.h"
 #include "tools/brelaedit/editor_dialogs_win.h"
@@ -38,7 +39,7 @@ void MakeExecutable(HWND owner, const EditorEnvironment& environment,
 
 // A trial: the quiz made into a temporary folder and started there.
 struct TrialRun {
-  HANDLE process;
+  ScopedHandle process;
   std::filesystem::path folder;
 };
 
@@ -46,7 +47,8 @@ struct TrialRun {
 bool StartTrial(HWND owner, const EditorEnvironment& environment, const EditorDocument& document,
                 MediaCache& cache, TrialRun& trial);
 
-// Whether the trial's player has ended; then its folder is removed.
+// Whether the trial is over: its player has ended (then its folder is removed), or it can no
+// longer be watched.
 bool FinishTrialIfEnded(TrialRun& trial);
 
 // Removes the trial folders of editors no longer running: one closed while its trial still ran

@@ -10,11 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "base/raii_win.h"
 #include "tools/authoring/quiz_resources.h"
 #include "tools/brelaedit/editor_ids.h"
 #include "tools/brelaedit/form_layout_win.h"
 #include "tools/brelaedit/picture_preview_win.h"
-#include "tools/brelaedit/wide_text_win.h"
+#include "tools/brelaedit/window_text_win.h"
 
 namespace {
 
@@ -93,7 +94,9 @@ struct EditorWindow {
   bool mediaStale = true;    // media paths, kind or colour changed since the last media check
   bool previewStale = true;  // the selected question's pictures changed
   MediaCache cache;
-  HBITMAP previews[2] = {};  // the picture and the answer picture, as the player scales them
+  // The picture and the answer picture, as the player scales them.
+  OwnedGdiObject<HBITMAP> previews[2];
+  OwnedIcon icons[2];  // the window's big and small icons: they must outlive it
   HWND status = nullptr;
   HACCEL keys = nullptr;
   FormLayout layout;
@@ -283,24 +286,17 @@ HBITMAP PreviewOf(EditorWindow& editor, MediaRole role, const std::string& path)
                         editor.document.quiz.backgroundColour, &editor.cache);
 }
 
-void ReleasePreviews(EditorWindow& editor) {
-  for (HBITMAP& preview : editor.previews) {
-    if (preview) DeleteObject(preview);
-    preview = nullptr;
-  }
-}
-
 void UpdatePreviews(HWND dialog) {
   EditorWindow& editor = Editor(dialog);
   if (!editor.previewStale) return;
   editor.previewStale = false;
-  ReleasePreviews(editor);
+  for (OwnedGdiObject<HBITMAP>& preview : editor.previews) preview.Reset();
   const QuizFile& quiz = editor.document.quiz;
   if (quiz.kind == KIND_PICTURE && editor.selected >= 0) {
     const QuestionFile& question = quiz.questions[editor.selected];
-    editor.previews[0] = PreviewOf(editor, MEDIA_PICTURE, question.picture);
+    editor.previews[0].Reset(PreviewOf(editor, MEDIA_PICTURE, question.picture));
     if (ShowsAnswerPictures(quiz)) {
-      editor.previews[1] = PreviewOf(editor, MEDIA_ANSWER_PICTURE, question.answerPicture);
+      editor.previews[1].Reset(PreviewOf(editor, MEDIA_ANSWER_PICTURE, question.answerPicture));
     }
   }
   InvalidateRect(Control(dialog, IDC_PREVIEW), nullptr, FALSE);
@@ -487,7 +483,7 @@ void OnTry(HWND dialog) {
   CheckAllNow(dialog);
   TrialRun trial;
   if (StartTrial(dialog, editor.environment, editor.document, editor.cache, trial)) {
-    editor.trials.push_back(trial);
+    editor.trials.push_back(std::move(trial));
     SetTimer(dialog, TRIAL_TIMER, TRIAL_POLL_MS, nullptr);
   }
 }
@@ -718,8 +714,10 @@ BOOL OnInitDialog(HWND dialog, LPARAM parameter) {
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS)), instance, nullptr);
   for (WPARAM size : {ICON_BIG, ICON_SMALL}) {
     const int side = GetSystemMetrics(size == ICON_BIG ? SM_CXICON : SM_CXSMICON);
-    const HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, side, side, 0);
-    if (icon) SendMessageW(dialog, WM_SETICON, size, reinterpret_cast<LPARAM>(icon));
+    OwnedIcon& icon = editor.icons[size == ICON_BIG ? 0 : 1];
+    icon.Reset(static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, side, side, 0)));
+    if (icon.Get()) SendMessageW(dialog, WM_SETICON, size, reinterpret_cast<LPARAM>(icon.Get()));
   }
   SetUpLists(dialog);
   LayOut(dialog);
@@ -826,19 +824,20 @@ void OnDrawItem(HWND dialog, const DRAWITEMSTRUCT& item) {
       DrawPicturePreview(item, nullptr, background, L"");
       break;
     case IDC_PREVIEW:
-      DrawPicturePreview(item, editor.previews[0], background, L"Pas d'image à montrer");
+      DrawPicturePreview(item, editor.previews[0].Get(), background, L"Pas d'image à montrer");
       break;
     case IDC_ANSWER_PREVIEW:
-      DrawPicturePreview(item, editor.previews[1], background, L"Pas d'image réponse à montrer");
+      DrawPicturePreview(item, editor.previews[1].Get(), background,
+                         L"Pas d'image réponse à montrer");
       break;
   }
 }
 
-void OnDestroy(HWND dialog) {
+// The window's data goes with its last message: the controls, destroyed after the window's
+// WM_DESTROY, may still notify it. Trials still running are left to run.
+void OnNcDestroy(HWND dialog) {
   EditorWindow* editor = &Editor(dialog);
   SetWindowLongPtrW(dialog, DWLP_USER, 0);
-  ReleasePreviews(*editor);
-  for (TrialRun& trial : editor->trials) CloseHandle(trial.process);  // left to run
   if (editor->quitOnClose) PostQuitMessage(0);
   delete editor;
 }
@@ -873,8 +872,8 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     case WM_QUERYENDSESSION:  // logging off or shutting down: unsaved changes are asked for too
       SetWindowLongPtrW(dialog, DWLP_MSGRESULT, MayDiscard(dialog));
       return TRUE;
-    case WM_DESTROY:
-      OnDestroy(dialog);
+    case WM_NCDESTROY:
+      OnNcDestroy(dialog);
       return TRUE;
   }
   return FALSE;

@@ -1,36 +1,33 @@
 // brelaedit's entry point: the editor, with the file named on the command line, quizzes made from
 // the player beside it.
-#include <ole2.h>
 #include <windows.h>
 
+#include "base/raii_win.h"
 #include "tools/authoring/exe_resources_win.h"
 #include "tools/authoring/text_measure_win.h"
+#include "tools/authoring/wide_text_win.h"
 #include "tools/brelaedit/editor_files_win.h"
 #include "tools/brelaedit/editor_window_win.h"
 
 namespace {
 
-std::filesystem::path PlayerBesideEditor() {
-  wchar_t name[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, name, MAX_PATH);
-  return std::filesystem::path(std::wstring(name, length)).parent_path() / "brela.exe";
-}
-
 // The first argument, every character kept.
 std::filesystem::path FileArgument() {
-  int count = 0;
-  LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::filesystem::path file = arguments && count > 1 ? arguments[1] : L"";
-  LocalFree(arguments);
-  return file;
+  const std::vector<std::string> arguments = Utf8Arguments();
+  return arguments.empty() ? std::filesystem::path() : std::filesystem::u8path(arguments[0]);
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  OleInitialize(nullptr);  // the folder chooser and the pictures' decoder
+  const OleSession ole;  // the folder chooser and the pictures' decoder
+  if (!ole.Ok()) {
+    MessageBoxW(nullptr, L"Windows n'a pas pu préparer l'éditeur (OLE) : il ne peut pas s'ouvrir.",
+                L"Éditeur de quiz brela", MB_OK | MB_ICONERROR);
+    return 1;
+  }
   RemoveTrialFoldersLeftBehind();
-  const EditorEnvironment environment{WindowsExecutableAccess(PlayerBesideEditor()),
+  const EditorEnvironment environment{WindowsExecutableAccess(PlayerBesideThisProgram()),
                                       GdiTextMeasurer(), SystemDialogs()};
   const HWND editor = OpenEditorWindow(instance, environment, FileArgument(), true);
   if (!editor) return 1;
@@ -40,6 +37,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-  OleUninitialize();
   return 0;
 }

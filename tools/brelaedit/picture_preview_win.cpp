@@ -1,6 +1,7 @@
 // The player's view of a picture inside the editor.
 #include "tools/brelaedit/picture_preview_win.h"
 
+#include "base/raii_win.h"
 #include "picture/picture_win.h"
 
 HBITMAP PicturePreview(MediaRole role, const std::filesystem::path& file, const std::string& name,
@@ -8,19 +9,16 @@ HBITMAP PicturePreview(MediaRole role, const std::filesystem::path& file, const 
   const MediaVerdict verdict =
       CheckMediaFile(role, file, name, backgroundColour, cache, MEDIA_FOR_EXECUTABLE);
   if (!verdict.ok || verdict.resource.empty()) return nullptr;
-  const HBITMAP decoded =
-      DecodePicture(verdict.resource.data(), static_cast<DWORD>(verdict.resource.size()));
-  if (!decoded) return nullptr;
-  const HBITMAP scaled = ScaleBitmapToFit(decoded, PREVIEW_SIDE, PREVIEW_SIDE);
-  DeleteObject(decoded);
-  return scaled;
+  const OwnedGdiObject<HBITMAP> decoded(
+      DecodePicture(verdict.resource.data(), static_cast<DWORD>(verdict.resource.size())));
+  if (!decoded.Get()) return nullptr;
+  return ScaleBitmapToFit(decoded.Get(), PREVIEW_SIDE, PREVIEW_SIDE);
 }
 
 void DrawPicturePreview(const DRAWITEMSTRUCT& item, HBITMAP picture, COLORREF background,
                         const wchar_t* empty) {
-  const HBRUSH brush = CreateSolidBrush(background);
-  FillRect(item.hDC, &item.rcItem, brush);
-  DeleteObject(brush);
+  const OwnedGdiObject<HBRUSH> brush(CreateSolidBrush(background));
+  FillRect(item.hDC, &item.rcItem, brush.Get());
   if (!picture) {
     RECT text = item.rcItem;
     SetBkMode(item.hDC, TRANSPARENT);
@@ -30,13 +28,11 @@ void DrawPicturePreview(const DRAWITEMSTRUCT& item, HBITMAP picture, COLORREF ba
   }
   BITMAP size = {};
   GetObjectW(picture, sizeof size, &size);
-  const HDC source = CreateCompatibleDC(item.hDC);
-  const HGDIOBJ previous = SelectObject(source, picture);
+  const MemoryDc source(item.hDC);
+  const ScopedSelectObject selected(source.Get(), picture);
   const int width = item.rcItem.right - item.rcItem.left;
   const int height = item.rcItem.bottom - item.rcItem.top;
   BitBlt(item.hDC, item.rcItem.left + (width - size.bmWidth) / 2,
-         item.rcItem.top + (height - size.bmHeight) / 2, size.bmWidth, size.bmHeight, source, 0, 0,
-         SRCCOPY);
-  SelectObject(source, previous);
-  DeleteDC(source);
+         item.rcItem.top + (height - size.bmHeight) / 2, size.bmWidth, size.bmHeight, source.Get(),
+         0, 0, SRCCOPY);
 }

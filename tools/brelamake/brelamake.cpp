@@ -1,9 +1,7 @@
 // brelamake's commands: the command line read, the library's outcomes told in French.
 #include "tools/brelamake/brelamake.h"
 
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <map>
 
 #include "tools/authoring/make_quiz.h"
@@ -11,6 +9,7 @@
 #include "tools/authoring/safe_file.h"
 #include "tools/authoring/spreadsheet_format.h"
 #include "tools/authoring/spreadsheet_import.h"
+#include "tools/authoring/whole_file.h"
 
 namespace {
 
@@ -148,13 +147,11 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
   return !line.input.empty() && (!line.command->takesOutput || line.options.count("-o"));
 }
 
-std::string ReadTextFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (!in.is_open() || (!in.good() && !in.eof())) {
-    throw IoError("impossible de lire " + QuotedPath(path));
-  }
-  return text;
+// An existing file or folder left alone: what to do about it.
+int ReportRefusal(const std::string& refused, std::ostream& err) {
+  err << "brelamake : " << refused
+      << " ; choisissez un autre nom, ou ajoutez --force pour passer outre\n";
+  return EXIT_IO_FAILURE;
 }
 
 fs::path FolderOf(const fs::path& file) {
@@ -207,7 +204,7 @@ void SuggestImport(const std::string& input, const std::string& bytes, std::ostr
 int Check(const CommandLine& line, const TextMeasurer& measure, std::ostream& out,
           std::ostream& err) {
   const fs::path quizPath = fs::u8path(line.input);
-  const std::string bytes = ReadTextFile(quizPath);
+  const std::string bytes = ReadWholeText(quizPath);
   QuizFile quiz;
   const std::vector<Problem> problems =
       ReadAndCheckQuiz(bytes, {FolderOf(quizPath), measure, nullptr}, quiz);
@@ -234,12 +231,14 @@ int Make(const CommandLine& line, const ExecutableAccess& access, const TextMeas
                                                          : access.defaultPlayer;
   MediaCache cache;
   const CheckContext context{FolderOf(quizPath), measure, &cache};
-  const std::string bytes = ReadTextFile(quizPath);
+  const std::string bytes = ReadWholeText(quizPath);
   QuizFile quiz;
   std::vector<Problem> problems = ReadAndCheckQuiz(bytes, context, quiz);
   if (!HasErrors(problems)) {
-    problems =
-        MakeQuizExecutable(quiz, context, player, output, {line.force, quizPath}, access).problems;
+    const MakeOutcome outcome =
+        MakeQuizExecutable(quiz, context, player, output, {line.force, quizPath}, access);
+    if (!outcome.refused.empty()) return ReportRefusal(outcome.refused, err);
+    problems = outcome.problems;
   }
   ReportProblems(line.input, problems, err);
   SuggestImport(line.input, bytes, err);
@@ -260,7 +259,7 @@ int Import(const CommandLine& line, const TextMeasurer& measure, std::ostream& o
   const fs::path output = fs::u8path(line.options.at("-o"));
   std::vector<Problem> problems;
   SpreadsheetLayout layout;
-  QuizFile quiz = ImportSpreadsheet(ReadTextFile(spreadsheet), spreadsheet, problems, &layout);
+  QuizFile quiz = ImportSpreadsheet(ReadWholeText(spreadsheet), spreadsheet, problems, &layout);
   if (HasErrors(problems)) {
     ReportProblems(line.input, problems, err);
     err << "brelamake : rien n'a été écrit\n";
@@ -276,7 +275,7 @@ int Import(const CommandLine& line, const TextMeasurer& measure, std::ostream& o
   RefuseWritingOverInputs(output, inputs);
   std::error_code error;
   if (fs::exists(output, error) && !line.force) {
-    throw OverwriteRefused(QuotedPath(output) + " existe déjà : il n'est pas remplacé");
+    return ReportRefusal(QuotedPath(output) + " existe déjà : il n'est pas remplacé", err);
   }
   RebaseMediaPaths(quiz, FolderOf(spreadsheet), FolderOf(output));
   const std::string json = WriteQuizJson(quiz);
@@ -298,6 +297,7 @@ int Dump(const CommandLine& line, const ExecutableAccess& access, std::ostream& 
          std::ostream& err) {
   const DumpOutcome outcome = DumpQuizExecutable(
       fs::u8path(line.input), fs::u8path(line.options.at("-o")), line.force, access);
+  if (!outcome.refused.empty()) return ReportRefusal(outcome.refused, err);
   if (!outcome.ok) {
     err << "brelamake : " << line.input << " : " << outcome.problem << "\n";
     return EXIT_BAD_QUIZ;
@@ -335,9 +335,6 @@ int RunBrelamake(const std::vector<std::string>& arguments, const ExecutableAcce
   }
   try {
     return Run(line, access, measure, out, err);
-  } catch (const OverwriteRefused& refusal) {
-    err << "brelamake : " << refusal.what()
-        << " ; choisissez un autre nom, ou ajoutez --force pour passer outre\n";
   } catch (const IoError& error) {
     err << "brelamake : " << error.what() << "\n";
   } catch (const fs::filesystem_error& error) {

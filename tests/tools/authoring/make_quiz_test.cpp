@@ -121,17 +121,14 @@ TEST(MakeQuizTest, ReplacesAnExistingOutputOnlyWhenItIsAQuizOrWithForce) {
   Workshop shop("make-replace");
   const fs::path output = shop.folder / "mon travail.exe";
   WriteText(output, "le devoir de Zoé");
-  try {
-    shop.Make(output);
-    ADD_FAILURE() << "a file that is no quiz was replaced";
-  } catch (const OverwriteRefused& refusal) {
-    EXPECT_EQ(std::string(refusal.what()), "« " + output.u8string() +
-                                               " » existe déjà et n'est pas un quiz : il n'est pas "
-                                               "remplacé");
-  }
+  const MakeOutcome refused = shop.Make(output);
+  EXPECT_FALSE(refused.written) << "a file that is no quiz was replaced";
+  EXPECT_EQ(refused.refused, "« " + output.u8string() +
+                                 " » existe déjà et n'est pas un quiz : il n'est pas remplacé");
   EXPECT_EQ(TextOf(output), "le devoir de Zoé");
   WriteTestPlayer(output);  // the player without a quiz is no quiz either
-  EXPECT_THROW(shop.Make(output), OverwriteRefused);
+  EXPECT_FALSE(shop.Make(output).refused.empty());
+  EXPECT_TRUE(shop.executables.writes.empty());
 
   EXPECT_TRUE(shop.Make(output, true).written);
   EXPECT_EQ(ReadTestExecutable(output).size(), 8u);
@@ -196,8 +193,10 @@ TEST(MakeQuizTest, DumpLeavesAFolderThatHoldsFilesAloneUnlessForced) {
   const fs::path folder = shop.folder / "travail";
   fs::create_directories(folder);
   WriteText(folder / "notes.txt", "à garder");
-  EXPECT_THROW(DumpQuizExecutable(made, folder, false, shop.executables.Access()),
-               OverwriteRefused);
+  const DumpOutcome refused = DumpQuizExecutable(made, folder, false, shop.executables.Access());
+  EXPECT_FALSE(refused.ok);
+  EXPECT_EQ(refused.refused, "le dossier « " + folder.u8string() +
+                                 " » contient déjà des fichiers : rien n'y est écrit");
   EXPECT_FALSE(fs::exists(folder / "quiz.json"));
   EXPECT_TRUE(DumpQuizExecutable(made, folder, true, shop.executables.Access()).ok);
   EXPECT_EQ(TextOf(folder / "notes.txt"), "à garder");

@@ -15,13 +15,15 @@
 #include <functional>
 #include <map>
 
+#include "base/raii_win.h"
 #include "tests/support/player_process.h"
 #include "tests/tools/authoring/sample_quizzes.h"
+#include "tests/tools/brelamake/made_executables_win.h"
 #include "tools/authoring/exe_resources_win.h"
 #include "tools/authoring/quiz_resources.h"
 #include "tools/authoring/text_measure_win.h"
 #include "tools/brelaedit/editor_ids.h"
-#include "tools/brelaedit/wide_text_win.h"
+#include "tools/brelaedit/window_text_win.h"
 
 namespace {
 
@@ -44,6 +46,7 @@ struct ScriptedAuthor {
   std::vector<FileChoice> fileChoices;
   std::vector<fs::path> suggestions;  // the file each file dialog proposed
   std::vector<fs::path> openedFolders;
+  bool folderOpens = true;  // what the file manager does when asked to show a folder
 
   EditorDialogs Dialogs() {
     EditorDialogs dialogs;
@@ -67,7 +70,10 @@ struct ScriptedAuthor {
       colour = RGB(0x20, 0x40, 0x60);
       return true;
     };
-    dialogs.openFolder = [this](const fs::path& opened) { openedFolders.push_back(opened); };
+    dialogs.openFolder = [this](const fs::path& opened) {
+      openedFolders.push_back(opened);
+      return folderOpens;
+    };
     return dialogs;
   }
 };
@@ -695,6 +701,106 @@ TEST_F(EditorWindowTest, TryingMakesATemporaryQuizStartsItAndRemovesItOnceClosed
       editor_, [&] { return trialFolders().empty(); }, 10000));
 }
 
+// A teacher's folder named with characters that no ANSI code page of a French Windows holds: the
+// quiz is made there, and tried from a temporary folder named likewise.
+TEST_F(EditorWindowTest, AQuizInAFolderNamedOutsideCodePage1252IsMadeAndTried) {
+  const fs::path folder = folder_ / fs::u8path("Élèves – 東京 Ω");
+  Open(WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 2), folder));
+  const fs::path made = folder / fs::u8path("quiz Ω.exe");
+  author_.files = {made};
+  author_.answers = {IDYES};  // open its folder, which the file manager cannot
+  author_.folderOpens = false;
+  Command(IDC_MAKE);
+  ASSERT_EQ(author_.asked.size(), 2u) << Utf8Text(author_.asked[0].text);
+  EXPECT_EQ(author_.asked[0].text, L"Le quiz « quiz Ω.exe » est créé.\nOuvrir son dossier ?");
+  EXPECT_EQ(author_.asked[1].text,
+            L"Le dossier « " + folder.wstring() + L" » n'a pas pu être ouvert.");
+  QuizDefinition loaded;
+  ASSERT_NO_FATAL_FAILURE(LoadMadeQuiz(made, loaded));
+  EXPECT_EQ(loaded.questionCount, 2);
+
+  const fs::path temporary = folder / L"temp Ω";
+  fs::create_directories(temporary);
+  wchar_t before[MAX_PATH] = {};
+  GetEnvironmentVariableW(L"TMP", before, MAX_PATH);
+  SetEnvironmentVariableW(L"TMP", temporary.c_str());
+  Command(IDC_TRY);
+  SetEnvironmentVariableW(L"TMP", before);
+  EXPECT_EQ(author_.asked.size(), 2u) << Utf8Text(author_.asked.back().text);
+  const std::vector<fs::path> trials{fs::directory_iterator(temporary), {}};
+  ASSERT_EQ(trials.size(), 1u) << "the trial's folder, in the temporary folder";
+  const fs::path trial = trials[0];
+  const std::string prefix = "brelaedit-" + std::to_string(GetCurrentProcessId()) + "-";
+  EXPECT_EQ(trial.filename().u8string().rfind(prefix, 0), 0u);
+  HWND player = nullptr;
+  ASSERT_TRUE(PumpUntil(
+      editor_,
+      [&] {
+        player = FindWindowW(L"WindowsApp", nullptr);
+        return player != nullptr;
+      },
+      20000));
+  PostMessageW(player, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(PumpUntil(
+      editor_, [&] { return !fs::exists(trial); }, 10000));
+}
+
+// A file that is no quiz, or a folder that holds files, is replaced or written into only once the
+// author says so.
+TEST_F(EditorWindowTest, MakingOverAFileOrReadingBackIntoAFullFolderAsksFirst) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), folder_);
+  Open(quizFile);
+  const fs::path homework = folder_ / "devoir.exe";
+  std::ofstream(homework, std::ios::binary) << "le devoir de Zoé";
+  const std::wstring question = L"« " + homework.wstring() +
+                                L" » existe déjà et n'est pas un quiz : il n'est pas remplacé.\n"
+                                L"Le remplacer quand même par le quiz ?";
+  author_.files = {homework};
+  author_.answers = {IDNO};
+  Command(IDC_MAKE);
+  ASSERT_EQ(author_.asked.size(), 1u);
+  EXPECT_EQ(author_.asked[0].text, question);
+  EXPECT_EQ(ReadBytes(homework), Bytes({'l', 'e', ' ', 'd', 'e', 'v', 'o', 'i', 'r', ' ', 'd', 'e',
+                                        ' ', 'Z', 'o', 0xC3, 0xA9}));
+  author_.files = {homework};
+  author_.answers = {IDYES, IDNO};
+  Command(IDC_MAKE);
+  ASSERT_EQ(author_.asked.size(), 3u);
+  EXPECT_EQ(author_.asked[1].text, question);
+  EXPECT_EQ(author_.asked[2].text, L"Le quiz « devoir.exe » est créé.\nOuvrir son dossier ?");
+  QuizDefinition loaded;
+  ASSERT_NO_FATAL_FAILURE(LoadMadeQuiz(homework, loaded));
+  EXPECT_EQ(loaded.questionCount, 2);
+
+  author_.folder = folder_;  // holds the quiz file and the executable
+  author_.files = {homework};
+  author_.answers = {IDNO};
+  Command(IDM_OPEN);
+  ASSERT_EQ(author_.asked.size(), 4u);
+  EXPECT_EQ(author_.asked[3].text, L"le dossier « " + folder_.wstring() +
+                                       L" » contient déjà des fichiers : rien n'y est écrit.\n"
+                                       L"Y écrire quand même, en remplaçant ce qui porte le même "
+                                       L"nom ?");
+  EXPECT_EQ(EditedDocument(editor_).file, quizFile) << "nothing else opened";
+}
+
+// Windows' temporary folder names a place where no folder can be made (under a file): the author
+// is told, and nothing starts.
+TEST_F(EditorWindowTest, TryingWhereNoTemporaryFolderCanBeMadeSaysSo) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), folder_);
+  Open(quizFile);
+  wchar_t before[MAX_PATH] = {};
+  GetEnvironmentVariableW(L"TMP", before, MAX_PATH);
+  SetEnvironmentVariableW(L"TMP", (quizFile / "temp").c_str());
+  Command(IDC_TRY);
+  SetEnvironmentVariableW(L"TMP", before);
+  ASSERT_EQ(author_.asked.size(), 1u);
+  EXPECT_EQ(author_.asked[0].text,
+            L"Le quiz ne peut pas être essayé : aucun dossier temporaire n'a pu être créé pour "
+            L"lui.");
+  EXPECT_EQ(FindWindowW(L"WindowsApp", nullptr), nullptr);
+}
+
 // An editor closed while its trial still ran leaves the trial's folder: the next editor removes
 // it, and leaves the folders of editors still running and other folders alone.
 TEST(EditorTrialFoldersTest, TheFoldersOfEditorsNoLongerRunningAreRemoved) {
@@ -704,9 +810,10 @@ TEST(EditorTrialFoldersTest, TheFoldersOfEditorsNoLongerRunningAreRemoved) {
   wchar_t command[] = L"cmd.exe /c exit 0";
   ASSERT_TRUE(CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                              nullptr, &startup, &ended));
-  WaitForSingleObject(ended.hProcess, 10000);
-  CloseHandle(ended.hThread);
-  CloseHandle(ended.hProcess);  // from here on its id names no process
+  {
+    const ScopedHandle process(ended.hProcess), thread(ended.hThread);
+    WaitForSingleObject(process.Get(), 10000);
+  }  // from here on its id names no process
   wchar_t temporary[MAX_PATH];
   GetTempPathW(MAX_PATH, temporary);
   const fs::path left =
@@ -776,6 +883,7 @@ TEST(EditorProcessTest, TheEditorOpensTheFileOnItsCommandLineAndAsksBeforeClosin
   PROCESS_INFORMATION process = {};
   ASSERT_TRUE(CreateProcessW(EDITOR.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                              nullptr, folder.c_str(), &startup, &process));
+  const ScopedHandle program(process.hProcess), thread(process.hThread);
   const HWND editor = WaitForWindow(process.dwProcessId, [](HWND window) {
     return TextOf(window) == L"Sans titre* - Éditeur de quiz brela";
   });
@@ -798,12 +906,10 @@ TEST(EditorProcessTest, TheEditorOpensTheFileOnItsCommandLineAndAsksBeforeClosin
   EXPECT_EQ(TextOf(box), L"Éditeur de quiz brela");
   EXPECT_EQ(TextOf(GetDlgItem(box, 0xFFFF)), L"Enregistrer les modifications ?");
   PostMessageW(box, WM_COMMAND, IDNO, 0);
-  EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
+  EXPECT_EQ(WaitForSingleObject(program.Get(), 20000), WAIT_OBJECT_0);
   DWORD exitCode = 1;
-  GetExitCodeProcess(process.hProcess, &exitCode);
+  GetExitCodeProcess(program.Get(), &exitCode);
   EXPECT_EQ(exitCode, 0u);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
   std::error_code error;
   fs::remove_all(folder, error);
 }

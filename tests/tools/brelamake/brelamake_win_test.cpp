@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/raii_win.h"
 #include "quiz/load_quiz_win.h"
 #include "tests/support/message_recorder.h"
 #include "tests/tools/authoring/sample_quizzes.h"
@@ -148,7 +149,7 @@ TEST(BrelamakeWinTest, TellsAQuizExecutableFromAnyOtherFile) {
   EXPECT_FALSE(IsQuizExecutable(directory / "absent.exe"));
 }
 
-const std::string PLAYER_OPTION = " --player \"" + PLAYER.string() + "\"";
+const std::string PLAYER_OPTION = " --player \"" + PLAYER.u8string() + "\"";
 
 TEST(BrelamakeWinTest, TheToolTellsItsOutcomesInFrenchWithItsExitCodes) {
   const fs::path directory = FreshDirectory("win-process");
@@ -187,17 +188,44 @@ TEST(BrelamakeWinTest, TheToolTellsItsOutcomesInFrenchWithItsExitCodes) {
   EXPECT_FALSE(fs::exists(directory / "other.exe"));
 }
 
+// Folders and files named with characters that no ANSI code page of a French Windows holds.
+TEST(BrelamakeWinTest, MakesAndDumpsAQuizInAFolderNamedOutsideCodePage1252) {
+  const fs::path directory = FreshDirectory("win-unicode") / fs::u8path("Élèves – 東京 Ω");
+  const Json original = SampleQuizJson("picture", "picture", 1, 2);
+  const fs::path quiz = WriteSampleQuiz(original, directory);
+  const fs::path made = directory / fs::u8path("quiz Ω.exe");
+  Outcome run = RunTool(TOOL,
+                        "make \"" + quiz.u8string() + "\" -o \"" + made.u8string() + "\"" +
+                            PLAYER_OPTION,
+                        directory);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out.rfind("brelamake : « " + made.u8string() + " » écrit : 2 questions", 0), 0u)
+      << run.out;
+  QuizDefinition loaded;
+  ASSERT_NO_FATAL_FAILURE(LoadMadeQuiz(made, loaded));
+  EXPECT_EQ(loaded.questionCount, 2);
+  EXPECT_EQ(loaded.title, Cp1252(original["title"]));
+
+  const fs::path dumped = directory / fs::u8path("relu 東京");
+  run = RunTool(TOOL, "dump \"" + made.u8string() + "\" -o \"" + dumped.u8string() + "\"",
+                directory);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  ExpectDumpedAsMade(dumped, original, directory);
+}
+
 TEST(BrelamakeWinTest, MakeLeavesTheOutputWholeWhenItCannotBeReplaced) {
   const fs::path directory = FreshDirectory("win-locked");
   WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), directory);
   ASSERT_EQ(RunTool(TOOL, "make quiz.json -o made.exe" + PLAYER_OPTION, directory).exitCode, 0);
   const std::string before = TextOf(directory / "made.exe");
   // Another program holds the executable open without sharing it, as a running quiz does.
-  HANDLE held = CreateFileA((directory / "made.exe").string().c_str(), GENERIC_READ,
-                            FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  const Outcome run = RunTool(TOOL, "make quiz.json -o made.exe" + PLAYER_OPTION, directory);
-  CloseHandle(held);
+  Outcome run{};
+  {
+    const ScopedHandle held(CreateFileW((directory / "made.exe").c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
+    run = RunTool(TOOL, "make quiz.json -o made.exe" + PLAYER_OPTION, directory);
+  }
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_NE(run.err.find("impossible de remplacer « made.exe »"), std::string::npos) << run.err;
   EXPECT_EQ(TextOf(directory / "made.exe"), before);
@@ -251,6 +279,7 @@ std::string StartAndClose(const fs::path& executable, const fs::path& folder, bo
                       folder.string().c_str(), &startup, &process)) {
     return "";
   }
+  const ScopedHandle program(process.hProcess), thread(process.hThread);
   ProcessWindows windows{};
   for (int tries = 0; tries < 300 && !windows.main && !windows.messageBox; ++tries) {
     Sleep(50);
@@ -262,11 +291,9 @@ std::string StartAndClose(const fs::path& executable, const fs::path& folder, bo
   char title[300] = "";
   GetWindowTextA(windows.main, title, sizeof title);
   if (windows.main) PostMessageA(windows.main, WM_CLOSE, 0, 0);
-  const bool closed = WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0;
+  const bool closed = WaitForSingleObject(program.Get(), 20000) == WAIT_OBJECT_0;
   EXPECT_TRUE(closed) << executable;
-  if (!closed) TerminateProcess(process.hProcess, 1);  // held by a message box
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  if (!closed) TerminateProcess(program.Get(), 1);  // held by a message box
   return title;
 }
 

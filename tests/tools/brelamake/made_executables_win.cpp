@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "base/raii_win.h"
 #include "quiz/load_quiz_win.h"
 #include "tests/support/message_recorder.h"
 #include "tests/tools/authoring/sample_quizzes.h"
+#include "tools/authoring/wide_text_win.h"
 
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
@@ -43,6 +45,13 @@ std::string WithoutCarriageReturns(std::string text) {
   return text;
 }
 
+// A file the started program writes its output into.
+ScopedHandle InheritableOutput(const fs::path& path) {
+  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+  return ScopedHandle(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inheritable,
+                                  CREATE_ALWAYS, 0, nullptr));
+}
+
 }  // namespace
 
 Json ReadJson(const fs::path& path) {
@@ -72,7 +81,7 @@ void ExpectDumpedAsMade(const fs::path& dumped, const Json& original, const fs::
 }
 
 std::pair<std::vector<std::string>, std::vector<std::string>> Entries(const fs::path& executable) {
-  HMODULE module = LoadLibraryExA(executable.string().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HMODULE module = LoadLibraryExW(executable.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   EXPECT_NE(module, nullptr);
   std::vector<std::string> all, quiz, others;
   EnumResourceTypesA(module, AddNames, reinterpret_cast<LONG_PTR>(&all));
@@ -84,30 +93,24 @@ std::pair<std::vector<std::string>, std::vector<std::string>> Entries(const fs::
 }
 
 Outcome RunTool(const fs::path& tool, const std::string& arguments, const fs::path& folder) {
-  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
   const fs::path outPath = folder / "stdout.txt", errPath = folder / "stderr.txt";
-  HANDLE out = CreateFileA(outPath.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inheritable,
-                           CREATE_ALWAYS, 0, nullptr);
-  HANDLE err = CreateFileA(errPath.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inheritable,
-                           CREATE_ALWAYS, 0, nullptr);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdInput = nullptr;
-  startup.hStdOutput = out;
-  startup.hStdError = err;
-  PROCESS_INFORMATION process{};
-  std::string line = "\"" + tool.string() + "\" " + arguments;
-  const BOOL started = CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr,
-                                      folder.string().c_str(), &startup, &process);
-  CloseHandle(out);
-  CloseHandle(err);
   DWORD exitCode = static_cast<DWORD>(-1);
-  if (started) {
-    WaitForSingleObject(process.hProcess, 60000);
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+  {
+    const ScopedHandle out = InheritableOutput(outPath), err = InheritableOutput(errPath);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = nullptr;
+    startup.hStdOutput = out.Get();
+    startup.hStdError = err.Get();
+    PROCESS_INFORMATION process{};
+    std::wstring line = L"\"" + tool.wstring() + L"\" " + WideText(arguments);
+    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(),
+                       &startup, &process)) {
+      const ScopedHandle program(process.hProcess), thread(process.hThread);
+      WaitForSingleObject(program.Get(), 60000);
+      GetExitCodeProcess(program.Get(), &exitCode);
+    }
   }
   Outcome outcome{static_cast<int>(exitCode), WithoutCarriageReturns(TextOf(outPath)),
                   WithoutCarriageReturns(TextOf(errPath))};
@@ -117,7 +120,7 @@ Outcome RunTool(const fs::path& tool, const std::string& arguments, const fs::pa
 }
 
 void LoadMadeQuiz(const fs::path& executable, QuizDefinition& quiz) {
-  HMODULE module = LoadLibraryExA(executable.string().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HMODULE module = LoadLibraryExW(executable.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(module, nullptr) << executable;
   {
     MessageRecorder recorder;

@@ -15,7 +15,8 @@ struct Outcome {
   std::string out, err;
 };
 
-// The program `tool` run in `folder` with `arguments` (a command line's text), its output kept.
+// The program `tool` run in `folder` with `arguments` (a command line's text, in UTF-8: it
+// reaches the program whole, in UTF-16), its output kept.
 Outcome RunTool(const std::filesystem::path& tool, const std::string& arguments,
                 const std::filesystem::path& folder);
 

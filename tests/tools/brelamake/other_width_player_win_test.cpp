@@ -132,7 +132,7 @@ class OtherWidthPlayerTest : public testing::Test {
   // The real brelamake.exe makes the quiz of `directory` into `output` from `player`.
   void MakeFrom(const fs::path& player, const std::string& output) {
     const Outcome made = RunTool(
-        TOOL, "make quiz.json -o " + output + " --player \"" + player.string() + "\"", directory);
+        TOOL, "make quiz.json -o " + output + " --player \"" + player.u8string() + "\"", directory);
     ASSERT_EQ(made.exitCode, 0) << made.err;
   }
 

@@ -5,8 +5,7 @@
 
 #include <string>
 
-std::wstring WideText(const std::string& utf8);
-std::string Utf8Text(const std::wstring& wide);
+#include "tools/authoring/wide_text_win.h"
 
 // A control's whole text.
 std::wstring WindowTextOf(HWND window);
