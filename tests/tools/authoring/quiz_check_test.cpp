@@ -469,7 +469,7 @@ TEST(QuizCheckTest, ChecksTheMediaFilesThatTheQuizShows) {
   EXPECT_EQ(problems[1].severity, PROBLEM_ERROR);
   EXPECT_EQ(ProblemLine(problems[1]),
             "question 3, image : « media/picture3.jpg » est une image JPEG abîmée, ou d'une sorte "
-            "que brelamake ne sait pas lire : ouvrez-la dans un logiciel d'images et "
+            "que brela ne sait pas lire : ouvrez-la dans un logiciel d'images et "
             "enregistrez-la de nouveau, en JPEG ou en PNG.");
   EXPECT_EQ(problems[2].severity, PROBLEM_WARNING);
   EXPECT_EQ(ProblemLine(problems[2]),

@@ -256,7 +256,7 @@ TEST(BrelamakeCommandTest, CheckAndMakeAgreeOnPictures) {
   const std::string error =
       " : 1 erreur :\n"
       "  question 2, image : « media/picture2.jpg » est une image JPEG abîmée, ou d'une sorte "
-      "que brelamake ne sait pas lire : ouvrez-la dans un logiciel d'images et enregistrez-la de "
+      "que brela ne sait pas lire : ouvrez-la dans un logiciel d'images et enregistrez-la de "
       "nouveau, en JPEG ou en PNG.\n";
   check = bench.Run({"check", quiz.u8string()});
   EXPECT_EQ(check.exitCode, 1);

@@ -400,7 +400,7 @@ TEST(InspectPicture, RefusesAJpegOrPngWithoutItsEnd) {
   ASSERT_EQ(std::string(png.end() - 8, png.end() - 4), "IEND");
   png.resize(png.size() - 12);
   const std::string advice =
-      " abîmée, ou d'une sorte que brelamake ne sait pas lire : ouvrez-la dans un logiciel "
+      " abîmée, ou d'une sorte que brela ne sait pas lire : ouvrez-la dans un logiciel "
       "d'images et enregistrez-la de nouveau, en JPEG ou en PNG.";
   EXPECT_EQ(InspectPicture(jpeg, "photo.jpg").problem,
             "« photo.jpg » est une image JPEG" + advice);
@@ -451,7 +451,7 @@ Bytes JpegOfFrameKind(unsigned char frameMarker) {
 
 TEST(InspectPicture, NamesTheKindsOfBmpAndJpegItCannotConvert) {
   const std::string advice =
-      " qui ne peut pas être convertie pour le lecteur : ouvrez-la dans un logiciel d'images qui "
+      " qui ne peut pas être convertie pour le joueur : ouvrez-la dans un logiciel d'images qui "
       "la lit (Paint, GIMP...) et enregistrez-la de nouveau, en JPEG ou en PNG.";
   const struct {
     Bytes file;
