@@ -3,6 +3,7 @@
 #include "tools/authoring/spreadsheet_import.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "tools/authoring/csv_reader.h"
 #include "tools/authoring/normalize.h"
@@ -11,26 +12,34 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct KnownColumn {
-  const char* folded;  // lower case, without accents, spaces, '-' or '_'
-  const char* field;
-};
+const char* Key(QuizField field) { return SpecOf(field).key; }
 
-const KnownColumn COLUMN_NAMES[] = {
-    {"question", "questionText"},
-    {"reponse", "answer1"},
-    {"reponse1", "answer1"},
-    {"reponse2", "answer2"},
-    {"revelation", "revealText"},
-    {"image", "picture"},
-    {"imagereponse", "answerPicture"},
-    {"son", "sound"},
-    {"film", "film"},
-    {"code", "codes"},
-};
+// The columns in the order that messages list them.
+const QuizField COLUMN_FIELDS[] = {FIELD_QUESTION_TEXT, FIELD_ANSWER1, FIELD_ANSWER2,
+                                   FIELD_REVEAL_TEXT,   FIELD_PICTURE, FIELD_ANSWER_PICTURE,
+                                   FIELD_SOUND,         FIELD_FILM,    FIELD_CODES};
 
-const char* const KNOWN_COLUMNS =
-    "question, réponse, réponse2, révélation, image, image réponse, son, film et code";
+// A field's spreadsheet headers, as its entry writes them.
+std::vector<std::string> HeadersOf(QuizField field) {
+  std::vector<std::string> headers;
+  const std::string columns = SpecOf(field).columns;
+  for (std::size_t start = 0; start <= columns.size();) {
+    const std::size_t end = std::min(columns.find('|', start), columns.size());
+    headers.push_back(columns.substr(start, end - start));
+    start = end + 1;
+  }
+  return headers;
+}
+
+// "question, réponse, ... et code"
+std::string KnownColumns() {
+  std::string text;
+  const std::size_t count = std::size(COLUMN_FIELDS);
+  for (std::size_t i = 0; i < count; ++i) {
+    text += (i == 0 ? "" : i + 1 == count ? " et " : ", ") + HeadersOf(COLUMN_FIELDS[i]).front();
+  }
+  return text;
+}
 
 // A header cell as the column names are kept: decomposed, its accents and separators dropped.
 std::string Folded(const std::string& header) {
@@ -55,8 +64,10 @@ std::string Folded(const std::string& header) {
 
 const char* FieldOfHeader(const std::string& header) {
   const std::string folded = Folded(header);
-  for (const KnownColumn& name : COLUMN_NAMES) {
-    if (folded == name.folded) return name.field;
+  for (QuizField field : COLUMN_FIELDS) {
+    for (const std::string& name : HeadersOf(field)) {
+      if (folded == Folded(name)) return Key(field);
+    }
   }
   return nullptr;
 }
@@ -102,16 +113,16 @@ struct Importer {
       if (IsBlank(name)) {
         if (HasValue(c)) {
           Error(CellPlace(header.number, c) +
-                " : cette colonne a des valeurs mais pas de nom ; nommez-la (" + KNOWN_COLUMNS +
+                " : cette colonne a des valeurs mais pas de nom ; nommez-la (" + KnownColumns() +
                 ") ou videz-la");
         }
       } else if (!field) {
         Error(CellPlace(header.number, c) + " : " + Quoted(name) +
-              " n'est pas une colonne connue ; les colonnes sont " + KNOWN_COLUMNS);
+              " n'est pas une colonne connue ; les colonnes sont " + KnownColumns());
       } else if (const SpreadsheetColumn* twin = Column(field)) {
         Error(CellPlace(header.number, c) + " : " + Quoted(name) + " répète la colonne " +
               ColumnName(twin->column) + " (" + Quoted(twin->header) + ") ; gardez-en une seule");
-      } else if (HasValue(c) || std::string(field) == "answer1") {
+      } else if (HasValue(c) || FieldOfKey(field) == FIELD_ANSWER1) {
         columns.push_back({field, c, name});
       }
     }
@@ -137,8 +148,8 @@ struct Importer {
 
   RevealMode RevealModeOfColumns(QuizKind kind) const {
     if (kind != KIND_PICTURE) return REVEAL_NONE;
-    const bool texts = Column("revealText") != nullptr;
-    const bool pictures = Column("answerPicture") != nullptr;
+    const bool texts = Column(Key(FIELD_REVEAL_TEXT)) != nullptr;
+    const bool pictures = Column(Key(FIELD_ANSWER_PICTURE)) != nullptr;
     return texts && pictures ? REVEAL_TEXT_AND_PICTURE
            : texts           ? REVEAL_TEXT
            : pictures        ? REVEAL_PICTURE
@@ -161,14 +172,11 @@ struct Importer {
 
   QuestionFile QuestionOf(const CsvRow& row) const {
     QuestionFile question;
-    question.answer1 = Value(row, "answer1");
-    question.answer2 = Value(row, "answer2");
-    question.questionText = Value(row, "questionText");
-    question.revealText = Value(row, "revealText");
-    question.picture = PathValue(row, "picture");
-    question.sound = PathValue(row, "sound");
-    question.film = PathValue(row, "film");
-    question.answerPicture = PathValue(row, "answerPicture");
+    for (int field = FIELD_ANSWER1; field <= FIELD_ANSWER_PICTURE; ++field) {
+      const FieldSpec& spec = SpecOf(static_cast<QuizField>(field));
+      *FieldValueOf(question, static_cast<QuizField>(field)) =
+          spec.value == VALUE_PATH ? PathValue(row, spec.key) : Value(row, spec.key);
+    }
     return question;
   }
 };
@@ -187,21 +195,21 @@ QuizFile ImportSpreadsheet(const std::string& bytes, const fs::path& spreadsheet
   }
   if (importer.rows.empty()) {
     importer.Error("le tableau est vide : sa première ligne doit nommer les colonnes (" +
-                   std::string(KNOWN_COLUMNS) + "), puis une ligne par question");
+                   KnownColumns() + "), puis une ligne par question");
     return quiz;
   }
   importer.NameColumns();
-  if (!importer.Column("answer1")) {
+  if (!importer.Column(Key(FIELD_ANSWER1))) {
     importer.Error("ligne " + std::to_string(importer.rows.front().number) +
                    " : il manque la colonne « réponse », qui donne la réponse attendue de chaque "
                    "question");
   }
   quiz.kind = importer.KindOfColumns();
-  quiz.answersPerQuestion = importer.Column("answer2") ? 2 : 1;
+  quiz.answersPerQuestion = importer.Column(Key(FIELD_ANSWER2)) ? 2 : 1;
   quiz.revealMode = importer.RevealModeOfColumns(quiz.kind);
   for (auto row = importer.rows.begin() + 1; row != importer.rows.end(); ++row) {
     quiz.questions.push_back(importer.QuestionOf(*row));
-    quiz.codes.push_back(importer.Value(*row, "codes"));
+    quiz.codes.push_back(importer.Value(*row, Key(FIELD_CODES)));
     if (layout) layout->questionRows.push_back(row->number);
   }
   while (!quiz.codes.empty() && quiz.codes.back().empty()) quiz.codes.pop_back();
@@ -211,7 +219,8 @@ QuizFile ImportSpreadsheet(const std::string& bytes, const fs::path& spreadsheet
 
 std::string SpreadsheetPlace(const Problem& problem, const SpreadsheetLayout& layout) {
   // Code k is the code of row k's question: the spreadsheet keeps one per row.
-  const int question = problem.field == "codes" ? problem.index : problem.question;
+  const int question =
+      FieldOfKey(problem.field) == FIELD_CODES ? problem.index : problem.question;
   for (const SpreadsheetColumn& column : layout.columns) {
     if (column.field == problem.field && question >= 1 &&
         question <= static_cast<int>(layout.questionRows.size())) {
@@ -226,8 +235,8 @@ void RebaseMediaPaths(QuizFile& quiz, const fs::path& from, const fs::path& to) 
   std::error_code error;
   if (fs::equivalent(from, to, error)) return;
   for (QuestionFile& question : quiz.questions) {
-    for (std::string* path :
-         {&question.picture, &question.sound, &question.film, &question.answerPicture}) {
+    for (QuizField field : {FIELD_PICTURE, FIELD_SOUND, FIELD_FILM, FIELD_ANSWER_PICTURE}) {
+      std::string* path = FieldValueOf(question, field);
       if (path->empty() || fs::u8path(*path).is_absolute()) continue;
       const fs::path absolute = fs::absolute(from / fs::u8path(*path), error);
       const fs::path relative = fs::relative(absolute, fs::absolute(to, error), error);

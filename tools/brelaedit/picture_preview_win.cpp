@@ -11,7 +11,7 @@ HBITMAP PicturePreview(MediaRole role, const std::filesystem::path& file, const 
   const HBITMAP decoded =
       DecodePicture(verdict.resource.data(), static_cast<DWORD>(verdict.resource.size()));
   if (!decoded) return nullptr;
-  const HBITMAP scaled = ScaleBitmapToFit(decoded, PREVIEW_SIDE, PREVIEW_SIDE);
+  const HBITMAP scaled = ScaleBitmapToFit(decoded, PICTURE_CELL_SIZE, PICTURE_CELL_SIZE);
   DeleteObject(decoded);
   return scaled;
 }
