@@ -140,7 +140,7 @@ void TakeAllMedia(const std::vector<Resource>& resources, QuizFile& file,
     if (ShowsAnswerPictures(file)) {
       question.answerPicture =
           TakeMedia(resources, IDR_ANSWER_PICTURE_BASE + n, MediaName("answer", n, ".jpg"),
-                    {n, "answerPicture", 0}, media, warnings);
+                    {n, SpecOf(FIELD_ANSWER_PICTURE).key, 0}, media, warnings);
     }
   }
 }
@@ -180,8 +180,8 @@ std::vector<MediaSlot> MediaSlots(const QuizFile& quiz) {
     const QuestionFile& question = quiz.questions[n - 1];
     slots.push_back({n, key, role, MediaPath(question, quiz.kind), IDR_MEDIA_BASE + n});
     if (ShowsAnswerPictures(quiz)) {
-      slots.push_back({n, "answerPicture", MEDIA_ANSWER_PICTURE, question.answerPicture,
-                       IDR_ANSWER_PICTURE_BASE + n});
+      slots.push_back({n, SpecOf(FIELD_ANSWER_PICTURE).key, MEDIA_ANSWER_PICTURE,
+                       question.answerPicture, IDR_ANSWER_PICTURE_BASE + n});
     }
   }
   return slots;
