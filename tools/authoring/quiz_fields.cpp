@@ -22,64 +22,74 @@ constexpr TextBox StaticBox(PlayerFont font, int width, int height, int border =
 
 constexpr TextBox NO_BOX = {FONT_GUI, 0, 0, false};
 
-constexpr unsigned TWO_ANSWERS = Bit(2);
-constexpr unsigned PICTURES = Bit(KIND_PICTURE);
+constexpr unsigned ANY = ALL_VALUES;
+constexpr unsigned TWO_ANSWERS = ValueBit(2);
+constexpr unsigned PICTURES = ValueBit(KIND_PICTURE);
 constexpr unsigned REVEALED_TEXT =
-    Bit(REVEAL_TEXT) | Bit(REVEAL_TEXT_AND_PICTURE) | Bit(REVEAL_TEXTS_AT_END);
-constexpr unsigned REVEALED_PICTURE = Bit(REVEAL_PICTURE) | Bit(REVEAL_TEXT_AND_PICTURE);
+    ValueBit(REVEAL_TEXT) | ValueBit(REVEAL_TEXT_AND_PICTURE) | ValueBit(REVEAL_TEXTS_AT_END);
+constexpr unsigned REVEALED_PICTURE = ValueBit(REVEAL_PICTURE) | ValueBit(REVEAL_TEXT_AND_PICTURE);
 
 const FieldSpec FIELDS[FIELD_COUNT] = {
-    {"kind", false, VALUE_SETTING, "type de quiz", ALL, ALL, ALL, nullptr, false, NO_BOX,
+    {"kind", false, VALUE_SETTING, "type de quiz", ANY, ANY, ANY, nullptr, false, NO_BOX,
      "le type de quiz : \"text\" (questions écrites), \"picture\" (images),\n\"audio\" (sons) ou "
-     "\"video\" (films) ; obligatoire"},
-    {"title", false, VALUE_TEXT, "titre", ALL, ALL, ALL, nullptr, true,
+     "\"video\" (films) ; obligatoire", nullptr},
+    {"title", false, VALUE_TEXT, "titre", ANY, ANY, ANY, nullptr, true,
      StaticBox(FONT_SYSTEM, TITLE_RECT.width, TITLE_RECT.height),
-     "le titre, en haut de la fenêtre ; obligatoire"},
-    {"author", false, VALUE_TEXT, "auteur", ALL, ALL, ALL, nullptr, true,
+     "le titre, en haut de la fenêtre ; obligatoire", nullptr},
+    {"author", false, VALUE_TEXT, "auteur", ANY, ANY, ANY, nullptr, true,
      StaticBox(FONT_GUI, AUTHOR_RECT.width, AUTHOR_RECT.height),
-     "l'auteur, affiché après « Par : »"},
-    {"explanation", false, VALUE_TEXT, "explication", ALL, ALL, ALL, nullptr, true,
+     "l'auteur, affiché après « Par : »", nullptr},
+    {"explanation", false, VALUE_TEXT, "explication", ANY, ANY, ANY, nullptr, true,
      StaticBox(FONT_GUI, EXPLANATION_RECT.width, EXPLANATION_RECT.height),
-     "une ligne d'explication sous le titre"},
-    {"answer1Caption", false, VALUE_TEXT, "légende de la réponse 1", ALL, TWO_ANSWERS, ALL,
+     "une ligne d'explication sous le titre", nullptr},
+    {"answer1Caption", false, VALUE_TEXT, "légende de la réponse 1", ANY, TWO_ANSWERS, ANY,
      nullptr, true, StaticBox(FONT_GUI, CAPTION_WIDTH, CAPTION_HEIGHT),
-     "la légende de la première réponse, avec 2 réponses par question"},
-    {"answer2Caption", false, VALUE_TEXT, "légende de la réponse 2", ALL, TWO_ANSWERS, ALL,
+     "la légende de la première réponse, avec 2 réponses par question", nullptr},
+    {"answer2Caption", false, VALUE_TEXT, "légende de la réponse 2", ANY, TWO_ANSWERS, ANY,
      nullptr, true, StaticBox(FONT_GUI, CAPTION_WIDTH, CAPTION_HEIGHT),
-     "la légende de la deuxième réponse, avec 2 réponses par question"},
-    {"answersPerQuestion", false, VALUE_SETTING, "réponses par question", ALL, ALL, ALL, nullptr,
-     false, NO_BOX, "1 ou 2 réponses par question ; 1 si absent"},
-    {"revealMode", false, VALUE_SETTING, "révélation", PICTURES, ALL, ALL, nullptr, false, NO_BOX,
+     "la légende de la deuxième réponse, avec 2 réponses par question", nullptr},
+    {"answersPerQuestion", false, VALUE_SETTING, "réponses par question", ANY, ANY, ANY, nullptr,
+     false, NO_BOX, "1 ou 2 réponses par question ; 1 si absent", nullptr},
+    {"revealMode", false, VALUE_SETTING, "révélation", PICTURES, ANY, ANY, nullptr, false, NO_BOX,
      "ce qu'un quiz d'images montre quand une question est résolue :\n\"none\" (rien, par "
      "défaut), \"picture\" (l'image réponse),\n\"text\" (le texte révélé), \"textAndPicture\" "
-     "(les deux), ou\n\"textsAtEnd\" (tous les textes révélés quand tout est résolu)"},
-    {"backgroundColour", false, VALUE_SETTING, "couleur de fond", ALL, ALL, ALL, nullptr, false,
-     NO_BOX, "la couleur du fond, \"#RRGGBB\" ; blanc si absent"},
-    {"codes", false, VALUE_SETTING, "codes", ALL, ALL, ALL, "code", true,
+     "(les deux), ou\n\"textsAtEnd\" (tous les textes révélés quand tout est résolu)", nullptr},
+    {"backgroundColour", false, VALUE_SETTING, "couleur de fond", ANY, ANY, ANY, nullptr, false,
+     NO_BOX, "la couleur du fond, \"#RRGGBB\" ; blanc si absent", nullptr},
+    {"codes", false, VALUE_SETTING, "codes", ANY, ANY, ANY, "code", true,
      EditBox(FONT_GUI, CODE_RECT),
      "les codes de progression, un par question : le code k s'affiche\nquand k questions sont "
-     "résolues"},
-    {"questions", false, VALUE_SETTING, "questions", ALL, ALL, ALL, nullptr, false, NO_BOX,
-     "la liste des questions, de 1 à %Q ; chacune avec :"},
-    {"answer1", true, VALUE_TEXT, "réponse 1", ALL, ALL, ALL, "réponse|réponse1", false, NO_BOX,
-     "la réponse attendue ; obligatoire"},
-    {"answer2", true, VALUE_TEXT, "réponse 2", ALL, TWO_ANSWERS, ALL, "réponse2", false, NO_BOX,
-     "la deuxième réponse, avec 2 réponses par question"},
-    {"questionText", true, VALUE_TEXT, "énoncé", Bit(KIND_TEXT), ALL, ALL, "question", true,
+     "résolues",
+     "le code affiché quand le nombre de questions de cette ligne est résolu"},
+    {"questions", false, VALUE_SETTING, "questions", ANY, ANY, ANY, nullptr, false, NO_BOX,
+     "la liste des questions, de 1 à %Q ; chacune avec :", nullptr},
+    {"answer1", true, VALUE_TEXT, "réponse 1", ANY, ANY, ANY, "réponse|réponse1", false, NO_BOX,
+     "la réponse attendue ; obligatoire",
+     "la réponse attendue (ou « réponse1 »)"},
+    {"answer2", true, VALUE_TEXT, "réponse 2", ANY, TWO_ANSWERS, ANY, "réponse2", false, NO_BOX,
+     "la deuxième réponse, avec 2 réponses par question",
+     "une deuxième réponse par question : le quiz en demande alors deux"},
+    {"questionText", true, VALUE_TEXT, "énoncé", ValueBit(KIND_TEXT), ANY, ANY, "question", true,
      StaticBox(FONT_GUI, QUESTION_TEXT_WIDTH, QUESTION_TEXT_HEIGHT, BORDER),
-     "l'énoncé, dans un quiz de questions écrites"},
-    {"revealText", true, VALUE_TEXT, "texte révélé", PICTURES, ALL, REVEALED_TEXT, "révélation",
+     "l'énoncé, dans un quiz de questions écrites",
+     "l'énoncé (quiz de questions écrites)"},
+    {"revealText", true, VALUE_TEXT, "texte révélé", PICTURES, ANY, REVEALED_TEXT, "révélation",
      true, StaticBox(FONT_GUI, REVEAL_TEXT_WIDTH, REVEAL_TEXT_HEIGHT),
-     "le texte révélé, avec \"revealMode\" \"text\", \"textAndPicture\" ou\n\"textsAtEnd\""},
-    {"picture", true, VALUE_PATH, "image", PICTURES, ALL, ALL, "image", false, NO_BOX,
-     "l'image de la question, dans un quiz d'images"},
-    {"sound", true, VALUE_PATH, "son", Bit(KIND_AUDIO), ALL, ALL, "son", false, NO_BOX,
-     "le son (MP3), dans un quiz de sons"},
-    {"film", true, VALUE_PATH, "film", Bit(KIND_VIDEO), ALL, ALL, "film", false, NO_BOX,
-     "le film (AVI), dans un quiz de films"},
-    {"answerPicture", true, VALUE_PATH, "image réponse", PICTURES, ALL, REVEALED_PICTURE,
+     "le texte révélé, avec \"revealMode\" \"text\", \"textAndPicture\" ou\n\"textsAtEnd\"",
+     "un texte montré sous l'image quand la question est résolue"},
+    {"picture", true, VALUE_PATH, "image", PICTURES, ANY, ANY, "image", false, NO_BOX,
+     "l'image de la question, dans un quiz d'images",
+     "l'image de la question : c'est alors un quiz d'images"},
+    {"sound", true, VALUE_PATH, "son", ValueBit(KIND_AUDIO), ANY, ANY, "son", false, NO_BOX,
+     "le son (MP3), dans un quiz de sons",
+     "le son (MP3) de la question : c'est alors un quiz de sons"},
+    {"film", true, VALUE_PATH, "film", ValueBit(KIND_VIDEO), ANY, ANY, "film", false, NO_BOX,
+     "le film (AVI), dans un quiz de films",
+     "le film (AVI) de la question : c'est alors un quiz de films"},
+    {"answerPicture", true, VALUE_PATH, "image réponse", PICTURES, ANY, REVEALED_PICTURE,
      "image réponse", false, NO_BOX,
-     "l'image réponse, avec \"revealMode\" \"picture\" ou \"textAndPicture\""},
+     "l'image réponse, avec \"revealMode\" \"picture\" ou \"textAndPicture\"",
+     "l'image qui remplace l'image de la question quand elle est résolue"},
 };
 
 template <typename Record, typename Text>
@@ -109,7 +119,7 @@ Text* QuestionTextOf(Record& record, QuizField field) {
   }
 }
 
-bool Has(unsigned set, int value) { return value >= 0 && value < 32 && (set & Bit(value)); }
+bool Has(unsigned set, int value) { return value >= 0 && value < 32 && (set & ValueBit(value)); }
 
 }  // namespace
 
@@ -119,6 +129,10 @@ const KindSpec KINDS[4] = {
     {"audio", FIELD_SOUND, "un quiz de sons", "le son", "de son"},
     {"video", FIELD_FILM, "un quiz de films", "le film", "de film"},
 };
+
+const QuizField SPREADSHEET_COLUMNS[9] = {
+    FIELD_QUESTION_TEXT, FIELD_ANSWER1,        FIELD_ANSWER2, FIELD_REVEAL_TEXT, FIELD_PICTURE,
+    FIELD_ANSWER_PICTURE, FIELD_SOUND, FIELD_FILM, FIELD_CODES};
 
 const QuizField MEDIA_FIELDS[3] = {FIELD_PICTURE, FIELD_SOUND, FIELD_FILM};
 

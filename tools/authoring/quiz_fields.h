@@ -43,8 +43,8 @@ enum FieldValue {
 };
 
 // Sets of kinds, answer counts and reveal modes, one bit per value.
-constexpr unsigned Bit(int value) { return 1u << value; }
-constexpr unsigned ALL = ~0u;
+constexpr unsigned ValueBit(int value) { return 1u << value; }
+constexpr unsigned ALL_VALUES = ~0u;
 
 struct FieldSpec {
   const char* key;
@@ -59,6 +59,7 @@ struct FieldSpec {
   bool shownInPlayer;  // in a control of the player, which box gives
   TextBox box;
   const char* help;  // the help's line(s) after the key; %Q: the most questions a quiz has
+  const char* columnHelp;  // the help's line after its spreadsheet header; or null
 };
 
 const FieldSpec& SpecOf(QuizField field);
@@ -89,6 +90,8 @@ struct KindSpec {
 extern const KindSpec KINDS[4];
 // A kind's spec; the text kind's for a value that is no kind.
 const KindSpec& KindOf(int kind);
+// The spreadsheet's columns, in the order that the help and the messages list them.
+extern const QuizField SPREADSHEET_COLUMNS[9];
 // The media fields, a kind's own among them.
 extern const QuizField MEDIA_FIELDS[3];
 

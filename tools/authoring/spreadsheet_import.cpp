@@ -14,11 +14,6 @@ namespace fs = std::filesystem;
 
 const char* Key(QuizField field) { return SpecOf(field).key; }
 
-// The columns in the order that messages list them.
-const QuizField COLUMN_FIELDS[] = {FIELD_QUESTION_TEXT, FIELD_ANSWER1, FIELD_ANSWER2,
-                                   FIELD_REVEAL_TEXT,   FIELD_PICTURE, FIELD_ANSWER_PICTURE,
-                                   FIELD_SOUND,         FIELD_FILM,    FIELD_CODES};
-
 // A field's spreadsheet headers, as its entry writes them.
 std::vector<std::string> HeadersOf(QuizField field) {
   std::vector<std::string> headers;
@@ -34,9 +29,9 @@ std::vector<std::string> HeadersOf(QuizField field) {
 // "question, réponse, ... et code"
 std::string KnownColumns() {
   std::string text;
-  const std::size_t count = std::size(COLUMN_FIELDS);
+  const std::size_t count = std::size(SPREADSHEET_COLUMNS);
   for (std::size_t i = 0; i < count; ++i) {
-    text += (i == 0 ? "" : i + 1 == count ? " et " : ", ") + HeadersOf(COLUMN_FIELDS[i]).front();
+    text += (i == 0 ? "" : i + 1 == count ? " et " : ", ") + HeadersOf(SPREADSHEET_COLUMNS[i]).front();
   }
   return text;
 }
@@ -64,7 +59,7 @@ std::string Folded(const std::string& header) {
 
 const char* FieldOfHeader(const std::string& header) {
   const std::string folded = Folded(header);
-  for (QuizField field : COLUMN_FIELDS) {
+  for (QuizField field : SPREADSHEET_COLUMNS) {
     for (const std::string& name : HeadersOf(field)) {
       if (folded == Folded(name)) return Key(field);
     }

@@ -1,6 +1,7 @@
 // brelamake's commands: the command line read, the library's outcomes told in French.
 #include "tools/brelamake/brelamake.h"
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -50,16 +51,11 @@ Utilisation :
 
 Le tableau (CSV) : une première ligne nomme les colonnes, puis une ligne par question. Les
 noms, en majuscules ou minuscules, avec ou sans accents :
-  question        l'énoncé (quiz de questions écrites)
-  réponse         la réponse attendue (ou « réponse1 »)
-  réponse2        une deuxième réponse par question : le quiz en demande alors deux
-  révélation      un texte montré sous l'image quand la question est résolue
-  image           l'image de la question : c'est alors un quiz d'images
-  image réponse   l'image qui remplace l'image de la question quand elle est résolue
-  son             le son (MP3) de la question : c'est alors un quiz de sons
-  film            le film (AVI) de la question : c'est alors un quiz de films
-  code            le code affiché quand le nombre de questions de cette ligne est résolu
-Séparateur point-virgule, virgule ou tabulation ; UTF-8 ou Windows-1252 (le « CSV » d'Excel).
+)";
+
+constexpr const char* USAGE_SPREADSHEET_END =
+    "Séparateur point-virgule, virgule ou tabulation ; UTF-8 ou Windows-1252 (le « CSV » "
+    R"(d'Excel).
 Les chemins des images, sons et films partent du dossier du tableau ; ils sont réécrits pour
 partir du dossier de QUIZ.json. Le titre du quiz est le nom du tableau. Les colonnes et les
 lignes vides sont ignorées.
@@ -102,6 +98,16 @@ std::string FieldHelp(const FieldSpec& spec) {
   std::string help = spec.help;
   Replace(help, "\n", "\n" + std::string(HELP_COLUMN, ' '));
   return key + help + "\n";
+}
+
+// A spreadsheet column's usual header in a column of 16, its help after it.
+std::string ColumnHelp(const FieldSpec& spec) {
+  constexpr std::size_t HELP_COLUMN = 18;
+  const std::string columns = spec.columns;
+  std::string header = "  " + columns.substr(0, columns.find('|'));
+  const std::size_t characters = static_cast<std::size_t>(std::count_if(
+      header.begin(), header.end(), [](char c) { return (c & 0xC0) != 0x80; }));  // UTF-8
+  return header + std::string(HELP_COLUMN - characters, ' ') + spec.columnHelp + "\n";
 }
 
 struct Command {
@@ -296,7 +302,9 @@ int Run(const CommandLine& line, const ExecutableAccess& access, const TextMeasu
 }  // namespace
 
 std::string UsageText() {
-  std::string text = std::string(USAGE_COMMANDS) + FIELDS_TITLE;
+  std::string text = USAGE_COMMANDS;
+  for (QuizField column : SPREADSHEET_COLUMNS) text += ColumnHelp(SpecOf(column));
+  text += std::string(USAGE_SPREADSHEET_END) + FIELDS_TITLE;
   for (int field = 0; field < FIELD_COUNT; ++field) {
     text += FieldHelp(SpecOf(static_cast<QuizField>(field)));
   }
