@@ -173,7 +173,7 @@ void CheckCodes(TextChecker& c) {
 }
 
 std::string RevealTextUnusedWhy(const QuizFile& quiz) {
-  if (quiz.kind != KIND_PICTURE) {
+  if (!KindUses(FIELD_REVEAL_TEXT, quiz.kind)) {
     return std::string(KindPhrase(quiz.kind)) + " ne révèle pas de texte : supprimez ce texte";
   }
   return "la révélation " + RevealModeName(quiz.revealMode) +
@@ -183,7 +183,7 @@ std::string RevealTextUnusedWhy(const QuizFile& quiz) {
 }
 
 std::string AnswerPictureUnusedWhy(const QuizFile& quiz) {
-  if (quiz.kind != KIND_PICTURE) {
+  if (!KindUses(FIELD_ANSWER_PICTURE, quiz.kind)) {
     return std::string(KindPhrase(quiz.kind)) +
            " ne montre pas d'image réponse : supprimez ce champ";
   }

@@ -124,10 +124,12 @@ bool Has(unsigned set, int value) { return value >= 0 && value < 32 && (set & Va
 }  // namespace
 
 const KindSpec KINDS[4] = {
-    {"text", FIELD_NONE, "un quiz de questions écrites", "l'image", "d'image"},
-    {"picture", FIELD_PICTURE, "un quiz d'images", "l'image", "d'image"},
-    {"audio", FIELD_SOUND, "un quiz de sons", "le son", "de son"},
-    {"video", FIELD_FILM, "un quiz de films", "le film", "de film"},
+    {"text", FIELD_NONE, "un quiz de questions écrites", "l'image", "d'image", MEDIA_PICTURE,
+     "picture", ".jpg"},
+    {"picture", FIELD_PICTURE, "un quiz d'images", "l'image", "d'image", MEDIA_PICTURE, "picture",
+     ".jpg"},
+    {"audio", FIELD_SOUND, "un quiz de sons", "le son", "de son", MEDIA_SOUND, "sound", ".mp3"},
+    {"video", FIELD_FILM, "un quiz de films", "le film", "de film", MEDIA_FILM, "film", ".avi"},
 };
 
 const QuizField SPREADSHEET_COLUMNS[9] = {
@@ -161,6 +163,8 @@ bool BoxOfField(const std::string& key, TextBox& box) {
   box = SpecOf(field).box;
   return true;
 }
+
+bool KindUses(QuizField field, int kind) { return Has(SpecOf(field).kinds, kind); }
 
 bool FieldUsed(QuizField field, int kind, int answersPerQuestion, int revealMode) {
   const FieldSpec& spec = SpecOf(field);

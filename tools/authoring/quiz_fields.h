@@ -6,6 +6,7 @@
 #include <string>
 
 #include "quiz/quiz_definition.h"
+#include "tools/authoring/media_check.h"
 #include "tools/authoring/text_fit.h"
 
 struct QuizFile;
@@ -69,6 +70,9 @@ QuizField FieldOfKey(const std::string& key);  // FIELD_NONE for a key no quiz f
 // field that the player shows nowhere.
 bool BoxOfField(const std::string& key, TextBox& box);
 
+// Whether some quiz of the kind uses the field, whatever its answers and reveal mode.
+bool KindUses(QuizField field, int kind);
+
 // Whether a quiz of these settings uses a field: shows it, or needs it.
 bool FieldUsed(QuizField field, int kind, int answersPerQuestion, int revealMode);
 bool FieldUsed(QuizField field, const QuizFile& quiz);
@@ -85,6 +89,9 @@ struct KindSpec {
   const char* phrase;  // "un quiz d'images"
   const char* definite;   // "l'image"
   const char* partitive;  // "d'image"
+  MediaRole role;         // how its media are checked and packed
+  const char* fileStem;   // the media's names when a quiz is written back: "picture01.jpg"
+  const char* fileExtension;
 };
 
 extern const KindSpec KINDS[4];

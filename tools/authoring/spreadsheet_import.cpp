@@ -142,7 +142,7 @@ struct Importer {
   }
 
   RevealMode RevealModeOfColumns(QuizKind kind) const {
-    if (kind != KIND_PICTURE) return REVEAL_NONE;
+    if (!KindUses(FIELD_REVEAL_MODE, kind)) return REVEAL_NONE;
     const bool texts = Column(Key(FIELD_REVEAL_TEXT)) != nullptr;
     const bool pictures = Column(Key(FIELD_ANSWER_PICTURE)) != nullptr;
     return texts && pictures ? REVEAL_TEXT_AND_PICTURE

@@ -222,7 +222,8 @@ QuestionRow QuestionRowOf(const QuizFile& quiz, int index) {
   QuestionRow row;
   row.number = std::to_string(index + 1);
   row.wording =
-      quiz.kind == KIND_TEXT ? question.questionText : FileNameOf(MediaPath(question, quiz.kind));
+      FieldUsed(FIELD_QUESTION_TEXT, quiz) ? question.questionText
+                                           : FileNameOf(MediaPath(question, quiz.kind));
   row.answers = question.answer1;
   if (quiz.answersPerQuestion == 2) row.answers += " / " + question.answer2;
   return row;

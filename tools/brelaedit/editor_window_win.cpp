@@ -267,7 +267,7 @@ void ShowUsedFields(HWND dialog) {
       }
     }
   }
-  const bool picture = quiz.kind == KIND_PICTURE && editor.selected >= 0;
+  const bool picture = FieldUsed(FIELD_PICTURE, quiz) && editor.selected >= 0;
   ShowWindow(Control(dialog, IDC_PREVIEW), picture ? SW_SHOW : SW_HIDE);
   ShowWindow(Control(dialog, IDC_ANSWER_PREVIEW),
              picture && ShowsAnswerPictures(quiz) ? SW_SHOW : SW_HIDE);
@@ -307,7 +307,7 @@ void UpdatePreviews(HWND dialog) {
   editor.previewStale = false;
   ReleasePreviews(editor);
   const QuizFile& quiz = editor.document.quiz;
-  if (quiz.kind == KIND_PICTURE && editor.selected >= 0) {
+  if (FieldUsed(FIELD_PICTURE, quiz) && editor.selected >= 0) {
     const QuestionFile& question = quiz.questions[editor.selected];
     editor.previews[0] = PreviewOf(editor, MEDIA_PICTURE, question.picture);
     if (ShowsAnswerPictures(quiz)) {
