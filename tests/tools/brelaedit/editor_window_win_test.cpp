@@ -8,6 +8,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cwctype>
 #include <deque>
@@ -810,6 +811,27 @@ TEST(EditorProcessTest, TheEditorOpensTheFileOnItsCommandLineAndAsksBeforeClosin
   CloseHandle(process.hProcess);
   std::error_code error;
   fs::remove_all(folder, error);
+}
+
+// The reveal modes as the editor offers them, and the check's messages naming them alike.
+TEST_F(EditorWindowTest, TheRevealModesReadAsTheMessagesNameThem) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("audio", "text", 1, 2), folder_);
+  Open(quizFile);
+  const std::wstring labels[] = {L"Rien", L"L'image réponse", L"Le texte révélé",
+                                 L"Le texte et l'image réponse", L"Tous les textes à la fin"};
+  const HWND combo = Item(IDC_REVEAL_MODE);
+  ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 5);
+  for (int mode = 0; mode < 5; ++mode) {
+    wchar_t text[64] = {};
+    SendMessageW(combo, CB_GETLBTEXT, mode, reinterpret_cast<LPARAM>(text));
+    EXPECT_EQ(text, labels[mode]) << mode;
+  }
+  EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 2);
+  const std::vector<Problem>& problems = ShownProblems(editor_);
+  const auto reveal = std::find_if(problems.begin(), problems.end(),
+                                   [](const Problem& p) { return p.field == "revealMode"; });
+  ASSERT_NE(reveal, problems.end());
+  EXPECT_NE(reveal->message.find("« none » (rien)"), std::string::npos) << reveal->message;
 }
 
 // The control that shows each field of the quiz file, as the form lays it out.
