@@ -12,8 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* Key(QuizField field) { return SpecOf(field).key; }
-
 const char* KindPhrase(QuizKind kind) { return KindOf(kind).phrase; }
 
 // A reveal mode by its name in quiz files and by what the editor calls it: « text » (le texte
@@ -85,28 +83,28 @@ struct TextChecker {
 void CheckSettings(TextChecker& c) {
   const QuizFile& quiz = c.quiz;
   if (quiz.kind < KIND_TEXT || quiz.kind > KIND_VIDEO) {
-    c.Error({0, Key(FIELD_KIND), 0},
+    c.Error({0, KeyOf(FIELD_KIND), 0},
             "type de quiz inconnu : choisissez " + Quoted(KINDS[KIND_TEXT].name) + ", " +
                 Quoted(KINDS[KIND_PICTURE].name) + ", " + Quoted(KINDS[KIND_AUDIO].name) +
                 " ou " + Quoted(KINDS[KIND_VIDEO].name));
   }
   if (quiz.answersPerQuestion != 1 && quiz.answersPerQuestion != 2) {
-    c.Error({0, Key(FIELD_ANSWERS_PER_QUESTION), 0}, "doit valoir 1 ou 2");
+    c.Error({0, KeyOf(FIELD_ANSWERS_PER_QUESTION), 0}, "doit valoir 1 ou 2");
   }
   if (quiz.revealMode < REVEAL_NONE || quiz.revealMode > REVEAL_TEXTS_AT_END) {
-    c.Error({0, Key(FIELD_REVEAL_MODE), 0},
+    c.Error({0, KeyOf(FIELD_REVEAL_MODE), 0},
             "révélation inconnue : choisissez " + Quoted(REVEAL_MODE_NAMES[0]) + ", " +
                 Quoted(REVEAL_MODE_NAMES[1]) + ", " + Quoted(REVEAL_MODE_NAMES[2]) + ", " +
                 Quoted(REVEAL_MODE_NAMES[3]) + " ou " + Quoted(REVEAL_MODE_NAMES[4]));
   } else if (quiz.revealMode != REVEAL_NONE && !FieldUsed(FIELD_REVEAL_MODE, quiz)) {
-    c.Error({0, Key(FIELD_REVEAL_MODE), 0},
+    c.Error({0, KeyOf(FIELD_REVEAL_MODE), 0},
             std::string(KindPhrase(quiz.kind)) +
                 " ne révèle rien : seul un quiz d'images montre un texte ou une image une fois "
                 "la question résolue ; choisissez " +
                 RevealModeName(REVEAL_NONE));
   }
   const std::size_t count = quiz.questions.size();
-  const FieldRef questions{0, Key(FIELD_QUESTIONS), 0};
+  const FieldRef questions{0, KeyOf(FIELD_QUESTIONS), 0};
   if (count == 0) c.Error(questions, "le quiz n'a aucune question : ajoutez-en");
   if (count > static_cast<std::size_t>(MAX_QUESTIONS)) {
     c.Error(questions, "le quiz a " + std::to_string(count) + " questions ; le joueur en montre " +
@@ -118,15 +116,15 @@ void CheckSettings(TextChecker& c) {
 void CheckHeaderTexts(TextChecker& c) {
   const QuizFile& quiz = c.quiz;
   std::string cp1252;
-  const FieldRef title{0, Key(FIELD_TITLE), 0};
+  const FieldRef title{0, KeyOf(FIELD_TITLE), 0};
   if (c.Shown(quiz.title, title, cp1252) && cp1252.empty()) {
     c.Error(title, "le titre est vide : donnez un titre au quiz");
   }
   for (QuizField field : {FIELD_AUTHOR, FIELD_EXPLANATION}) {
-    c.Shown(*FieldValueOf(quiz, field), {0, Key(field), 0}, cp1252);
+    c.Shown(*FieldValueOf(quiz, field), {0, KeyOf(field), 0}, cp1252);
   }
   for (QuizField field : {FIELD_ANSWER1_CAPTION, FIELD_ANSWER2_CAPTION}) {
-    const FieldRef place{0, Key(field), 0};
+    const FieldRef place{0, KeyOf(field), 0};
     const std::string& caption = *FieldValueOf(quiz, field);
     if (FieldUsed(field, quiz)) {
       c.Shown(caption, place, cp1252);
@@ -163,9 +161,9 @@ void CheckCodes(TextChecker& c) {
   const int questions = static_cast<int>(c.quiz.questions.size());
   std::string cp1252;
   for (int k = 1; k <= codes; ++k) {
-    c.Shown(c.quiz.codes[k - 1], {0, Key(FIELD_CODES), k}, cp1252, true);
+    c.Shown(c.quiz.codes[k - 1], {0, KeyOf(FIELD_CODES), k}, cp1252, true);
   }
-  const FieldRef all{0, Key(FIELD_CODES), 0};
+  const FieldRef all{0, KeyOf(FIELD_CODES), 0};
   if (codes < questions) c.Warning(all, MissingCodesMessage(codes, questions));
   if (codes > questions && questions > 0) {
     c.Error(all, ExtraCodesMessage(codes, questions));
@@ -196,7 +194,7 @@ void CheckMediaFields(TextChecker& c, int n, const QuestionFile& question) {
   const QuizFile& quiz = c.quiz;
   for (QuizKind kind : {KIND_PICTURE, KIND_AUDIO, KIND_VIDEO}) {
     const QuizField field = KINDS[kind].media;
-    const FieldRef place{n, Key(field), 0};
+    const FieldRef place{n, KeyOf(field), 0};
     const std::string& path = *FieldValueOf(question, field);
     if (!FieldUsed(field, quiz)) {
       c.Unused(path, place,
@@ -207,7 +205,7 @@ void CheckMediaFields(TextChecker& c, int n, const QuestionFile& question) {
                          " de la question : indiquez le chemin de son fichier");
     }
   }
-  const FieldRef answerPicture{n, Key(FIELD_ANSWER_PICTURE), 0};
+  const FieldRef answerPicture{n, KeyOf(FIELD_ANSWER_PICTURE), 0};
   if (!FieldUsed(FIELD_ANSWER_PICTURE, quiz)) {
     c.Unused(question.answerPicture, answerPicture, AnswerPictureUnusedWhy(quiz));
   } else if (question.answerPicture.empty()) {
@@ -226,8 +224,8 @@ void CheckAnswer(TextChecker& c, const std::string& answer, const FieldRef& plac
 void CheckQuestion(TextChecker& c, int n) {
   const QuizFile& quiz = c.quiz;
   const QuestionFile& question = quiz.questions[n - 1];
-  CheckAnswer(c, question.answer1, {n, Key(FIELD_ANSWER1), 0});
-  const FieldRef answer2{n, Key(FIELD_ANSWER2), 0};
+  CheckAnswer(c, question.answer1, {n, KeyOf(FIELD_ANSWER1), 0});
+  const FieldRef answer2{n, KeyOf(FIELD_ANSWER2), 0};
   if (FieldUsed(FIELD_ANSWER2, quiz)) {
     CheckAnswer(c, question.answer2, answer2);
   } else {
@@ -236,14 +234,14 @@ void CheckQuestion(TextChecker& c, int n) {
              "réponses par question");
   }
   std::string cp1252;
-  const FieldRef wording{n, Key(FIELD_QUESTION_TEXT), 0};
+  const FieldRef wording{n, KeyOf(FIELD_QUESTION_TEXT), 0};
   if (!FieldUsed(FIELD_QUESTION_TEXT, quiz)) {
     c.Unused(question.questionText, wording,
              std::string(KindPhrase(quiz.kind)) + " n'affiche pas d'énoncé : supprimez ce texte");
   } else if (c.Shown(question.questionText, wording, cp1252) && cp1252.empty()) {
     c.Error(wording, "l'énoncé est vide : écrivez la question");
   }
-  const FieldRef revealText{n, Key(FIELD_REVEAL_TEXT), 0};
+  const FieldRef revealText{n, KeyOf(FIELD_REVEAL_TEXT), 0};
   if (FieldUsed(FIELD_REVEAL_TEXT, quiz)) {
     c.Shown(question.revealText, revealText, cp1252);
   } else {
@@ -260,7 +258,7 @@ void WarnRepeatedWordings(TextChecker& c) {
     if (wording.empty()) continue;
     const auto first = firstWith.emplace(wording, n).first;
     if (first->second != n) {
-      c.Warning({n, Key(FIELD_QUESTION_TEXT), 0}, "même énoncé que la question " +
+      c.Warning({n, KeyOf(FIELD_QUESTION_TEXT), 0}, "même énoncé que la question " +
                                             std::to_string(first->second) +
                                             " : un élève ne saura pas laquelle est laquelle");
     }

@@ -1,6 +1,8 @@
 // The quiz file's fields and kinds, with the player's controls that bound their texts.
 #include "tools/authoring/quiz_fields.h"
 
+#include <algorithm>
+
 #include "app/header_layout.h"
 #include "board/layout.h"
 #include "tools/authoring/quiz_file.h"
@@ -150,6 +152,8 @@ const KindSpec& KindOf(int kind) {
 
 const FieldSpec& SpecOf(QuizField field) { return FIELDS[field]; }
 
+const char* KeyOf(QuizField field) { return FIELDS[field].key; }
+
 QuizField FieldOfKey(const std::string& key) {
   for (int field = 0; field < FIELD_COUNT; ++field) {
     if (key == FIELDS[field].key) return static_cast<QuizField>(field);
@@ -162,6 +166,18 @@ bool BoxOfField(const std::string& key, TextBox& box) {
   if (field == FIELD_NONE || !SpecOf(field).shownInPlayer) return false;
   box = SpecOf(field).box;
   return true;
+}
+
+std::vector<std::string> ColumnHeaders(QuizField field) {
+  std::vector<std::string> headers;
+  if (!SpecOf(field).columns) return headers;
+  const std::string columns = SpecOf(field).columns;
+  for (std::size_t start = 0; start <= columns.size();) {
+    const std::size_t end = std::min(columns.find('|', start), columns.size());
+    headers.push_back(columns.substr(start, end - start));
+    start = end + 1;
+  }
+  return headers;
 }
 
 bool KindUses(QuizField field, int kind) { return Has(SpecOf(field).kinds, kind); }

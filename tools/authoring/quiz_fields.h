@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "quiz/quiz_definition.h"
 #include "tools/authoring/media_check.h"
@@ -64,6 +65,7 @@ struct FieldSpec {
 };
 
 const FieldSpec& SpecOf(QuizField field);
+const char* KeyOf(QuizField field);
 QuizField FieldOfKey(const std::string& key);  // FIELD_NONE for a key no quiz file has
 
 // The box of the control that shows a field ("title", "codes", "revealText"...); false for a
@@ -97,6 +99,9 @@ struct KindSpec {
 extern const KindSpec KINDS[4];
 // A kind's spec; the text kind's for a value that is no kind.
 const KindSpec& KindOf(int kind);
+// A field's spreadsheet headers, the usual one first; none for a field without a column.
+std::vector<std::string> ColumnHeaders(QuizField field);
+
 // The spreadsheet's columns, in the order that the help and the messages list them.
 extern const QuizField SPREADSHEET_COLUMNS[9];
 // The media fields, a kind's own among them.

@@ -15,8 +15,6 @@ namespace {
 using Json = nlohmann::json;
 using OrderedJson = nlohmann::ordered_json;
 
-const char* Key(QuizField field) { return SpecOf(field).key; }
-
 const char* const KIND_NAMES[4] = {KINDS[0].name, KINDS[1].name, KINDS[2].name, KINDS[3].name};
 
 const char* const SAVE_AS_UTF8 =
@@ -112,8 +110,8 @@ void ReadValues(Reader& reader, const Json& object, int question, Record& record
 // The kind that the questions' media name, for the checks that follow an unusable kind.
 QuizKind KindOfMedia(const Json& json) {
   int counts[4] = {0, 0, 0, 0};
-  if (json.contains(Key(FIELD_QUESTIONS)) && json.at(Key(FIELD_QUESTIONS)).is_array()) {
-    for (const Json& question : json.at(Key(FIELD_QUESTIONS))) {
+  if (json.contains(KeyOf(FIELD_QUESTIONS)) && json.at(KeyOf(FIELD_QUESTIONS)).is_array()) {
+    for (const Json& question : json.at(KeyOf(FIELD_QUESTIONS))) {
       for (QuizKind kind : {KIND_PICTURE, KIND_AUDIO, KIND_VIDEO}) {
         if (question.is_object() && question.contains(MediaKey(kind))) ++counts[kind];
       }
@@ -123,18 +121,18 @@ QuizKind KindOfMedia(const Json& json) {
 }
 
 QuizKind ReadKind(Reader& reader, const Json& json) {
-  if (!json.contains(Key(FIELD_KIND))) {
+  if (!json.contains(KeyOf(FIELD_KIND))) {
     reader.Error(
-        0, Key(FIELD_KIND),
-        "il manque le type de quiz : ajoutez " + Quoted(Key(FIELD_KIND)) + " avec la valeur " +
+        0, KeyOf(FIELD_KIND),
+        "il manque le type de quiz : ajoutez " + Quoted(KeyOf(FIELD_KIND)) + " avec la valeur " +
             Choices(KIND_NAMES));
     return KindOfMedia(json);
   }
-  const Json& value = json.at(Key(FIELD_KIND));
+  const Json& value = json.at(KeyOf(FIELD_KIND));
   const int index = value.is_string() ? IndexOf(KIND_NAMES, value.get<std::string>()) : -1;
   if (index < 0) {
     reader.Error(
-        0, Key(FIELD_KIND),
+        0, KeyOf(FIELD_KIND),
         ValueText(value) + " n'est pas un type de quiz : choisissez " + Choices(KIND_NAMES));
     return KindOfMedia(json);
   }
@@ -142,32 +140,32 @@ QuizKind ReadKind(Reader& reader, const Json& json) {
 }
 
 RevealMode ReadRevealMode(Reader& reader, const Json& json) {
-  if (!json.contains(Key(FIELD_REVEAL_MODE))) return REVEAL_NONE;
-  const Json& value = json.at(Key(FIELD_REVEAL_MODE));
+  if (!json.contains(KeyOf(FIELD_REVEAL_MODE))) return REVEAL_NONE;
+  const Json& value = json.at(KeyOf(FIELD_REVEAL_MODE));
   const int index = value.is_string() ? IndexOf(REVEAL_MODE_NAMES, value.get<std::string>()) : -1;
   if (index >= 0) return static_cast<RevealMode>(index);
   reader.Error(
-      0, Key(FIELD_REVEAL_MODE),
+      0, KeyOf(FIELD_REVEAL_MODE),
       ValueText(value) + " n'est pas une révélation : choisissez " + Choices(REVEAL_MODE_NAMES));
   return REVEAL_NONE;
 }
 
 bool AnyQuestionHas(const Json& json, const char* key) {
-  if (!json.contains(Key(FIELD_QUESTIONS)) || !json.at(Key(FIELD_QUESTIONS)).is_array()) {
+  if (!json.contains(KeyOf(FIELD_QUESTIONS)) || !json.at(KeyOf(FIELD_QUESTIONS)).is_array()) {
     return false;
   }
-  const Json& questions = json.at(Key(FIELD_QUESTIONS));
+  const Json& questions = json.at(KeyOf(FIELD_QUESTIONS));
   return std::any_of(questions.begin(), questions.end(), [&](const Json& question) {
     return question.is_object() && question.contains(key);
   });
 }
 
 int ReadAnswersPerQuestion(Reader& reader, const Json& json) {
-  if (!json.contains(Key(FIELD_ANSWERS_PER_QUESTION))) return 1;
-  const Json& value = json.at(Key(FIELD_ANSWERS_PER_QUESTION));
+  if (!json.contains(KeyOf(FIELD_ANSWERS_PER_QUESTION))) return 1;
+  const Json& value = json.at(KeyOf(FIELD_ANSWERS_PER_QUESTION));
   if (value.is_number_integer() && (value == 1 || value == 2)) return value.get<int>();
-  reader.Error(0, Key(FIELD_ANSWERS_PER_QUESTION), "doit valoir 1 ou 2, sans guillemets");
-  return AnyQuestionHas(json, Key(FIELD_ANSWER2)) ? 2 : 1;
+  reader.Error(0, KeyOf(FIELD_ANSWERS_PER_QUESTION), "doit valoir 1 ou 2, sans guillemets");
+  return AnyQuestionHas(json, KeyOf(FIELD_ANSWER2)) ? 2 : 1;
 }
 
 int HexDigit(char c) {
@@ -179,8 +177,8 @@ int HexDigit(char c) {
 
 std::uint32_t ReadColour(Reader& reader, const Json& json) {
   const std::uint32_t white = 0x00FFFFFF;
-  if (!json.contains(Key(FIELD_BACKGROUND_COLOUR))) return white;
-  const Json& value = json.at(Key(FIELD_BACKGROUND_COLOUR));
+  if (!json.contains(KeyOf(FIELD_BACKGROUND_COLOUR))) return white;
+  const Json& value = json.at(KeyOf(FIELD_BACKGROUND_COLOUR));
   const std::string text = value.is_string() ? value.get<std::string>() : "";
   std::uint32_t colour = 0;
   bool valid = text.size() == 7 && text[0] == '#';
@@ -190,17 +188,17 @@ std::uint32_t ReadColour(Reader& reader, const Json& json) {
     colour |= static_cast<std::uint32_t>(high * 16 + low) << (8 * i);
   }
   if (valid) return colour;
-  reader.Error(0, Key(FIELD_BACKGROUND_COLOUR),
+  reader.Error(0, KeyOf(FIELD_BACKGROUND_COLOUR),
                "doit être une couleur « #RRGGBB » en hexadécimal, par exemple « #FFFFFF » pour "
                "du blanc");
   return white;
 }
 
 void ReadCodes(Reader& reader, const Json& json, QuizFile& quiz) {
-  if (!json.contains(Key(FIELD_CODES))) return;
-  const Json& codes = json.at(Key(FIELD_CODES));
+  if (!json.contains(KeyOf(FIELD_CODES))) return;
+  const Json& codes = json.at(KeyOf(FIELD_CODES));
   if (!codes.is_array()) {
-    reader.Error(0, Key(FIELD_CODES),
+    reader.Error(0, KeyOf(FIELD_CODES),
                  "doit être une liste de textes entre crochets : [\"...\", \"...\"]");
     return;
   }
@@ -208,7 +206,7 @@ void ReadCodes(Reader& reader, const Json& json, QuizFile& quiz) {
   for (const Json& code : codes) {
     ++k;
     if (!code.is_string()) {
-      reader.Error(0, Key(FIELD_CODES), "doit être un texte entre guillemets", k);
+      reader.Error(0, KeyOf(FIELD_CODES), "doit être un texte entre guillemets", k);
     }
     quiz.codes.push_back(code.is_string() ? ComposeNfc(code.get<std::string>()) : "");
   }
@@ -227,14 +225,14 @@ QuestionFile ReadQuestion(Reader& reader, const Json& object, int n) {
 }
 
 void ReadQuestions(Reader& reader, const Json& json, QuizFile& quiz) {
-  if (!json.contains(Key(FIELD_QUESTIONS))) {
-    reader.Error(0, Key(FIELD_QUESTIONS),
-                 "il manque la liste des questions : ajoutez " + Quoted(Key(FIELD_QUESTIONS)));
+  if (!json.contains(KeyOf(FIELD_QUESTIONS))) {
+    reader.Error(0, KeyOf(FIELD_QUESTIONS),
+                 "il manque la liste des questions : ajoutez " + Quoted(KeyOf(FIELD_QUESTIONS)));
     return;
   }
-  const Json& questions = json.at(Key(FIELD_QUESTIONS));
+  const Json& questions = json.at(KeyOf(FIELD_QUESTIONS));
   if (!questions.is_array()) {
-    reader.Error(0, Key(FIELD_QUESTIONS),
+    reader.Error(0, KeyOf(FIELD_QUESTIONS),
                  "doit être une liste de questions entre crochets : [{...}, {...}]");
     return;
   }
@@ -417,13 +415,13 @@ QuizFile ReadQuizJson(const std::string& text, std::vector<Problem>& problems, b
 
 std::string WriteQuizJson(const QuizFile& quiz) {
   OrderedJson json;
-  json[SpecOf(FIELD_KIND).key] = NameOf(KIND_NAMES, quiz.kind);
+  json[KeyOf(FIELD_KIND)] = NameOf(KIND_NAMES, quiz.kind);
   PutValues(json, quiz, quiz, FIELD_TITLE, FIELD_ANSWER2_CAPTION);
-  json[SpecOf(FIELD_ANSWERS_PER_QUESTION).key] = quiz.answersPerQuestion;
-  json[SpecOf(FIELD_REVEAL_MODE).key] = NameOf(REVEAL_MODE_NAMES, quiz.revealMode);
-  json[SpecOf(FIELD_BACKGROUND_COLOUR).key] = ColourText(quiz.backgroundColour);
-  json[SpecOf(FIELD_CODES).key] = quiz.codes;
-  OrderedJson& questions = json[SpecOf(FIELD_QUESTIONS).key] = OrderedJson::array();
+  json[KeyOf(FIELD_ANSWERS_PER_QUESTION)] = quiz.answersPerQuestion;
+  json[KeyOf(FIELD_REVEAL_MODE)] = NameOf(REVEAL_MODE_NAMES, quiz.revealMode);
+  json[KeyOf(FIELD_BACKGROUND_COLOUR)] = ColourText(quiz.backgroundColour);
+  json[KeyOf(FIELD_CODES)] = quiz.codes;
+  OrderedJson& questions = json[KeyOf(FIELD_QUESTIONS)] = OrderedJson::array();
   for (const QuestionFile& question : quiz.questions) {
     questions.push_back(QuestionJson(quiz, question));
   }

@@ -124,7 +124,7 @@ void TakeAllMedia(const std::vector<Resource>& resources, QuizFile& file,
     if (ShowsAnswerPictures(file)) {
       question.answerPicture =
           TakeMedia(resources, IDR_ANSWER_PICTURE_BASE + n, MediaName("answer", n, ".jpg"),
-                    {n, SpecOf(FIELD_ANSWER_PICTURE).key, 0}, media, warnings);
+                    {n, KeyOf(FIELD_ANSWER_PICTURE), 0}, media, warnings);
     }
   }
 }
@@ -162,8 +162,8 @@ std::vector<MediaSlot> MediaSlots(const QuizFile& quiz) {
     const QuestionFile& question = quiz.questions[n - 1];
     slots.push_back({n, key, role, MediaPath(question, quiz.kind), IDR_MEDIA_BASE + n});
     if (ShowsAnswerPictures(quiz)) {
-      slots.push_back({n, SpecOf(FIELD_ANSWER_PICTURE).key, MEDIA_ANSWER_PICTURE,
-                       question.answerPicture, IDR_ANSWER_PICTURE_BASE + n});
+      slots.push_back({n, KeyOf(FIELD_ANSWER_PICTURE), MEDIA_ANSWER_PICTURE, question.answerPicture,
+                       IDR_ANSWER_PICTURE_BASE + n});
     }
   }
   return slots;

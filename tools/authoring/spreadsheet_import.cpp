@@ -12,26 +12,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* Key(QuizField field) { return SpecOf(field).key; }
-
-// A field's spreadsheet headers, as its entry writes them.
-std::vector<std::string> HeadersOf(QuizField field) {
-  std::vector<std::string> headers;
-  const std::string columns = SpecOf(field).columns;
-  for (std::size_t start = 0; start <= columns.size();) {
-    const std::size_t end = std::min(columns.find('|', start), columns.size());
-    headers.push_back(columns.substr(start, end - start));
-    start = end + 1;
-  }
-  return headers;
-}
-
 // "question, réponse, ... et code"
 std::string KnownColumns() {
   std::string text;
   const std::size_t count = std::size(SPREADSHEET_COLUMNS);
   for (std::size_t i = 0; i < count; ++i) {
-    text += (i == 0 ? "" : i + 1 == count ? " et " : ", ") + HeadersOf(SPREADSHEET_COLUMNS[i]).front();
+    text += (i == 0 ? "" : i + 1 == count ? " et " : ", ") +
+            ColumnHeaders(SPREADSHEET_COLUMNS[i]).front();
   }
   return text;
 }
@@ -60,8 +47,8 @@ std::string Folded(const std::string& header) {
 const char* FieldOfHeader(const std::string& header) {
   const std::string folded = Folded(header);
   for (QuizField field : SPREADSHEET_COLUMNS) {
-    for (const std::string& name : HeadersOf(field)) {
-      if (folded == Folded(name)) return Key(field);
+    for (const std::string& name : ColumnHeaders(field)) {
+      if (folded == Folded(name)) return KeyOf(field);
     }
   }
   return nullptr;
@@ -143,8 +130,8 @@ struct Importer {
 
   RevealMode RevealModeOfColumns(QuizKind kind) const {
     if (!KindUses(FIELD_REVEAL_MODE, kind)) return REVEAL_NONE;
-    const bool texts = Column(Key(FIELD_REVEAL_TEXT)) != nullptr;
-    const bool pictures = Column(Key(FIELD_ANSWER_PICTURE)) != nullptr;
+    const bool texts = Column(KeyOf(FIELD_REVEAL_TEXT)) != nullptr;
+    const bool pictures = Column(KeyOf(FIELD_ANSWER_PICTURE)) != nullptr;
     return texts && pictures ? REVEAL_TEXT_AND_PICTURE
            : texts           ? REVEAL_TEXT
            : pictures        ? REVEAL_PICTURE
@@ -194,17 +181,17 @@ QuizFile ImportSpreadsheet(const std::string& bytes, const fs::path& spreadsheet
     return quiz;
   }
   importer.NameColumns();
-  if (!importer.Column(Key(FIELD_ANSWER1))) {
+  if (!importer.Column(KeyOf(FIELD_ANSWER1))) {
     importer.Error("ligne " + std::to_string(importer.rows.front().number) +
                    " : il manque la colonne « réponse », qui donne la réponse attendue de chaque "
                    "question");
   }
   quiz.kind = importer.KindOfColumns();
-  quiz.answersPerQuestion = importer.Column(Key(FIELD_ANSWER2)) ? 2 : 1;
+  quiz.answersPerQuestion = importer.Column(KeyOf(FIELD_ANSWER2)) ? 2 : 1;
   quiz.revealMode = importer.RevealModeOfColumns(quiz.kind);
   for (auto row = importer.rows.begin() + 1; row != importer.rows.end(); ++row) {
     quiz.questions.push_back(importer.QuestionOf(*row));
-    quiz.codes.push_back(importer.Value(*row, Key(FIELD_CODES)));
+    quiz.codes.push_back(importer.Value(*row, KeyOf(FIELD_CODES)));
     if (layout) layout->questionRows.push_back(row->number);
   }
   while (!quiz.codes.empty() && quiz.codes.back().empty()) quiz.codes.pop_back();

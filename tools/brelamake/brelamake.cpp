@@ -101,13 +101,12 @@ std::string FieldHelp(const FieldSpec& spec) {
 }
 
 // A spreadsheet column's usual header in a column of 16, its help after it.
-std::string ColumnHelp(const FieldSpec& spec) {
+std::string ColumnHelp(QuizField column) {
   constexpr std::size_t HELP_COLUMN = 18;
-  const std::string columns = spec.columns;
-  std::string header = "  " + columns.substr(0, columns.find('|'));
+  const std::string header = "  " + ColumnHeaders(column).front();
   const std::size_t characters = static_cast<std::size_t>(std::count_if(
       header.begin(), header.end(), [](char c) { return (c & 0xC0) != 0x80; }));  // UTF-8
-  return header + std::string(HELP_COLUMN - characters, ' ') + spec.columnHelp + "\n";
+  return header + std::string(HELP_COLUMN - characters, ' ') + SpecOf(column).columnHelp + "\n";
 }
 
 struct Command {
@@ -303,7 +302,7 @@ int Run(const CommandLine& line, const ExecutableAccess& access, const TextMeasu
 
 std::string UsageText() {
   std::string text = USAGE_COMMANDS;
-  for (QuizField column : SPREADSHEET_COLUMNS) text += ColumnHelp(SpecOf(column));
+  for (QuizField column : SPREADSHEET_COLUMNS) text += ColumnHelp(column);
   text += std::string(USAGE_SPREADSHEET_END) + FIELDS_TITLE;
   for (int field = 0; field < FIELD_COUNT; ++field) {
     text += FieldHelp(SpecOf(static_cast<QuizField>(field)));
