@@ -48,6 +48,7 @@ enum FieldValue {
 constexpr unsigned ValueBit(int value) { return 1u << value; }
 constexpr unsigned ALL_VALUES = ~0u;
 
+// One field. The editor's control for each field is the editor's own (its field controls).
 struct FieldSpec {
   const char* key;
   bool ofQuestion;
@@ -57,16 +58,19 @@ struct FieldSpec {
   unsigned kinds;
   unsigned answerCounts;
   unsigned revealModes;
-  const char* columns;  // its spreadsheet headers, '|' between them, the usual one first; or null
-  bool shownInPlayer;  // in a control of the player, which box gives
-  TextBox box;
-  const char* help;  // the help's line(s) after the key; %Q: the most questions a quiz has
+  const char* columns;     // its spreadsheet headers, '|' between them, the usual first; or null
+  bool shownInPlayer;      // in a control of the player, whose room box gives
+  TextBox box;             // the player's font and room for its text
+  const char* help;        // the help's line(s) after the key; %Q: the most questions of a quiz
   const char* columnHelp;  // the help's line after its spreadsheet header; or null
 };
 
 const FieldSpec& SpecOf(QuizField field);
 const char* KeyOf(QuizField field);
 QuizField FieldOfKey(const std::string& key);  // FIELD_NONE for a key no quiz file has
+
+// A field's spreadsheet headers, the usual one first; none for a field without a column.
+std::vector<std::string> ColumnHeaders(QuizField field);
 
 // The box of the control that shows a field ("title", "codes", "revealText"...); false for a
 // field that the player shows nowhere.
@@ -85,10 +89,11 @@ std::string* FieldValueOf(QuestionFile& question, QuizField field);
 const std::string* FieldValueOf(const QuizFile& quiz, QuizField field);
 const std::string* FieldValueOf(const QuestionFile& question, QuizField field);
 
+// One kind. The editor's file chooser for its media is the media field's control's.
 struct KindSpec {
-  const char* name;    // in quiz files
-  QuizField media;     // the field of each question's media; FIELD_NONE for text
-  const char* phrase;  // "un quiz d'images"
+  const char* name;       // in quiz files
+  QuizField media;        // the field of each question's media; FIELD_NONE for text
+  const char* phrase;     // "un quiz d'images"
   const char* definite;   // "l'image"
   const char* partitive;  // "d'image"
   MediaRole role;         // how its media are checked and packed
@@ -99,8 +104,6 @@ struct KindSpec {
 extern const KindSpec KINDS[4];
 // A kind's spec; the text kind's for a value that is no kind.
 const KindSpec& KindOf(int kind);
-// A field's spreadsheet headers, the usual one first; none for a field without a column.
-std::vector<std::string> ColumnHeaders(QuizField field);
 
 // The spreadsheet's columns, in the order that the help and the messages list them.
 extern const QuizField SPREADSHEET_COLUMNS[9];
