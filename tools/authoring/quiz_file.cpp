@@ -44,17 +44,18 @@ std::string Lowered(std::string text) {
   return text;
 }
 
-// The known key closest to a misspelt one: one letter off in four at most.
+// The known key closest to a misspelt one, among the quiz's or a question's: one letter off in
+// four at most.
 std::string UnknownKeyMessage(bool ofQuestion, const std::string& key) {
   int best = static_cast<int>(key.size()) / 4 + 1;
   const char* closest = nullptr;
   for (int field = 0; field < FIELD_COUNT; ++field) {
-    const char* name = SpecOf(static_cast<QuizField>(field)).key;
-    if (SpecOf(static_cast<QuizField>(field)).ofQuestion != ofQuestion) continue;
-    const int distance = EditDistance(Lowered(key).c_str(), Lowered(name).c_str());
+    const FieldSpec& spec = SpecOf(static_cast<QuizField>(field));
+    if (spec.ofQuestion != ofQuestion) continue;
+    const int distance = EditDistance(Lowered(key).c_str(), Lowered(spec.key).c_str());
     if (distance < best) {
       best = distance;
-      closest = name;
+      closest = spec.key;
     }
   }
   if (closest) return "champ inconnu ; vouliez-vous dire " + Quoted(closest) + " ?";
@@ -346,7 +347,7 @@ void PutValues(OrderedJson& json, const QuizFile& quiz, const Record& record, Qu
   for (int field = first; field <= last; ++field) {
     const std::string* value = FieldValueOf(record, static_cast<QuizField>(field));
     if (value && (FieldUsed(static_cast<QuizField>(field), quiz) || !value->empty())) {
-      json[SpecOf(static_cast<QuizField>(field)).key] = *value;
+      json[KeyOf(static_cast<QuizField>(field))] = *value;
     }
   }
 }
