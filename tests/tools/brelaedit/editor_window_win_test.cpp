@@ -632,10 +632,25 @@ TEST_F(EditorWindowTest, EveryMnemonicLeadsToOneControlOrMenuInEveryKind) {
   }
 }
 
+// Every field of a question shown at once: a picture quiz's own, and a wording, a sound and a
+// film that it does not use.
 TEST_F(EditorWindowTest, TheWindowFitsA1024By768ScreenWithEveryControlInside) {
-  const fs::path quizFile =
-      WriteSampleQuiz(SampleQuizJson("picture", "textAndPicture", 2, 2), folder_);
+  nlohmann::json quiz = SampleQuizJson("picture", "textAndPicture", 2, 2);
+  quiz["questions"][0]["questionText"] = "France";
+  quiz["questions"][0]["sound"] = "media/stray.mp3";
+  quiz["questions"][0]["film"] = "media/stray.avi";
+  const fs::path quizFile = WriteSampleQuiz(quiz, folder_);
   Open(quizFile);
+  std::vector<RECT> fields;
+  for (int id : {IDC_QUESTION_TEXT, IDC_ANSWER1, IDC_ANSWER2, IDC_REVEAL_TEXT, IDC_PICTURE,
+                 IDC_CHOOSE_PICTURE, IDC_SOUND, IDC_CHOOSE_SOUND, IDC_FILM, IDC_CHOOSE_FILM,
+                 IDC_ANSWER_PICTURE, IDC_CHOOSE_ANSWER_PICTURE, IDC_PREVIEW, IDC_ANSWER_PREVIEW}) {
+    ASSERT_TRUE(Shown(id)) << id;
+    RECT rect, overlap;
+    GetWindowRect(Item(id), &rect);
+    for (const RECT& other : fields) EXPECT_FALSE(IntersectRect(&overlap, &rect, &other)) << id;
+    fields.push_back(rect);
+  }
   RECT window, client;
   GetWindowRect(editor_, &window);
   EXPECT_LE(window.right - window.left, 1024);
