@@ -3,6 +3,7 @@
 
 #include <shellapi.h>
 
+#include "app/header_layout.h"
 #include "app/main_window_ids.h"
 #include "base/control_win.h"
 #include "base/late_bound_win.h"
@@ -82,13 +83,13 @@ void CreateHeader(HWND window) {
       {IDC_FRAME_TITLE, "Static", "", WS_BORDER, {104, 2, 623, 45}, false},
       {IDC_FRAME_AUTHOR, "Static", "", WS_BORDER, {726, 2, 130, 45}, false},
       {IDC_CODE_LABEL, "Static", " Code :", 0, {10, 29, 36, 15}, true},
-      {IDC_CODE, "edit", "xxxxxx", ES_READONLY, {47, 29, 55, 16}, true},
+      {IDC_CODE, "edit", "xxxxxx", ES_READONLY, CODE_RECT, true},
       {IDC_SCORE, "Static", score, SS_CENTER, {10, 5, 90, 18}, false},
       {IDC_LINK, "Static", MAKER_SITE, SS_NOTIFY, {736, 5, 115, 18}, false},
       {IDC_SCORE, "Static", "Par :", 0, {736, 25, 27, 18}, true},
-      {IDC_SCORE, "Static", theQuiz->author, SS_NOPREFIX, {763, 25, 85, 18}, true},
-      {IDC_SCORE, "Static", theQuiz->title, SS_NOPREFIX, {110, 3, 220, 18}, false},
-      {IDC_SCORE, "Static", theQuiz->explanation, SS_NOPREFIX, {110, 19, 550, 27}, true},
+      {IDC_SCORE, "Static", theQuiz->author, SS_NOPREFIX, AUTHOR_RECT, true},
+      {IDC_SCORE, "Static", theQuiz->title, SS_NOPREFIX, TITLE_RECT, false},
+      {IDC_SCORE, "Static", theQuiz->explanation, SS_NOPREFIX, EXPLANATION_RECT, true},
       {IDC_SAVE, "button", "Sauver", 0, {666, 25, 55, 18}, true},
   };
   for (const HeaderControl& control : header) {

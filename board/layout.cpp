@@ -87,10 +87,12 @@ int AnswerOfSlot(int k, int answersPerQuestion) {
 }
 
 ControlRect CaptionRect(const BoardShape& shape, int g, int j) {
-  return {3, CaptionTop(shape, g) + 20 * (j - 1), 95, 20};
+  return {3, CaptionTop(shape, g) + CAPTION_HEIGHT * (j - 1), CAPTION_WIDTH, CAPTION_HEIGHT};
 }
 
-ControlRect QuestionTextRect(int n) { return {50, TextLineTop(n), 550, 20}; }
+ControlRect QuestionTextRect(int n) {
+  return {50, TextLineTop(n), QUESTION_TEXT_WIDTH, QUESTION_TEXT_HEIGHT};
+}
 
 ControlRect PictureCell(const BoardShape& shape, int n) {
   return {Left(shape, n) + 30, Base(shape, n) - PICTURE_CELL_SIZE, PICTURE_CELL_SIZE,
@@ -111,7 +113,7 @@ ControlRect AnswerPictureRect(const BoardShape& shape, int n, int bitmapWidth, i
 }
 
 ControlRect RevealTextRect(const BoardShape& shape, int n) {
-  return {Left(shape, n) + 30, Base(shape, n) + 56, 260, 65};
+  return {Left(shape, n) + 30, Base(shape, n) + 56, REVEAL_TEXT_WIDTH, REVEAL_TEXT_HEIGHT};
 }
 
 ControlRect PlayButtonRect(const BoardShape& shape, int n) {

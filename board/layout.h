@@ -15,6 +15,13 @@ struct BoardShape {
 BoardShape BoardShapeOf(const QuizDefinition& quiz);
 
 constexpr int PICTURE_CELL_SIZE = 260;
+// The sizes of the controls that show the quiz's texts on the board.
+constexpr int CAPTION_WIDTH = 95;
+constexpr int CAPTION_HEIGHT = 20;
+constexpr int QUESTION_TEXT_WIDTH = 550;  // with a border
+constexpr int QUESTION_TEXT_HEIGHT = 20;
+constexpr int REVEAL_TEXT_WIDTH = 260;
+constexpr int REVEAL_TEXT_HEIGHT = 65;
 
 int ColumnLeft(int n, int answersPerQuestion);
 int TextLineTop(int n);

@@ -1,39 +1,7 @@
 // French places and lines of problems.
 #include "tools/authoring/problem.h"
 
-#include <algorithm>
-#include <iterator>
-
-namespace {
-
-struct FieldNaming {
-  const char* key;
-  const char* name;
-};
-
-const FieldNaming FIELD_NAMES[] = {
-    {"kind", "type de quiz"},
-    {"title", "titre"},
-    {"author", "auteur"},
-    {"explanation", "explication"},
-    {"answer1Caption", "légende de la réponse 1"},
-    {"answer2Caption", "légende de la réponse 2"},
-    {"answersPerQuestion", "réponses par question"},
-    {"revealMode", "révélation"},
-    {"backgroundColour", "couleur de fond"},
-    {"codes", "codes"},
-    {"questions", "questions"},
-    {"answer1", "réponse 1"},
-    {"answer2", "réponse 2"},
-    {"questionText", "énoncé"},
-    {"revealText", "texte révélé"},
-    {"picture", "image"},
-    {"sound", "son"},
-    {"film", "film"},
-    {"answerPicture", "image réponse"},
-};
-
-}  // namespace
+#include "tools/authoring/quiz_fields.h"
 
 Problem ErrorAt(const FieldRef& place, const std::string& message) {
   return {PROBLEM_ERROR, place.question, place.field, place.index, message};
@@ -43,21 +11,14 @@ Problem WarningAt(const FieldRef& place, const std::string& message) {
   return {PROBLEM_WARNING, place.question, place.field, place.index, message};
 }
 
-bool IsQuizField(const std::string& key) {
-  return std::any_of(std::begin(FIELD_NAMES), std::end(FIELD_NAMES),
-                     [&](const FieldNaming& naming) { return key == naming.key; });
-}
-
 std::string FieldName(const std::string& key) {
-  for (const FieldNaming& naming : FIELD_NAMES) {
-    if (key == naming.key) return naming.name;
-  }
-  return Quoted(key);
+  const QuizField field = FieldOfKey(key);
+  return field == FIELD_NONE ? Quoted(key) : SpecOf(field).name;
 }
 
 std::string ProblemPlace(const Problem& problem) {
   std::string field;
-  if (problem.field == "codes" && problem.index > 0) {
+  if (FieldOfKey(problem.field) == FIELD_CODES && problem.index > 0) {
     field = "code " + std::to_string(problem.index);
   } else if (!problem.field.empty()) {
     field = FieldName(problem.field);

@@ -27,9 +27,6 @@ struct FieldRef {
 Problem ErrorAt(const FieldRef& place, const std::string& message);
 Problem WarningAt(const FieldRef& place, const std::string& message);
 
-// Whether key is a field of the quiz file, of the quiz itself or of a question.
-bool IsQuizField(const std::string& key);
-
 // The French name of a JSON key ("réponse 1" for "answer1"); a key it does not know, in « ».
 std::string FieldName(const std::string& key);
 

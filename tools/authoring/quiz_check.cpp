@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <map>
-#include <utility>
 
 #include "tools/authoring/cp1252.h"
 #include "tools/authoring/quiz_resources.h"
@@ -13,40 +12,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* KindPhrase(QuizKind kind) {
-  switch (kind) {
-    case KIND_PICTURE:
-      return "un quiz d'images";
-    case KIND_AUDIO:
-      return "un quiz de sons";
-    case KIND_VIDEO:
-      return "un quiz de films";
-    default:
-      return "un quiz de questions écrites";
-  }
-}
-
-struct MediaNouns {
-  const char* definite;   // "l'image"
-  const char* partitive;  // "d'image"
-};
-
-MediaNouns NounsOf(QuizKind kind) {
-  switch (kind) {
-    case KIND_AUDIO:
-      return {"le son", "de son"};
-    case KIND_VIDEO:
-      return {"le film", "de film"};
-    default:
-      return {"l'image", "d'image"};
-  }
-}
+const char* KindPhrase(QuizKind kind) { return KindOf(kind).phrase; }
 
 // A reveal mode by its name in quiz files and by what the editor calls it: « text » (le texte
 // révélé).
 std::string RevealModeName(RevealMode mode) {
   if (mode < REVEAL_NONE || mode > REVEAL_TEXTS_AT_END) return Quoted("?");
-  return Quoted(REVEAL_MODE_NAMES[mode]) + " (" + REVEAL_MODE_LABELS[mode] + ")";
+  return Quoted(REVEAL_MODE_NAMES[mode]) + " (" + REVEAL_MODE_PHRASES[mode] + ")";
 }
 
 // Wide or long: what the player will cut.
@@ -111,48 +83,52 @@ struct TextChecker {
 void CheckSettings(TextChecker& c) {
   const QuizFile& quiz = c.quiz;
   if (quiz.kind < KIND_TEXT || quiz.kind > KIND_VIDEO) {
-    c.Error({0, "kind", 0},
-            "type de quiz inconnu : choisissez « text », « picture », « audio » "
-            "ou « video »");
+    c.Error({0, KeyOf(FIELD_KIND), 0},
+            "type de quiz inconnu : choisissez " + Quoted(KINDS[KIND_TEXT].name) + ", " +
+                Quoted(KINDS[KIND_PICTURE].name) + ", " + Quoted(KINDS[KIND_AUDIO].name) +
+                " ou " + Quoted(KINDS[KIND_VIDEO].name));
   }
   if (quiz.answersPerQuestion != 1 && quiz.answersPerQuestion != 2) {
-    c.Error({0, "answersPerQuestion", 0}, "doit valoir 1 ou 2");
+    c.Error({0, KeyOf(FIELD_ANSWERS_PER_QUESTION), 0}, "doit valoir 1 ou 2");
   }
   if (quiz.revealMode < REVEAL_NONE || quiz.revealMode > REVEAL_TEXTS_AT_END) {
-    c.Error({0, "revealMode", 0},
-            "révélation inconnue : choisissez « none », « picture », "
-            "« text », « textAndPicture » ou « textsAtEnd »");
-  } else if (quiz.revealMode != REVEAL_NONE && quiz.kind != KIND_PICTURE) {
-    c.Error({0, "revealMode", 0},
+    c.Error({0, KeyOf(FIELD_REVEAL_MODE), 0},
+            "révélation inconnue : choisissez " + Quoted(REVEAL_MODE_NAMES[0]) + ", " +
+                Quoted(REVEAL_MODE_NAMES[1]) + ", " + Quoted(REVEAL_MODE_NAMES[2]) + ", " +
+                Quoted(REVEAL_MODE_NAMES[3]) + " ou " + Quoted(REVEAL_MODE_NAMES[4]));
+  } else if (quiz.revealMode != REVEAL_NONE && !FieldUsed(FIELD_REVEAL_MODE, quiz)) {
+    c.Error({0, KeyOf(FIELD_REVEAL_MODE), 0},
             std::string(KindPhrase(quiz.kind)) +
                 " ne révèle rien : seul un quiz d'images montre un texte ou une image une fois "
                 "la question résolue ; choisissez " +
                 RevealModeName(REVEAL_NONE));
   }
   const std::size_t count = quiz.questions.size();
-  if (count == 0) c.Error({0, "questions", 0}, "le quiz n'a aucune question : ajoutez-en");
+  const FieldRef questions{0, KeyOf(FIELD_QUESTIONS), 0};
+  if (count == 0) c.Error(questions, "le quiz n'a aucune question : ajoutez-en");
   if (count > static_cast<std::size_t>(MAX_QUESTIONS)) {
-    c.Error({0, "questions", 0}, "le quiz a " + std::to_string(count) +
-                                     " questions ; le joueur en montre 90 au plus : "
-                                     "partagez-le en plusieurs quiz");
+    c.Error(questions, "le quiz a " + std::to_string(count) + " questions ; le joueur en montre " +
+                           std::to_string(MAX_QUESTIONS) +
+                           " au plus : partagez-le en plusieurs quiz");
   }
 }
 
 void CheckHeaderTexts(TextChecker& c) {
   const QuizFile& quiz = c.quiz;
   std::string cp1252;
-  if (c.Shown(quiz.title, {0, "title", 0}, cp1252) && cp1252.empty()) {
-    c.Error({0, "title", 0}, "le titre est vide : donnez un titre au quiz");
+  const FieldRef title{0, KeyOf(FIELD_TITLE), 0};
+  if (c.Shown(quiz.title, title, cp1252) && cp1252.empty()) {
+    c.Error(title, "le titre est vide : donnez un titre au quiz");
   }
-  c.Shown(quiz.author, {0, "author", 0}, cp1252);
-  c.Shown(quiz.explanation, {0, "explanation", 0}, cp1252);
-  const std::pair<const char*, const std::string*> captions[] = {
-      {"answer1Caption", &quiz.answer1Caption}, {"answer2Caption", &quiz.answer2Caption}};
-  for (const auto& caption : captions) {
-    const FieldRef place{0, caption.first, 0};
-    if (quiz.answersPerQuestion == 2) {
-      c.Shown(*caption.second, place, cp1252);
-    } else if (c.Stored(*caption.second, place, cp1252) && !cp1252.empty()) {
+  for (QuizField field : {FIELD_AUTHOR, FIELD_EXPLANATION}) {
+    c.Shown(*FieldValueOf(quiz, field), {0, KeyOf(field), 0}, cp1252);
+  }
+  for (QuizField field : {FIELD_ANSWER1_CAPTION, FIELD_ANSWER2_CAPTION}) {
+    const FieldRef place{0, KeyOf(field), 0};
+    const std::string& caption = *FieldValueOf(quiz, field);
+    if (FieldUsed(field, quiz)) {
+      c.Shown(caption, place, cp1252);
+    } else if (c.Stored(caption, place, cp1252) && !cp1252.empty()) {
       c.Warning(place, "la légende ne s'affiche qu'avec deux réponses par question : supprimez-la");
     }
   }
@@ -184,15 +160,18 @@ void CheckCodes(TextChecker& c) {
   const int codes = static_cast<int>(c.quiz.codes.size());
   const int questions = static_cast<int>(c.quiz.questions.size());
   std::string cp1252;
-  for (int k = 1; k <= codes; ++k) c.Shown(c.quiz.codes[k - 1], {0, "codes", k}, cp1252, true);
-  if (codes < questions) c.Warning({0, "codes", 0}, MissingCodesMessage(codes, questions));
+  for (int k = 1; k <= codes; ++k) {
+    c.Shown(c.quiz.codes[k - 1], {0, KeyOf(FIELD_CODES), k}, cp1252, true);
+  }
+  const FieldRef all{0, KeyOf(FIELD_CODES), 0};
+  if (codes < questions) c.Warning(all, MissingCodesMessage(codes, questions));
   if (codes > questions && questions > 0) {
-    c.Error({0, "codes", 0}, ExtraCodesMessage(codes, questions));
+    c.Error(all, ExtraCodesMessage(codes, questions));
   }
 }
 
 std::string RevealTextUnusedWhy(const QuizFile& quiz) {
-  if (quiz.kind != KIND_PICTURE) {
+  if (!KindUses(FIELD_REVEAL_TEXT, quiz.kind)) {
     return std::string(KindPhrase(quiz.kind)) + " ne révèle pas de texte : supprimez ce texte";
   }
   return "la révélation " + RevealModeName(quiz.revealMode) +
@@ -202,7 +181,7 @@ std::string RevealTextUnusedWhy(const QuizFile& quiz) {
 }
 
 std::string AnswerPictureUnusedWhy(const QuizFile& quiz) {
-  if (quiz.kind != KIND_PICTURE) {
+  if (!KindUses(FIELD_ANSWER_PICTURE, quiz.kind)) {
     return std::string(KindPhrase(quiz.kind)) +
            " ne montre pas d'image réponse : supprimez ce champ";
   }
@@ -214,19 +193,20 @@ std::string AnswerPictureUnusedWhy(const QuizFile& quiz) {
 void CheckMediaFields(TextChecker& c, int n, const QuestionFile& question) {
   const QuizFile& quiz = c.quiz;
   for (QuizKind kind : {KIND_PICTURE, KIND_AUDIO, KIND_VIDEO}) {
-    const FieldRef place{n, MediaKey(kind), 0};
-    const std::string& path = MediaPath(question, kind);
-    if (kind != quiz.kind) {
+    const QuizField field = KINDS[kind].media;
+    const FieldRef place{n, KeyOf(field), 0};
+    const std::string& path = *FieldValueOf(question, field);
+    if (!FieldUsed(field, quiz)) {
       c.Unused(path, place,
-               std::string(KindPhrase(quiz.kind)) + " n'a pas " + NounsOf(kind).partitive +
+               std::string(KindPhrase(quiz.kind)) + " n'a pas " + KINDS[kind].partitive +
                    " : supprimez ce champ");
     } else if (path.empty()) {
-      c.Error(place, std::string("il manque ") + NounsOf(kind).definite +
+      c.Error(place, std::string("il manque ") + KINDS[kind].definite +
                          " de la question : indiquez le chemin de son fichier");
     }
   }
-  const FieldRef answerPicture{n, "answerPicture", 0};
-  if (!ShowsAnswerPictures(quiz)) {
+  const FieldRef answerPicture{n, KeyOf(FIELD_ANSWER_PICTURE), 0};
+  if (!FieldUsed(FIELD_ANSWER_PICTURE, quiz)) {
     c.Unused(question.answerPicture, answerPicture, AnswerPictureUnusedWhy(quiz));
   } else if (question.answerPicture.empty()) {
     c.Error(answerPicture, "il manque l'image réponse, que la révélation " +
@@ -244,39 +224,41 @@ void CheckAnswer(TextChecker& c, const std::string& answer, const FieldRef& plac
 void CheckQuestion(TextChecker& c, int n) {
   const QuizFile& quiz = c.quiz;
   const QuestionFile& question = quiz.questions[n - 1];
-  CheckAnswer(c, question.answer1, {n, "answer1", 0});
-  if (quiz.answersPerQuestion == 2) {
-    CheckAnswer(c, question.answer2, {n, "answer2", 0});
+  CheckAnswer(c, question.answer1, {n, KeyOf(FIELD_ANSWER1), 0});
+  const FieldRef answer2{n, KeyOf(FIELD_ANSWER2), 0};
+  if (FieldUsed(FIELD_ANSWER2, quiz)) {
+    CheckAnswer(c, question.answer2, answer2);
   } else {
-    c.Unused(question.answer2, {n, "answer2", 0},
+    c.Unused(question.answer2, answer2,
              "le quiz n'a qu'une réponse par question : supprimez cette réponse, ou passez à deux "
              "réponses par question");
   }
   std::string cp1252;
-  const FieldRef wording{n, "questionText", 0};
-  if (quiz.kind != KIND_TEXT) {
+  const FieldRef wording{n, KeyOf(FIELD_QUESTION_TEXT), 0};
+  if (!FieldUsed(FIELD_QUESTION_TEXT, quiz)) {
     c.Unused(question.questionText, wording,
              std::string(KindPhrase(quiz.kind)) + " n'affiche pas d'énoncé : supprimez ce texte");
   } else if (c.Shown(question.questionText, wording, cp1252) && cp1252.empty()) {
     c.Error(wording, "l'énoncé est vide : écrivez la question");
   }
-  if (ShowsRevealTexts(quiz)) {
-    c.Shown(question.revealText, {n, "revealText", 0}, cp1252);
+  const FieldRef revealText{n, KeyOf(FIELD_REVEAL_TEXT), 0};
+  if (FieldUsed(FIELD_REVEAL_TEXT, quiz)) {
+    c.Shown(question.revealText, revealText, cp1252);
   } else {
-    c.Unused(question.revealText, {n, "revealText", 0}, RevealTextUnusedWhy(quiz));
+    c.Unused(question.revealText, revealText, RevealTextUnusedWhy(quiz));
   }
   CheckMediaFields(c, n, question);
 }
 
 void WarnRepeatedWordings(TextChecker& c) {
-  if (c.quiz.kind != KIND_TEXT) return;
+  if (!FieldUsed(FIELD_QUESTION_TEXT, c.quiz)) return;
   std::map<std::string, int> firstWith;
   for (int n = 1; n <= static_cast<int>(c.quiz.questions.size()); ++n) {
     const std::string& wording = c.quiz.questions[n - 1].questionText;
     if (wording.empty()) continue;
     const auto first = firstWith.emplace(wording, n).first;
     if (first->second != n) {
-      c.Warning({n, "questionText", 0}, "même énoncé que la question " +
+      c.Warning({n, KeyOf(FIELD_QUESTION_TEXT), 0}, "même énoncé que la question " +
                                             std::to_string(first->second) +
                                             " : un élève ne saura pas laquelle est laquelle");
     }

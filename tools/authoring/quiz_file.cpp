@@ -11,31 +11,12 @@
 #include "tools/authoring/spreadsheet_format.h"
 #include "tools/authoring/text_encoding.h"
 
-const char* const KIND_NAMES[4] = {"text", "picture", "audio", "video"};
-const char* const REVEAL_MODE_NAMES[5] = {"none", "picture", "text", "textAndPicture",
-                                          "textsAtEnd"};
-const char* const REVEAL_MODE_LABELS[5] = {"rien", "l'image réponse", "le texte révélé",
-                                           "le texte et l'image réponse",
-                                           "tous les textes à la fin"};
-
 namespace {
 
 using Json = nlohmann::json;
 using OrderedJson = nlohmann::ordered_json;
 
-const char* const QUIZ_KEYS[] = {"kind",
-                                 "title",
-                                 "author",
-                                 "explanation",
-                                 "answer1Caption",
-                                 "answer2Caption",
-                                 "answersPerQuestion",
-                                 "revealMode",
-                                 "backgroundColour",
-                                 "codes",
-                                 "questions"};
-const char* const QUESTION_KEYS[] = {"answer1", "answer2", "questionText", "revealText",
-                                     "picture", "sound",   "film",         "answerPicture"};
+const char* const KIND_NAMES[4] = {KINDS[0].name, KINDS[1].name, KINDS[2].name, KINDS[3].name};
 
 const char* const SAVE_AS_UTF8 =
     "enregistrez-le en UTF-8 : dans le Bloc-notes, menu Fichier > Enregistrer sous, "
@@ -64,16 +45,18 @@ std::string Lowered(std::string text) {
   return text;
 }
 
-// The known key closest to a misspelt one: one letter off in four at most.
-template <std::size_t N>
-std::string UnknownKeyMessage(const char* const (&known)[N], const std::string& key) {
+// The known key closest to a misspelt one, among the quiz's or a question's: one letter off in
+// four at most.
+std::string UnknownKeyMessage(bool ofQuestion, const std::string& key) {
   int best = static_cast<int>(key.size()) / 4 + 1;
   const char* closest = nullptr;
-  for (const char* name : known) {
-    const int distance = EditDistance(Lowered(key).c_str(), Lowered(name).c_str());
+  for (int field = 0; field < FIELD_COUNT; ++field) {
+    const FieldSpec& spec = SpecOf(static_cast<QuizField>(field));
+    if (spec.ofQuestion != ofQuestion) continue;
+    const int distance = EditDistance(Lowered(key).c_str(), Lowered(spec.key).c_str());
     if (distance < best) {
       best = distance;
-      closest = name;
+      closest = spec.key;
     }
   }
   if (closest) return "champ inconnu ; vouliez-vous dire " + Quoted(closest) + " ?";
@@ -92,43 +75,45 @@ struct Reader {
   }
 };
 
-template <std::size_t N>
-void RefuseUnknownKeys(Reader& reader, const Json& object, int question,
-                       const char* const (&known)[N]) {
+void RefuseUnknownKeys(Reader& reader, const Json& object, int question) {
+  const bool ofQuestion = question > 0;
   for (const auto& item : object.items()) {
-    if (IndexOf(known, item.key()) < 0) {
-      reader.Error(question, item.key(), UnknownKeyMessage(known, item.key()));
+    const QuizField field = FieldOfKey(item.key());
+    if (field == FIELD_NONE || SpecOf(field).ofQuestion != ofQuestion) {
+      reader.Error(question, item.key(), UnknownKeyMessage(ofQuestion, item.key()));
     }
   }
 }
 
-// A text field, composed to NFC; empty when absent.
-std::string ReadText(Reader& reader, const Json& object, const char* key, int question) {
-  if (!object.contains(key)) return {};
-  const Json& value = object.at(key);
+// A text, composed to NFC, or a media path, kept as written; empty when absent.
+std::string ReadValue(Reader& reader, const Json& object, QuizField field, int question) {
+  const FieldSpec& spec = SpecOf(field);
+  if (!object.contains(spec.key)) return {};
+  const Json& value = object.at(spec.key);
   if (!value.is_string()) {
-    reader.Error(question, key, "doit être un texte entre guillemets");
+    reader.Error(question, spec.key,
+                 spec.value == VALUE_PATH ? "doit être le chemin d'un fichier, entre guillemets"
+                                          : "doit être un texte entre guillemets");
     return {};
   }
-  return ComposeNfc(value.get<std::string>());
+  return spec.value == VALUE_PATH ? value.get<std::string>() : ComposeNfc(value.get<std::string>());
 }
 
-// A media path, kept as written: it must match the name on the disk.
-std::string ReadPath(Reader& reader, const Json& object, const char* key, int question) {
-  if (!object.contains(key)) return {};
-  const Json& value = object.at(key);
-  if (!value.is_string()) {
-    reader.Error(question, key, "doit être le chemin d'un fichier, entre guillemets");
-    return {};
+// Every text and path field of a quiz or of a question.
+template <typename Record>
+void ReadValues(Reader& reader, const Json& object, int question, Record& record) {
+  for (int field = 0; field < FIELD_COUNT; ++field) {
+    if (std::string* value = FieldValueOf(record, static_cast<QuizField>(field))) {
+      *value = ReadValue(reader, object, static_cast<QuizField>(field), question);
+    }
   }
-  return value.get<std::string>();
 }
 
-// The kind that the questions' media name, for the checks that follow an unusable "kind".
+// The kind that the questions' media name, for the checks that follow an unusable kind.
 QuizKind KindOfMedia(const Json& json) {
   int counts[4] = {0, 0, 0, 0};
-  if (json.contains("questions") && json.at("questions").is_array()) {
-    for (const Json& question : json.at("questions")) {
+  if (json.contains(KeyOf(FIELD_QUESTIONS)) && json.at(KeyOf(FIELD_QUESTIONS)).is_array()) {
+    for (const Json& question : json.at(KeyOf(FIELD_QUESTIONS))) {
       for (QuizKind kind : {KIND_PICTURE, KIND_AUDIO, KIND_VIDEO}) {
         if (question.is_object() && question.contains(MediaKey(kind))) ++counts[kind];
       }
@@ -138,17 +123,18 @@ QuizKind KindOfMedia(const Json& json) {
 }
 
 QuizKind ReadKind(Reader& reader, const Json& json) {
-  if (!json.contains("kind")) {
+  if (!json.contains(KeyOf(FIELD_KIND))) {
     reader.Error(
-        0, "kind",
-        "il manque le type de quiz : ajoutez « kind » avec la valeur " + Choices(KIND_NAMES));
+        0, KeyOf(FIELD_KIND),
+        "il manque le type de quiz : ajoutez " + Quoted(KeyOf(FIELD_KIND)) + " avec la valeur " +
+            Choices(KIND_NAMES));
     return KindOfMedia(json);
   }
-  const Json& value = json.at("kind");
+  const Json& value = json.at(KeyOf(FIELD_KIND));
   const int index = value.is_string() ? IndexOf(KIND_NAMES, value.get<std::string>()) : -1;
   if (index < 0) {
     reader.Error(
-        0, "kind",
+        0, KeyOf(FIELD_KIND),
         ValueText(value) + " n'est pas un type de quiz : choisissez " + Choices(KIND_NAMES));
     return KindOfMedia(json);
   }
@@ -156,30 +142,32 @@ QuizKind ReadKind(Reader& reader, const Json& json) {
 }
 
 RevealMode ReadRevealMode(Reader& reader, const Json& json) {
-  if (!json.contains("revealMode")) return REVEAL_NONE;
-  const Json& value = json.at("revealMode");
+  if (!json.contains(KeyOf(FIELD_REVEAL_MODE))) return REVEAL_NONE;
+  const Json& value = json.at(KeyOf(FIELD_REVEAL_MODE));
   const int index = value.is_string() ? IndexOf(REVEAL_MODE_NAMES, value.get<std::string>()) : -1;
   if (index >= 0) return static_cast<RevealMode>(index);
   reader.Error(
-      0, "revealMode",
+      0, KeyOf(FIELD_REVEAL_MODE),
       ValueText(value) + " n'est pas une révélation : choisissez " + Choices(REVEAL_MODE_NAMES));
   return REVEAL_NONE;
 }
 
 bool AnyQuestionHas(const Json& json, const char* key) {
-  if (!json.contains("questions") || !json.at("questions").is_array()) return false;
-  const Json& questions = json.at("questions");
+  if (!json.contains(KeyOf(FIELD_QUESTIONS)) || !json.at(KeyOf(FIELD_QUESTIONS)).is_array()) {
+    return false;
+  }
+  const Json& questions = json.at(KeyOf(FIELD_QUESTIONS));
   return std::any_of(questions.begin(), questions.end(), [&](const Json& question) {
     return question.is_object() && question.contains(key);
   });
 }
 
 int ReadAnswersPerQuestion(Reader& reader, const Json& json) {
-  if (!json.contains("answersPerQuestion")) return 1;
-  const Json& value = json.at("answersPerQuestion");
+  if (!json.contains(KeyOf(FIELD_ANSWERS_PER_QUESTION))) return 1;
+  const Json& value = json.at(KeyOf(FIELD_ANSWERS_PER_QUESTION));
   if (value.is_number_integer() && (value == 1 || value == 2)) return value.get<int>();
-  reader.Error(0, "answersPerQuestion", "doit valoir 1 ou 2, sans guillemets");
-  return AnyQuestionHas(json, "answer2") ? 2 : 1;
+  reader.Error(0, KeyOf(FIELD_ANSWERS_PER_QUESTION), "doit valoir 1 ou 2, sans guillemets");
+  return AnyQuestionHas(json, KeyOf(FIELD_ANSWER2)) ? 2 : 1;
 }
 
 int HexDigit(char c) {
@@ -191,8 +179,8 @@ int HexDigit(char c) {
 
 std::uint32_t ReadColour(Reader& reader, const Json& json) {
   const std::uint32_t white = 0x00FFFFFF;
-  if (!json.contains("backgroundColour")) return white;
-  const Json& value = json.at("backgroundColour");
+  if (!json.contains(KeyOf(FIELD_BACKGROUND_COLOUR))) return white;
+  const Json& value = json.at(KeyOf(FIELD_BACKGROUND_COLOUR));
   const std::string text = value.is_string() ? value.get<std::string>() : "";
   std::uint32_t colour = 0;
   bool valid = text.size() == 7 && text[0] == '#';
@@ -202,23 +190,26 @@ std::uint32_t ReadColour(Reader& reader, const Json& json) {
     colour |= static_cast<std::uint32_t>(high * 16 + low) << (8 * i);
   }
   if (valid) return colour;
-  reader.Error(0, "backgroundColour",
+  reader.Error(0, KeyOf(FIELD_BACKGROUND_COLOUR),
                "doit être une couleur « #RRGGBB » en hexadécimal, par exemple « #FFFFFF » pour "
                "du blanc");
   return white;
 }
 
 void ReadCodes(Reader& reader, const Json& json, QuizFile& quiz) {
-  if (!json.contains("codes")) return;
-  const Json& codes = json.at("codes");
+  if (!json.contains(KeyOf(FIELD_CODES))) return;
+  const Json& codes = json.at(KeyOf(FIELD_CODES));
   if (!codes.is_array()) {
-    reader.Error(0, "codes", "doit être une liste de textes entre crochets : [\"...\", \"...\"]");
+    reader.Error(0, KeyOf(FIELD_CODES),
+                 "doit être une liste de textes entre crochets : [\"...\", \"...\"]");
     return;
   }
   int k = 0;
   for (const Json& code : codes) {
     ++k;
-    if (!code.is_string()) reader.Error(0, "codes", "doit être un texte entre guillemets", k);
+    if (!code.is_string()) {
+      reader.Error(0, KeyOf(FIELD_CODES), "doit être un texte entre guillemets", k);
+    }
     quiz.codes.push_back(code.is_string() ? ComposeNfc(code.get<std::string>()) : "");
   }
 }
@@ -230,26 +221,20 @@ QuestionFile ReadQuestion(Reader& reader, const Json& object, int n) {
                  "doit être un objet entre accolades { } qui donne les champs de la question");
     return question;
   }
-  RefuseUnknownKeys(reader, object, n, QUESTION_KEYS);
-  question.answer1 = ReadText(reader, object, "answer1", n);
-  question.answer2 = ReadText(reader, object, "answer2", n);
-  question.questionText = ReadText(reader, object, "questionText", n);
-  question.revealText = ReadText(reader, object, "revealText", n);
-  question.picture = ReadPath(reader, object, "picture", n);
-  question.sound = ReadPath(reader, object, "sound", n);
-  question.film = ReadPath(reader, object, "film", n);
-  question.answerPicture = ReadPath(reader, object, "answerPicture", n);
+  RefuseUnknownKeys(reader, object, n);
+  ReadValues(reader, object, n, question);
   return question;
 }
 
 void ReadQuestions(Reader& reader, const Json& json, QuizFile& quiz) {
-  if (!json.contains("questions")) {
-    reader.Error(0, "questions", "il manque la liste des questions : ajoutez « questions »");
+  if (!json.contains(KeyOf(FIELD_QUESTIONS))) {
+    reader.Error(0, KeyOf(FIELD_QUESTIONS),
+                 "il manque la liste des questions : ajoutez " + Quoted(KeyOf(FIELD_QUESTIONS)));
     return;
   }
-  const Json& questions = json.at("questions");
+  const Json& questions = json.at(KeyOf(FIELD_QUESTIONS));
   if (!questions.is_array()) {
-    reader.Error(0, "questions",
+    reader.Error(0, KeyOf(FIELD_QUESTIONS),
                  "doit être une liste de questions entre crochets : [{...}, {...}]");
     return;
   }
@@ -259,13 +244,9 @@ void ReadQuestions(Reader& reader, const Json& json, QuizFile& quiz) {
 }
 
 void ReadQuiz(Reader& reader, const Json& json, QuizFile& quiz) {
-  RefuseUnknownKeys(reader, json, 0, QUIZ_KEYS);
+  RefuseUnknownKeys(reader, json, 0);
   quiz.kind = ReadKind(reader, json);
-  quiz.title = ReadText(reader, json, "title", 0);
-  quiz.author = ReadText(reader, json, "author", 0);
-  quiz.explanation = ReadText(reader, json, "explanation", 0);
-  quiz.answer1Caption = ReadText(reader, json, "answer1Caption", 0);
-  quiz.answer2Caption = ReadText(reader, json, "answer2Caption", 0);
+  ReadValues(reader, json, 0, quiz);
   quiz.answersPerQuestion = ReadAnswersPerQuestion(reader, json);
   quiz.revealMode = ReadRevealMode(reader, json);
   quiz.backgroundColour = ReadColour(reader, json);
@@ -371,20 +352,21 @@ std::string SyntaxMessage(const std::string& text, std::size_t byte) {
          SyntaxHint(text, start);
 }
 
-void PutIf(OrderedJson& json, const char* key, const std::string& value, bool used) {
-  if (used || !value.empty()) json[key] = value;
+// The text and path fields between first and last that the quiz uses or that hold something.
+template <typename Record>
+void PutValues(OrderedJson& json, const QuizFile& quiz, const Record& record, QuizField first,
+               QuizField last) {
+  for (int field = first; field <= last; ++field) {
+    const std::string* value = FieldValueOf(record, static_cast<QuizField>(field));
+    if (value && (FieldUsed(static_cast<QuizField>(field), quiz) || !value->empty())) {
+      json[KeyOf(static_cast<QuizField>(field))] = *value;
+    }
+  }
 }
 
 OrderedJson QuestionJson(const QuizFile& quiz, const QuestionFile& question) {
   OrderedJson json;
-  json["answer1"] = question.answer1;
-  PutIf(json, "answer2", question.answer2, quiz.answersPerQuestion == 2);
-  PutIf(json, "questionText", question.questionText, quiz.kind == KIND_TEXT);
-  PutIf(json, "revealText", question.revealText, ShowsRevealTexts(quiz));
-  PutIf(json, "picture", question.picture, quiz.kind == KIND_PICTURE);
-  PutIf(json, "sound", question.sound, quiz.kind == KIND_AUDIO);
-  PutIf(json, "film", question.film, quiz.kind == KIND_VIDEO);
-  PutIf(json, "answerPicture", question.answerPicture, ShowsAnswerPictures(quiz));
+  PutValues(json, quiz, question, FIELD_ANSWER1, FIELD_ANSWER_PICTURE);
   return json;
 }
 
@@ -404,36 +386,22 @@ const char* NameOf(const char* const (&names)[N], int value) {
 }  // namespace
 
 const char* MediaKey(QuizKind kind) {
-  switch (kind) {
-    case KIND_PICTURE:
-      return "picture";
-    case KIND_AUDIO:
-      return "sound";
-    case KIND_VIDEO:
-      return "film";
-    default:
-      return nullptr;
-  }
+  const QuizField media = KindOf(kind).media;
+  return media == FIELD_NONE ? nullptr : SpecOf(media).key;
 }
 
 std::string& MediaPath(QuestionFile& question, QuizKind kind) {
-  return kind == KIND_AUDIO   ? question.sound
-         : kind == KIND_VIDEO ? question.film
-                              : question.picture;
+  const QuizField media = KindOf(kind).media;
+  return *FieldValueOf(question, media == FIELD_NONE ? FIELD_PICTURE : media);
 }
 
 const std::string& MediaPath(const QuestionFile& question, QuizKind kind) {
   return MediaPath(const_cast<QuestionFile&>(question), kind);
 }
 
-bool ShowsAnswerPictures(const QuizFile& quiz) {
-  return quiz.kind == KIND_PICTURE &&
-         (quiz.revealMode == REVEAL_PICTURE || quiz.revealMode == REVEAL_TEXT_AND_PICTURE);
-}
+bool ShowsAnswerPictures(const QuizFile& quiz) { return FieldUsed(FIELD_ANSWER_PICTURE, quiz); }
 
-bool ShowsRevealTexts(const QuizFile& quiz) {
-  return quiz.kind == KIND_PICTURE && HasRevealText(quiz.revealMode);
-}
+bool ShowsRevealTexts(const QuizFile& quiz) { return FieldUsed(FIELD_REVEAL_TEXT, quiz); }
 
 QuizFile ReadQuizJson(const std::string& text, std::vector<Problem>& problems, bool* readable) {
   QuizFile quiz;
@@ -465,19 +433,15 @@ QuizFile ReadQuizJson(const std::string& text, std::vector<Problem>& problems, b
 
 std::string WriteQuizJson(const QuizFile& quiz) {
   OrderedJson json;
-  json["kind"] = NameOf(KIND_NAMES, quiz.kind);
-  json["title"] = quiz.title;
-  json["author"] = quiz.author;
-  json["explanation"] = quiz.explanation;
-  PutIf(json, "answer1Caption", quiz.answer1Caption, quiz.answersPerQuestion == 2);
-  PutIf(json, "answer2Caption", quiz.answer2Caption, quiz.answersPerQuestion == 2);
-  json["answersPerQuestion"] = quiz.answersPerQuestion;
-  json["revealMode"] = NameOf(REVEAL_MODE_NAMES, quiz.revealMode);
-  json["backgroundColour"] = ColourText(quiz.backgroundColour);
-  json["codes"] = quiz.codes;
-  json["questions"] = OrderedJson::array();
+  json[KeyOf(FIELD_KIND)] = NameOf(KIND_NAMES, quiz.kind);
+  PutValues(json, quiz, quiz, FIELD_TITLE, FIELD_ANSWER2_CAPTION);
+  json[KeyOf(FIELD_ANSWERS_PER_QUESTION)] = quiz.answersPerQuestion;
+  json[KeyOf(FIELD_REVEAL_MODE)] = NameOf(REVEAL_MODE_NAMES, quiz.revealMode);
+  json[KeyOf(FIELD_BACKGROUND_COLOUR)] = ColourText(quiz.backgroundColour);
+  json[KeyOf(FIELD_CODES)] = quiz.codes;
+  OrderedJson& questions = json[KeyOf(FIELD_QUESTIONS)] = OrderedJson::array();
   for (const QuestionFile& question : quiz.questions) {
-    json["questions"].push_back(QuestionJson(quiz, question));
+    questions.push_back(QuestionJson(quiz, question));
   }
   return json.dump(2, ' ', false, OrderedJson::error_handler_t::replace) + "\n";
 }

@@ -8,6 +8,7 @@
 
 #include "quiz/quiz_definition.h"
 #include "tools/authoring/problem.h"
+#include "tools/authoring/quiz_fields.h"
 
 // Texts are UTF-8 composed to NFC; a character that code page 1252 cannot hold is kept, for the
 // check to report. An empty text stands for an absent field.
@@ -45,17 +46,9 @@ const char* MediaKey(QuizKind kind);
 std::string& MediaPath(QuestionFile& question, QuizKind kind);
 const std::string& MediaPath(const QuestionFile& question, QuizKind kind);
 
-// Whether the player shows answer pictures: a picture quiz with reveal mode 1 or 3.
+// Whether the player shows answer pictures, and reveal texts.
 bool ShowsAnswerPictures(const QuizFile& quiz);
-
-// Whether the player shows reveal texts: a picture quiz with reveal mode 2, 3 or 4.
 bool ShowsRevealTexts(const QuizFile& quiz);
-
-// The JSON names of the kinds and reveal modes, by value.
-extern const char* const KIND_NAMES[4];
-extern const char* const REVEAL_MODE_NAMES[5];
-// The reveal modes as the editor offers them, by value, in the middle of a sentence.
-extern const char* const REVEAL_MODE_LABELS[5];
 
 // Reads a quiz file: its own problems (encoding, JSON syntax with line and column, unknown keys,
 // wrong types, unknown kinds and modes) go to problems; what the values mean is CheckQuiz's.

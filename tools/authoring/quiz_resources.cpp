@@ -112,35 +112,19 @@ void CopyQuestions(const QuizDefinition& quiz, QuizFile& file) {
   }
 }
 
-struct MediaNaming {
-  const char* stem;
-  const char* extension;
-};
-
-MediaNaming NamingOf(QuizKind kind) {
-  switch (kind) {
-    case KIND_AUDIO:
-      return {"sound", ".mp3"};
-    case KIND_VIDEO:
-      return {"film", ".avi"};
-    default:
-      return {"picture", ".jpg"};
-  }
-}
-
 void TakeAllMedia(const std::vector<Resource>& resources, QuizFile& file,
                   std::vector<MediaFile>& media, std::vector<Problem>& warnings) {
   const char* key = MediaKey(file.kind);
-  const MediaNaming naming = NamingOf(file.kind);
+  const KindSpec& kind = KindOf(file.kind);
   for (int n = 1; key && n <= static_cast<int>(file.questions.size()); ++n) {
     QuestionFile& question = file.questions[n - 1];
     MediaPath(question, file.kind) =
-        TakeMedia(resources, IDR_MEDIA_BASE + n, MediaName(naming.stem, n, naming.extension),
+        TakeMedia(resources, IDR_MEDIA_BASE + n, MediaName(kind.fileStem, n, kind.fileExtension),
                   {n, key, 0}, media, warnings);
     if (ShowsAnswerPictures(file)) {
       question.answerPicture =
           TakeMedia(resources, IDR_ANSWER_PICTURE_BASE + n, MediaName("answer", n, ".jpg"),
-                    {n, "answerPicture", 0}, media, warnings);
+                    {n, KeyOf(FIELD_ANSWER_PICTURE), 0}, media, warnings);
     }
   }
 }
@@ -173,14 +157,12 @@ std::vector<Resource> PackedQuizResources(const QuizFile& file, std::vector<Prob
 std::vector<MediaSlot> MediaSlots(const QuizFile& quiz) {
   std::vector<MediaSlot> slots;
   const char* key = MediaKey(quiz.kind);
-  const MediaRole role = quiz.kind == KIND_AUDIO   ? MEDIA_SOUND
-                         : quiz.kind == KIND_VIDEO ? MEDIA_FILM
-                                                   : MEDIA_PICTURE;
+  const MediaRole role = KindOf(quiz.kind).role;
   for (int n = 1; key && n <= static_cast<int>(quiz.questions.size()); ++n) {
     const QuestionFile& question = quiz.questions[n - 1];
     slots.push_back({n, key, role, MediaPath(question, quiz.kind), IDR_MEDIA_BASE + n});
     if (ShowsAnswerPictures(quiz)) {
-      slots.push_back({n, "answerPicture", MEDIA_ANSWER_PICTURE, question.answerPicture,
+      slots.push_back({n, KeyOf(FIELD_ANSWER_PICTURE), MEDIA_ANSWER_PICTURE, question.answerPicture,
                        IDR_ANSWER_PICTURE_BASE + n});
     }
   }

@@ -3,6 +3,7 @@
 #include "tools/authoring/spreadsheet_import.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "tools/authoring/csv_reader.h"
 #include "tools/authoring/normalize.h"
@@ -11,26 +12,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct KnownColumn {
-  const char* folded;  // lower case, without accents, spaces, '-' or '_'
-  const char* field;
-};
-
-const KnownColumn COLUMN_NAMES[] = {
-    {"question", "questionText"},
-    {"reponse", "answer1"},
-    {"reponse1", "answer1"},
-    {"reponse2", "answer2"},
-    {"revelation", "revealText"},
-    {"image", "picture"},
-    {"imagereponse", "answerPicture"},
-    {"son", "sound"},
-    {"film", "film"},
-    {"code", "codes"},
-};
-
-const char* const KNOWN_COLUMNS =
-    "question, réponse, réponse2, révélation, image, image réponse, son, film et code";
+// "question, réponse, ... et code"
+std::string KnownColumns() {
+  std::string text;
+  const std::size_t count = std::size(SPREADSHEET_COLUMNS);
+  for (std::size_t i = 0; i < count; ++i) {
+    text += (i == 0 ? "" : i + 1 == count ? " et " : ", ") +
+            ColumnHeaders(SPREADSHEET_COLUMNS[i]).front();
+  }
+  return text;
+}
 
 // A header cell as the column names are kept: decomposed, its accents and separators dropped.
 std::string Folded(const std::string& header) {
@@ -55,8 +46,10 @@ std::string Folded(const std::string& header) {
 
 const char* FieldOfHeader(const std::string& header) {
   const std::string folded = Folded(header);
-  for (const KnownColumn& name : COLUMN_NAMES) {
-    if (folded == name.folded) return name.field;
+  for (QuizField field : SPREADSHEET_COLUMNS) {
+    for (const std::string& name : ColumnHeaders(field)) {
+      if (folded == Folded(name)) return KeyOf(field);
+    }
   }
   return nullptr;
 }
@@ -107,16 +100,16 @@ struct Importer {
       if (IsBlank(name)) {
         if (HasValue(c)) {
           Error(CellPlace(header.number, c) +
-                " : cette colonne a des valeurs mais pas de nom ; nommez-la (" + KNOWN_COLUMNS +
+                " : cette colonne a des valeurs mais pas de nom ; nommez-la (" + KnownColumns() +
                 ") ou videz-la");
         }
       } else if (!field) {
         Error(CellPlace(header.number, c) + " : " + Quoted(name) +
-              " n'est pas une colonne connue ; les colonnes sont " + KNOWN_COLUMNS);
+              " n'est pas une colonne connue ; les colonnes sont " + KnownColumns());
       } else if (const SpreadsheetColumn* twin = Column(field)) {
         Error(CellPlace(header.number, c) + " : " + Quoted(name) + " répète la colonne " +
               ColumnName(twin->column) + " (" + Quoted(twin->header) + ") ; gardez-en une seule");
-      } else if (HasValue(c) || std::string(field) == "answer1") {
+      } else if (HasValue(c) || FieldOfKey(field) == FIELD_ANSWER1) {
         columns.push_back({field, c, name});
       }
     }
@@ -141,9 +134,9 @@ struct Importer {
   }
 
   RevealMode RevealModeOfColumns(QuizKind kind) const {
-    if (kind != KIND_PICTURE) return REVEAL_NONE;
-    const bool texts = Column("revealText") != nullptr;
-    const bool pictures = Column("answerPicture") != nullptr;
+    if (!KindUses(FIELD_REVEAL_MODE, kind)) return REVEAL_NONE;
+    const bool texts = Column(KeyOf(FIELD_REVEAL_TEXT)) != nullptr;
+    const bool pictures = Column(KeyOf(FIELD_ANSWER_PICTURE)) != nullptr;
     return texts && pictures ? REVEAL_TEXT_AND_PICTURE
            : texts           ? REVEAL_TEXT
            : pictures        ? REVEAL_PICTURE
@@ -176,14 +169,11 @@ struct Importer {
 
   QuestionFile QuestionOf(const CsvRow& row, int n) const {
     QuestionFile question;
-    question.answer1 = Value(row, "answer1");
-    question.answer2 = Value(row, "answer2");
-    question.questionText = Value(row, "questionText");
-    question.revealText = Value(row, "revealText");
-    question.picture = PathValue(row, "picture", n);
-    question.sound = PathValue(row, "sound", n);
-    question.film = PathValue(row, "film", n);
-    question.answerPicture = PathValue(row, "answerPicture", n);
+    for (int field = FIELD_ANSWER1; field <= FIELD_ANSWER_PICTURE; ++field) {
+      const FieldSpec& spec = SpecOf(static_cast<QuizField>(field));
+      *FieldValueOf(question, static_cast<QuizField>(field)) =
+          spec.value == VALUE_PATH ? PathValue(row, spec.key, n) : Value(row, spec.key);
+    }
     return question;
   }
 };
@@ -202,22 +192,22 @@ QuizFile ImportSpreadsheet(const std::string& bytes, const fs::path& spreadsheet
   }
   if (importer.rows.empty()) {
     importer.Error("le tableau est vide : sa première ligne doit nommer les colonnes (" +
-                   std::string(KNOWN_COLUMNS) + "), puis une ligne par question");
+                   KnownColumns() + "), puis une ligne par question");
     return quiz;
   }
   importer.NameColumns();
-  if (!importer.Column("answer1")) {
+  if (!importer.Column(KeyOf(FIELD_ANSWER1))) {
     importer.Error("ligne " + std::to_string(importer.rows.front().number) +
                    " : il manque la colonne « réponse », qui donne la réponse attendue de chaque "
                    "question");
   }
   quiz.kind = importer.KindOfColumns();
-  quiz.answersPerQuestion = importer.Column("answer2") ? 2 : 1;
+  quiz.answersPerQuestion = importer.Column(KeyOf(FIELD_ANSWER2)) ? 2 : 1;
   quiz.revealMode = importer.RevealModeOfColumns(quiz.kind);
   for (auto row = importer.rows.begin() + 1; row != importer.rows.end(); ++row) {
     quiz.questions.push_back(
         importer.QuestionOf(*row, static_cast<int>(quiz.questions.size()) + 1));
-    quiz.codes.push_back(importer.Value(*row, "codes"));
+    quiz.codes.push_back(importer.Value(*row, KeyOf(FIELD_CODES)));
     if (layout) layout->questionRows.push_back(row->number);
   }
   while (!quiz.codes.empty() && quiz.codes.back().empty()) quiz.codes.pop_back();
@@ -227,7 +217,8 @@ QuizFile ImportSpreadsheet(const std::string& bytes, const fs::path& spreadsheet
 
 std::string SpreadsheetPlace(const Problem& problem, const SpreadsheetLayout& layout) {
   // Code k is the code of row k's question: the spreadsheet keeps one per row.
-  const int question = problem.field == "codes" ? problem.index : problem.question;
+  const int question =
+      FieldOfKey(problem.field) == FIELD_CODES ? problem.index : problem.question;
   for (const SpreadsheetColumn& column : layout.columns) {
     if (column.field == problem.field && question >= 1 &&
         question <= static_cast<int>(layout.questionRows.size())) {
@@ -242,8 +233,8 @@ void RebaseMediaPaths(QuizFile& quiz, const fs::path& from, const fs::path& to) 
   std::error_code error;
   if (fs::equivalent(from, to, error)) return;
   for (QuestionFile& question : quiz.questions) {
-    for (std::string* path :
-         {&question.picture, &question.sound, &question.film, &question.answerPicture}) {
+    for (QuizField field : {FIELD_PICTURE, FIELD_SOUND, FIELD_FILM, FIELD_ANSWER_PICTURE}) {
+      std::string* path = FieldValueOf(question, field);
       if (path->empty() || fs::u8path(*path).is_absolute()) continue;
       const fs::path absolute = fs::absolute(from / fs::u8path(*path), error);
       const fs::path relative = fs::relative(absolute, fs::absolute(to, error), error);

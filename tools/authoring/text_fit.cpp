@@ -1,30 +1,10 @@
-// The player's controls that show authors' texts, their fonts and sizes, and the line breaking
-// of a static control as DrawText does it: greedy, between words, the spaces after a word on its
-// line.
+// The line breaking of a static control as DrawText does it: greedy, between words, the spaces
+// after a word on its line.
 #include "tools/authoring/text_fit.h"
 
 #include <algorithm>
 
 namespace {
-
-struct FieldBox {
-  const char* field;
-  TextBox box;
-};
-
-const FieldBox FIELD_BOXES[] = {
-    // The read-only code field of the header: 55 pixels less the two margins that an edit
-    // field keeps for the GUI font (3 pixels each under Wine).
-    {"codes", {FONT_GUI, 49, 16, false}},
-    {"author", {FONT_GUI, 85, 18, true}},
-    {"title", {FONT_SYSTEM, 220, 18, true}},
-    {"explanation", {FONT_GUI, 550, 27, true}},
-    {"answer1Caption", {FONT_GUI, 95, 20, true}},
-    {"answer2Caption", {FONT_GUI, 95, 20, true}},
-    // 550 x 20 with a border.
-    {"questionText", {FONT_GUI, 548, 18, true}},
-    {"revealText", {FONT_GUI, 260, 65, true}},
-};
 
 // A word and the spaces after it: a static control keeps the spaces on the word's line and
 // counts them in its width, so a word moves to the next line unless its spaces fit too.
@@ -84,16 +64,6 @@ std::string LongestPrefix(const std::string& text, const TextBox& box,
 }
 
 }  // namespace
-
-bool BoxOfField(const std::string& field, TextBox& box) {
-  for (const FieldBox& entry : FIELD_BOXES) {
-    if (field == entry.field) {
-      box = entry.box;
-      return true;
-    }
-  }
-  return false;
-}
 
 TextFit FitText(const std::string& cp1252, const TextBox& box, const TextMeasurer& measure) {
   TextFit fit{true, 0, 1, 1, cp1252, {}};

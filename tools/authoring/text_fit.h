@@ -26,10 +26,6 @@ struct TextBox {
   bool wraps;  // a static control breaks lines between words; an edit field shows one line
 };
 
-// The box of the control that shows a quiz field ("title", "codes", "revealText"...); false for
-// a field that the player shows nowhere.
-bool BoxOfField(const std::string& field, TextBox& box);
-
 struct TextFit {
   bool fits;
   int width;             // one line: the text's width; wrapped: its widest line

@@ -5,13 +5,14 @@
 
 #include <cstdio>
 
+#include "quiz/quiz_definition.h"
 #include "tools/authoring/cp1252.h"
 #include "tools/authoring/french_keyboard.h"
 #include "tools/authoring/normalize.h"
 
 namespace {
 
-constexpr std::size_t MAX_TEXT_CHARACTERS = 259;
+constexpr std::size_t MAX_TEXT_CHARACTERS = TEXT_SIZE - 1;  // the player's, its zero left out
 
 // Characters that typing software puts in texts and keyboards do not type, with their stand-in.
 struct UntypableCharacter {
@@ -187,7 +188,8 @@ bool CheckPlayerText(const std::string& utf8, const FieldRef& place, bool isCode
   auto refuse = [&](const std::string& message) { problems.push_back(ErrorAt(place, message)); };
   if (cp1252.size() > MAX_TEXT_CHARACTERS) {
     refuse("fait " + std::to_string(cp1252.size()) +
-           " caractères ; le joueur en garde 259 au plus : raccourcissez-le");
+           " caractères ; le joueur en garde " + std::to_string(MAX_TEXT_CHARACTERS) +
+           " au plus : raccourcissez-le");
   }
   if (cp1252.find('\0') != std::string::npos) refuse("contient un caractère nul : supprimez-le");
   if (cp1252.find('\t') != std::string::npos) {

@@ -9,83 +9,19 @@
 
 namespace {
 
-// The JSON keys of the editor's fields, as the check names them in its problems.
-struct FieldKey {
-  EditorField field;
-  const char* key;
-};
-
-const FieldKey QUIZ_KEYS[] = {
-    {FIELD_TITLE, "title"},
-    {FIELD_AUTHOR, "author"},
-    {FIELD_EXPLANATION, "explanation"},
-    {FIELD_KIND, "kind"},
-    {FIELD_ANSWERS_PER_QUESTION, "answersPerQuestion"},
-    {FIELD_ANSWER1_CAPTION, "answer1Caption"},
-    {FIELD_ANSWER2_CAPTION, "answer2Caption"},
-    {FIELD_REVEAL_MODE, "revealMode"},
-    {FIELD_BACKGROUND, "backgroundColour"},
-    {FIELD_CODES, "codes"},
-    {FIELD_QUESTIONS, "questions"},
-};
-
-const FieldKey QUESTION_KEYS[] = {
-    {FIELD_QUESTION_TEXT, "questionText"},
-    {FIELD_ANSWER1, "answer1"},
-    {FIELD_ANSWER2, "answer2"},
-    {FIELD_REVEAL_TEXT, "revealText"},
-    {FIELD_MEDIA, "picture"},
-    {FIELD_MEDIA, "sound"},
-    {FIELD_MEDIA, "film"},
-    {FIELD_ANSWER_PICTURE, "answerPicture"},
-};
-
-template <std::size_t N>
-EditorField FieldOfKey(const FieldKey (&keys)[N], const std::string& key) {
-  for (const FieldKey& entry : keys) {
-    if (key == entry.key) return entry.field;
-  }
-  return FIELD_NONE;
-}
-
-// The text of a field, in a quiz or a question, const or not.
+// The text of one of the quiz's fields, or of a question's; null for a setting or a field of
+// the other.
 template <typename Quiz>
-auto QuizText(Quiz& quiz, EditorField field) -> decltype(&quiz.title) {
-  switch (field) {
-    case FIELD_TITLE:
-      return &quiz.title;
-    case FIELD_AUTHOR:
-      return &quiz.author;
-    case FIELD_EXPLANATION:
-      return &quiz.explanation;
-    case FIELD_ANSWER1_CAPTION:
-      return &quiz.answer1Caption;
-    case FIELD_ANSWER2_CAPTION:
-      return &quiz.answer2Caption;
-    default:
-      return nullptr;
-  }
+auto QuizText(Quiz& quiz, EditorField field) -> decltype(FieldValueOf(quiz, field)) {
+  if (field == FIELD_NONE || SpecOf(field).ofQuestion) return nullptr;
+  return FieldValueOf(quiz, field);
 }
 
 template <typename Question>
-auto QuestionText(Question& question, QuizKind kind, EditorField field)
-    -> decltype(&question.answer1) {
-  switch (field) {
-    case FIELD_QUESTION_TEXT:
-      return &question.questionText;
-    case FIELD_ANSWER1:
-      return &question.answer1;
-    case FIELD_ANSWER2:
-      return &question.answer2;
-    case FIELD_REVEAL_TEXT:
-      return &question.revealText;
-    case FIELD_MEDIA:
-      return &MediaPath(question, kind);
-    case FIELD_ANSWER_PICTURE:
-      return &question.answerPicture;
-    default:
-      return nullptr;
-  }
+auto QuestionText(Question& question, EditorField field)
+    -> decltype(FieldValueOf(question, field)) {
+  if (field == FIELD_NONE || !SpecOf(field).ofQuestion) return nullptr;
+  return FieldValueOf(question, field);
 }
 
 bool ValidQuestion(const EditorDocument& document, int index) {
@@ -185,7 +121,7 @@ void SetQuizText(EditorDocument& document, EditorField field, const std::string&
 void SetQuestionText(EditorDocument& document, int index, EditorField field,
                      const std::string& text) {
   if (!ValidQuestion(document, index)) return;
-  std::string* target = QuestionText(document.quiz.questions[index], document.quiz.kind, field);
+  std::string* target = QuestionText(document.quiz.questions[index], field);
   if (target) Assign(document, *target, text);
 }
 
@@ -198,7 +134,7 @@ std::string FieldText(const EditorDocument& document, int index, EditorField fie
   }
   if (const std::string* text = QuizText(quiz, field)) return *text;
   if (!ValidQuestion(document, index)) return "";
-  const std::string* text = QuestionText(quiz.questions[index], quiz.kind, field);
+  const std::string* text = QuestionText(quiz.questions[index], field);
   return text ? *text : "";
 }
 
@@ -249,10 +185,9 @@ int UndoDeletion(EditorDocument& document) {
 int ClearUnusedMedia(EditorDocument& document) {
   int cleared = 0;
   for (QuestionFile& question : document.quiz.questions) {
-    for (std::string* path : {&question.picture, &question.sound, &question.film}) {
-      const bool used =
-          MediaKey(document.quiz.kind) && path == &MediaPath(question, document.quiz.kind);
-      if (used || path->empty()) continue;
+    for (QuizField field : MEDIA_FIELDS) {
+      std::string* path = FieldValueOf(question, field);
+      if (FieldUsed(field, document.quiz) || path->empty()) continue;
       path->clear();
       ++cleared;
     }
@@ -287,48 +222,30 @@ QuestionRow QuestionRowOf(const QuizFile& quiz, int index) {
   QuestionRow row;
   row.number = std::to_string(index + 1);
   row.wording =
-      quiz.kind == KIND_TEXT ? question.questionText : FileNameOf(MediaPath(question, quiz.kind));
+      FieldUsed(FIELD_QUESTION_TEXT, quiz) ? question.questionText
+                                           : FileNameOf(MediaPath(question, quiz.kind));
   row.answers = question.answer1;
   if (quiz.answersPerQuestion == 2) row.answers += " / " + question.answer2;
   return row;
 }
 
 bool FieldShown(const QuizFile& quiz, int index, EditorField field) {
-  const bool twoAnswers = quiz.answersPerQuestion == 2;
-  switch (field) {
-    case FIELD_ANSWER1_CAPTION:
-    case FIELD_ANSWER2_CAPTION:
-      return twoAnswers || !QuizText(quiz, field)->empty();
-    case FIELD_REVEAL_MODE:
-      return quiz.kind == KIND_PICTURE || quiz.revealMode != REVEAL_NONE;
-    default:
-      break;
+  if (field == FIELD_NONE) return false;
+  if (!SpecOf(field).ofQuestion) {
+    const std::string* text = QuizText(quiz, field);
+    const bool holds = text ? !text->empty()
+                            : field == FIELD_REVEAL_MODE && quiz.revealMode != REVEAL_NONE;
+    return FieldUsed(field, quiz) || holds;
   }
-  if (field < FIELD_QUESTION_TEXT) return true;
   if (index < 0 || index >= static_cast<int>(quiz.questions.size())) return false;
-  const QuestionFile& question = quiz.questions[index];
-  switch (field) {
-    case FIELD_QUESTION_TEXT:
-      return quiz.kind == KIND_TEXT || !question.questionText.empty();
-    case FIELD_ANSWER1:
-      return true;
-    case FIELD_ANSWER2:
-      return twoAnswers || !question.answer2.empty();
-    case FIELD_REVEAL_TEXT:
-      return ShowsRevealTexts(quiz) || !question.revealText.empty();
-    case FIELD_MEDIA:
-      return MediaKey(quiz.kind) != nullptr || !question.picture.empty();
-    case FIELD_ANSWER_PICTURE:
-      return ShowsAnswerPictures(quiz) || !question.answerPicture.empty();
-    default:
-      return false;
-  }
+  return FieldUsed(field, quiz) || !QuestionText(quiz.questions[index], field)->empty();
 }
 
 ProblemTarget TargetOfProblem(const Problem& problem) {
-  if (problem.question <= 0) return {-1, FieldOfKey(QUIZ_KEYS, problem.field)};
-  const EditorField field = FieldOfKey(QUESTION_KEYS, problem.field);
-  return {problem.question - 1, field == FIELD_NONE ? FIELD_QUESTIONS : field};
+  const EditorField field = FieldOfKey(problem.field);
+  const bool ofQuestion = field != FIELD_NONE && SpecOf(field).ofQuestion;
+  if (problem.question <= 0) return {-1, ofQuestion ? FIELD_NONE : field};
+  return {problem.question - 1, ofQuestion ? field : FIELD_QUESTIONS};
 }
 
 std::string DefaultExecutableName(const std::string& title) {

@@ -10,27 +10,8 @@
 #include "tools/authoring/problem.h"
 #include "tools/authoring/quiz_file.h"
 
-// The editor's fields: each is one control of the window.
-enum EditorField {
-  FIELD_NONE,
-  FIELD_TITLE,
-  FIELD_AUTHOR,
-  FIELD_EXPLANATION,
-  FIELD_KIND,
-  FIELD_ANSWERS_PER_QUESTION,
-  FIELD_ANSWER1_CAPTION,
-  FIELD_ANSWER2_CAPTION,
-  FIELD_REVEAL_MODE,
-  FIELD_BACKGROUND,
-  FIELD_CODES,
-  FIELD_QUESTIONS,  // the question list itself
-  FIELD_QUESTION_TEXT,
-  FIELD_ANSWER1,
-  FIELD_ANSWER2,
-  FIELD_REVEAL_TEXT,
-  FIELD_MEDIA,  // the picture, sound or film that the kind needs
-  FIELD_ANSWER_PICTURE,
-};
+// The editor's fields are the quiz file's: each is one control of the window.
+using EditorField = QuizField;
 
 // A question removed, kept so that the removal can be undone.
 struct DeletedQuestion {
@@ -81,7 +62,7 @@ void SetRevealMode(EditorDocument& document, RevealMode mode);
 void SetBackgroundColour(EditorDocument& document, std::uint32_t colour);
 
 // Empties the media paths of every question that the quiz's kind does not use (a sound in a
-// picture quiz), which the editor cannot show; returns how many it emptied.
+// picture quiz); returns how many it emptied.
 int ClearUnusedMedia(EditorDocument& document);
 
 // An empty question at index (0..N); returns its index.

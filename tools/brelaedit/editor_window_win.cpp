@@ -5,7 +5,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cwctype>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,36 +23,45 @@ constexpr UINT TRIAL_POLL_MS = 500;
 
 enum ControlType { CONTROL_TEXT, CONTROL_CHOICE, CONTROL_BUTTON, CONTROL_LIST };
 
-// A control that shows one field of the document, its label, and its "Choisir…" button.
+// A control that shows one field of the document, its label, and its "Choisir…" button with the
+// files it offers.
 struct FieldControl {
   int id;
   int labelId;
   int chooseId;
   EditorField field;
   ControlType type;
-  bool question;  // a field of the selected question, not of the quiz
+  FileChoice choice;
 };
 
+constexpr FileChoice NO_FILE = CHOOSE_QUIZ_TO_OPEN;  // for the controls without "Choisir…"
+
 const FieldControl FIELD_CONTROLS[] = {
-    {IDC_TITLE, 0, 0, FIELD_TITLE, CONTROL_TEXT, false},
-    {IDC_AUTHOR, 0, 0, FIELD_AUTHOR, CONTROL_TEXT, false},
-    {IDC_EXPLANATION, 0, 0, FIELD_EXPLANATION, CONTROL_TEXT, false},
-    {IDC_KIND, 0, 0, FIELD_KIND, CONTROL_CHOICE, false},
-    {IDC_ANSWERS, 0, 0, FIELD_ANSWERS_PER_QUESTION, CONTROL_CHOICE, false},
-    {IDC_CAPTION1, IDC_CAPTION1_LABEL, 0, FIELD_ANSWER1_CAPTION, CONTROL_TEXT, false},
-    {IDC_CAPTION2, IDC_CAPTION2_LABEL, 0, FIELD_ANSWER2_CAPTION, CONTROL_TEXT, false},
-    {IDC_REVEAL_MODE, IDC_REVEAL_MODE_LABEL, 0, FIELD_REVEAL_MODE, CONTROL_CHOICE, false},
-    {IDC_COLOUR, 0, 0, FIELD_BACKGROUND, CONTROL_BUTTON, false},
-    {IDC_CODES, 0, 0, FIELD_CODES, CONTROL_TEXT, false},
-    {IDC_QUESTIONS, 0, 0, FIELD_QUESTIONS, CONTROL_LIST, false},
-    {IDC_QUESTION_TEXT, IDC_QUESTION_TEXT_LABEL, 0, FIELD_QUESTION_TEXT, CONTROL_TEXT, true},
-    {IDC_ANSWER1, IDC_ANSWER1_LABEL, 0, FIELD_ANSWER1, CONTROL_TEXT, true},
-    {IDC_ANSWER2, IDC_ANSWER2_LABEL, 0, FIELD_ANSWER2, CONTROL_TEXT, true},
-    {IDC_REVEAL_TEXT, IDC_REVEAL_TEXT_LABEL, 0, FIELD_REVEAL_TEXT, CONTROL_TEXT, true},
-    {IDC_MEDIA, IDC_MEDIA_LABEL, IDC_CHOOSE_MEDIA, FIELD_MEDIA, CONTROL_TEXT, true},
+    {IDC_TITLE, 0, 0, FIELD_TITLE, CONTROL_TEXT, NO_FILE},
+    {IDC_AUTHOR, 0, 0, FIELD_AUTHOR, CONTROL_TEXT, NO_FILE},
+    {IDC_EXPLANATION, 0, 0, FIELD_EXPLANATION, CONTROL_TEXT, NO_FILE},
+    {IDC_KIND, 0, 0, FIELD_KIND, CONTROL_CHOICE, NO_FILE},
+    {IDC_ANSWERS, 0, 0, FIELD_ANSWERS_PER_QUESTION, CONTROL_CHOICE, NO_FILE},
+    {IDC_CAPTION1, IDC_CAPTION1_LABEL, 0, FIELD_ANSWER1_CAPTION, CONTROL_TEXT, NO_FILE},
+    {IDC_CAPTION2, IDC_CAPTION2_LABEL, 0, FIELD_ANSWER2_CAPTION, CONTROL_TEXT, NO_FILE},
+    {IDC_REVEAL_MODE, IDC_REVEAL_MODE_LABEL, 0, FIELD_REVEAL_MODE, CONTROL_CHOICE, NO_FILE},
+    {IDC_COLOUR, 0, 0, FIELD_BACKGROUND_COLOUR, CONTROL_BUTTON, NO_FILE},
+    {IDC_CODES, 0, 0, FIELD_CODES, CONTROL_TEXT, NO_FILE},
+    {IDC_QUESTIONS, 0, 0, FIELD_QUESTIONS, CONTROL_LIST, NO_FILE},
+    {IDC_QUESTION_TEXT, IDC_QUESTION_TEXT_LABEL, 0, FIELD_QUESTION_TEXT, CONTROL_TEXT, NO_FILE},
+    {IDC_ANSWER1, IDC_ANSWER1_LABEL, 0, FIELD_ANSWER1, CONTROL_TEXT, NO_FILE},
+    {IDC_ANSWER2, IDC_ANSWER2_LABEL, 0, FIELD_ANSWER2, CONTROL_TEXT, NO_FILE},
+    {IDC_REVEAL_TEXT, IDC_REVEAL_TEXT_LABEL, 0, FIELD_REVEAL_TEXT, CONTROL_TEXT, NO_FILE},
+    {IDC_PICTURE, IDC_PICTURE_LABEL, IDC_CHOOSE_PICTURE, FIELD_PICTURE, CONTROL_TEXT,
+     CHOOSE_PICTURE},
+    {IDC_SOUND, IDC_SOUND_LABEL, IDC_CHOOSE_SOUND, FIELD_SOUND, CONTROL_TEXT, CHOOSE_SOUND},
+    {IDC_FILM, IDC_FILM_LABEL, IDC_CHOOSE_FILM, FIELD_FILM, CONTROL_TEXT, CHOOSE_FILM},
     {IDC_ANSWER_PICTURE, IDC_ANSWER_PICTURE_LABEL, IDC_CHOOSE_ANSWER_PICTURE, FIELD_ANSWER_PICTURE,
-     CONTROL_TEXT, true},
+     CONTROL_TEXT, CHOOSE_PICTURE},
 };
+
+// A field of the selected question, not of the quiz.
+bool OfQuestion(const FieldControl& control) { return SpecOf(control.field).ofQuestion; }
 
 // The window edges each control follows; the others stay where the form puts them.
 const std::vector<ControlAnchor> ANCHORS = {
@@ -68,9 +76,13 @@ const std::vector<ControlAnchor> ANCHORS = {
     {IDC_ANSWER1, ANCHOR_LEFT | ANCHOR_TOP | ANCHOR_RIGHT},
     {IDC_ANSWER2, ANCHOR_LEFT | ANCHOR_TOP | ANCHOR_RIGHT},
     {IDC_REVEAL_TEXT, ANCHOR_LEFT | ANCHOR_TOP | ANCHOR_RIGHT},
-    {IDC_MEDIA, ANCHOR_LEFT | ANCHOR_TOP | ANCHOR_RIGHT},
+    {IDC_PICTURE, ANCHOR_LEFT | ANCHOR_TOP | ANCHOR_RIGHT},
+    {IDC_SOUND, ANCHOR_LEFT | ANCHOR_TOP | ANCHOR_RIGHT},
+    {IDC_FILM, ANCHOR_LEFT | ANCHOR_TOP | ANCHOR_RIGHT},
     {IDC_ANSWER_PICTURE, ANCHOR_LEFT | ANCHOR_TOP | ANCHOR_RIGHT},
-    {IDC_CHOOSE_MEDIA, ANCHOR_TOP | ANCHOR_RIGHT},
+    {IDC_CHOOSE_PICTURE, ANCHOR_TOP | ANCHOR_RIGHT},
+    {IDC_CHOOSE_SOUND, ANCHOR_TOP | ANCHOR_RIGHT},
+    {IDC_CHOOSE_FILM, ANCHOR_TOP | ANCHOR_RIGHT},
     {IDC_CHOOSE_ANSWER_PICTURE, ANCHOR_TOP | ANCHOR_RIGHT},
     {IDC_TRY, ANCHOR_RIGHT | ANCHOR_BOTTOM},
     {IDC_MAKE, ANCHOR_RIGHT | ANCHOR_BOTTOM},
@@ -80,8 +92,11 @@ const std::vector<ControlAnchor> ANCHORS = {
 
 const std::vector<std::wstring> KIND_CHOICES = {L"Questions écrites", L"Images", L"Sons", L"Films"};
 const std::vector<std::wstring> ANSWER_CHOICES = {L"1 par question", L"2 par question"};
-// The media field's label and the question list's second column, by kind.
-const wchar_t* const MEDIA_LABELS[] = {L"&Image :", L"&Image :", L"&Son :", L"Fil&m :"};
+// The reveal modes by value.
+const std::vector<std::wstring> REVEAL_CHOICES = {L"Rien", L"L'image réponse", L"Le texte révélé",
+                                                  L"Le texte et l'image réponse",
+                                                  L"Tous les textes à la fin"};
+// The question list's second column, by kind.
 const wchar_t* const WORDING_HEADERS[] = {L"Énoncé", L"Image", L"Son", L"Film"};
 
 struct EditorWindow {
@@ -128,6 +143,13 @@ const FieldControl* ControlOfField(EditorField field) {
 const FieldControl* FieldOfControl(int id) {
   for (const FieldControl& control : FIELD_CONTROLS) {
     if (control.id == id) return &control;
+  }
+  return nullptr;
+}
+
+const FieldControl* FieldOfChooseButton(int id) {
+  for (const FieldControl& control : FIELD_CONTROLS) {
+    if (control.chooseId && control.chooseId == id) return &control;
   }
   return nullptr;
 }
@@ -205,7 +227,7 @@ void SetWordingHeader(HWND dialog) {
 
 void SetFieldText(HWND dialog, const FieldControl& control) {
   const EditorWindow& editor = Editor(dialog);
-  const int question = control.question ? editor.selected : -1;
+  const int question = OfQuestion(control) ? editor.selected : -1;
   SetDlgItemTextW(dialog, control.id,
                   WideText(FieldText(editor.document, question, control.field)).c_str());
 }
@@ -218,26 +240,16 @@ void FillCombo(HWND combo, const std::vector<std::wstring>& choices, int chosen)
   SendMessageW(combo, CB_SETCURSEL, chosen, 0);
 }
 
-// The reveal modes as the check's messages name them, each with a capital.
-std::vector<std::wstring> RevealChoices() {
-  std::vector<std::wstring> choices;
-  for (const char* label : REVEAL_MODE_LABELS) {
-    choices.push_back(WideText(label));
-    choices.back()[0] = std::towupper(choices.back()[0]);
-  }
-  return choices;
-}
-
 void ShowSettings(HWND dialog) {
   EditorWindow& editor = Editor(dialog);
   const QuizFile& quiz = editor.document.quiz;
   editor.loading = true;
   for (const FieldControl& control : FIELD_CONTROLS) {
-    if (!control.question && control.type == CONTROL_TEXT) SetFieldText(dialog, control);
+    if (!OfQuestion(control) && control.type == CONTROL_TEXT) SetFieldText(dialog, control);
   }
   FillCombo(Control(dialog, IDC_KIND), KIND_CHOICES, quiz.kind);
   FillCombo(Control(dialog, IDC_ANSWERS), ANSWER_CHOICES, quiz.answersPerQuestion - 1);
-  FillCombo(Control(dialog, IDC_REVEAL_MODE), RevealChoices(), quiz.revealMode);
+  FillCombo(Control(dialog, IDC_REVEAL_MODE), REVEAL_CHOICES, quiz.revealMode);
   InvalidateRect(Control(dialog, IDC_COLOUR_SAMPLE), nullptr, TRUE);
   editor.loading = false;
 }
@@ -248,18 +260,17 @@ void ShowUsedFields(HWND dialog) {
   const EditorWindow& editor = Editor(dialog);
   const QuizFile& quiz = editor.document.quiz;
   for (const FieldControl& control : FIELD_CONTROLS) {
-    const bool shown = FieldShown(quiz, control.question ? editor.selected : -1, control.field);
+    const bool shown = FieldShown(quiz, OfQuestion(control) ? editor.selected : -1, control.field);
     for (int id : {control.id, control.labelId, control.chooseId}) {
       if (!id) continue;
-      if (control.question) {
+      if (OfQuestion(control)) {
         ShowWindow(Control(dialog, id), shown ? SW_SHOW : SW_HIDE);
       } else {
         EnableWindow(Control(dialog, id), shown);
       }
     }
   }
-  SetDlgItemTextW(dialog, IDC_MEDIA_LABEL, MEDIA_LABELS[quiz.kind & 3]);
-  const bool picture = quiz.kind == KIND_PICTURE && editor.selected >= 0;
+  const bool picture = FieldUsed(FIELD_PICTURE, quiz) && editor.selected >= 0;
   ShowWindow(Control(dialog, IDC_PREVIEW), picture ? SW_SHOW : SW_HIDE);
   ShowWindow(Control(dialog, IDC_ANSWER_PREVIEW),
              picture && ShowsAnswerPictures(quiz) ? SW_SHOW : SW_HIDE);
@@ -271,7 +282,7 @@ void ShowQuestionFields(HWND dialog) {
   EditorWindow& editor = Editor(dialog);
   editor.loading = true;
   for (const FieldControl& control : FIELD_CONTROLS) {
-    if (control.question) SetFieldText(dialog, control);
+    if (OfQuestion(control)) SetFieldText(dialog, control);
   }
   editor.loading = false;
   ShowUsedFields(dialog);
@@ -292,7 +303,7 @@ void UpdatePreviews(HWND dialog) {
   editor.previewStale = false;
   for (OwnedGdiObject<HBITMAP>& preview : editor.previews) preview.Reset();
   const QuizFile& quiz = editor.document.quiz;
-  if (quiz.kind == KIND_PICTURE && editor.selected >= 0) {
+  if (FieldUsed(FIELD_PICTURE, quiz) && editor.selected >= 0) {
     const QuestionFile& question = quiz.questions[editor.selected];
     editor.previews[0].Reset(PreviewOf(editor, MEDIA_PICTURE, question.picture));
     if (ShowsAnswerPictures(quiz)) {
@@ -559,20 +570,20 @@ void OnFieldEdited(HWND dialog, const FieldControl& control) {
   EditorWindow& editor = Editor(dialog);
   if (editor.loading) return;
   const std::string text = Utf8Text(WindowTextOf(Control(dialog, control.id)));
-  if (control.question) {
+  if (OfQuestion(control)) {
     SetQuestionText(editor.document, editor.selected, control.field, text);
     ShowQuestionRow(dialog, editor.selected);
   } else {
     SetQuizText(editor.document, control.field, text);
   }
-  if (control.field == FIELD_MEDIA || control.field == FIELD_ANSWER_PICTURE) {
+  if (SpecOf(control.field).value == VALUE_PATH) {
     editor.mediaStale = editor.previewStale = true;
   }
   Edited(dialog);
 }
 
-// A kind that leaves media unused (a sound's path in a picture quiz, which the editor cannot
-// show) empties them only when the author agrees; otherwise the quiz keeps its kind.
+// A kind that leaves media unused (a sound's path in a picture quiz) empties them only when the
+// author agrees; otherwise the quiz keeps its kind.
 void ChangeKind(HWND dialog, QuizKind kind) {
   EditorWindow& editor = Editor(dialog);
   EditorDocument changed = editor.document;
@@ -614,23 +625,12 @@ void OnChooseColour(HWND dialog) {
   Edited(dialog);
 }
 
-void OnChooseMedia(HWND dialog, int editId, FileChoice choice) {
+void OnChooseMedia(HWND dialog, const FieldControl& control) {
   EditorWindow& editor = Editor(dialog);
-  const std::filesystem::path chosen =
-      editor.environment.dialogs.chooseFile(dialog, choice, editor.document.mediaFolder / "");
+  const std::filesystem::path chosen = editor.environment.dialogs.chooseFile(
+      dialog, control.choice, editor.document.mediaFolder / "");
   if (chosen.empty()) return;
-  SetDlgItemTextW(dialog, editId, WideText(MediaPathFor(editor.document, chosen)).c_str());
-}
-
-FileChoice MediaChoice(QuizKind kind) {
-  switch (kind) {
-    case KIND_AUDIO:
-      return CHOOSE_SOUND;
-    case KIND_VIDEO:
-      return CHOOSE_FILM;
-    default:
-      return CHOOSE_PICTURE;
-  }
+  SetDlgItemTextW(dialog, control.id, WideText(MediaPathFor(editor.document, chosen)).c_str());
 }
 
 // Double-click or Enter on a problem: its question selected, the focus in its field.
@@ -667,10 +667,10 @@ void OnEnter(HWND dialog) {
 void SizePreviews(HWND dialog) {
   const Box group = BoxInForm(dialog, Control(dialog, IDC_QUESTION_GROUP));
   const Box preview = BoxInForm(dialog, Control(dialog, IDC_PREVIEW));
-  MoveWindow(Control(dialog, IDC_PREVIEW), group.left, preview.top, PREVIEW_SIDE, PREVIEW_SIDE,
-             FALSE);
-  MoveWindow(Control(dialog, IDC_ANSWER_PREVIEW), group.right - PREVIEW_SIDE, preview.top,
-             PREVIEW_SIDE, PREVIEW_SIDE, FALSE);
+  MoveWindow(Control(dialog, IDC_PREVIEW), group.left, preview.top, PICTURE_CELL_SIZE,
+             PICTURE_CELL_SIZE, FALSE);
+  MoveWindow(Control(dialog, IDC_ANSWER_PREVIEW), group.right - PICTURE_CELL_SIZE, preview.top,
+             PICTURE_CELL_SIZE, PICTURE_CELL_SIZE, FALSE);
 }
 
 // Records where the form puts each control, once the status bar has room under it; the window
@@ -727,6 +727,10 @@ BOOL OnInitDialog(HWND dialog, LPARAM parameter) {
 }
 
 void OnCommand(HWND dialog, int id, int notification) {
+  if (const FieldControl* chosen = FieldOfChooseButton(id)) {
+    OnChooseMedia(dialog, *chosen);
+    return;
+  }
   const FieldControl* field = FieldOfControl(id);
   if (field && field->type == CONTROL_TEXT) {
     if (notification == EN_CHANGE) OnFieldEdited(dialog, *field);
@@ -763,12 +767,6 @@ void OnCommand(HWND dialog, int id, int notification) {
       break;
     case IDC_COLOUR:
       OnChooseColour(dialog);
-      break;
-    case IDC_CHOOSE_MEDIA:
-      OnChooseMedia(dialog, IDC_MEDIA, MediaChoice(Editor(dialog).document.quiz.kind));
-      break;
-    case IDC_CHOOSE_ANSWER_PICTURE:
-      OnChooseMedia(dialog, IDC_ANSWER_PICTURE, CHOOSE_PICTURE);
       break;
     case IDOK:
       OnEnter(dialog);

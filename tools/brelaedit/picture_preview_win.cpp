@@ -12,7 +12,7 @@ HBITMAP PicturePreview(MediaRole role, const std::filesystem::path& file, const 
   const OwnedGdiObject<HBITMAP> decoded(
       DecodePicture(verdict.resource.data(), static_cast<DWORD>(verdict.resource.size())));
   if (!decoded.Get()) return nullptr;
-  return ScaleBitmapToFit(decoded.Get(), PREVIEW_SIDE, PREVIEW_SIDE);
+  return ScaleBitmapToFit(decoded.Get(), PICTURE_CELL_SIZE, PICTURE_CELL_SIZE);
 }
 
 void DrawPicturePreview(const DRAWITEMSTRUCT& item, HBITMAP picture, COLORREF background,

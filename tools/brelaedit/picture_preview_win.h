@@ -8,9 +8,8 @@
 #include <filesystem>
 #include <string>
 
+#include "board/layout.h"
 #include "tools/authoring/media_check.h"
-
-constexpr int PREVIEW_SIDE = 260;  // the player's picture box
 
 // The picture of file (named name in the quiz) for its role, through the cache that make then
 // reuses; null when it cannot be shown. The caller owns the bitmap.

@@ -1,10 +1,12 @@
 // brelamake's commands: the command line read, the library's outcomes told in French.
 #include "tools/brelamake/brelamake.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
 #include "tools/authoring/make_quiz.h"
+#include "tools/authoring/quiz_fields.h"
 #include "tools/authoring/quiz_resources.h"
 #include "tools/authoring/safe_file.h"
 #include "tools/authoring/spreadsheet_format.h"
@@ -15,7 +17,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* USAGE = R"(brelamake : fabrique des quiz brela et les relit.
+// Every occurrence of what in text, replaced.
+void Replace(std::string& text, const std::string& what, const std::string& by) {
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at)) {
+    text.replace(at, what.size(), by);
+    at += by.size();
+  }
+}
+
+constexpr const char* USAGE_COMMANDS = R"(brelamake : fabrique des quiz brela et les relit.
 
 Utilisation :
   brelamake check QUIZ.json
@@ -42,50 +52,26 @@ Utilisation :
 
 Le tableau (CSV) : une première ligne nomme les colonnes, puis une ligne par question. Les
 noms, en majuscules ou minuscules, avec ou sans accents :
-  question        l'énoncé (quiz de questions écrites)
-  réponse         la réponse attendue (ou « réponse1 »)
-  réponse2        une deuxième réponse par question : le quiz en demande alors deux
-  révélation      un texte montré sous l'image quand la question est résolue
-  image           l'image de la question : c'est alors un quiz d'images
-  image réponse   l'image qui remplace l'image de la question quand elle est résolue
-  son             le son (MP3) de la question : c'est alors un quiz de sons
-  film            le film (AVI) de la question : c'est alors un quiz de films
-  code            le code affiché quand le nombre de questions de cette ligne est résolu
-Séparateur point-virgule, virgule ou tabulation ; UTF-8 ou Windows-1252 (le « CSV » d'Excel).
+)";
+
+constexpr const char* USAGE_SPREADSHEET_END =
+    "Séparateur point-virgule, virgule ou tabulation ; UTF-8 ou Windows-1252 (le « CSV » "
+    R"(d'Excel).
 Les chemins des images, sons et films partent du dossier du tableau ; ils sont réécrits pour
 partir du dossier de QUIZ.json. Le titre du quiz est le nom du tableau. Les colonnes et les
 lignes vides sont ignorées.
 
-Le fichier de quiz (JSON, en UTF-8) ; les noms des champs restent en anglais :
-  "kind"                le type de quiz : "text" (questions écrites), "picture" (images),
-                        "audio" (sons) ou "video" (films) ; obligatoire
-  "title"               le titre, en haut de la fenêtre ; obligatoire
-  "author"              l'auteur, affiché après « Par : »
-  "explanation"         une ligne d'explication sous le titre
-  "answersPerQuestion"  1 ou 2 réponses par question ; 1 si absent
-  "answer1Caption", "answer2Caption"
-                        les légendes des deux réponses, avec 2 réponses par question
-  "revealMode"          ce qu'un quiz d'images montre quand une question est résolue :
-                        "none" (rien, par défaut), "picture" (l'image réponse),
-                        "text" (le texte révélé), "textAndPicture" (les deux), ou
-                        "textsAtEnd" (tous les textes révélés quand tout est résolu)
-  "backgroundColour"    la couleur du fond, "#RRGGBB" ; blanc si absent
-  "codes"               les codes de progression, un par question : le code k s'affiche
-                        quand k questions sont résolues
-  "questions"           la liste des questions, de 1 à 90 ; chacune avec :
-    "answer1"           la réponse attendue ; obligatoire
-    "answer2"           la deuxième réponse, avec 2 réponses par question
-    "questionText"      l'énoncé, dans un quiz de questions écrites
-    "revealText"        le texte révélé, avec "revealMode" "text", "textAndPicture" ou
-                        "textsAtEnd"
-    "picture"           l'image de la question, dans un quiz d'images
-    "sound"             le son (MP3), dans un quiz de sons
-    "film"              le film (AVI), dans un quiz de films
-    "answerPicture"     l'image réponse, avec "revealMode" "picture" ou "textAndPicture"
-  Les chemins des images, sons et films partent du dossier du fichier de quiz.
+)";
 
-Erreurs (le quiz n'est pas fabriqué) : aucune question ou plus de 90 ; un texte de plus de
-259 caractères, ou avec un caractère que le joueur ne connaît pas (il n'a que ceux de
+// The fields come from their table; the limits (%Q, %T) from the player's.
+constexpr const char* FIELDS_TITLE =
+    "Le fichier de quiz (JSON, en UTF-8) ; les noms des champs restent en anglais :\n";
+constexpr const char* FIELDS_END =
+    "  Les chemins des images, sons et films partent du dossier du fichier de quiz.\n\n";
+
+constexpr const char* REFUSALS =
+    "Erreurs (le quiz n'est pas fabriqué) : aucune question ou plus de %Q ; un texte de plus de\n"
+    R"(%T caractères, ou avec un caractère que le joueur ne connaît pas (il n'a que ceux de
 Windows-1252), une tabulation, un retour à la ligne ou « | » ; une réponse attendue vide,
 faite d'espaces ou entourée d'espaces ; plus de codes que de questions ; un champ que le type
 de quiz ou sa révélation n'utilise pas, ou un champ inconnu ; une image, un son ou un film
@@ -102,6 +88,27 @@ Codes de sortie :
   2  un fichier ne peut être ni lu ni écrit, ou brelamake refuse de le remplacer
   3  ligne de commande incorrecte
 )";
+
+// A field's key in a column of 22, its help after it and its help's other lines under the first;
+// a question's fields indented further.
+std::string FieldHelp(const FieldSpec& spec) {
+  constexpr std::size_t HELP_COLUMN = 24;
+  std::string key = std::string(spec.ofQuestion ? 4 : 2, ' ') + "\"" + spec.key + "\"";
+  key += key.size() + 2 <= HELP_COLUMN ? std::string(HELP_COLUMN - key.size(), ' ')
+                                       : "\n" + std::string(HELP_COLUMN, ' ');
+  std::string help = spec.help;
+  Replace(help, "\n", "\n" + std::string(HELP_COLUMN, ' '));
+  return key + help + "\n";
+}
+
+// A spreadsheet column's usual header in a column of 16, its help after it.
+std::string ColumnHelp(QuizField column) {
+  constexpr std::size_t HELP_COLUMN = 18;
+  const std::string header = "  " + ColumnHeaders(column).front();
+  const std::size_t characters = static_cast<std::size_t>(std::count_if(
+      header.begin(), header.end(), [](char c) { return (c & 0xC0) != 0x80; }));  // UTF-8
+  return header + std::string(HELP_COLUMN - characters, ' ') + SpecOf(column).columnHelp + "\n";
+}
 
 struct Command {
   const char* name;
@@ -163,7 +170,7 @@ using PlaceOf = std::function<std::string(const Problem&)>;
 // The advice that only the command line can give: the core's messages are read in the editor
 // too, where no command is run.
 std::string CommandLineAdvice(const Problem& problem) {
-  const bool unknownField = !problem.field.empty() && !IsQuizField(problem.field);
+  const bool unknownField = !problem.field.empty() && FieldOfKey(problem.field) == FIELD_NONE;
   return unknownField ? " ; brelamake --help donne la liste des champs" : "";
 }
 
@@ -319,12 +326,23 @@ int Run(const CommandLine& line, const ExecutableAccess& access, const TextMeasu
 
 }  // namespace
 
-std::string UsageText() { return USAGE; }
+std::string UsageText() {
+  std::string text = USAGE_COMMANDS;
+  for (QuizField column : SPREADSHEET_COLUMNS) text += ColumnHelp(column);
+  text += std::string(USAGE_SPREADSHEET_END) + FIELDS_TITLE;
+  for (int field = 0; field < FIELD_COUNT; ++field) {
+    text += FieldHelp(SpecOf(static_cast<QuizField>(field)));
+  }
+  text += std::string(FIELDS_END) + REFUSALS;
+  Replace(text, "%Q", std::to_string(MAX_QUESTIONS));
+  Replace(text, "%T", std::to_string(TEXT_SIZE - 1));
+  return text;
+}
 
 int RunBrelamake(const std::vector<std::string>& arguments, const ExecutableAccess& access,
                  const TextMeasurer& measure, std::ostream& out, std::ostream& err) {
   if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-    out << USAGE;
+    out << UsageText();
     return EXIT_SUCCESS_CODE;
   }
   CommandLine line;

@@ -181,7 +181,7 @@ TEST(QuizFileTest, AnUnusableKindOrAnswerCountFollowsTheQuestions) {
     quiz["answersPerQuestion"] = 0;
     Problems problems;
     const QuizFile file = ReadQuizJson(quiz.dump(), problems);
-    EXPECT_EQ(KIND_NAMES[file.kind], std::string(kind));
+    EXPECT_EQ(KINDS[file.kind].name, std::string(kind));
     EXPECT_EQ(file.answersPerQuestion, 2) << kind;
   }
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tools/authoring/quiz_fields.h"
+
 namespace {
 
 TextExtent MeasureRound(PlayerFont font, const std::string& text) {
@@ -66,16 +68,30 @@ TEST(TextFitTest, ShowsWhatAnEditOrAStaticControlShows) {
   }
 }
 
+// The player's controls as its window and board are drawn up: the header (score, code, title,
+// explanation, author) and the board's captions, question texts and reveal texts.
 TEST(TextFitTest, TheControlsOfThePlayer) {
   struct Control {
     const char* field;
     TextBox box;
   };
+  constexpr int EDIT_MARGIN = 3;  // each side of an edit's text, in the GUI font under Wine
   const Control controls[] = {
-      {"codes", {FONT_GUI, 49, 16, false}},         {"author", {FONT_GUI, 85, 18, true}},
-      {"title", {FONT_SYSTEM, 220, 18, true}},      {"explanation", {FONT_GUI, 550, 27, true}},
-      {"answer1Caption", {FONT_GUI, 95, 20, true}}, {"answer2Caption", {FONT_GUI, 95, 20, true}},
-      {"questionText", {FONT_GUI, 548, 18, true}},  {"revealText", {FONT_GUI, 260, 65, true}},
+      // Header: the read-only code edit, 55 x 16 at (47, 29).
+      {"codes", {FONT_GUI, 55 - 2 * EDIT_MARGIN, 16, false}},
+      // Header: the author after "Par :", 85 x 18 at (763, 25).
+      {"author", {FONT_GUI, 85, 18, true}},
+      // Header: the title, 220 x 18 at (110, 3), in the system font.
+      {"title", {FONT_SYSTEM, 220, 18, true}},
+      // Header: the explanation under the title, 550 x 27 at (110, 19).
+      {"explanation", {FONT_GUI, 550, 27, true}},
+      // Board: the captions, 95 x 20 at (3, y) and (3, y + 20).
+      {"answer1Caption", {FONT_GUI, 95, 20, true}},
+      {"answer2Caption", {FONT_GUI, 95, 20, true}},
+      // Board: a text quiz's question, 550 x 20 at (50, m), inside its one-pixel border.
+      {"questionText", {FONT_GUI, 550 - 2, 20 - 2, true}},
+      // Board: a reveal text under its picture, 260 x 65 at (x0 + 30, y0 + 56).
+      {"revealText", {FONT_GUI, 260, 65, true}},
   };
   for (const Control& control : controls) {
     TextBox box{};
@@ -86,7 +102,7 @@ TEST(TextFitTest, TheControlsOfThePlayer) {
     EXPECT_EQ(box.wraps, control.box.wraps) << control.field;
   }
   TextBox box{};
-  for (const char* unseen : {"answer1", "answer2", "picture", "kind"}) {
+  for (const char* unseen : {"answer1", "answer2", "picture", "kind", "answerPicture", "nothing"}) {
     EXPECT_FALSE(BoxOfField(unseen, box)) << unseen;
   }
 }

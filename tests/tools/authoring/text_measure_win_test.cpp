@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/authoring/quiz_fields.h"
+
 namespace {
 
 // Texts in code page 1252, as the player holds them.

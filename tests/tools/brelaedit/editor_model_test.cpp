@@ -58,7 +58,9 @@ TEST(EditorModelTest, EditsReachTheirFieldAndOnlyAChangeMakesTheQuizDirty) {
       {1, FIELD_ANSWER1, "Lisbonne", nullptr, &QuestionFile::answer1},
       {2, FIELD_ANSWER2, "Séville", nullptr, &QuestionFile::answer2},
       {0, FIELD_REVEAL_TEXT, "Sur la Seine", nullptr, &QuestionFile::revealText},
-      {0, FIELD_MEDIA, "images/paris.jpg", nullptr, &QuestionFile::picture},
+      {0, FIELD_PICTURE, "images/paris.jpg", nullptr, &QuestionFile::picture},
+      {0, FIELD_SOUND, "sons/paris.mp3", nullptr, &QuestionFile::sound},
+      {0, FIELD_FILM, "films/paris.avi", nullptr, &QuestionFile::film},
       {0, FIELD_ANSWER_PICTURE, "images/tour.png", nullptr, &QuestionFile::answerPicture},
   };
   for (const Edit& edit : edits) {
@@ -83,21 +85,22 @@ TEST(EditorModelTest, EditsReachTheirFieldAndOnlyAChangeMakesTheQuizDirty) {
   }
 }
 
-TEST(EditorModelTest, TheMediaFieldIsTheKindsOwn) {
-  struct Case {
-    QuizKind kind;
-    std::string QuestionFile::*field;
-  };
-  const Case cases[] = {{KIND_PICTURE, &QuestionFile::picture},
-                        {KIND_AUDIO, &QuestionFile::sound},
-                        {KIND_VIDEO, &QuestionFile::film}};
-  for (const Case& c : cases) {
-    EditorDocument document = ThreeQuestions();
-    SetKind(document, c.kind);
-    SetQuestionText(document, 2, FIELD_MEDIA, "media/q3");
-    EXPECT_EQ(document.quiz.questions[2].*c.field, "media/q3");
-    EXPECT_EQ(FieldText(document, 2, FIELD_MEDIA), "media/q3");
-  }
+// A film in a picture quiz stays in its own field, shown beside the picture's, until emptied.
+TEST(EditorModelTest, EachMediaHasItsOwnFieldShownWhileItHoldsAPath) {
+  EditorDocument document = ThreeQuestions();
+  SetKind(document, KIND_PICTURE);
+  SetQuestionText(document, 2, FIELD_PICTURE, "media/q3.jpg");
+  SetQuestionText(document, 2, FIELD_FILM, "media/q3.avi");
+  EXPECT_EQ(document.quiz.questions[2].picture, "media/q3.jpg");
+  EXPECT_EQ(document.quiz.questions[2].film, "media/q3.avi");
+  EXPECT_EQ(document.quiz.questions[2].sound, "");
+  EXPECT_TRUE(FieldShown(document.quiz, 2, FIELD_PICTURE));
+  EXPECT_TRUE(FieldShown(document.quiz, 2, FIELD_FILM));
+  EXPECT_FALSE(FieldShown(document.quiz, 2, FIELD_SOUND));
+  EXPECT_FALSE(FieldShown(document.quiz, 1, FIELD_FILM));
+  SetQuestionText(document, 2, FIELD_FILM, "");
+  EXPECT_FALSE(FieldShown(document.quiz, 2, FIELD_FILM));
+  EXPECT_EQ(FieldText(document, 2, FIELD_PICTURE), "media/q3.jpg");
 }
 
 TEST(EditorModelTest, CodesAreOneALineWithoutTheEmptyLinesAfterTheLast) {
@@ -255,7 +258,7 @@ TEST(EditorModelTest, QuestionRowsShowTheWordingOrTheMediaNameAndTheAnswers) {
 }
 
 // Which fields each kind, answer count and reveal mode shows, written out by hand: q text,
-// answer 2, reveal text, media, answer picture, captions, reveal mode.
+// answer 2, reveal text, the kind's own media, answer picture, captions, reveal mode.
 TEST(EditorModelTest, TheKindAnswersAndRevealModeShowOnlyTheFieldsTheyUse) {
   struct Case {
     QuizKind kind;
@@ -288,7 +291,12 @@ TEST(EditorModelTest, TheKindAnswersAndRevealModeShowOnlyTheFieldsTheyUse) {
     EXPECT_TRUE(FieldShown(quiz, 0, FIELD_ANSWER1)) << label;
     EXPECT_EQ(FieldShown(quiz, 0, FIELD_ANSWER2), c.answer2) << label;
     EXPECT_EQ(FieldShown(quiz, 0, FIELD_REVEAL_TEXT), c.revealText) << label;
-    EXPECT_EQ(FieldShown(quiz, 0, FIELD_MEDIA), c.media) << label;
+    const EditorField ownMedia = c.kind == KIND_PICTURE ? FIELD_PICTURE
+                                 : c.kind == KIND_AUDIO ? FIELD_SOUND
+                                                        : FIELD_FILM;
+    for (EditorField media : {FIELD_PICTURE, FIELD_SOUND, FIELD_FILM}) {
+      EXPECT_EQ(FieldShown(quiz, 0, media), c.media && media == ownMedia) << label << " " << media;
+    }
     EXPECT_EQ(FieldShown(quiz, 0, FIELD_ANSWER_PICTURE), c.answerPicture) << label;
     EXPECT_EQ(FieldShown(quiz, -1, FIELD_ANSWER1_CAPTION), c.captions) << label;
     EXPECT_EQ(FieldShown(quiz, -1, FIELD_ANSWER2_CAPTION), c.captions) << label;
@@ -317,10 +325,10 @@ TEST(EditorModelTest, AKindChangeKeepsWhatTheNewKindDoesNotUseAndShowsItUntilEmp
 TEST(EditorModelTest, MediaThatTheKindCannotShowAreEmptiedOnlyWhenAsked) {
   EditorDocument document = ThreeQuestions();
   SetKind(document, KIND_AUDIO);
-  SetQuestionText(document, 0, FIELD_MEDIA, "sons/a.mp3");
-  SetQuestionText(document, 1, FIELD_MEDIA, "sons/b.mp3");
+  SetQuestionText(document, 0, FIELD_SOUND, "sons/a.mp3");
+  SetQuestionText(document, 1, FIELD_SOUND, "sons/b.mp3");
   SetKind(document, KIND_PICTURE);
-  SetQuestionText(document, 1, FIELD_MEDIA, "images/b.jpg");
+  SetQuestionText(document, 1, FIELD_PICTURE, "images/b.jpg");
   SetQuestionText(document, 1, FIELD_ANSWER_PICTURE, "images/b2.jpg");
   EXPECT_EQ(document.quiz.questions[0].sound, "sons/a.mp3");
   MarkSaved(document, document.file);
@@ -351,7 +359,7 @@ TEST(EditorModelTest, EveryProblemLeadsToItsQuestionAndField) {
       {0, "answer1Caption", -1, FIELD_ANSWER1_CAPTION},
       {0, "answer2Caption", -1, FIELD_ANSWER2_CAPTION},
       {0, "revealMode", -1, FIELD_REVEAL_MODE},
-      {0, "backgroundColour", -1, FIELD_BACKGROUND},
+      {0, "backgroundColour", -1, FIELD_BACKGROUND_COLOUR},
       {0, "codes", -1, FIELD_CODES},
       {0, "questions", -1, FIELD_QUESTIONS},
       {0, "", -1, FIELD_NONE},
@@ -360,9 +368,9 @@ TEST(EditorModelTest, EveryProblemLeadsToItsQuestionAndField) {
       {1, "answer1", 0, FIELD_ANSWER1},
       {90, "answer2", 89, FIELD_ANSWER2},
       {4, "revealText", 3, FIELD_REVEAL_TEXT},
-      {5, "picture", 4, FIELD_MEDIA},
-      {5, "sound", 4, FIELD_MEDIA},
-      {5, "film", 4, FIELD_MEDIA},
+      {5, "picture", 4, FIELD_PICTURE},
+      {5, "sound", 4, FIELD_SOUND},
+      {5, "film", 4, FIELD_FILM},
       {6, "answerPicture", 5, FIELD_ANSWER_PICTURE},
       {7, "", 6, FIELD_QUESTIONS},
       {7, "hint", 6, FIELD_QUESTIONS},

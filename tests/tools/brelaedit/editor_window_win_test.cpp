@@ -8,6 +8,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cwctype>
 #include <deque>
@@ -20,6 +21,7 @@
 #include "tests/tools/authoring/sample_quizzes.h"
 #include "tests/tools/brelamake/made_executables_win.h"
 #include "tools/authoring/exe_resources_win.h"
+#include "tools/authoring/quiz_fields.h"
 #include "tools/authoring/quiz_resources.h"
 #include "tools/authoring/text_measure_win.h"
 #include "tools/brelaedit/editor_ids.h"
@@ -299,7 +301,7 @@ TEST_F(EditorWindowTest, AQuizExecutableIsReadBackIntoAFolderTheAuthorChooses) {
   Command(IDM_OPEN);
   EXPECT_EQ(TextOf(editor_), L"quiz.json - Éditeur de quiz brela");
   EXPECT_EQ(EditedDocument(editor_).file, folder_ / "relu" / "quiz.json");
-  EXPECT_EQ(TextOf(Item(IDC_MEDIA)), L"picture01.jpg");
+  EXPECT_EQ(TextOf(Item(IDC_PICTURE)), L"picture01.jpg");
   EXPECT_EQ(TextOf(Item(IDC_ANSWER_PICTURE)), L"answer01.jpg");
   EXPECT_TRUE(fs::exists(folder_ / "relu" / "answer02.jpg"));
   EXPECT_FALSE(HasErrors(ShownProblems(editor_)));
@@ -309,10 +311,10 @@ TEST_F(EditorWindowTest, ChosenMediaAndColourReachTheQuiz) {
   const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 2), folder_);
   Open(quizFile);
   author_.files = {folder_ / "media" / "picture2.jpg", folder_ / "media" / L"réponse1.jpg"};
-  Command(IDC_CHOOSE_MEDIA);
+  Command(IDC_CHOOSE_PICTURE);
   Command(IDC_CHOOSE_ANSWER_PICTURE);
   EXPECT_EQ(author_.fileChoices, (std::vector<FileChoice>{CHOOSE_PICTURE, CHOOSE_PICTURE}));
-  EXPECT_EQ(TextOf(Item(IDC_MEDIA)), L"media/picture2.jpg");
+  EXPECT_EQ(TextOf(Item(IDC_PICTURE)), L"media/picture2.jpg");
   EXPECT_EQ(EditedDocument(editor_).quiz.questions[0].picture, "media/picture2.jpg");
   EXPECT_EQ(EditedDocument(editor_).quiz.questions[0].answerPicture, "media/r\xC3\xA9ponse1.jpg");
   Command(IDC_COLOUR);
@@ -321,7 +323,7 @@ TEST_F(EditorWindowTest, ChosenMediaAndColourReachTheQuiz) {
   // A sound quiz chooses sounds.
   author_.answers = {IDYES};  // the pictures go
   Choose(IDC_KIND, 2);
-  Command(IDC_CHOOSE_MEDIA);
+  Command(IDC_CHOOSE_SOUND);
   EXPECT_EQ(author_.fileChoices.back(), CHOOSE_SOUND);
 }
 
@@ -342,8 +344,8 @@ TEST_F(EditorWindowTest, ADoubleClickOnAProblemGoesToItsQuestionAndField) {
   SendMessageW(Item(IDC_PROBLEMS), WM_LBUTTONUP, 0, point);
   Pump(editor_);
   EXPECT_EQ(SelectedRow(Item(IDC_QUESTIONS)), 2);
-  EXPECT_EQ(GetFocus(), Item(IDC_MEDIA));
-  EXPECT_EQ(TextOf(Item(IDC_MEDIA)), L"media/picture3.jpg");
+  EXPECT_EQ(GetFocus(), Item(IDC_PICTURE));
+  EXPECT_EQ(TextOf(Item(IDC_PICTURE)), L"media/picture3.jpg");
 }
 
 TEST_F(EditorWindowTest, TheKindAnswersAndRevealModeShowOnlyTheFieldsTheyUse) {
@@ -352,8 +354,9 @@ TEST_F(EditorWindowTest, TheKindAnswersAndRevealModeShowOnlyTheFieldsTheyUse) {
   // A new quiz: one text question, one answer.
   EXPECT_TRUE(Shown(IDC_QUESTION_TEXT));
   EXPECT_TRUE(Shown(IDC_ANSWER1));
-  for (int id : {IDC_ANSWER2, IDC_REVEAL_TEXT, IDC_MEDIA, IDC_CHOOSE_MEDIA, IDC_ANSWER_PICTURE,
-                 IDC_CHOOSE_ANSWER_PICTURE, IDC_PREVIEW, IDC_ANSWER_PREVIEW}) {
+  for (int id : {IDC_ANSWER2, IDC_REVEAL_TEXT, IDC_PICTURE, IDC_CHOOSE_PICTURE, IDC_SOUND,
+                 IDC_FILM, IDC_ANSWER_PICTURE, IDC_CHOOSE_ANSWER_PICTURE, IDC_PREVIEW,
+                 IDC_ANSWER_PREVIEW}) {
     EXPECT_FALSE(Shown(id)) << id;
   }
   EXPECT_FALSE(Enabled(IDC_CAPTION1));
@@ -367,10 +370,10 @@ TEST_F(EditorWindowTest, TheKindAnswersAndRevealModeShowOnlyTheFieldsTheyUse) {
 
   Choose(IDC_KIND, 1);  // pictures
   EXPECT_FALSE(Shown(IDC_QUESTION_TEXT));
-  EXPECT_TRUE(Shown(IDC_MEDIA));
-  EXPECT_TRUE(Shown(IDC_CHOOSE_MEDIA));
+  EXPECT_TRUE(Shown(IDC_PICTURE));
+  EXPECT_TRUE(Shown(IDC_CHOOSE_PICTURE));
   EXPECT_TRUE(Shown(IDC_PREVIEW));
-  EXPECT_EQ(TextOf(Item(IDC_MEDIA_LABEL)), L"&Image :");
+  EXPECT_FALSE(Shown(IDC_SOUND) || Shown(IDC_FILM));
   EXPECT_TRUE(Enabled(IDC_REVEAL_MODE));
   EXPECT_FALSE(Shown(IDC_ANSWER_PICTURE));
 
@@ -380,7 +383,8 @@ TEST_F(EditorWindowTest, TheKindAnswersAndRevealModeShowOnlyTheFieldsTheyUse) {
   EXPECT_TRUE(Shown(IDC_ANSWER_PREVIEW));
 
   Choose(IDC_KIND, 2);  // sounds
-  EXPECT_EQ(TextOf(Item(IDC_MEDIA_LABEL)), L"&Son :");
+  EXPECT_TRUE(Shown(IDC_SOUND) && Shown(IDC_CHOOSE_SOUND) && Shown(IDC_SOUND_LABEL));
+  EXPECT_FALSE(Shown(IDC_PICTURE) || Shown(IDC_FILM));
   EXPECT_FALSE(Shown(IDC_PREVIEW));
   EXPECT_FALSE(Shown(IDC_REVEAL_TEXT));
   // A reveal mode that only pictures use stays to be set back, and the check says so.
@@ -395,7 +399,7 @@ TEST_F(EditorWindowTest, TheKindAnswersAndRevealModeShowOnlyTheFieldsTheyUse) {
 TEST_F(EditorWindowTest, AKindChangeAsksBeforeEmptyingMediaItCannotShow) {
   const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("audio", "none", 1, 2), folder_);
   Open(quizFile);
-  EXPECT_EQ(TextOf(Item(IDC_MEDIA)), L"media/sound1.mp3");
+  EXPECT_EQ(TextOf(Item(IDC_SOUND)), L"media/sound1.mp3");
   // "Non", the button that Enter presses: the quiz stays a sound quiz, its sounds kept.
   author_.answers = {IDNO};
   Choose(IDC_KIND, 1);
@@ -404,7 +408,7 @@ TEST_F(EditorWindowTest, AKindChangeAsksBeforeEmptyingMediaItCannotShow) {
   EXPECT_EQ(EditedDocument(editor_).quiz.kind, KIND_AUDIO);
   EXPECT_EQ(SendMessageW(Item(IDC_KIND), CB_GETCURSEL, 0, 0), 2);
   EXPECT_EQ(EditedDocument(editor_).quiz.questions[0].sound, "media/sound1.mp3");
-  EXPECT_EQ(TextOf(Item(IDC_MEDIA)), L"media/sound1.mp3");
+  EXPECT_EQ(TextOf(Item(IDC_SOUND)), L"media/sound1.mp3");
   EXPECT_EQ(TextOf(editor_), L"quiz.json - Éditeur de quiz brela");
   author_.answers = {IDYES};
   Choose(IDC_KIND, 3);
@@ -440,11 +444,11 @@ TEST_F(EditorWindowTest, SavedInAnotherFolderTheMediaPathsStillLeadToTheSameFile
   fs::current_path(folder_);
   Open(fs::path("source") / "quiz.json");
   fs::current_path(folder_ / "autre");  // as a file dialog may leave it
-  EXPECT_EQ(TextOf(Item(IDC_MEDIA)), L"media/picture1.jpg");
+  EXPECT_EQ(TextOf(Item(IDC_PICTURE)), L"media/picture1.jpg");
   author_.files = {folder_ / "autre" / "copie.json"};
   Command(IDM_SAVE_AS);
   fs::current_path(before);
-  EXPECT_EQ(TextOf(Item(IDC_MEDIA)), L"../source/media/picture1.jpg");
+  EXPECT_EQ(TextOf(Item(IDC_PICTURE)), L"../source/media/picture1.jpg");
   std::vector<Problem> problems;
   const Bytes saved = ReadBytes(folder_ / "autre" / "copie.json");
   const QuizFile reread = ReadQuizJson(std::string(saved.begin(), saved.end()), problems);
@@ -592,11 +596,12 @@ TEST_F(EditorWindowTest, TabReachesEveryControlInOrder) {
   Choose(IDC_REVEAL_MODE, 3);
   ExpectTabOrder(
       editor_,
-      {IDC_TITLE,       IDC_AUTHOR, IDC_EXPLANATION,  IDC_KIND,           IDC_ANSWERS,
-       IDC_REVEAL_MODE, IDC_COLOUR, IDC_CODES,        IDC_QUESTIONS,      IDC_ADD,
-       IDC_INSERT,      IDC_DELETE, IDC_MOVE_UP,      IDC_MOVE_DOWN,      IDC_ANSWER1,
-       IDC_REVEAL_TEXT, IDC_MEDIA,  IDC_CHOOSE_MEDIA, IDC_ANSWER_PICTURE, IDC_CHOOSE_ANSWER_PICTURE,
-       IDC_TRY,         IDC_MAKE,   IDC_PROBLEMS},
+      {IDC_TITLE,       IDC_AUTHOR,  IDC_EXPLANATION,    IDC_KIND,
+       IDC_ANSWERS,     IDC_REVEAL_MODE, IDC_COLOUR,     IDC_CODES,
+       IDC_QUESTIONS,   IDC_ADD,     IDC_INSERT,         IDC_DELETE,
+       IDC_MOVE_UP,     IDC_MOVE_DOWN, IDC_ANSWER1,      IDC_REVEAL_TEXT,
+       IDC_PICTURE,     IDC_CHOOSE_PICTURE, IDC_ANSWER_PICTURE, IDC_CHOOSE_ANSWER_PICTURE,
+       IDC_TRY,         IDC_MAKE,    IDC_PROBLEMS},
       "picture quiz, text and answer picture");
 }
 
@@ -633,10 +638,25 @@ TEST_F(EditorWindowTest, EveryMnemonicLeadsToOneControlOrMenuInEveryKind) {
   }
 }
 
+// Every field of a question shown at once: a picture quiz's own, and a wording, a sound and a
+// film that it does not use.
 TEST_F(EditorWindowTest, TheWindowFitsA1024By768ScreenWithEveryControlInside) {
-  const fs::path quizFile =
-      WriteSampleQuiz(SampleQuizJson("picture", "textAndPicture", 2, 2), folder_);
+  nlohmann::json quiz = SampleQuizJson("picture", "textAndPicture", 2, 2);
+  quiz["questions"][0]["questionText"] = "France";
+  quiz["questions"][0]["sound"] = "media/stray.mp3";
+  quiz["questions"][0]["film"] = "media/stray.avi";
+  const fs::path quizFile = WriteSampleQuiz(quiz, folder_);
   Open(quizFile);
+  std::vector<RECT> fields;
+  for (int id : {IDC_QUESTION_TEXT, IDC_ANSWER1, IDC_ANSWER2, IDC_REVEAL_TEXT, IDC_PICTURE,
+                 IDC_CHOOSE_PICTURE, IDC_SOUND, IDC_CHOOSE_SOUND, IDC_FILM, IDC_CHOOSE_FILM,
+                 IDC_ANSWER_PICTURE, IDC_CHOOSE_ANSWER_PICTURE, IDC_PREVIEW, IDC_ANSWER_PREVIEW}) {
+    ASSERT_TRUE(Shown(id)) << id;
+    RECT rect, overlap;
+    GetWindowRect(Item(id), &rect);
+    for (const RECT& other : fields) EXPECT_FALSE(IntersectRect(&overlap, &rect, &other)) << id;
+    fields.push_back(rect);
+  }
   RECT window, client;
   GetWindowRect(editor_, &window);
   EXPECT_LE(window.right - window.left, 1024);
@@ -912,6 +932,117 @@ TEST(EditorProcessTest, TheEditorOpensTheFileOnItsCommandLineAndAsksBeforeClosin
   EXPECT_EQ(exitCode, 0u);
   std::error_code error;
   fs::remove_all(folder, error);
+}
+
+// The reveal modes as the editor offers them, and the check's messages naming them alike.
+TEST_F(EditorWindowTest, TheRevealModesReadAsTheMessagesNameThem) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("audio", "text", 1, 2), folder_);
+  Open(quizFile);
+  const std::wstring labels[] = {L"Rien", L"L'image réponse", L"Le texte révélé",
+                                 L"Le texte et l'image réponse", L"Tous les textes à la fin"};
+  const HWND combo = Item(IDC_REVEAL_MODE);
+  ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 5);
+  for (int mode = 0; mode < 5; ++mode) {
+    wchar_t text[64] = {};
+    SendMessageW(combo, CB_GETLBTEXT, mode, reinterpret_cast<LPARAM>(text));
+    EXPECT_EQ(text, labels[mode]) << mode;
+  }
+  EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 2);
+  const std::vector<Problem>& problems = ShownProblems(editor_);
+  const auto reveal = std::find_if(problems.begin(), problems.end(),
+                                   [](const Problem& p) { return p.field == "revealMode"; });
+  ASSERT_NE(reveal, problems.end());
+  EXPECT_NE(reveal->message.find("« none » (rien)"), std::string::npos) << reveal->message;
+}
+
+// The control that shows each field of the quiz file, as the form lays it out.
+const std::map<std::string, int> CONTROL_OF_KEY = {
+    {"title", IDC_TITLE},
+    {"author", IDC_AUTHOR},
+    {"explanation", IDC_EXPLANATION},
+    {"kind", IDC_KIND},
+    {"answersPerQuestion", IDC_ANSWERS},
+    {"answer1Caption", IDC_CAPTION1},
+    {"answer2Caption", IDC_CAPTION2},
+    {"revealMode", IDC_REVEAL_MODE},
+    {"backgroundColour", IDC_COLOUR},
+    {"codes", IDC_CODES},
+    {"questions", IDC_QUESTIONS},
+    {"answer1", IDC_ANSWER1},
+    {"answer2", IDC_ANSWER2},
+    {"questionText", IDC_QUESTION_TEXT},
+    {"revealText", IDC_REVEAL_TEXT},
+    {"picture", IDC_PICTURE},
+    {"sound", IDC_SOUND},
+    {"film", IDC_FILM},
+    {"answerPicture", IDC_ANSWER_PICTURE},
+};
+
+// A quiz of these settings whose first question holds every field of the table, none of their
+// files on the disk, and whose second holds its first answer alone; three codes, one with a tab.
+nlohmann::json QuizHoldingEveryField(int kind, int answers, int mode) {
+  nlohmann::json question;
+  nlohmann::json quiz = {{"kind", KINDS[kind].name},
+                         {"answersPerQuestion", answers},
+                         {"revealMode", REVEAL_MODE_NAMES[mode]},
+                         {"codes", {"un", "deux\tdeux", "trois"}}};
+  for (int field = 0; field < FIELD_COUNT; ++field) {
+    const FieldSpec& spec = SpecOf(static_cast<QuizField>(field));
+    if (spec.value == VALUE_SETTING) continue;
+    const std::string value =
+        spec.value == VALUE_PATH ? std::string("absent/") + spec.key + ".bin" : "Texte";
+    (spec.ofQuestion ? question : quiz)[spec.key] = value;
+  }
+  quiz["questions"] = {question, {{"answer1", "Lyon"}}};
+  return quiz;
+}
+
+// Enter on each problem, in every kind, answer count and reveal mode: the focus lands in the
+// control of the problem's field, visible and editable, its question selected. A field that the
+// settings do not use (a sound in a text quiz, a film in a picture quiz) is shown, to be emptied.
+TEST_F(EditorWindowTest, EveryProblemLeadsToAVisibleEditableControlOfItsField) {
+  for (int kind = KIND_TEXT; kind <= KIND_VIDEO; ++kind) {
+    for (int answers = 1; answers <= 2; ++answers) {
+      for (int mode = REVEAL_NONE; mode <= REVEAL_TEXTS_AT_END; ++mode) {
+        const std::string settings = std::string(KINDS[kind].name) + "/" +
+                                     std::to_string(answers) + "/" + REVEAL_MODE_NAMES[mode];
+        const fs::path file = folder_ / "quiz.json";
+        std::ofstream(file, std::ios::binary) << QuizHoldingEveryField(kind, answers, mode).dump();
+        Open(file);
+        const std::vector<Problem> problems = ShownProblems(editor_);
+        int strayMedia = 0;
+        for (int row = 0; row < static_cast<int>(problems.size()); ++row) {
+          const Problem& problem = problems[row];
+          const std::string what = settings + ", " + problem.field + " of question " +
+                                   std::to_string(problem.question) + ": " + problem.message;
+          const bool media = problem.field == "picture" || problem.field == "sound" ||
+                             problem.field == "film";
+          if (media && problem.field != (KINDS[kind].media == FIELD_NONE
+                                             ? ""
+                                             : SpecOf(KINDS[kind].media).key)) {
+            ++strayMedia;
+          }
+          SetFocus(Item(IDC_PROBLEMS));
+          SelectRow(Item(IDC_PROBLEMS), row);
+          Command(IDOK);
+          const auto control = CONTROL_OF_KEY.find(problem.field);
+          ASSERT_NE(control, CONTROL_OF_KEY.end()) << what;
+          const HWND focus = GetFocus();
+          EXPECT_EQ(focus, Item(control->second)) << what;
+          EXPECT_TRUE(IsWindowVisible(focus) && IsWindowEnabled(focus)) << what;
+          EXPECT_FALSE(GetWindowLongW(focus, GWL_STYLE) & ES_READONLY) << what;
+          if (problem.question > 0) {
+            EXPECT_EQ(SelectedRow(Item(IDC_QUESTIONS)), problem.question - 1) << what;
+          }
+        }
+        // The quiz's codes, the missing fields of question 2 and the stray fields of question 1.
+        EXPECT_GE(problems.size(), 6u) << settings;
+        EXPECT_EQ(strayMedia, kind == KIND_TEXT ? 3 : 2) << settings;
+        DestroyWindow(editor_);
+        Pump(editor_);
+      }
+    }
+  }
 }
 
 }  // namespace
