@@ -165,11 +165,20 @@ std::string Unreadable(PictureFormat format, const std::string& fileName) {
          "d'images et enregistrez-la de nouveau, en JPEG ou en PNG.";
 }
 
+// A number as French writes it, its digits in groups of three: "16 000".
+std::string GroupedDigits(long long number) {
+  std::string digits = std::to_string(number);
+  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(at, " ");
+  return digits;
+}
+
 std::string TooLarge(const std::string& fileName, int width, int height) {
+  const std::string cell = std::to_string(PICTURE_CELL_SIZE);
   return Quoted(fileName) + " mesure " + std::to_string(width) + " × " + std::to_string(height) +
-         " pixels, plus que brela n'accepte (16 000 pixels de côté et 100 mégapixels au "
-         "plus) : réduisez-la dans un logiciel d'images ; le joueur la montre dans un carré de "
-         "260 × 260 pixels.";
+         " pixels, plus que brela n'accepte (" + GroupedDigits(MAX_PICTURE_SIDE) +
+         " pixels de côté et " + std::to_string(MAX_PICTURE_PIXELS / 1000000) +
+         " mégapixels au plus) : réduisez-la dans un logiciel d'images ; le joueur la montre "
+         "dans un carré de " + cell + " × " + cell + " pixels.";
 }
 
 std::string OutOfMemory(const std::string& fileName) {
