@@ -28,7 +28,7 @@ struct Bench {
   TestExecutables executables;
 
   explicit Bench(const std::string& name)
-      : folder(FreshDirectory(name)), player(folder / "brela.exe") {
+      : folder(FreshDirectory("command-" + name)), player(folder / "brela.exe") {
     WriteTestPlayer(player);
   }
 
