@@ -52,13 +52,13 @@ std::string TextOf(const fs::path& path) {
 
 TEST(BrelamakeCommandTest, HelpTellsTheCommandsFieldsColumnsRefusalsAndExitCodes) {
   Bench bench("help");
-  for (const char* flag : {"--help", "-h"}) {
-    const Outcome run = bench.Run({flag});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, UsageText());
-  }
-  const std::string help = UsageText();
+  const Outcome shortFlag = bench.Run({"-h"});
+  const Outcome run = bench.Run({"--help"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(shortFlag.exitCode, 0);
+  EXPECT_EQ(shortFlag.out, run.out);
+  const std::string& help = run.out;
   const char* const parts[] = {
       "brelamake check QUIZ.json",
       "brelamake make QUIZ.json -o NOM.exe [--player JOUEUR.exe] [--force]",
