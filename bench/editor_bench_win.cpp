@@ -98,7 +98,7 @@ int main() {
   // A media path typed: the 180 pictures checked again (from the cache but the changed one) and
   // the question's pictures previewed again.
   std::vector<double> mediaChecks;
-  const HWND media = GetDlgItem(editor, IDC_MEDIA);
+  const HWND media = GetDlgItem(editor, IDC_PICTURE);
   for (int run = 0; run < 21; ++run) {
     SendMessageW(media, WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>(run % 2 ? L"photos/chateau1.jpg" : L"photos/plan1.jpg"));
