@@ -13,7 +13,7 @@ Problem WarningAt(const FieldRef& place, const std::string& message) {
 
 std::string FieldName(const std::string& key) {
   const QuizField field = FieldOfKey(key);
-  return field == FIELD_NONE ? Quoted(key) : SpecOf(field).name;
+  return field == FIELD_NONE ? Quoted(key) : FactsOf(field).name;
 }
 
 std::string ProblemPlace(const Problem& problem) {

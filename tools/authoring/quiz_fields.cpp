@@ -31,7 +31,7 @@ constexpr unsigned REVEALED_TEXT =
     ValueBit(REVEAL_TEXT) | ValueBit(REVEAL_TEXT_AND_PICTURE) | ValueBit(REVEAL_TEXTS_AT_END);
 constexpr unsigned REVEALED_PICTURE = ValueBit(REVEAL_PICTURE) | ValueBit(REVEAL_TEXT_AND_PICTURE);
 
-const FieldSpec FIELDS[FIELD_COUNT] = {
+const FieldFacts FIELDS[FIELD_COUNT] = {
     {"kind", false, VALUE_SETTING, "type de quiz", ANY, ANY, ANY, nullptr, false, NO_BOX,
      "le type de quiz : \"text\" (questions écrites), \"picture\" (images),\n\"audio\" (sons) ou "
      "\"video\" (films) ; obligatoire", nullptr},
@@ -125,7 +125,7 @@ bool Has(unsigned set, int value) { return value >= 0 && value < 32 && (set & Va
 
 }  // namespace
 
-const KindSpec KINDS[4] = {
+const KindFacts KINDS[4] = {
     {"text", FIELD_NONE, "un quiz de questions écrites", "l'image", "d'image", MEDIA_PICTURE,
      "picture", ".jpg"},
     {"picture", FIELD_PICTURE, "un quiz d'images", "l'image", "d'image", MEDIA_PICTURE, "picture",
@@ -146,11 +146,11 @@ const char* const REVEAL_MODE_PHRASES[5] = {"rien", "l'image réponse", "le text
                                             "le texte et l'image réponse",
                                             "tous les textes à la fin"};
 
-const KindSpec& KindOf(int kind) {
+const KindFacts& KindOf(int kind) {
   return kind >= KIND_TEXT && kind <= KIND_VIDEO ? KINDS[kind] : KINDS[KIND_TEXT];
 }
 
-const FieldSpec& SpecOf(QuizField field) { return FIELDS[field]; }
+const FieldFacts& FactsOf(QuizField field) { return FIELDS[field]; }
 
 const char* KeyOf(QuizField field) { return FIELDS[field].key; }
 
@@ -163,15 +163,15 @@ QuizField FieldOfKey(const std::string& key) {
 
 bool BoxOfField(const std::string& key, TextBox& box) {
   const QuizField field = FieldOfKey(key);
-  if (field == FIELD_NONE || !SpecOf(field).shownInPlayer) return false;
-  box = SpecOf(field).box;
+  if (field == FIELD_NONE || !FactsOf(field).shownInPlayer) return false;
+  box = FactsOf(field).box;
   return true;
 }
 
 std::vector<std::string> ColumnHeaders(QuizField field) {
   std::vector<std::string> headers;
-  if (!SpecOf(field).columns) return headers;
-  const std::string columns = SpecOf(field).columns;
+  if (!FactsOf(field).columns) return headers;
+  const std::string columns = FactsOf(field).columns;
   for (std::size_t start = 0; start <= columns.size();) {
     const std::size_t end = std::min(columns.find('|', start), columns.size());
     headers.push_back(columns.substr(start, end - start));
@@ -180,12 +180,12 @@ std::vector<std::string> ColumnHeaders(QuizField field) {
   return headers;
 }
 
-bool KindUses(QuizField field, int kind) { return Has(SpecOf(field).kinds, kind); }
+bool KindUses(QuizField field, int kind) { return Has(FactsOf(field).kinds, kind); }
 
 bool FieldUsed(QuizField field, int kind, int answersPerQuestion, int revealMode) {
-  const FieldSpec& spec = SpecOf(field);
-  return Has(spec.kinds, kind) && Has(spec.answerCounts, answersPerQuestion) &&
-         Has(spec.revealModes, revealMode);
+  const FieldFacts& facts = FactsOf(field);
+  return Has(facts.kinds, kind) && Has(facts.answerCounts, answersPerQuestion) &&
+         Has(facts.revealModes, revealMode);
 }
 
 bool FieldUsed(QuizField field, const QuizFile& quiz) {

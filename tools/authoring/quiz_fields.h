@@ -49,7 +49,7 @@ constexpr unsigned ValueBit(int value) { return 1u << value; }
 constexpr unsigned ALL_VALUES = ~0u;
 
 // One field. The editor's control for each field is the editor's own (its field controls).
-struct FieldSpec {
+struct FieldFacts {
   const char* key;
   bool ofQuestion;
   FieldValue value;
@@ -65,7 +65,7 @@ struct FieldSpec {
   const char* columnHelp;  // the help's line after its spreadsheet header; or null
 };
 
-const FieldSpec& SpecOf(QuizField field);
+const FieldFacts& FactsOf(QuizField field);
 const char* KeyOf(QuizField field);
 QuizField FieldOfKey(const std::string& key);  // FIELD_NONE for a key no quiz file has
 
@@ -90,7 +90,7 @@ const std::string* FieldValueOf(const QuizFile& quiz, QuizField field);
 const std::string* FieldValueOf(const QuestionFile& question, QuizField field);
 
 // One kind. The editor's file chooser for its media is the media field's control's.
-struct KindSpec {
+struct KindFacts {
   const char* name;       // in quiz files
   QuizField media;        // the field of each question's media; FIELD_NONE for text
   const char* phrase;     // "un quiz d'images"
@@ -101,9 +101,9 @@ struct KindSpec {
   const char* fileExtension;
 };
 
-extern const KindSpec KINDS[4];
-// A kind's spec; the text kind's for a value that is no kind.
-const KindSpec& KindOf(int kind);
+extern const KindFacts KINDS[4];
+// A kind's facts; the text kind's for a value that is no kind.
+const KindFacts& KindOf(int kind);
 
 // The spreadsheet's columns, in the order that the help and the messages list them.
 extern const QuizField SPREADSHEET_COLUMNS[9];

@@ -51,12 +51,12 @@ std::string UnknownKeyMessage(bool ofQuestion, const std::string& key) {
   int best = static_cast<int>(key.size()) / 4 + 1;
   const char* closest = nullptr;
   for (int field = 0; field < FIELD_COUNT; ++field) {
-    const FieldSpec& spec = SpecOf(static_cast<QuizField>(field));
-    if (spec.ofQuestion != ofQuestion) continue;
-    const int distance = EditDistance(Lowered(key).c_str(), Lowered(spec.key).c_str());
+    const FieldFacts& facts = FactsOf(static_cast<QuizField>(field));
+    if (facts.ofQuestion != ofQuestion) continue;
+    const int distance = EditDistance(Lowered(key).c_str(), Lowered(facts.key).c_str());
     if (distance < best) {
       best = distance;
-      closest = spec.key;
+      closest = facts.key;
     }
   }
   if (closest) return "champ inconnu ; vouliez-vous dire " + Quoted(closest) + " ?";
@@ -79,7 +79,7 @@ void RefuseUnknownKeys(Reader& reader, const Json& object, int question) {
   const bool ofQuestion = question > 0;
   for (const auto& item : object.items()) {
     const QuizField field = FieldOfKey(item.key());
-    if (field == FIELD_NONE || SpecOf(field).ofQuestion != ofQuestion) {
+    if (field == FIELD_NONE || FactsOf(field).ofQuestion != ofQuestion) {
       reader.Error(question, item.key(), UnknownKeyMessage(ofQuestion, item.key()));
     }
   }
@@ -87,16 +87,16 @@ void RefuseUnknownKeys(Reader& reader, const Json& object, int question) {
 
 // A text, composed to NFC, or a media path, kept as written; empty when absent.
 std::string ReadValue(Reader& reader, const Json& object, QuizField field, int question) {
-  const FieldSpec& spec = SpecOf(field);
-  if (!object.contains(spec.key)) return {};
-  const Json& value = object.at(spec.key);
+  const FieldFacts& facts = FactsOf(field);
+  if (!object.contains(facts.key)) return {};
+  const Json& value = object.at(facts.key);
   if (!value.is_string()) {
-    reader.Error(question, spec.key,
-                 spec.value == VALUE_PATH ? "doit être le chemin d'un fichier, entre guillemets"
+    reader.Error(question, facts.key,
+                 facts.value == VALUE_PATH ? "doit être le chemin d'un fichier, entre guillemets"
                                           : "doit être un texte entre guillemets");
     return {};
   }
-  return spec.value == VALUE_PATH ? value.get<std::string>() : ComposeNfc(value.get<std::string>());
+  return facts.value == VALUE_PATH ? value.get<std::string>() : ComposeNfc(value.get<std::string>());
 }
 
 // Every text and path field of a quiz or of a question.
@@ -387,7 +387,7 @@ const char* NameOf(const char* const (&names)[N], int value) {
 
 const char* MediaKey(QuizKind kind) {
   const QuizField media = KindOf(kind).media;
-  return media == FIELD_NONE ? nullptr : SpecOf(media).key;
+  return media == FIELD_NONE ? nullptr : FactsOf(media).key;
 }
 
 std::string& MediaPath(QuestionFile& question, QuizKind kind) {

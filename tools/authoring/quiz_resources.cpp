@@ -115,7 +115,7 @@ void CopyQuestions(const QuizDefinition& quiz, QuizFile& file) {
 void TakeAllMedia(const std::vector<Resource>& resources, QuizFile& file,
                   std::vector<MediaFile>& media, std::vector<Problem>& warnings) {
   const char* key = MediaKey(file.kind);
-  const KindSpec& kind = KindOf(file.kind);
+  const KindFacts& kind = KindOf(file.kind);
   for (int n = 1; key && n <= static_cast<int>(file.questions.size()); ++n) {
     QuestionFile& question = file.questions[n - 1];
     MediaPath(question, file.kind) =

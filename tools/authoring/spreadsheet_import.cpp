@@ -170,9 +170,9 @@ struct Importer {
   QuestionFile QuestionOf(const CsvRow& row, int n) const {
     QuestionFile question;
     for (int field = FIELD_ANSWER1; field <= FIELD_ANSWER_PICTURE; ++field) {
-      const FieldSpec& spec = SpecOf(static_cast<QuizField>(field));
+      const FieldFacts& facts = FactsOf(static_cast<QuizField>(field));
       *FieldValueOf(question, static_cast<QuizField>(field)) =
-          spec.value == VALUE_PATH ? PathValue(row, spec.key, n) : Value(row, spec.key);
+          facts.value == VALUE_PATH ? PathValue(row, facts.key, n) : Value(row, facts.key);
     }
     return question;
   }

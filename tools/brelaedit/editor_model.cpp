@@ -13,14 +13,14 @@ namespace {
 // the other.
 template <typename Quiz>
 auto QuizText(Quiz& quiz, EditorField field) -> decltype(FieldValueOf(quiz, field)) {
-  if (field == FIELD_NONE || SpecOf(field).ofQuestion) return nullptr;
+  if (field == FIELD_NONE || FactsOf(field).ofQuestion) return nullptr;
   return FieldValueOf(quiz, field);
 }
 
 template <typename Question>
 auto QuestionText(Question& question, EditorField field)
     -> decltype(FieldValueOf(question, field)) {
-  if (field == FIELD_NONE || !SpecOf(field).ofQuestion) return nullptr;
+  if (field == FIELD_NONE || !FactsOf(field).ofQuestion) return nullptr;
   return FieldValueOf(question, field);
 }
 
@@ -231,7 +231,7 @@ QuestionRow QuestionRowOf(const QuizFile& quiz, int index) {
 
 bool FieldShown(const QuizFile& quiz, int index, EditorField field) {
   if (field == FIELD_NONE) return false;
-  if (!SpecOf(field).ofQuestion) {
+  if (!FactsOf(field).ofQuestion) {
     const std::string* text = QuizText(quiz, field);
     const bool holds = text ? !text->empty()
                             : field == FIELD_REVEAL_MODE && quiz.revealMode != REVEAL_NONE;
@@ -243,7 +243,7 @@ bool FieldShown(const QuizFile& quiz, int index, EditorField field) {
 
 ProblemTarget TargetOfProblem(const Problem& problem) {
   const EditorField field = FieldOfKey(problem.field);
-  const bool ofQuestion = field != FIELD_NONE && SpecOf(field).ofQuestion;
+  const bool ofQuestion = field != FIELD_NONE && FactsOf(field).ofQuestion;
   if (problem.question <= 0) return {-1, ofQuestion ? FIELD_NONE : field};
   return {problem.question - 1, ofQuestion ? field : FIELD_QUESTIONS};
 }

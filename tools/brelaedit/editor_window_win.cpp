@@ -61,7 +61,7 @@ const FieldControl FIELD_CONTROLS[] = {
 };
 
 // A field of the selected question, not of the quiz.
-bool OfQuestion(const FieldControl& control) { return SpecOf(control.field).ofQuestion; }
+bool OfQuestion(const FieldControl& control) { return FactsOf(control.field).ofQuestion; }
 
 // The window edges each control follows; the others stay where the form puts them.
 const std::vector<ControlAnchor> ANCHORS = {
@@ -576,7 +576,7 @@ void OnFieldEdited(HWND dialog, const FieldControl& control) {
   } else {
     SetQuizText(editor.document, control.field, text);
   }
-  if (SpecOf(control.field).value == VALUE_PATH) {
+  if (FactsOf(control.field).value == VALUE_PATH) {
     editor.mediaStale = editor.previewStale = true;
   }
   Edited(dialog);

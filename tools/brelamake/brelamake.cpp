@@ -91,12 +91,12 @@ Codes de sortie :
 
 // A field's key in a column of 22, its help after it and its help's other lines under the first;
 // a question's fields indented further.
-std::string FieldHelp(const FieldSpec& spec) {
+std::string FieldHelp(const FieldFacts& facts) {
   constexpr std::size_t HELP_COLUMN = 24;
-  std::string key = std::string(spec.ofQuestion ? 4 : 2, ' ') + "\"" + spec.key + "\"";
+  std::string key = std::string(facts.ofQuestion ? 4 : 2, ' ') + "\"" + facts.key + "\"";
   key += key.size() + 2 <= HELP_COLUMN ? std::string(HELP_COLUMN - key.size(), ' ')
                                        : "\n" + std::string(HELP_COLUMN, ' ');
-  std::string help = spec.help;
+  std::string help = facts.help;
   Replace(help, "\n", "\n" + std::string(HELP_COLUMN, ' '));
   return key + help + "\n";
 }
@@ -107,7 +107,7 @@ std::string ColumnHelp(QuizField column) {
   const std::string header = "  " + ColumnHeaders(column).front();
   const std::size_t characters = static_cast<std::size_t>(std::count_if(
       header.begin(), header.end(), [](char c) { return (c & 0xC0) != 0x80; }));  // UTF-8
-  return header + std::string(HELP_COLUMN - characters, ' ') + SpecOf(column).columnHelp + "\n";
+  return header + std::string(HELP_COLUMN - characters, ' ') + FactsOf(column).columnHelp + "\n";
 }
 
 struct Command {
@@ -331,7 +331,7 @@ std::string UsageText() {
   for (QuizField column : SPREADSHEET_COLUMNS) text += ColumnHelp(column);
   text += std::string(USAGE_SPREADSHEET_END) + FIELDS_TITLE;
   for (int field = 0; field < FIELD_COUNT; ++field) {
-    text += FieldHelp(SpecOf(static_cast<QuizField>(field)));
+    text += FieldHelp(FactsOf(static_cast<QuizField>(field)));
   }
   text += std::string(FIELDS_END) + REFUSALS;
   Replace(text, "%Q", std::to_string(MAX_QUESTIONS));

@@ -59,8 +59,8 @@ TEST(QuizFieldsTest, EveryKeyHasOneFieldOfTheQuizOrOfAQuestion) {
     for (const auto& [key, name] : *names) {
       const QuizField field = FieldOfKey(key);
       ASSERT_NE(field, FIELD_NONE) << key;
-      EXPECT_EQ(SpecOf(field).key, key);
-      EXPECT_EQ(SpecOf(field).ofQuestion, names == &QUESTION_NAMES) << key;
+      EXPECT_EQ(FactsOf(field).key, key);
+      EXPECT_EQ(FactsOf(field).ofQuestion, names == &QUESTION_NAMES) << key;
       EXPECT_EQ(FieldName(key), name) << key;
       fields.insert(field);
     }

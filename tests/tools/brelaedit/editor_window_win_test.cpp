@@ -987,11 +987,11 @@ nlohmann::json QuizHoldingEveryField(int kind, int answers, int mode) {
                          {"revealMode", REVEAL_MODE_NAMES[mode]},
                          {"codes", {"un", "deux\tdeux", "trois"}}};
   for (int field = 0; field < FIELD_COUNT; ++field) {
-    const FieldSpec& spec = SpecOf(static_cast<QuizField>(field));
-    if (spec.value == VALUE_SETTING) continue;
+    const FieldFacts& facts = FactsOf(static_cast<QuizField>(field));
+    if (facts.value == VALUE_SETTING) continue;
     const std::string value =
-        spec.value == VALUE_PATH ? std::string("absent/") + spec.key + ".bin" : "Texte";
-    (spec.ofQuestion ? question : quiz)[spec.key] = value;
+        facts.value == VALUE_PATH ? std::string("absent/") + facts.key + ".bin" : "Texte";
+    (facts.ofQuestion ? question : quiz)[facts.key] = value;
   }
   quiz["questions"] = {question, {{"answer1", "Lyon"}}};
   return quiz;
@@ -1019,7 +1019,7 @@ TEST_F(EditorWindowTest, EveryProblemLeadsToAVisibleEditableControlOfItsField) {
                              problem.field == "film";
           if (media && problem.field != (KINDS[kind].media == FIELD_NONE
                                              ? ""
-                                             : SpecOf(KINDS[kind].media).key)) {
+                                             : FactsOf(KINDS[kind].media).key)) {
             ++strayMedia;
           }
           SetFocus(Item(IDC_PROBLEMS));
