@@ -56,6 +56,27 @@ std::string FileNameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+std::string WithSeparator(std::string path, char from, char to) {
+  std::replace(path.begin(), path.end(), from, to);
+  return path;
+}
+
+bool IsMediaField(EditorField field) {
+  return field != FIELD_NONE && FactsOf(field).value == VALUE_PATH;
+}
+
+// A media file named in full on the quiz folder's drive is named from that folder instead, so
+// that the folder can be moved or copied whole.
+void MakeMediaPathsRelative(EditorDocument& document) {
+  for (QuestionFile& question : document.quiz.questions) {
+    for (QuizField field : {FIELD_PICTURE, FIELD_SOUND, FIELD_FILM, FIELD_ANSWER_PICTURE}) {
+      std::string* path = FieldValueOf(question, field);
+      const std::filesystem::path named = std::filesystem::u8path(*path);
+      if (named.is_absolute()) *path = MediaPathFor(document, named);
+    }
+  }
+}
+
 bool IsReservedDeviceName(const std::string& name) {
   std::string upper;
   for (char c : name.substr(0, name.find('.'))) upper += static_cast<char>(std::toupper(c));
@@ -92,6 +113,7 @@ void MoveQuizFile(EditorDocument& document, const std::filesystem::path& path) {
   }
   document.file = path;
   document.mediaFolder = folder;
+  MakeMediaPathsRelative(document);
 }
 
 std::string MediaPathFor(const EditorDocument& document, const std::filesystem::path& chosen) {
@@ -101,6 +123,8 @@ std::string MediaPathFor(const EditorDocument& document, const std::filesystem::
   const std::filesystem::path relative = chosen.lexically_relative(document.mediaFolder);
   return relative.empty() ? chosen.generic_u8string() : relative.generic_u8string();
 }
+
+std::string ShownPath(const std::string& path) { return WithSeparator(path, '/', '\\'); }
 
 std::string ProblemCountText(const std::vector<Problem>& problems) {
   const int errors = CountProblems(problems, PROBLEM_ERROR);
@@ -122,7 +146,8 @@ void SetQuestionText(EditorDocument& document, int index, EditorField field,
                      const std::string& text) {
   if (!ValidQuestion(document, index)) return;
   std::string* target = QuestionText(document.quiz.questions[index], field);
-  if (target) Assign(document, *target, text);
+  if (!target) return;
+  Assign(document, *target, IsMediaField(field) ? WithSeparator(text, '\\', '/') : text);
 }
 
 std::string FieldText(const EditorDocument& document, int index, EditorField field) {
@@ -135,7 +160,8 @@ std::string FieldText(const EditorDocument& document, int index, EditorField fie
   if (const std::string* text = QuizText(quiz, field)) return *text;
   if (!ValidQuestion(document, index)) return "";
   const std::string* text = QuestionText(quiz.questions[index], field);
-  return text ? *text : "";
+  if (!text) return "";
+  return IsMediaField(field) ? ShownPath(*text) : *text;
 }
 
 void SetKind(EditorDocument& document, QuizKind kind) {

@@ -35,23 +35,28 @@ EditorDocument NewDocument();
 EditorDocument DocumentOf(const QuizFile& quiz, const std::filesystem::path& path,
                           const std::filesystem::path& mediaFolder = {});
 
-// The quiz is about to be saved as path: its relative media paths are made relative to path's
-// folder, so that they still lead to the same files.
+// The quiz is about to be saved as path: its media paths are made relative to path's folder,
+// so that they still lead to the same files (absolute ones too, when on the folder's drive).
 void MoveQuizFile(EditorDocument& document, const std::filesystem::path& path);
 
 // How the quiz names a media file that the author chose (an absolute path): relative to the
 // media folder, with '/', when there is one on the same drive; else the absolute path.
 std::string MediaPathFor(const EditorDocument& document, const std::filesystem::path& chosen);
 
+// A media path as Windows writes paths, with '\\': the quiz file keeps '/'.
+std::string ShownPath(const std::string& path);
+
 // The status bar's count: "2 erreurs, 1 avertissement", or that there is nothing to fix.
 std::string ProblemCountText(const std::vector<Problem>& problems);
 
 // The quiz's own texts (title, author, explanation, captions; codes one per line).
 void SetQuizText(EditorDocument& document, EditorField field, const std::string& text);
-// A question's texts and media paths; index from 0.
+// A question's texts and media paths (stored with '/', whichever separator is typed); index from
+// 0.
 void SetQuestionText(EditorDocument& document, int index, EditorField field,
                      const std::string& text);
-// The value a field holds now, as its control shows it (codes one per line).
+// The value a field holds now, as its control shows it (codes one per line, media paths as
+// ShownPath writes them).
 std::string FieldText(const EditorDocument& document, int index, EditorField field);
 
 // Kind, answers, reveal mode and colour. A field that the new settings do not use keeps what it

@@ -630,7 +630,8 @@ void OnChooseMedia(HWND dialog, const FieldControl& control) {
   const std::filesystem::path chosen = editor.environment.dialogs.chooseFile(
       dialog, control.choice, editor.document.mediaFolder / "");
   if (chosen.empty()) return;
-  SetDlgItemTextW(dialog, control.id, WideText(MediaPathFor(editor.document, chosen)).c_str());
+  SetDlgItemTextW(dialog, control.id,
+                  WideText(ShownPath(MediaPathFor(editor.document, chosen))).c_str());
 }
 
 // Double-click or Enter on a problem: its question selected, the focus in its field.

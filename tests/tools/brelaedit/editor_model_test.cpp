@@ -47,21 +47,24 @@ TEST(EditorModelTest, EditsReachTheirFieldAndOnlyAChangeMakesTheQuizDirty) {
     const char* text;
     std::string QuizFile::*quizField;
     std::string QuestionFile::*questionField;
+    const char* shown;  // media paths as Windows writes them
   };
   const Edit edits[] = {
-      {-1, FIELD_TITLE, "Villes", &QuizFile::title, nullptr},
-      {-1, FIELD_AUTHOR, "Mme Roux", &QuizFile::author, nullptr},
-      {-1, FIELD_EXPLANATION, "Tapez la capitale", &QuizFile::explanation, nullptr},
-      {-1, FIELD_ANSWER1_CAPTION, "Ville", &QuizFile::answer1Caption, nullptr},
-      {-1, FIELD_ANSWER2_CAPTION, "Pays", &QuizFile::answer2Caption, nullptr},
-      {1, FIELD_QUESTION_TEXT, "Portugal", nullptr, &QuestionFile::questionText},
-      {1, FIELD_ANSWER1, "Lisbonne", nullptr, &QuestionFile::answer1},
-      {2, FIELD_ANSWER2, "Séville", nullptr, &QuestionFile::answer2},
-      {0, FIELD_REVEAL_TEXT, "Sur la Seine", nullptr, &QuestionFile::revealText},
-      {0, FIELD_PICTURE, "images/paris.jpg", nullptr, &QuestionFile::picture},
-      {0, FIELD_SOUND, "sons/paris.mp3", nullptr, &QuestionFile::sound},
-      {0, FIELD_FILM, "films/paris.avi", nullptr, &QuestionFile::film},
-      {0, FIELD_ANSWER_PICTURE, "images/tour.png", nullptr, &QuestionFile::answerPicture},
+      {-1, FIELD_TITLE, "Villes", &QuizFile::title, nullptr, "Villes"},
+      {-1, FIELD_AUTHOR, "Mme Roux", &QuizFile::author, nullptr, "Mme Roux"},
+      {-1, FIELD_EXPLANATION, "Tapez la capitale", &QuizFile::explanation, nullptr,
+        "Tapez la capitale"},
+      {-1, FIELD_ANSWER1_CAPTION, "Ville", &QuizFile::answer1Caption, nullptr, "Ville"},
+      {-1, FIELD_ANSWER2_CAPTION, "Pays", &QuizFile::answer2Caption, nullptr, "Pays"},
+      {1, FIELD_QUESTION_TEXT, "Portugal", nullptr, &QuestionFile::questionText, "Portugal"},
+      {1, FIELD_ANSWER1, "Lisbonne", nullptr, &QuestionFile::answer1, "Lisbonne"},
+      {2, FIELD_ANSWER2, "Séville", nullptr, &QuestionFile::answer2, "Séville"},
+      {0, FIELD_REVEAL_TEXT, "Sur la Seine", nullptr, &QuestionFile::revealText, "Sur la Seine"},
+      {0, FIELD_PICTURE, "images/paris.jpg", nullptr, &QuestionFile::picture, "images\\paris.jpg"},
+      {0, FIELD_SOUND, "sons/paris.mp3", nullptr, &QuestionFile::sound, "sons\\paris.mp3"},
+      {0, FIELD_FILM, "films/paris.avi", nullptr, &QuestionFile::film, "films\\paris.avi"},
+      {0, FIELD_ANSWER_PICTURE, "images/tour.png", nullptr, &QuestionFile::answerPicture,
+        "images\\tour.png"},
   };
   for (const Edit& edit : edits) {
     EditorDocument document = ThreeQuestions();
@@ -72,7 +75,7 @@ TEST(EditorModelTest, EditsReachTheirFieldAndOnlyAChangeMakesTheQuizDirty) {
       SetQuestionText(document, edit.question, edit.field, edit.text);
       EXPECT_EQ(document.quiz.questions[edit.question].*edit.questionField, edit.text);
     }
-    EXPECT_EQ(FieldText(document, edit.question, edit.field), edit.text);
+    EXPECT_EQ(FieldText(document, edit.question, edit.field), edit.shown);
     EXPECT_TRUE(document.dirty) << edit.text;
     // The same text again is no change.
     MarkSaved(document, document.file);
@@ -100,7 +103,7 @@ TEST(EditorModelTest, EachMediaHasItsOwnFieldShownWhileItHoldsAPath) {
   EXPECT_FALSE(FieldShown(document.quiz, 1, FIELD_FILM));
   SetQuestionText(document, 2, FIELD_FILM, "");
   EXPECT_FALSE(FieldShown(document.quiz, 2, FIELD_FILM));
-  EXPECT_EQ(FieldText(document, 2, FIELD_PICTURE), "media/q3.jpg");
+  EXPECT_EQ(FieldText(document, 2, FIELD_PICTURE), "media\\q3.jpg");
 }
 
 TEST(EditorModelTest, CodesAreOneALineWithoutTheEmptyLinesAfterTheLast) {
@@ -446,11 +449,35 @@ TEST(EditorModelTest, SavingElsewhereKeepsMediaPathsLeadingToTheSameFiles) {
   EXPECT_EQ(document.file, std::filesystem::path("/classe/villes.json"));
   EXPECT_EQ(document.mediaFolder, std::filesystem::path("/classe"));
   EXPECT_EQ(document.quiz.questions[0].picture, "tableaux/images/a.jpg");
-  EXPECT_EQ(document.quiz.questions[1].picture, "/photos/b.jpg");
+  // Named in full on the same drive: named from the quiz's folder from now on.
+  EXPECT_EQ(document.quiz.questions[1].picture, "../photos/b.jpg");
   EXPECT_EQ(document.quiz.questions[1].answerPicture, "commun/c.png");
   // Saved again in the same folder: nothing moves.
   MoveQuizFile(document, "/classe/villes2.json");
   EXPECT_EQ(document.quiz.questions[0].picture, "tableaux/images/a.jpg");
+}
+
+TEST(EditorModelTest, ANewQuizNamesItsMediaFromItsFolderOnceSaved) {
+  EditorDocument document = NewDocument();
+  SetKind(document, KIND_PICTURE);
+  SetQuestionText(document, 0, FIELD_PICTURE,
+                  MediaPathFor(document, std::filesystem::u8path("/maison/classe/italie.jpg")));
+  EXPECT_EQ(document.quiz.questions[0].picture, "/maison/classe/italie.jpg");
+  MoveQuizFile(document, "/maison/classe/q.json");
+  EXPECT_EQ(document.quiz.questions[0].picture, "italie.jpg");
+  MoveQuizFile(document, "/maison/autre/q.json");
+  EXPECT_EQ(document.quiz.questions[0].picture, "../classe/italie.jpg");
+}
+
+TEST(EditorModelTest, MediaPathsShowWindowsSeparatorsAndAreStoredWithSlashes) {
+  EditorDocument document = ThreeQuestions();
+  SetQuestionText(document, 1, FIELD_SOUND, "sons\\été\\a.mp3");
+  EXPECT_EQ(document.quiz.questions[1].sound, "sons/été/a.mp3");
+  EXPECT_EQ(FieldText(document, 1, FIELD_SOUND), "sons\\été\\a.mp3");
+  // Texts that are not paths keep their backslashes.
+  SetQuestionText(document, 1, FIELD_ANSWER1, "a\\b");
+  EXPECT_EQ(FieldText(document, 1, FIELD_ANSWER1), "a\\b");
+  EXPECT_EQ(ShownPath("../images/a.jpg"), "..\\images\\a.jpg");
 }
 
 TEST(EditorModelTest, ChosenMediaAreNamedFromTheQuizFolder) {

@@ -314,7 +314,7 @@ TEST_F(EditorWindowTest, ChosenMediaAndColourReachTheQuiz) {
   Command(IDC_CHOOSE_PICTURE);
   Command(IDC_CHOOSE_ANSWER_PICTURE);
   EXPECT_EQ(author_.fileChoices, (std::vector<FileChoice>{CHOOSE_PICTURE, CHOOSE_PICTURE}));
-  EXPECT_EQ(TextOf(Item(IDC_PICTURE)), L"media/picture2.jpg");
+  EXPECT_EQ(TextOf(Item(IDC_PICTURE)), L"media\\picture2.jpg");
   EXPECT_EQ(EditedDocument(editor_).quiz.questions[0].picture, "media/picture2.jpg");
   EXPECT_EQ(EditedDocument(editor_).quiz.questions[0].answerPicture, "media/r\xC3\xA9ponse1.jpg");
   Command(IDC_COLOUR);
@@ -345,7 +345,7 @@ TEST_F(EditorWindowTest, ADoubleClickOnAProblemGoesToItsQuestionAndField) {
   Pump(editor_);
   EXPECT_EQ(SelectedRow(Item(IDC_QUESTIONS)), 2);
   EXPECT_EQ(GetFocus(), Item(IDC_PICTURE));
-  EXPECT_EQ(TextOf(Item(IDC_PICTURE)), L"media/picture3.jpg");
+  EXPECT_EQ(TextOf(Item(IDC_PICTURE)), L"media\\picture3.jpg");
 }
 
 TEST_F(EditorWindowTest, TheKindAnswersAndRevealModeShowOnlyTheFieldsTheyUse) {
@@ -399,7 +399,7 @@ TEST_F(EditorWindowTest, TheKindAnswersAndRevealModeShowOnlyTheFieldsTheyUse) {
 TEST_F(EditorWindowTest, AKindChangeAsksBeforeEmptyingMediaItCannotShow) {
   const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("audio", "none", 1, 2), folder_);
   Open(quizFile);
-  EXPECT_EQ(TextOf(Item(IDC_SOUND)), L"media/sound1.mp3");
+  EXPECT_EQ(TextOf(Item(IDC_SOUND)), L"media\\sound1.mp3");
   // "Non", the button that Enter presses: the quiz stays a sound quiz, its sounds kept.
   author_.answers = {IDNO};
   Choose(IDC_KIND, 1);
@@ -408,7 +408,7 @@ TEST_F(EditorWindowTest, AKindChangeAsksBeforeEmptyingMediaItCannotShow) {
   EXPECT_EQ(EditedDocument(editor_).quiz.kind, KIND_AUDIO);
   EXPECT_EQ(SendMessageW(Item(IDC_KIND), CB_GETCURSEL, 0, 0), 2);
   EXPECT_EQ(EditedDocument(editor_).quiz.questions[0].sound, "media/sound1.mp3");
-  EXPECT_EQ(TextOf(Item(IDC_SOUND)), L"media/sound1.mp3");
+  EXPECT_EQ(TextOf(Item(IDC_SOUND)), L"media\\sound1.mp3");
   EXPECT_EQ(TextOf(editor_), L"quiz.json - Éditeur de quiz brela");
   author_.answers = {IDYES};
   Choose(IDC_KIND, 3);
@@ -444,11 +444,11 @@ TEST_F(EditorWindowTest, SavedInAnotherFolderTheMediaPathsStillLeadToTheSameFile
   fs::current_path(folder_);
   Open(fs::path("source") / "quiz.json");
   fs::current_path(folder_ / "autre");  // as a file dialog may leave it
-  EXPECT_EQ(TextOf(Item(IDC_PICTURE)), L"media/picture1.jpg");
+  EXPECT_EQ(TextOf(Item(IDC_PICTURE)), L"media\\picture1.jpg");
   author_.files = {folder_ / "autre" / "copie.json"};
   Command(IDM_SAVE_AS);
   fs::current_path(before);
-  EXPECT_EQ(TextOf(Item(IDC_PICTURE)), L"../source/media/picture1.jpg");
+  EXPECT_EQ(TextOf(Item(IDC_PICTURE)), L"..\\source\\media\\picture1.jpg");
   std::vector<Problem> problems;
   const Bytes saved = ReadBytes(folder_ / "autre" / "copie.json");
   const QuizFile reread = ReadQuizJson(std::string(saved.begin(), saved.end()), problems);
@@ -459,6 +459,25 @@ TEST_F(EditorWindowTest, SavedInAnotherFolderTheMediaPathsStillLeadToTheSameFile
     EXPECT_NE(problem.field, "picture") << problem.message;
     EXPECT_NE(problem.field, "answerPicture") << problem.message;
   }
+}
+
+TEST_F(EditorWindowTest, ANewQuizSavedBesideItsMediaNamesThemFromItsFolder) {
+  fs::create_directories(folder_ / "classe" / "images");
+  Open();
+  Choose(IDC_KIND, 1);  // pictures
+  const fs::path chosen = folder_ / "classe" / "images" / "italie.jpg";
+  author_.files = {chosen};
+  Command(IDC_CHOOSE_PICTURE);
+  EXPECT_EQ(TextOf(Item(IDC_PICTURE)), fs::path(chosen).make_preferred().wstring());
+  author_.files = {folder_ / "classe" / "q.json"};
+  Command(IDM_SAVE);
+  EXPECT_EQ(TextOf(Item(IDC_PICTURE)), L"images\\italie.jpg");
+  const Bytes saved = ReadBytes(folder_ / "classe" / "q.json");
+  const std::string json(saved.begin(), saved.end());
+  EXPECT_NE(json.find("\"picture\": \"images/italie.jpg\""), std::string::npos) << json;
+  // Typed with Windows' separators, stored with '/'.
+  Type(IDC_PICTURE, L"images\\rome.jpg");
+  EXPECT_EQ(EditedDocument(editor_).quiz.questions[0].picture, "images/rome.jpg");
 }
 
 TEST_F(EditorWindowTest, ASpreadsheetOpensAndIsSavedUnderANameTheAuthorGives) {
