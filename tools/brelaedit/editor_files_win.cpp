@@ -129,10 +129,7 @@ bool Make(HWND owner, const EditorEnvironment& environment, const EditorDocument
     return false;
   }
   if (!outcome.written) {
-    Tell(owner, environment,
-         "Le quiz a encore " +
-             CountText(CountProblems(outcome.problems, PROBLEM_ERROR), "erreur", "erreurs") +
-             " : corrigez-les d'après la liste des problèmes (un double-clic mène à chacune).");
+    Tell(owner, environment, ErrorsLeftText(CountProblems(outcome.problems, PROBLEM_ERROR)));
   }
   return outcome.written;
 }
@@ -206,7 +203,12 @@ bool SaveDocument(HWND owner, const EditorEnvironment& environment, EditorDocume
 }
 
 void MakeExecutable(HWND owner, const EditorEnvironment& environment,
-                    const EditorDocument& document, MediaCache& cache) {
+                    const EditorDocument& document, const std::vector<Problem>& problems,
+                    MediaCache& cache) {
+  if (HasErrors(problems)) {
+    Tell(owner, environment, ErrorsLeftText(CountProblems(problems, PROBLEM_ERROR)));
+    return;
+  }
   const fs::path output =
       environment.dialogs.chooseFile(owner, CHOOSE_EXECUTABLE, SuggestedPath(document, ".exe"));
   if (output.empty() || !Make(owner, environment, document, cache, output, true)) return;

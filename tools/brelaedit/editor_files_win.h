@@ -33,9 +33,11 @@ bool ReadDocumentFile(HWND owner, const EditorEnvironment& environment,
 bool SaveDocument(HWND owner, const EditorEnvironment& environment, EditorDocument& document,
                   bool askName);
 
-// "Créer le quiz…": asks where, makes the executable, offers to open its folder.
+// "Créer le quiz…": refused at once while problems (the document's, checked) hold errors;
+// otherwise asks where, makes the executable, offers to open its folder.
 void MakeExecutable(HWND owner, const EditorEnvironment& environment,
-                    const EditorDocument& document, MediaCache& cache);
+                    const EditorDocument& document, const std::vector<Problem>& problems,
+                    MediaCache& cache);
 
 // A trial: the quiz made into a temporary folder and started there.
 struct TrialRun {

@@ -134,6 +134,13 @@ std::string ProblemCountText(const std::vector<Problem>& problems) {
          CountText(warnings, "avertissement", "avertissements");
 }
 
+std::string ErrorsLeftText(int errors) {
+  return "Le quiz a encore " + CountText(errors, "erreur", "erreurs") +
+         (errors == 1 ? " : corrigez-la d'après la liste des problèmes (un double-clic y mène)."
+                      : " : corrigez-les d'après la liste des problèmes (un double-clic mène à "
+                        "chacune).");
+}
+
 void SetQuizText(EditorDocument& document, EditorField field, const std::string& text) {
   if (field == FIELD_CODES) {
     Assign(document, document.quiz.codes, CodeLines(text));

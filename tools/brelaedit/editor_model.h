@@ -49,6 +49,10 @@ std::string ShownPath(const std::string& path);
 // The status bar's count: "2 erreurs, 1 avertissement", or that there is nothing to fix.
 std::string ProblemCountText(const std::vector<Problem>& problems);
 
+// Why the quiz is not made while errors remain: "Le quiz a encore 1 erreur : corrigez-la...",
+// "... 2 erreurs : corrigez-les...".
+std::string ErrorsLeftText(int errors);
+
 // The quiz's own texts (title, author, explanation, captions; codes one per line).
 void SetQuizText(EditorDocument& document, EditorField field, const std::string& text);
 // A question's texts and media paths (stored with '/', whichever separator is typed); index from

@@ -502,7 +502,7 @@ void OnTry(HWND dialog) {
 void OnMake(HWND dialog) {
   EditorWindow& editor = Editor(dialog);
   CheckAllNow(dialog);
-  MakeExecutable(dialog, editor.environment, editor.document, editor.cache);
+  MakeExecutable(dialog, editor.environment, editor.document, editor.problems, editor.cache);
 }
 
 // --- Questions -----------------------------------------------------------------------------

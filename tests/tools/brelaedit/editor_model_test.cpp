@@ -499,6 +499,15 @@ TEST(EditorModelTest, ChosenMediaAreNamedFromTheQuizFolder) {
   }
 }
 
+TEST(EditorModelTest, TheErrorsLeftAgreeWithTheirCount) {
+  EXPECT_EQ(ErrorsLeftText(1),
+            "Le quiz a encore 1 erreur : corrigez-la d'après la liste des problèmes (un "
+            "double-clic y mène).");
+  EXPECT_EQ(ErrorsLeftText(4),
+            "Le quiz a encore 4 erreurs : corrigez-les d'après la liste des problèmes (un "
+            "double-clic mène à chacune).");
+}
+
 TEST(EditorModelTest, TheStatusBarCountsErrorsAndWarningsInFrench) {
   const Problem error = ErrorAt({1, "answer1", 0}, "m");
   const Problem warning = WarningAt({0, "codes", 0}, "m");

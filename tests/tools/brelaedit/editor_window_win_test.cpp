@@ -882,6 +882,27 @@ TEST_F(EditorWindowTest, TryingAQuizWithErrorsSaysSoAndStartsNothing) {
   EXPECT_EQ(FindWindowW(L"WindowsApp", nullptr), nullptr);
 }
 
+TEST_F(EditorWindowTest, MakingAQuizWithErrorsRefusesBeforeAskingForAName) {
+  Open();  // a new quiz: no title, no wording, no answer
+  Command(IDC_MAKE);
+  EXPECT_TRUE(author_.fileChoices.empty());
+  ASSERT_EQ(author_.asked.size(), 1u);
+  EXPECT_EQ(author_.asked[0].text,
+            L"Le quiz a encore 3 erreurs : corrigez-les d'après la liste des problèmes (un "
+            L"double-clic mène à chacune).");
+  // One error left: the sentence agrees with it.
+  Type(IDC_TITLE, L"Capitales");
+  Type(IDC_ANSWER1, L"Rome");
+  ASSERT_TRUE(PumpUntil(editor_, [&] { return StatusText(editor_).rfind(L"1 erreur,", 0) == 0; }))
+      << Utf8Text(StatusText(editor_));
+  Command(IDC_MAKE);
+  EXPECT_TRUE(author_.fileChoices.empty());
+  ASSERT_EQ(author_.asked.size(), 2u);
+  EXPECT_EQ(author_.asked[1].text,
+            L"Le quiz a encore 1 erreur : corrigez-la d'après la liste des problèmes (un "
+            L"double-clic y mène).");
+}
+
 // The real program as a second process: a top-level window of it whose title passes.
 struct WindowSearch {
   DWORD processId;
