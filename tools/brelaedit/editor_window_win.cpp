@@ -457,10 +457,16 @@ void OpenFile(HWND dialog, const std::filesystem::path& path) {
   ShowDocument(dialog);
 }
 
+void FocusControl(HWND dialog, HWND control) {
+  SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
+// A new quiz is written from its title on.
 void OnNew(HWND dialog) {
   if (!MayDiscard(dialog)) return;
   Editor(dialog).document = NewDocument();
   ShowDocument(dialog);
+  FocusControl(dialog, Control(dialog, IDC_TITLE));
 }
 
 void OnOpen(HWND dialog) {
@@ -506,10 +512,6 @@ void OnMake(HWND dialog) {
 }
 
 // --- Questions -----------------------------------------------------------------------------
-
-void FocusControl(HWND dialog, HWND control) {
-  SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-}
 
 // The first field of the selected question that its kind shows.
 void FocusQuestionFields(HWND dialog) {

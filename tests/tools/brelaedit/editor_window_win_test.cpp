@@ -903,6 +903,20 @@ TEST_F(EditorWindowTest, MakingAQuizWithErrorsRefusesBeforeAskingForAName) {
             L"double-clic y mène).");
 }
 
+TEST_F(EditorWindowTest, NewPutsTheCaretInTheTitle) {
+  Open();
+  Type(IDC_TITLE, L"Ancien");
+  author_.answers = {IDNO};  // not saved
+  SetFocus(Item(IDC_KIND));
+  PressWith(VK_CONTROL, Item(IDC_KIND), WM_KEYDOWN, 'N');
+  EXPECT_EQ(GetFocus(), Item(IDC_TITLE));
+  for (wchar_t c : std::wstring(L"Essai")) PostMessageW(GetFocus(), WM_CHAR, c, 0);
+  Pump(editor_);
+  EXPECT_EQ(TextOf(Item(IDC_TITLE)), L"Essai");
+  EXPECT_EQ(SendMessageW(Item(IDC_KIND), CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(EditedDocument(editor_).quiz.title, "Essai");
+}
+
 // The real program as a second process: a top-level window of it whose title passes.
 struct WindowSearch {
   DWORD processId;
