@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "tools/authoring/spreadsheet_import.h"
+#include "tools/picture_import/quoted.h"
 
 namespace {
 
@@ -279,6 +280,23 @@ ProblemTarget TargetOfProblem(const Problem& problem) {
   const bool ofQuestion = field != FIELD_NONE && FactsOf(field).ofQuestion;
   if (problem.question <= 0) return {-1, ofQuestion ? FIELD_NONE : field};
   return {problem.question - 1, ofQuestion ? field : FIELD_QUESTIONS};
+}
+
+std::string ShownProblemMessage(const QuizFile& quiz, const Problem& problem) {
+  const ProblemTarget target = TargetOfProblem(problem);
+  if (!IsMediaField(target.field) || target.question < 0 ||
+      target.question >= static_cast<int>(quiz.questions.size())) {
+    return problem.message;
+  }
+  const std::string& stored = *FieldValueOf(quiz.questions[target.question], target.field);
+  const std::string named = Quoted(stored);
+  const std::string shown = Quoted(ShownPath(stored));
+  std::string message = problem.message;
+  for (std::size_t at = message.find(named); !stored.empty() && at != std::string::npos;
+       at = message.find(named, at + shown.size())) {
+    message.replace(at, named.size(), shown);
+  }
+  return message;
 }
 
 std::string DefaultExecutableName(const std::string& title) {

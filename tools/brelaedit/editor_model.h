@@ -111,6 +111,10 @@ struct ProblemTarget {
 };
 ProblemTarget TargetOfProblem(const Problem& problem);
 
+// A problem's message as the editor shows it: the media path it names written as ShownPath
+// writes it, like the paths beside it.
+std::string ShownProblemMessage(const QuizFile& quiz, const Problem& problem);
+
 // The executable's default name: the title, with the characters Windows refuses in file names
 // replaced, and ".exe"; "quiz.exe" for a title with nothing usable.
 std::string DefaultExecutableName(const std::string& title);

@@ -339,7 +339,7 @@ void ShowProblems(HWND dialog) {
     InsertRow(list, row, problem.severity);
     const std::string place = ProblemPlace(problem);
     SetItemText(list, row, 0, place.empty() ? "fichier" : place);
-    SetItemText(list, row, 1, problem.message);
+    SetItemText(list, row, 1, ShownProblemMessage(editor.document.quiz, problem));
   }
   FitMessageColumn(list);
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);

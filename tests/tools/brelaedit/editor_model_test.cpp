@@ -499,6 +499,21 @@ TEST(EditorModelTest, ChosenMediaAreNamedFromTheQuizFolder) {
   }
 }
 
+TEST(EditorModelTest, AProblemNamesItsMediaPathWithWindowsSeparators) {
+  EditorDocument document = ThreeQuestions();
+  SetQuestionText(document, 1, FIELD_PICTURE, "images/été/a.jpg");
+  SetQuestionText(document, 1, FIELD_ANSWER1, "Paris / Lyon");
+  const Problem missing = ErrorAt(
+      {2, "picture", 0},
+      "le fichier « images/été/a.jpg » est introuvable (cherché en « "
+      "C:\\x\\images\\été\\a.jpg »)");
+  EXPECT_EQ(ShownProblemMessage(document.quiz, missing),
+            "le fichier « images\\été\\a.jpg » est introuvable (cherché en « "
+            "C:\\x\\images\\été\\a.jpg »)");
+  const Problem answer = ErrorAt({2, "answer1", 0}, "« Paris / Lyon » est trop long");
+  EXPECT_EQ(ShownProblemMessage(document.quiz, answer), "« Paris / Lyon » est trop long");
+}
+
 TEST(EditorModelTest, TheErrorsLeftAgreeWithTheirCount) {
   EXPECT_EQ(ErrorsLeftText(1),
             "Le quiz a encore 1 erreur : corrigez-la d'après la liste des problèmes (un "

@@ -480,6 +480,25 @@ TEST_F(EditorWindowTest, ANewQuizSavedBesideItsMediaNamesThemFromItsFolder) {
   EXPECT_EQ(EditedDocument(editor_).quiz.questions[0].picture, "images/rome.jpg");
 }
 
+TEST_F(EditorWindowTest, AMissingMediaFileIsNamedWithWindowsSeparatorsOnly) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 2), folder_);
+  Open(quizFile);
+  Type(IDC_PICTURE, L"media\\absent.jpg");
+  const HWND list = Item(IDC_PROBLEMS);
+  auto missing = [&] {
+    for (int row = 0; row < RowCount(list); ++row) {
+      if (ItemText(list, row, 1).find(L"absent") != std::wstring::npos) return row;
+    }
+    return -1;
+  };
+  ASSERT_TRUE(PumpUntil(editor_, [&] { return missing() >= 0; }));
+  const std::wstring message = ItemText(list, missing(), 1);
+  EXPECT_EQ(
+      message.rfind(L"le fichier « media\\absent.jpg » est introuvable (cherché en « ", 0), 0u)
+      << Utf8Text(message);
+  EXPECT_EQ(message.find(L'/'), std::wstring::npos) << Utf8Text(message);
+}
+
 TEST_F(EditorWindowTest, ASpreadsheetOpensAndIsSavedUnderANameTheAuthorGives) {
   const fs::path csv = folder_ / "villes.csv";
   std::ofstream(csv, std::ios::binary) << "question;réponse\nCapitale de la France ?;Paris\n"
