@@ -255,10 +255,10 @@ void ShowSettings(HWND dialog) {
   editor.loading = false;
 }
 
-// Shows the fields that the quiz's kind, answers and reveal mode use (and those that hold
-// something to empty); the quiz's own settings are disabled rather than hidden.
 void StackQuestionRows(HWND dialog);
 
+// Shows the fields that the quiz's kind, answers and reveal mode use (and those that hold
+// something to empty); the quiz's own settings are disabled rather than hidden.
 void ShowUsedFields(HWND dialog) {
   const EditorWindow& editor = Editor(dialog);
   const QuizFile& quiz = editor.document.quiz;
