@@ -114,7 +114,8 @@ struct EditorWindow {
   OwnedIcon icons[2];  // the window's big and small icons: they must outlive it
   HWND status = nullptr;
   HACCEL keys = nullptr;
-  FormLayout layout;
+  FormLayout form;    // where the template puts each control
+  FormLayout layout;  // the same, the question's visible rows closed up
   SIZE minimumWindow = {};
   std::wstring shownTitle;
   std::vector<TrialRun> trials;
@@ -254,6 +255,8 @@ void ShowSettings(HWND dialog) {
   editor.loading = false;
 }
 
+void StackQuestionRows(HWND dialog);
+
 // Shows the fields that the quiz's kind, answers and reveal mode use (and those that hold
 // something to empty); the quiz's own settings are disabled rather than hidden.
 void ShowUsedFields(HWND dialog) {
@@ -276,6 +279,7 @@ void ShowUsedFields(HWND dialog) {
              picture && ShowsAnswerPictures(quiz) ? SW_SHOW : SW_HIDE);
   const bool any = editor.selected >= 0;
   for (int id : {IDC_DELETE, IDC_MOVE_UP, IDC_MOVE_DOWN}) EnableWindow(Control(dialog, id), any);
+  StackQuestionRows(dialog);
 }
 
 void ShowQuestionFields(HWND dialog) {
@@ -373,6 +377,21 @@ LRESULT DrawProblem(const NMLVCUSTOMDRAW& draw) {
   if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
   NMLVCUSTOMDRAW& colours = const_cast<NMLVCUSTOMDRAW&>(draw);
   colours.clrText = draw.nmcd.lItemlParam == PROBLEM_ERROR ? RGB(192, 0, 0) : RGB(176, 112, 0);
+  return CDRF_NEWFONT;
+}
+
+// Without the focus, the selected question keeps the selection's colours rather than the faint
+// grey the list gives it: the author sees which question the fields show.
+LRESULT DrawQuestion(HWND list, const NMLVCUSTOMDRAW& draw) {
+  if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+  if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT || GetFocus() == list) return CDRF_DODEFAULT;
+  if (!SendMessageW(list, LVM_GETITEMSTATE, draw.nmcd.dwItemSpec, LVIS_SELECTED)) {
+    return CDRF_DODEFAULT;
+  }
+  NMLVCUSTOMDRAW& colours = const_cast<NMLVCUSTOMDRAW&>(draw);
+  colours.nmcd.uItemState &= ~CDIS_SELECTED;
+  colours.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+  colours.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
   return CDRF_NEWFONT;
 }
 
@@ -676,6 +695,69 @@ void SizePreviews(HWND dialog) {
              PICTURE_CELL_SIZE, PICTURE_CELL_SIZE, FALSE);
 }
 
+PlacedControl* PlacedOf(FormLayout& layout, HWND control) {
+  for (PlacedControl& placed : layout.controls) {
+    if (placed.control == control) return &placed;
+  }
+  return nullptr;
+}
+
+// Dialog units between the tops of the question's rows in the form.
+constexpr int QUESTION_ROW_PITCH = 13;
+
+int PixelsDown(HWND dialog, int units) {
+  RECT rect = {0, 0, 0, units};
+  MapDialogRect(dialog, &rect);
+  return rect.bottom;
+}
+
+// Where the dialog manager would put an edge of the form that far down by rows of the question:
+// the edge's dialog units found back, moved, mapped again, so that rounding puts the rows where
+// the template would.
+int EdgeMovedByRows(HWND dialog, int edge, int rows) {
+  const int units = MulDiv(edge, 8, PixelsDown(dialog, 8));
+  return PixelsDown(dialog, units + rows * QUESTION_ROW_PITCH);
+}
+
+// Moves a control by rows of the question from where the template puts it; a frame around the
+// rows only by its bottom.
+void MoveByRows(HWND dialog, HWND control, int rows, bool bottomOnly) {
+  EditorWindow& editor = Editor(dialog);
+  const PlacedControl* from = PlacedOf(editor.form, control);
+  PlacedControl* to = PlacedOf(editor.layout, control);
+  if (!from || !to) return;
+  to->box = from->box;
+  if (bottomOnly) {
+    to->box.bottom = EdgeMovedByRows(dialog, from->box.bottom, rows);
+    return;
+  }
+  to->box.top = EdgeMovedByRows(dialog, from->box.top, rows);
+  to->box.bottom += to->box.top - from->box.top;
+}
+
+// The question's visible rows close up: the n-th takes the place of the template's n-th row,
+// label, field and button together; the group's frame and the previews follow the last one.
+void StackQuestionRows(HWND dialog) {
+  if (Editor(dialog).form.controls.empty()) return;
+  int row = 0, shown = 0;
+  for (const FieldControl& control : FIELD_CONTROLS) {
+    if (!OfQuestion(control)) continue;
+    const int rows = shown - row++;
+    if (GetWindowLongPtrW(Control(dialog, control.id), GWL_STYLE) & WS_VISIBLE) ++shown;
+    for (int id : {control.id, control.labelId, control.chooseId}) {
+      if (id) MoveByRows(dialog, Control(dialog, id), rows, false);
+    }
+  }
+  const int rows = shown ? shown - row : 0;
+  MoveByRows(dialog, Control(dialog, IDC_QUESTION_GROUP), rows, true);
+  for (int id : {IDC_PREVIEW, IDC_ANSWER_PREVIEW}) {
+    MoveByRows(dialog, Control(dialog, id), rows, false);
+  }
+  RECT client;
+  GetClientRect(dialog, &client);
+  ApplyLayout(Editor(dialog).layout, client.right, client.bottom);
+}
+
 // Records where the form puts each control, once the status bar has room under it; the window
 // then fits the screen's work area.
 void LayOut(HWND dialog) {
@@ -684,8 +766,9 @@ void LayOut(HWND dialog) {
   RECT client, status, window;
   GetClientRect(dialog, &client);
   GetWindowRect(editor.status, &status);
-  editor.layout = RecordLayout(
+  editor.form = RecordLayout(
       dialog, ANCHORS, {client.right, client.bottom + (status.bottom - status.top)}, editor.status);
+  editor.layout = editor.form;
   GetWindowRect(dialog, &window);
   RECT work;
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -790,6 +873,9 @@ LRESULT OnNotify(HWND dialog, const NMHDR& header) {
       GoToProblem(dialog, reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
     }
     return 0;
+  }
+  if (header.idFrom == IDC_QUESTIONS && header.code == NM_CUSTOMDRAW) {
+    return DrawQuestion(header.hwndFrom, reinterpret_cast<const NMLVCUSTOMDRAW&>(header));
   }
   if (header.idFrom != IDC_QUESTIONS || editor.loading) return 0;
   if (header.code == LVN_ITEMCHANGED) {

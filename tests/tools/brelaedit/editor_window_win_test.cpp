@@ -728,6 +728,175 @@ TEST_F(EditorWindowTest, TheWindowFitsA1024By768ScreenWithEveryControlInside) {
   EXPECT_EQ(after.right - after.left, before.right - before.left);
 }
 
+// A question's rows from top to bottom: label, field and "Choisir…" button (0: none).
+struct QuestionRowIds {
+  int label, field, button;
+};
+
+const QuestionRowIds QUESTION_ROWS[] = {
+    {IDC_QUESTION_TEXT_LABEL, IDC_QUESTION_TEXT, 0},
+    {IDC_ANSWER1_LABEL, IDC_ANSWER1, 0},
+    {IDC_ANSWER2_LABEL, IDC_ANSWER2, 0},
+    {IDC_REVEAL_TEXT_LABEL, IDC_REVEAL_TEXT, 0},
+    {IDC_PICTURE_LABEL, IDC_PICTURE, IDC_CHOOSE_PICTURE},
+    {IDC_SOUND_LABEL, IDC_SOUND, IDC_CHOOSE_SOUND},
+    {IDC_FILM_LABEL, IDC_FILM, IDC_CHOOSE_FILM},
+    {IDC_ANSWER_PICTURE_LABEL, IDC_ANSWER_PICTURE, IDC_CHOOSE_ANSWER_PICTURE},
+};
+
+RECT RectInWindow(HWND window, HWND control) {
+  RECT rect;
+  GetWindowRect(control, &rect);
+  MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+// The height of dialog units in the editor's pixels; the form's rows are 13 of them apart.
+int DialogUnitsHigh(HWND editor, int units) {
+  RECT rect = {0, 0, 0, units};
+  MapDialogRect(editor, &rect);
+  return rect.bottom;
+}
+
+// The question's visible rows stand one under the other, at most a row's pitch apart (a pixel
+// more where dialog units round), none over another, label and button beside their field; the
+// previews come below the last row.
+void ExpectQuestionRowsStacked(HWND editor, const std::string& where) {
+  const int pitch = DialogUnitsHigh(editor, 13);
+  std::vector<RECT> fields, all;
+  for (const QuestionRowIds& row : QUESTION_ROWS) {
+    const HWND field = GetDlgItem(editor, row.field);
+    if (!IsWindowVisible(field)) continue;
+    const RECT box = RectInWindow(editor, field);
+    const int middle = (box.top + box.bottom) / 2;
+    for (int id : {row.label, row.field, row.button}) {
+      if (!id) continue;
+      EXPECT_TRUE(IsWindowVisible(GetDlgItem(editor, id))) << where << " " << id;
+      const RECT part = RectInWindow(editor, GetDlgItem(editor, id));
+      EXPECT_TRUE(part.top <= middle && middle <= part.bottom) << where << " " << id;
+      RECT overlap;
+      for (const RECT& other : all) {
+        EXPECT_FALSE(IntersectRect(&overlap, &part, &other)) << where << " " << id;
+      }
+      all.push_back(part);
+    }
+    fields.push_back(box);
+  }
+  ASSERT_FALSE(fields.empty()) << where;
+  const RECT group = RectInWindow(editor, GetDlgItem(editor, IDC_QUESTION_GROUP));
+  EXPECT_LE(fields.front().top - group.top, pitch) << where;
+  for (std::size_t i = 1; i < fields.size(); ++i) {
+    EXPECT_GT(fields[i].top, fields[i - 1].top) << where << " row " << i;
+    EXPECT_LE(fields[i].top - fields[i - 1].top, pitch + 1) << where << " row " << i;
+  }
+  EXPECT_GE(group.bottom, fields.back().bottom) << where;
+  EXPECT_LE(group.bottom - fields.back().top, 2 * pitch) << where;
+  for (int id : {IDC_PREVIEW, IDC_ANSWER_PREVIEW}) {
+    if (!IsWindowVisible(GetDlgItem(editor, id))) continue;
+    const RECT preview = RectInWindow(editor, GetDlgItem(editor, id));
+    EXPECT_GE(preview.top, group.bottom) << where << " " << id;
+    EXPECT_LE(preview.top - fields.back().top, 2 * pitch) << where << " " << id;
+  }
+}
+
+TEST_F(EditorWindowTest, TheQuestionsVisibleRowsCloseUpInEveryKindAnswerCountAndRevealMode) {
+  Open();
+  for (int kind = 0; kind < 4; ++kind) {
+    Choose(IDC_KIND, kind);
+    for (int answers = 0; answers < 2; ++answers) {
+      Choose(IDC_ANSWERS, answers);
+      for (int reveal = 0; reveal < 5; ++reveal) {
+        Choose(IDC_REVEAL_MODE, reveal);
+        ExpectQuestionRowsStacked(editor_, "kind " + std::to_string(kind) + " answers " +
+                                               std::to_string(answers + 1) + " reveal " +
+                                               std::to_string(reveal));
+      }
+    }
+  }
+}
+
+// A picture quiz's rows: the picture right under the answers, the answer picture right under it,
+// though the sound and film rows between them in the form are hidden.
+TEST_F(EditorWindowTest, APictureQuizShowsNoHoleWhereTheSoundAndFilmRowsAre) {
+  const fs::path quizFile =
+      WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 2), folder_);
+  Open(quizFile);
+  ASSERT_FALSE(Shown(IDC_SOUND) || Shown(IDC_FILM));
+  ASSERT_TRUE(Shown(IDC_ANSWER_PICTURE));
+  const int pitch = DialogUnitsHigh(editor_, 13);
+  const int picture = RectInWindow(editor_, Item(IDC_PICTURE)).top;
+  const int answerPicture = RectInWindow(editor_, Item(IDC_ANSWER_PICTURE)).top;
+  EXPECT_GE(answerPicture - picture, pitch - 1);
+  EXPECT_LE(answerPicture - picture, pitch + 1);
+  EXPECT_LE(RectInWindow(editor_, Item(IDC_CHOOSE_ANSWER_PICTURE)).top -
+                RectInWindow(editor_, Item(IDC_CHOOSE_PICTURE)).top,
+            pitch + 1);
+  ExpectQuestionRowsStacked(editor_, "pictures");
+}
+
+// A stray sound in a picture quiz shows its row until emptied; the next question shown closes
+// the rows up again.
+TEST_F(EditorWindowTest, AStrayMediaRowEmptiedLeavesNoHoleOnceTheQuestionIsShownAgain) {
+  nlohmann::json quiz = SampleQuizJson("picture", "none", 1, 2);
+  quiz["questions"][0]["sound"] = "media/stray.mp3";
+  const fs::path quizFile = WriteSampleQuiz(quiz, folder_);
+  Open(quizFile);
+  ASSERT_TRUE(Shown(IDC_SOUND));
+  ExpectQuestionRowsStacked(editor_, "stray sound");
+  Type(IDC_SOUND, L"");
+  SelectRow(Item(IDC_QUESTIONS), 1);
+  Pump(editor_);
+  SelectRow(Item(IDC_QUESTIONS), 0);
+  Pump(editor_);
+  EXPECT_FALSE(Shown(IDC_SOUND));
+  ExpectQuestionRowsStacked(editor_, "emptied");
+}
+
+// The part of a row that the list shows.
+RECT ShownRow(HWND list, int item) {
+  RECT row = {LVIR_BOUNDS, 0, 0, 0};
+  SendMessageW(list, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&row));
+  RECT client, shown;
+  GetClientRect(list, &client);
+  IntersectRect(&shown, &row, &client);
+  return shown;
+}
+
+// The pixels of a row's middle line that have the colour.
+int PixelsOfColour(HWND list, int item, COLORREF colour) {
+  const RECT row = ShownRow(list, item);
+  const HDC dc = GetDC(list);
+  int count = 0;
+  for (int x = row.left; x < row.right; ++x) {
+    if (GetPixel(dc, x, (row.top + row.bottom) / 2) == colour) ++count;
+  }
+  ReleaseDC(list, dc);
+  return count;
+}
+
+TEST_F(EditorWindowTest, TheSelectedQuestionStaysClearlySelectedWhenTheFocusLeavesTheList) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 3), folder_);
+  Open(quizFile);
+  const HWND list = Item(IDC_QUESTIONS);
+  EXPECT_TRUE(GetWindowLongPtrW(list, GWL_STYLE) & LVS_SHOWSELALWAYS);
+  SetForegroundWindow(editor_);
+  SetFocus(list);
+  SelectRow(list, 1);
+  Pump(editor_);
+  SetFocus(Item(IDC_ANSWER1));
+  Pump(editor_);
+  ASSERT_NE(GetFocus(), list);
+  EXPECT_EQ(SelectedRow(list), 1);
+  InvalidateRect(list, nullptr, TRUE);
+  UpdateWindow(list);
+  const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+  // Most of the selected row's middle line in the selection's colour, none of the others'.
+  const RECT selected = ShownRow(list, 1);
+  EXPECT_GT(PixelsOfColour(list, 1, highlight), (selected.right - selected.left) / 2);
+  EXPECT_EQ(PixelsOfColour(list, 0, highlight), 0);
+  EXPECT_EQ(PixelsOfColour(list, 2, highlight), 0);
+}
+
 TEST_F(EditorWindowTest, TryingMakesATemporaryQuizStartsItAndRemovesItOnceClosed) {
   const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), folder_);
   Open(quizFile);
