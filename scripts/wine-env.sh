@@ -89,6 +89,9 @@ in_wine() {
   WINELOADER=$wine "$wine" "$@" </dev/null >/dev/null 2>&1 9>&-
 }
 
+# A class that the prefix's setup registers, and pictures are decoded with (WIC's factory).
+registered_class='HKCR\CLSID\{CACAF262-9370-4615-A13B-9F5539DA4C0A}'
+
 make_prefix() {
   mkdir -p "$WINEPREFIX"
   in_wine wineboot -i
@@ -96,6 +99,16 @@ make_prefix() {
   in_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
   in_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d Y /f
   touch "$WINEPREFIX/.brela-ready"
+}
+
+# wineboot has been seen to leave a prefix with its classes unregistered, after which no picture
+# decodes: set it up once more, and stop if that does not mend it.
+mend_prefix() {
+  in_wine reg query "$registered_class" && return 0
+  in_wine wineboot -u || true
+  in_wine reg query "$registered_class" && return 0
+  echo "wine-env: wineboot left $WINEPREFIX without its registered classes" >&2
+  return 1
 }
 
 up_locked() {
@@ -117,6 +130,7 @@ up_locked() {
     wineserver -f -p </dev/null >/dev/null 2>&1 9>&- &
     echo $! >"$state/wineserver.pid"
     [ -f "$WINEPREFIX/.brela-ready" ] || make_prefix
+    mend_prefix
     # Debian's Wine does not find its own fonts (package fonts-wine): without them the caption
     # buttons draw as letters and dialog text is measured with a stand-in font.
     [ -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ] ||
