@@ -897,6 +897,21 @@ TEST_F(EditorWindowTest, TheSelectedQuestionStaysClearlySelectedWhenTheFocusLeav
   EXPECT_EQ(PixelsOfColour(list, 2, highlight), 0);
 }
 
+// Closes the player that a trial started, once its window is up, and waits until the editor has
+// tidied up after it.
+void CloseTrialPlayer(HWND editor, const std::function<bool()>& tidied) {
+  HWND player = nullptr;
+  ASSERT_TRUE(PumpUntil(
+      editor,
+      [&] {
+        player = FindWindowW(L"WindowsApp", nullptr);
+        return player != nullptr;
+      },
+      20000));
+  PostMessageW(player, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(PumpUntil(editor, tidied, 10000));
+}
+
 TEST_F(EditorWindowTest, TryingMakesATemporaryQuizStartsItAndRemovesItOnceClosed) {
   const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), folder_);
   Open(quizFile);
@@ -914,18 +929,7 @@ TEST_F(EditorWindowTest, TryingMakesATemporaryQuizStartsItAndRemovesItOnceClosed
   EXPECT_TRUE(author_.asked.empty());
   const std::vector<fs::path> running = trialFolders();
   ASSERT_EQ(running.size(), 1u);
-  // The player's window, found by the quiz's title.
-  HWND player = nullptr;
-  ASSERT_TRUE(PumpUntil(
-      editor_,
-      [&] {
-        player = FindWindowW(L"WindowsApp", nullptr);
-        return player != nullptr;
-      },
-      20000));
-  PostMessageW(player, WM_CLOSE, 0, 0);
-  EXPECT_TRUE(PumpUntil(
-      editor_, [&] { return trialFolders().empty(); }, 10000));
+  CloseTrialPlayer(editor_, [&] { return trialFolders().empty(); });
 }
 
 // A teacher's folder named with characters that no ANSI code page of a French Windows holds: the
@@ -959,17 +963,7 @@ TEST_F(EditorWindowTest, AQuizInAFolderNamedOutsideCodePage1252IsMadeAndTried) {
   const fs::path trial = trials[0];
   const std::string prefix = "brelaedit-" + std::to_string(GetCurrentProcessId()) + "-";
   EXPECT_EQ(trial.filename().u8string().rfind(prefix, 0), 0u);
-  HWND player = nullptr;
-  ASSERT_TRUE(PumpUntil(
-      editor_,
-      [&] {
-        player = FindWindowW(L"WindowsApp", nullptr);
-        return player != nullptr;
-      },
-      20000));
-  PostMessageW(player, WM_CLOSE, 0, 0);
-  EXPECT_TRUE(PumpUntil(
-      editor_, [&] { return !fs::exists(trial); }, 10000));
+  CloseTrialPlayer(editor_, [&] { return !fs::exists(trial); });
 }
 
 // A file that is no quiz, or a folder that holds files, is replaced or written into only once the
