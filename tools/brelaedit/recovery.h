@@ -17,7 +17,8 @@ std::string RecoveryText(const EditorDocument& document);
 // The document that a recovery text holds, with unsaved changes; false when the text is not one.
 bool ReadRecoveryText(const std::string& text, EditorDocument& document);
 
-// "Récupérer les modifications non enregistrées de « capitales.json » ?" and what each answer does.
+// "Récupérer les modifications non enregistrées de « capitales.json » ?", the quiz's title, and
+// what "Non" does.
 std::string RecoveryQuestion(const EditorDocument& document);
 
 // The file is written once typing pauses after a change, and while changes keep coming, at least
