@@ -1346,29 +1346,6 @@ class EditorRecoveryTest : public EditorWindowTest {
   std::vector<fs::path> RecoveryFiles() const { return RecoveryFilesIn(RecoveryFolder()); }
 };
 
-TEST_F(EditorRecoveryTest, UnsavedChangesReachTheRecoveryFileOnceTypingPausesAndSavingRemovesIt) {
-  const fs::path quizFile = WriteSampleQuiz(CapitalesQuiz(), folder_);
-  OpenKeepingRecovery(quizFile);
-  EXPECT_TRUE(RecoveryFiles().empty());  // nothing unsaved yet
-  Type(IDC_TITLE, L"Capitales d'Europe");
-  Type(IDC_ANSWER1, L"Paris, en Île-de-France");
-  ASSERT_TRUE(RecoveryFileComesHolding(RecoveryFolder(), "Paris, en Île-de-France"));
-  const fs::path file = RecoveryFiles()[0];
-  const std::string ours = "brelaedit-" + std::to_string(GetCurrentProcessId()) + "-";
-  EXPECT_EQ(file.filename().u8string().rfind(ours, 0), 0u) << file.u8string();
-  const std::string text = FileText(file);
-  const std::string head = "brelaedit récupération 1\nfichier=";
-  EXPECT_EQ(text.rfind(head, 0), 0u) << text;
-  EXPECT_NE(text.find("quiz.json\nmédias="), std::string::npos) << text;
-  EXPECT_NE(text.find("\"Capitales d'Europe\""), std::string::npos) << text;
-  EXPECT_EQ(FileText(quizFile).find("Europe"), std::string::npos);  // the quiz file untouched
-
-  Command(IDM_SAVE);
-  EXPECT_TRUE(RecoveryFiles().empty());
-  EXPECT_EQ(TextOf(editor_), L"quiz.json - Éditeur de quiz brela");
-  EXPECT_NE(FileText(quizFile).find("\"Capitales d'Europe\""), std::string::npos);
-}
-
 TEST_F(EditorRecoveryTest, NewOrClosingWithoutSavingRemovesTheRecoveryFile) {
   OpenKeepingRecovery();
   Type(IDC_TITLE, L"Brouillon");
@@ -1441,27 +1418,6 @@ TEST_F(EditorRecoveryTest, TheChangesOfEditorsGoneAreOfferedBackAndAnUnreadableF
   }
   ASSERT_EQ(ours.size(), 1u);
   EXPECT_NE(FileText(ours[0]).find("\"Rome\""), std::string::npos);
-}
-
-TEST_F(EditorRecoveryTest, ChangesRefusedAreRemovedAndTheNewQuizStays) {
-  const DWORD ended = EndedProcessId();
-  ASSERT_NE(ended, 0u);
-  fs::create_directories(RecoveryFolder());
-  const fs::path left = RecoveryFolder() / RecoveryFileName(ended, 1);
-  WriteText(left,
-            "brelaedit récupération 1\nfichier=\nmédias=\n{\"kind\": \"text\", \"questions\": []}");
-  OpenKeepingRecovery();
-  author_.answers = {IDNO};
-  OfferRecoveries(editor_);
-  Pump(editor_);
-  ASSERT_EQ(author_.asked.size(), 1u);
-  EXPECT_EQ(author_.asked[0].text,
-            L"Récupérer les modifications non enregistrées de « Sans titre » ?\n\n"
-            L"Non : ces modifications sont effacées.");
-  EXPECT_FALSE(fs::exists(left));
-  EXPECT_TRUE(RecoveryFiles().empty());
-  EXPECT_EQ(TextOf(editor_), L"Sans titre - Éditeur de quiz brela");
-  EXPECT_EQ(RowCount(Item(IDC_QUESTIONS)), 1);
 }
 
 // An environment variable set for the processes started meanwhile.
@@ -1577,7 +1533,7 @@ TEST(EditorProcessTest, AnEditorKilledAfterTypingOffersItsChangesBackOnTheNextSt
   EXPECT_EQ(ControlText(editor, IDC_QUESTION_TEXT), L"Italie");
   EXPECT_EQ(ControlText(editor, IDC_ANSWER1), L"Rome");
 
-  // Ctrl+S: into the quiz file, without asking where; the recovery file goes.
+  // Enregistrer: into the quiz file, without asking where; the recovery file goes.
   PostMessageW(editor, WM_COMMAND, IDM_SAVE, 0);
   ASSERT_NE(second.WindowTitled(L"quiz.json - Éditeur de quiz brela"), nullptr);
   const nlohmann::json saved = nlohmann::json::parse(FileText(quizFile));
