@@ -1,6 +1,8 @@
 // The editor's file actions over the authoring core.
 #include "tools/brelaedit/editor_files_win.h"
 
+#include <algorithm>
+
 #include "tools/authoring/make_quiz.h"
 #include "tools/authoring/safe_file.h"
 #include "tools/authoring/spreadsheet_import.h"
@@ -146,7 +148,7 @@ fs::path NewTrialFolder() {
   static int trials = 0;
   const fs::path temporary = TemporaryFolder();
   if (temporary.empty()) return {};
-  const fs::path folder = temporary / TrialFolderName(GetCurrentProcessId(), ++trials);
+  const fs::path folder = temporary / fs::u8path(OwnedName(GetCurrentProcessId(), ++trials));
   std::error_code error;
   fs::create_directories(folder, error);
   return error ? fs::path() : folder;
@@ -262,15 +264,24 @@ bool FinishTrialIfEnded(TrialRun& trial) {
   return true;
 }
 
+std::vector<fs::path> LeftByEditorsGone(const fs::path& folder, const std::string& extension) {
+  std::vector<fs::path> left;
+  std::error_code error;
+  for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+       entry.increment(error)) {
+    const DWORD owner = NameOwner(entry->path().filename().u8string(), extension);
+    if (owner == 0 || owner == GetCurrentProcessId() || IsRunning(owner)) continue;
+    left.push_back(entry->path());
+  }
+  std::sort(left.begin(), left.end());
+  return left;
+}
+
 void RemoveTrialFoldersLeftBehind() {
   const fs::path temporary = TemporaryFolder();
   if (temporary.empty()) return;
-  std::error_code error;
-  for (fs::directory_iterator entry(temporary, error), end; !error && entry != end;
-       entry.increment(error)) {
-    const DWORD owner = TrialFolderOwner(entry->path().filename().u8string());
-    if (owner == 0 || owner == GetCurrentProcessId() || IsRunning(owner)) continue;
+  for (const fs::path& folder : LeftByEditorsGone(temporary, "")) {
     std::error_code ignored;  // a player still running there keeps its files: next time, then
-    fs::remove_all(entry->path(), ignored);
+    fs::remove_all(folder, ignored);
   }
 }

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "base/raii_win.h"
 #include "tools/authoring/executable_access.h"
@@ -17,6 +19,8 @@ struct EditorEnvironment {
   ExecutableAccess access;  // its default player is the one the editor makes quizzes from
   TextMeasurer measure;     // the player's fonts
   EditorDialogs dialogs;
+  // Where unsaved changes are kept against a crash; empty: nowhere (the window's tests).
+  std::filesystem::path recoveryFolder = {};
 };
 
 // The check's view of the document: its media folder, the player's fonts, the editor's cache.
@@ -52,6 +56,11 @@ bool StartTrial(HWND owner, const EditorEnvironment& environment, const EditorDo
 // Whether the trial is over: its player has ended (then its folder is removed), or it can no
 // longer be watched.
 bool FinishTrialIfEnded(TrialRun& trial);
+
+// What editors no longer running left in folder: its entries whose OwnedName, with extension,
+// names a process that has ended; sorted.
+std::vector<std::filesystem::path> LeftByEditorsGone(const std::filesystem::path& folder,
+                                                     const std::string& extension);
 
 // Removes the trial folders of editors no longer running: one closed while its trial still ran
 // could not remove its folder.

@@ -245,10 +245,12 @@ void MarkSaved(EditorDocument& document, const std::filesystem::path& path) {
   document.dirty = false;
 }
 
+std::string DocumentName(const EditorDocument& document) {
+  return document.file.empty() ? "Sans titre" : document.file.filename().u8string();
+}
+
 std::string TitleBarText(const EditorDocument& document) {
-  const std::string name =
-      document.file.empty() ? "Sans titre" : document.file.filename().u8string();
-  return name + (document.dirty ? "*" : "") + " - Éditeur de quiz brela";
+  return DocumentName(document) + (document.dirty ? "*" : "") + " - Éditeur de quiz brela";
 }
 
 QuestionRow QuestionRowOf(const QuizFile& quiz, int index) {
@@ -315,10 +317,10 @@ std::string DefaultExecutableName(const std::string& title) {
 
 namespace {
 
-constexpr char TRIAL_FOLDER_PREFIX[] = "brelaedit-";
+constexpr char OWNED_NAME_PREFIX[] = "brelaedit-";
 
 // The number at the start of text, its digits removed from text; false when it has none or too
-// many to be a process id or a trial's number.
+// many to be a process id or a name's number.
 bool TakeNumber(std::string& text, unsigned long& number) {
   std::size_t digits = 0;
   while (digits < text.size() && std::isdigit(static_cast<unsigned char>(text[digits]))) ++digits;
@@ -330,17 +332,21 @@ bool TakeNumber(std::string& text, unsigned long& number) {
 
 }  // namespace
 
-std::string TrialFolderName(unsigned long processId, int trial) {
-  return TRIAL_FOLDER_PREFIX + std::to_string(processId) + "-" + std::to_string(trial);
+std::string OwnedName(unsigned long processId, int number, const std::string& extension) {
+  return OWNED_NAME_PREFIX + std::to_string(processId) + "-" + std::to_string(number) + extension;
 }
 
-unsigned long TrialFolderOwner(const std::string& name) {
-  const std::string prefix = TRIAL_FOLDER_PREFIX;
-  if (name.compare(0, prefix.size(), prefix) != 0) return 0;
-  std::string rest = name.substr(prefix.size());
-  unsigned long owner = 0, trial = 0;
+unsigned long NameOwner(const std::string& name, const std::string& extension) {
+  const std::string prefix = OWNED_NAME_PREFIX;
+  if (name.size() < prefix.size() + extension.size() ||
+      name.compare(0, prefix.size(), prefix) != 0 ||
+      name.compare(name.size() - extension.size(), extension.size(), extension) != 0) {
+    return 0;
+  }
+  std::string rest = name.substr(prefix.size(), name.size() - prefix.size() - extension.size());
+  unsigned long owner = 0, number = 0;
   if (!TakeNumber(rest, owner) || rest.empty() || rest[0] != '-') return 0;
   rest.erase(0, 1);
-  if (!TakeNumber(rest, trial) || !rest.empty()) return 0;
+  if (!TakeNumber(rest, number) || !rest.empty()) return 0;
   return owner;
 }

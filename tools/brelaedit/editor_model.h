@@ -87,8 +87,11 @@ int MoveQuestion(EditorDocument& document, int index, int delta);
 // The quiz was written to path.
 void MarkSaved(EditorDocument& document, const std::filesystem::path& path);
 
-// "capitales.json* - Éditeur de quiz brela": the file's name ("Sans titre" before it has one),
-// a star while there are unsaved changes.
+// The quiz file's name, "Sans titre" before it has one.
+std::string DocumentName(const EditorDocument& document);
+
+// "capitales.json* - Éditeur de quiz brela": the document's name, a star while there are unsaved
+// changes.
 std::string TitleBarText(const EditorDocument& document);
 
 // What the question list shows of question index: its number, its wording (the media file's
@@ -119,8 +122,9 @@ std::string ShownProblemMessage(const QuizFile& quiz, const Problem& problem);
 // replaced, and ".exe"; "quiz.exe" for a title with nothing usable.
 std::string DefaultExecutableName(const std::string& title);
 
-// The temporary folder of a trial, "brelaedit-PID-N": named after the editor's process, so that
-// an editor can tell the folders that editors no longer running left behind.
-std::string TrialFolderName(unsigned long processId, int trial);
-// The process id in a trial folder's name; 0 for any other name.
-unsigned long TrialFolderOwner(const std::string& name);
+// The name of what an editor leaves while it runs (a trial's temporary folder, a recovery file),
+// "brelaedit-PID-N" and the extension: named after the editor's process, so that an editor can
+// tell what editors no longer running left behind.
+std::string OwnedName(unsigned long processId, int number, const std::string& extension = "");
+// The process id in such a name with that extension; 0 for any other name.
+unsigned long NameOwner(const std::string& name, const std::string& extension = "");

@@ -11,15 +11,19 @@
 
 #include "base/raii_win.h"
 #include "tools/authoring/quiz_resources.h"
+#include "tools/authoring/safe_file.h"
 #include "tools/brelaedit/editor_ids.h"
 #include "tools/brelaedit/form_layout_win.h"
 #include "tools/brelaedit/picture_preview_win.h"
+#include "tools/brelaedit/recovery.h"
+#include "tools/brelaedit/recovery_win.h"
 #include "tools/brelaedit/window_text_win.h"
 
 namespace {
 
 constexpr UINT_PTR TRIAL_TIMER = 2;
 constexpr UINT TRIAL_POLL_MS = 500;
+constexpr UINT_PTR RECOVERY_TIMER = 3;
 
 enum ControlType { CONTROL_TEXT, CONTROL_CHOICE, CONTROL_BUTTON, CONTROL_LIST };
 
@@ -119,6 +123,8 @@ struct EditorWindow {
   SIZE minimumWindow = {};
   std::wstring shownTitle;
   std::vector<TrialRun> trials;
+  std::filesystem::path recoveryFile;  // this window's; empty: no recovery
+  RecoverySchedule recovery;
 };
 
 EditorWindow& Editor(HWND dialog) {
@@ -395,6 +401,40 @@ LRESULT DrawQuestion(HWND list, const NMLVCUSTOMDRAW& draw) {
   return CDRF_NEWFONT;
 }
 
+// --- Recovery ------------------------------------------------------------------------------
+
+// Unsaved changes reach the recovery file once the author pauses, and at least every minute.
+void ScheduleRecovery(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  if (editor.recoveryFile.empty() || !editor.document.dirty) return;
+  const ULONGLONG now = GetTickCount64();
+  NoteChange(editor.recovery, now);
+  SetTimer(dialog, RECOVERY_TIMER, static_cast<UINT>(RecoveryDelayMs(editor.recovery, now)),
+           nullptr);
+}
+
+// False when the file could not be written: the next change tries again.
+bool WriteRecovery(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  KillTimer(dialog, RECOVERY_TIMER);
+  if (editor.recoveryFile.empty() || !editor.document.dirty) return false;
+  try {
+    WriteRecoveryFile(editor.recoveryFile, editor.document);
+  } catch (const IoError&) {
+    return false;
+  }
+  NoteWritten(editor.recovery);
+  return true;
+}
+
+// Nothing to recover any more: the document is saved, replaced or closed.
+void ForgetRecovery(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  KillTimer(dialog, RECOVERY_TIMER);
+  editor.recovery = RecoverySchedule();
+  if (!editor.recoveryFile.empty()) RemoveRecoveryFile(editor.recoveryFile);
+}
+
 // --- Document ------------------------------------------------------------------------------
 
 void UpdateTitle(HWND dialog) {
@@ -409,6 +449,7 @@ void UpdateTitle(HWND dialog) {
 void Edited(HWND dialog) {
   UpdateTitle(dialog);
   SetTimer(dialog, CHECK_TIMER, CHECK_DELAY_MS, nullptr);
+  ScheduleRecovery(dialog);
 }
 
 void SelectQuestion(HWND dialog, int index) {
@@ -437,13 +478,16 @@ void ShowQuestionList(HWND dialog, int selection) {
   SelectQuestion(dialog, selection);
 }
 
+// The document replaced: the recovery file of the one before goes; an import, unsaved, is kept.
 void ShowDocument(HWND dialog) {
   EditorWindow& editor = Editor(dialog);
+  ForgetRecovery(dialog);
   editor.mediaStale = true;
   ShowSettings(dialog);
   ShowQuestionList(dialog, editor.document.quiz.questions.empty() ? -1 : 0);
   UpdateTitle(dialog);
   CheckNow(dialog);
+  ScheduleRecovery(dialog);
 }
 
 // Unsaved changes: "Enregistrer les modifications ?"; false when the author cancels.
@@ -454,6 +498,7 @@ bool MayDiscard(HWND dialog) {
                                              MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES: {
       const bool saved = SaveDocument(dialog, editor.environment, editor.document, false);
+      if (saved) ForgetRecovery(dialog);
       UpdateTitle(dialog);
       return saved;
     }
@@ -474,6 +519,22 @@ void OpenFile(HWND dialog, const std::filesystem::path& path) {
   if (!ReadDocumentFile(dialog, editor.environment, error ? path : absolute, opened)) return;
   editor.document = std::move(opened);
   ShowDocument(dialog);
+}
+
+// The document of a recovery file, from now on kept in this window's own recovery file.
+void Restore(HWND dialog, EditorDocument document, const std::filesystem::path& file) {
+  Editor(dialog).document = std::move(document);
+  ShowDocument(dialog);
+  if (WriteRecovery(dialog)) RemoveRecoveryFile(file);
+}
+
+void TellUnreadable(HWND dialog, const std::filesystem::path& file) {
+  const std::filesystem::path aside = SetRecoveryFileAside(file);
+  const std::string text =
+      "Le fichier de récupération " + QuotedPath(file) + " n'a pas pu être lu : " +
+      (aside.empty() ? "il est effacé." : "il est mis de côté sous le nom " +
+                                              QuotedPath(aside.filename()) + ".");
+  Editor(dialog).environment.dialogs.message(dialog, WideText(text), MB_OK | MB_ICONWARNING);
 }
 
 void FocusControl(HWND dialog, HWND control) {
@@ -505,8 +566,9 @@ void CheckAllNow(HWND dialog) {
 void OnSave(HWND dialog, bool askName) {
   EditorWindow& editor = Editor(dialog);
   const std::filesystem::path folderBefore = editor.document.mediaFolder;
-  if (SaveDocument(dialog, editor.environment, editor.document, askName) &&
-      editor.document.mediaFolder != folderBefore) {
+  const bool saved = SaveDocument(dialog, editor.environment, editor.document, askName);
+  if (saved) ForgetRecovery(dialog);
+  if (saved && editor.document.mediaFolder != folderBefore) {
     // Saved in another folder, the media paths now start from there: shown as written.
     ShowQuestionList(dialog, editor.selected);
     CheckAllNow(dialog);
@@ -807,6 +869,9 @@ BOOL OnInitDialog(HWND dialog, LPARAM parameter) {
   }
   SetUpLists(dialog);
   LayOut(dialog);
+  if (!editor.environment.recoveryFolder.empty()) {
+    editor.recoveryFile = NewRecoveryFile(editor.environment.recoveryFolder);
+  }
   editor.document = NewDocument();
   ShowDocument(dialog);
   return TRUE;
@@ -897,6 +962,10 @@ void OnTimer(HWND dialog, UINT_PTR timer) {
     CheckNow(dialog);
     return;
   }
+  if (timer == RECOVERY_TIMER) {
+    WriteRecovery(dialog);
+    return;
+  }
   auto& trials = editor.trials;
   trials.erase(std::remove_if(trials.begin(), trials.end(), FinishTrialIfEnded), trials.end());
   if (trials.empty()) KillTimer(dialog, TRIAL_TIMER);
@@ -923,6 +992,7 @@ void OnDrawItem(HWND dialog, const DRAWITEMSTRUCT& item) {
 // The window's data goes with its last message: the controls, destroyed after the window's
 // WM_DESTROY, may still notify it. Trials still running are left to run.
 void OnNcDestroy(HWND dialog) {
+  ForgetRecovery(dialog);  // closed normally: what was not saved, the author chose to lose
   EditorWindow* editor = &Editor(dialog);
   SetWindowLongPtrW(dialog, DWLP_USER, 0);
   if (editor->quitOnClose) PostQuitMessage(0);
@@ -958,6 +1028,9 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
       return TRUE;
     case WM_QUERYENDSESSION:  // logging off or shutting down: unsaved changes are asked for too
       SetWindowLongPtrW(dialog, DWLP_MSGRESULT, MayDiscard(dialog));
+      return TRUE;
+    case WM_ENDSESSION:  // the author answered, and the process ends without closing the window
+      if (wParam) ForgetRecovery(dialog);
       return TRUE;
     case WM_NCDESTROY:
       OnNcDestroy(dialog);
@@ -1003,6 +1076,43 @@ bool HandleEditorKeys(HWND editor, MSG& message) {
   if (!window) return false;
   return (!IsComboBoxKey(message) && TranslateAcceleratorW(editor, window->keys, &message)) ||
          IsDialogMessageW(editor, &message);
+}
+
+void OfferRecoveries(HWND editor) {
+  EditorWindow& window = Editor(editor);
+  if (window.recoveryFile.empty()) return;
+  for (const std::filesystem::path& file :
+       RecoveryFilesLeftBehind(window.environment.recoveryFolder)) {
+    EditorDocument document;
+    if (!ReadRecoveryFile(file, document)) {
+      TellUnreadable(editor, file);
+      continue;
+    }
+    if (window.environment.dialogs.message(editor, WideText(RecoveryQuestion(document)),
+                                           MB_YESNO | MB_ICONQUESTION) != IDYES) {
+      RemoveRecoveryFile(file);
+      continue;
+    }
+    const bool windowFree = !window.document.dirty && window.document.file.empty();
+    if (windowFree) {
+      Restore(editor, std::move(document), file);
+    } else if (!StartEditorRestoring(file)) {
+      window.environment.dialogs.message(
+          editor,
+          WideText("Aucun autre éditeur n'a pu s'ouvrir pour " + Quoted(DocumentName(document)) +
+                   " : ses modifications seront proposées au prochain démarrage."),
+          MB_OK | MB_ICONWARNING);
+    }
+  }
+}
+
+void RestoreRecovery(HWND editor, const std::filesystem::path& file) {
+  EditorDocument document;
+  if (ReadRecoveryFile(file, document)) {
+    Restore(editor, std::move(document), file);
+  } else {
+    TellUnreadable(editor, file);
+  }
 }
 
 const EditorDocument& EditedDocument(HWND editor) { return Editor(editor).document; }

@@ -16,6 +16,14 @@ HWND OpenEditorWindow(HINSTANCE instance, const EditorEnvironment& environment,
 // message was handled and must not be dispatched.
 bool HandleEditorKeys(HWND editor, MSG& message);
 
+// Offers back, one by one, the recovery files that editors no longer running left; one refused is
+// removed. The first taken comes into this window while it holds no quiz yet, each other into an
+// editor of its own.
+void OfferRecoveries(HWND editor);
+
+// Restores a recovery file that another editor handed over (RESTORE_SWITCH).
+void RestoreRecovery(HWND editor, const std::filesystem::path& file);
+
 // The quiz being edited and its problems as the list shows them, for the tests and the benchmark.
 const EditorDocument& EditedDocument(HWND editor);
 const std::vector<Problem>& ShownProblems(HWND editor);

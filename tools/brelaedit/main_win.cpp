@@ -1,5 +1,5 @@
 // brelaedit's entry point: the editor, with the file named on the command line, quizzes made from
-// the player beside it.
+// the player beside it; unsaved changes of editors that ended without closing offered back.
 #include <windows.h>
 
 #include "base/raii_win.h"
@@ -8,13 +8,22 @@
 #include "tools/authoring/wide_text_win.h"
 #include "tools/brelaedit/editor_files_win.h"
 #include "tools/brelaedit/editor_window_win.h"
+#include "tools/brelaedit/recovery_win.h"
 
 namespace {
 
-// The first argument, every character kept.
-std::filesystem::path FileArgument() {
+// The quiz to open, every character kept; or the recovery file that another editor handed over.
+struct StartArguments {
+  std::filesystem::path file;
+  std::filesystem::path recovery;
+};
+
+StartArguments ReadArguments() {
   const std::vector<std::string> arguments = Utf8Arguments();
-  return arguments.empty() ? std::filesystem::path() : std::filesystem::u8path(arguments[0]);
+  if (arguments.size() == 2 && arguments[0] == RESTORE_SWITCH) {
+    return {{}, std::filesystem::u8path(arguments[1])};
+  }
+  return {arguments.empty() ? std::filesystem::path() : std::filesystem::u8path(arguments[0]), {}};
 }
 
 }  // namespace
@@ -28,9 +37,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   }
   RemoveTrialFoldersLeftBehind();
   const EditorEnvironment environment{WindowsExecutableAccess(PlayerBesideThisProgram()),
-                                      GdiTextMeasurer(), SystemDialogs()};
-  const HWND editor = OpenEditorWindow(instance, environment, FileArgument(), true);
+                                      GdiTextMeasurer(), SystemDialogs(), RecoveryFolder()};
+  const StartArguments start = ReadArguments();
+  const HWND editor = OpenEditorWindow(instance, environment, start.file, true);
   if (!editor) return 1;
+  if (start.recovery.empty()) {
+    OfferRecoveries(editor);
+  } else {
+    RestoreRecovery(editor, start.recovery);
+  }
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (HandleEditorKeys(editor, message)) continue;

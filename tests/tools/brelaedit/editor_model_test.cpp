@@ -408,8 +408,9 @@ TEST(EditorModelTest, TheDefaultExecutableNameIsTheTitleThatWindowsAccepts) {
   for (const Case& c : cases) EXPECT_EQ(DefaultExecutableName(c.title), c.name) << c.title;
 }
 
-TEST(EditorModelTest, ATrialFolderNamesTheEditorThatMadeItAndNoOtherNameDoes) {
-  EXPECT_EQ(TrialFolderName(4321, 7), "brelaedit-4321-7");
+TEST(EditorModelTest, AnOwnedNameNamesTheEditorThatMadeItAndNoOtherNameDoes) {
+  EXPECT_EQ(OwnedName(4321, 7), "brelaedit-4321-7");
+  EXPECT_EQ(OwnedName(4321, 7, ".recup"), "brelaedit-4321-7.recup");
   struct Case {
     const char* name;
     unsigned long owner;
@@ -428,7 +429,17 @@ TEST(EditorModelTest, ATrialFolderNamesTheEditorThatMadeItAndNoOtherNameDoes) {
       {"quiz-4321-7", 0},
       {"", 0},
   };
-  for (const Case& c : cases) EXPECT_EQ(TrialFolderOwner(c.name), c.owner) << c.name;
+  for (const Case& c : cases) EXPECT_EQ(NameOwner(c.name), c.owner) << c.name;
+  // With an extension: the name must end with it, and what stands before is read alike.
+  const Case withExtension[] = {
+      {"brelaedit-4321-7.recup", 4321},
+      {"brelaedit-4321-7", 0},
+      {"brelaedit-4321-7.recup.illisible", 0},
+      {"brelaedit-4321-.recup", 0},
+      {"brelaedit.recup", 0},
+      {".recup", 0},
+  };
+  for (const Case& c : withExtension) EXPECT_EQ(NameOwner(c.name, ".recup"), c.owner) << c.name;
 }
 
 }  // namespace

@@ -1022,26 +1022,32 @@ TEST_F(EditorWindowTest, TryingWhereNoTemporaryFolderCanBeMadeSaysSo) {
   EXPECT_EQ(FindWindowW(L"WindowsApp", nullptr), nullptr);
 }
 
-// An editor closed while its trial still ran leaves the trial's folder: the next editor removes
-// it, and leaves the folders of editors still running and other folders alone.
-TEST(EditorTrialFoldersTest, TheFoldersOfEditorsNoLongerRunningAreRemoved) {
+// The id of a process that has ended: from then on it names no process.
+DWORD EndedProcessId() {
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION ended = {};
   wchar_t command[] = L"cmd.exe /c exit 0";
-  ASSERT_TRUE(CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                             nullptr, &startup, &ended));
-  {
-    const ScopedHandle process(ended.hProcess), thread(ended.hThread);
-    WaitForSingleObject(process.Get(), 10000);
-  }  // from here on its id names no process
+  if (!CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                      nullptr, &startup, &ended)) {
+    return 0;
+  }
+  const ScopedHandle process(ended.hProcess), thread(ended.hThread);
+  WaitForSingleObject(process.Get(), 10000);
+  return ended.dwProcessId;
+}
+
+// An editor closed while its trial still ran leaves the trial's folder: the next editor removes
+// it, and leaves the folders of editors still running and other folders alone.
+TEST(EditorTrialFoldersTest, TheFoldersOfEditorsNoLongerRunningAreRemoved) {
+  const DWORD ended = EndedProcessId();
+  ASSERT_NE(ended, 0u);
   wchar_t temporary[MAX_PATH];
   GetTempPathW(MAX_PATH, temporary);
-  const fs::path left =
-      fs::path(temporary) / ("brelaedit-" + std::to_string(ended.dwProcessId) + "-1");
+  const fs::path left = fs::path(temporary) / ("brelaedit-" + std::to_string(ended) + "-1");
   const fs::path ours =
       fs::path(temporary) / ("brelaedit-" + std::to_string(GetCurrentProcessId()) + "-99");
-  const fs::path other = fs::path(temporary) / ("brelaedit-" + std::to_string(ended.dwProcessId));
+  const fs::path other = fs::path(temporary) / ("brelaedit-" + std::to_string(ended));
   for (const fs::path& folder : {left, ours, other}) {
     fs::create_directories(folder / "answers");
     std::ofstream(folder / "answers" / "quiz.txt") << "Paris\r\n";
@@ -1279,6 +1285,379 @@ TEST_F(EditorWindowTest, EveryProblemLeadsToAVisibleEditableControlOfItsField) {
       }
     }
   }
+}
+
+// --- Recovery after a crash, a kill or a power cut ----------------------------------------------
+
+std::vector<fs::path> RecoveryFilesIn(const fs::path& folder) {
+  std::vector<fs::path> files;
+  std::error_code error;
+  for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+       entry.increment(error)) {
+    if (entry->path().extension() == ".recup") files.push_back(entry->path());
+  }
+  return files;
+}
+
+std::string FileText(const fs::path& file) {
+  const Bytes bytes = ReadBytes(file);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+// Whether the only recovery file in folder holds text (UTF-8), once the editor has written it.
+bool RecoveryFileComesHolding(const fs::path& folder, const std::string& text) {
+  return PumpUntil(nullptr, [&] {
+    const std::vector<fs::path> files = RecoveryFilesIn(folder);
+    return files.size() == 1 && FileText(files[0]).find(text) != std::string::npos;
+  }, 8000);
+}
+
+void WriteText(const fs::path& file, const std::string& text) {
+  std::ofstream(file, std::ios::binary) << text;
+}
+
+std::string RecoveryFileName(DWORD processId, int number) {
+  return "brelaedit-" + std::to_string(processId) + "-" + std::to_string(number) + ".recup";
+}
+
+nlohmann::json CapitalesQuiz() {
+  return {{"kind", "text"},
+          {"title", "Capitales"},
+          {"questions", {{{"questionText", "France"}, {"answer1", "Paris"}}}}};
+}
+
+class EditorRecoveryTest : public EditorWindowTest {
+ protected:
+  void OpenKeepingRecovery(const fs::path& file = {}) {
+    environment_ = {WindowsExecutableAccess(PLAYER), GdiTextMeasurer(), author_.Dialogs(),
+                    RecoveryFolder()};
+    editor_ = OpenEditorWindow(GetModuleHandleW(nullptr), environment_, file, false);
+    ASSERT_NE(editor_, nullptr);
+    Pump(editor_);
+  }
+
+  fs::path RecoveryFolder() const { return folder_ / L"récupération"; }
+  std::vector<fs::path> RecoveryFiles() const { return RecoveryFilesIn(RecoveryFolder()); }
+};
+
+TEST_F(EditorRecoveryTest, NewOrClosingWithoutSavingRemovesTheRecoveryFile) {
+  OpenKeepingRecovery();
+  Type(IDC_TITLE, L"Brouillon");
+  ASSERT_TRUE(RecoveryFileComesHolding(RecoveryFolder(), "Brouillon"));
+  author_.answers = {IDNO};  // "Enregistrer les modifications ?"
+  Command(IDM_NEW);
+  EXPECT_TRUE(RecoveryFiles().empty());
+  EXPECT_EQ(TextOf(editor_), L"Sans titre - Éditeur de quiz brela");
+
+  Type(IDC_TITLE, L"Deuxième brouillon");
+  ASSERT_TRUE(RecoveryFileComesHolding(RecoveryFolder(), "Deuxième brouillon"));
+  author_.answers = {IDNO};
+  SendMessageW(editor_, WM_CLOSE, 0, 0);
+  Pump(editor_);
+  ASSERT_EQ(author_.asked.size(), 2u);
+  EXPECT_EQ(author_.asked[1].text, L"Enregistrer les modifications ?");
+  EXPECT_FALSE(IsWindow(editor_));
+  EXPECT_TRUE(RecoveryFiles().empty());
+}
+
+// What editors no longer running left is offered back; an unreadable file is set aside and said
+// so; the files of editors still running and other files are left alone.
+TEST_F(EditorRecoveryTest, TheChangesOfEditorsGoneAreOfferedBackAndAnUnreadableFileSetAside) {
+  const DWORD ended = EndedProcessId();
+  ASSERT_NE(ended, 0u);
+  fs::create_directories(RecoveryFolder());
+  const fs::path damaged = RecoveryFolder() / RecoveryFileName(ended, 1);
+  const fs::path left = RecoveryFolder() / RecoveryFileName(ended, 2);
+  const fs::path running = RecoveryFolder() / RecoveryFileName(GetCurrentProcessId(), 999);
+  const fs::path other = RecoveryFolder() / "notes.recup";
+  WriteText(damaged, "brelaedit récupération 1\nfichier=");
+  const fs::path quizFile = folder_ / "capitales.json";
+  const std::string quiz =
+      "{\"kind\": \"text\", \"title\": \"Capitales d'Europe\", \"questions\": "
+      "[{\"questionText\": \"Italie\", \"answer1\": \"Rome\"}]}";
+  WriteText(left, "brelaedit récupération 1\nfichier=" + quizFile.u8string() +
+                      "\nmédias=" + folder_.u8string() + "\n" + quiz);
+  for (const fs::path& kept : {running, other}) WriteText(kept, "à garder");
+  OpenKeepingRecovery();
+  author_.answers = {IDOK, IDYES};
+  OfferRecoveries(editor_);
+  Pump(editor_);
+
+  ASSERT_EQ(author_.asked.size(), 2u);
+  EXPECT_EQ(author_.asked[0].text,
+            L"Le fichier de récupération « " + damaged.wstring() +
+                L" » n'a pas pu être lu : il est mis de côté sous le nom « " +
+                WideText(RecoveryFileName(ended, 1)) + L".illisible ».");
+  EXPECT_EQ(author_.asked[1].text,
+            L"Récupérer les modifications non enregistrées de « capitales.json » ?\n"
+            L"Titre du quiz : « Capitales d'Europe »\n\n"
+            L"Non : ces modifications sont effacées.");
+  EXPECT_EQ(author_.asked[1].type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+  // Back as it was, unsaved, to be saved where it was meant to be.
+  EXPECT_EQ(TextOf(editor_), L"capitales.json* - Éditeur de quiz brela");
+  EXPECT_EQ(TextOf(Item(IDC_TITLE)), L"Capitales d'Europe");
+  EXPECT_EQ(TextOf(Item(IDC_QUESTION_TEXT)), L"Italie");
+  EXPECT_EQ(TextOf(Item(IDC_ANSWER1)), L"Rome");
+  EXPECT_EQ(EditedDocument(editor_).file, quizFile);
+
+  EXPECT_FALSE(fs::exists(damaged));
+  EXPECT_EQ(FileText(damaged.wstring() + L".illisible"), "brelaedit récupération 1\nfichier=");
+  EXPECT_FALSE(fs::exists(left));
+  EXPECT_EQ(FileText(running), "à garder");
+  EXPECT_EQ(FileText(other), "à garder");
+  // Kept at once in this editor's own recovery file, the one other file of this process.
+  std::vector<fs::path> ours;
+  for (const fs::path& file : RecoveryFiles()) {
+    if (file != running && file != other) ours.push_back(file);
+  }
+  ASSERT_EQ(ours.size(), 1u);
+  EXPECT_NE(FileText(ours[0]).find("\"Rome\""), std::string::npos);
+}
+
+// An environment variable set for the processes started meanwhile.
+class ScopedVariable {
+ public:
+  ScopedVariable(const wchar_t* name, const std::wstring& value) : name_(name) {
+    wchar_t before[MAX_PATH + 1] = {};
+    had_ = GetEnvironmentVariableW(name, before, MAX_PATH + 1) > 0;
+    before_ = before;
+    SetEnvironmentVariableW(name, value.c_str());
+  }
+  ~ScopedVariable() { SetEnvironmentVariableW(name_, had_ ? before_.c_str() : nullptr); }
+  ScopedVariable(const ScopedVariable&) = delete;
+  ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+ private:
+  const wchar_t* name_;
+  bool had_;
+  std::wstring before_;
+};
+
+// The real editor as its own process, its local application data in a test folder; ended at
+// once if a test stops before it has.
+class EditorProcess {
+ public:
+  EditorProcess(const fs::path& localData, const std::wstring& arguments) {
+    const ScopedVariable variable(L"LOCALAPPDATA", localData.wstring());
+    std::wstring commandLine = L"\"" + EDITOR.wstring() + L"\" " + arguments;
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (CreateProcessW(EDITOR.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       localData.c_str(), &startup, &process)) {
+      process_ = ScopedHandle(process.hProcess);
+      CloseHandle(process.hThread);
+      id_ = process.dwProcessId;
+    }
+  }
+  ~EditorProcess() {
+    if (process_ && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT) Kill();
+  }
+
+  bool Started() const { return id_ != 0; }
+  DWORD Id() const { return id_; }
+  HWND WindowTitled(const std::wstring& title) const {
+    return WaitForWindow(id_, [&](HWND window) { return TextOf(window) == title; });
+  }
+  HWND BoxOf(HWND editor) const {
+    return WaitForWindow(id_, [&](HWND window) { return GetWindow(window, GW_OWNER) == editor; });
+  }
+  // Ended at once, as by a crash or the task manager: nothing of it runs any more.
+  void Kill() {
+    TerminateProcess(process_.Get(), 9);
+    WaitForSingleObject(process_.Get(), 20000);
+  }
+  bool EndsOnItsOwn() const { return WaitForSingleObject(process_.Get(), 20000) == WAIT_OBJECT_0; }
+
+ private:
+  ScopedHandle process_;
+  DWORD id_ = 0;
+};
+
+// Typed as keys reach the focused field: the field's text replaced.
+void TypeInto(HWND control, const std::wstring& text) {
+  SendMessageW(control, EM_SETSEL, 0, -1);
+  for (wchar_t c : text) PostMessageW(control, WM_CHAR, c, 0);
+}
+
+std::wstring ControlText(HWND editor, int id) {
+  wchar_t text[256] = {};
+  SendMessageW(GetDlgItem(editor, id), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+std::wstring BoxText(HWND box) { return TextOf(GetDlgItem(box, 0xFFFF)); }
+
+// The editor ended abruptly after typing: the next one offers the changes back, as they were
+// typed, unsaved, under the quiz file's name; saving writes them there and removes the file.
+TEST(EditorProcessTest, AnEditorKilledAfterTypingOffersItsChangesBackOnTheNextStart) {
+  const fs::path folder = FreshDirectory("brelaedit-recovery-kill");
+  const fs::path local = folder / "Local";
+  const fs::path recovery = local / "brela" / L"récupération";
+  fs::create_directories(local);
+  const fs::path quizFile = WriteSampleQuiz(CapitalesQuiz(), folder);
+  {
+    EditorProcess first(local, L"\"" + quizFile.wstring() + L"\"");
+    ASSERT_TRUE(first.Started());
+    const HWND editor = first.WindowTitled(L"quiz.json - Éditeur de quiz brela");
+    ASSERT_NE(editor, nullptr);
+    TypeInto(GetDlgItem(editor, IDC_TITLE), L"Capitales d'Europe");
+    TypeInto(GetDlgItem(editor, IDC_QUESTION_TEXT), L"Italie");
+    TypeInto(GetDlgItem(editor, IDC_ANSWER1), L"Rome");
+    ASSERT_TRUE(RecoveryFileComesHolding(recovery, "\"Rome\""));
+    first.Kill();
+  }
+  ASSERT_EQ(RecoveryFilesIn(recovery).size(), 1u);
+  EXPECT_EQ(FileText(quizFile).find("Rome"), std::string::npos);
+
+  EditorProcess second(local, L"");
+  ASSERT_TRUE(second.Started());
+  const HWND editor = second.WindowTitled(L"Sans titre - Éditeur de quiz brela");
+  ASSERT_NE(editor, nullptr);
+  const HWND box = second.BoxOf(editor);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(TextOf(box), L"Éditeur de quiz brela");
+  EXPECT_EQ(BoxText(box),
+            L"Récupérer les modifications non enregistrées de « quiz.json » ?\n"
+            L"Titre du quiz : « Capitales d'Europe »\n\n"
+            L"Non : ces modifications sont effacées.");
+  PostMessageW(box, WM_COMMAND, IDYES, 0);
+  ASSERT_NE(second.WindowTitled(L"quiz.json* - Éditeur de quiz brela"), nullptr);
+  EXPECT_EQ(ControlText(editor, IDC_TITLE), L"Capitales d'Europe");
+  EXPECT_EQ(ControlText(editor, IDC_QUESTION_TEXT), L"Italie");
+  EXPECT_EQ(ControlText(editor, IDC_ANSWER1), L"Rome");
+
+  // Enregistrer: into the quiz file, without asking where; the recovery file goes.
+  PostMessageW(editor, WM_COMMAND, IDM_SAVE, 0);
+  ASSERT_NE(second.WindowTitled(L"quiz.json - Éditeur de quiz brela"), nullptr);
+  const nlohmann::json saved = nlohmann::json::parse(FileText(quizFile));
+  EXPECT_EQ(saved["title"], "Capitales d'Europe");
+  EXPECT_EQ(saved["questions"][0]["questionText"], "Italie");
+  EXPECT_EQ(saved["questions"][0]["answer1"], "Rome");
+  EXPECT_TRUE(RecoveryFilesIn(recovery).empty());
+  PostMessageW(editor, WM_CLOSE, 0, 0);  // nothing unsaved: it closes without asking
+  EXPECT_TRUE(second.EndsOnItsOwn());
+  std::error_code error;
+  fs::remove_all(folder, error);
+}
+
+// "Non" on the next start removes the changes; a quiz closed without saving leaves none either.
+TEST(EditorProcessTest, ChangesRefusedOnTheNextStartOrClosedWithoutSavingAreRemoved) {
+  const fs::path folder = FreshDirectory("brelaedit-recovery-refused");
+  const fs::path local = folder / "Local";
+  const fs::path recovery = local / "brela" / L"récupération";
+  fs::create_directories(local);
+  {
+    EditorProcess first(local, L"");
+    ASSERT_TRUE(first.Started());
+    const HWND editor = first.WindowTitled(L"Sans titre - Éditeur de quiz brela");
+    ASSERT_NE(editor, nullptr);
+    TypeInto(GetDlgItem(editor, IDC_TITLE), L"Brouillon");
+    ASSERT_TRUE(RecoveryFileComesHolding(recovery, "Brouillon"));
+    first.Kill();
+  }
+  EditorProcess second(local, L"");
+  ASSERT_TRUE(second.Started());
+  const HWND editor = second.WindowTitled(L"Sans titre - Éditeur de quiz brela");
+  ASSERT_NE(editor, nullptr);
+  const HWND question = second.BoxOf(editor);
+  ASSERT_NE(question, nullptr);
+  EXPECT_EQ(BoxText(question),
+            L"Récupérer les modifications non enregistrées de « Sans titre » ?\n"
+            L"Titre du quiz : « Brouillon »\n\n"
+            L"Non : ces modifications sont effacées.");
+  PostMessageW(question, WM_COMMAND, IDNO, 0);
+  EXPECT_TRUE(PumpUntil(nullptr, [&] { return RecoveryFilesIn(recovery).empty(); }));
+  EXPECT_EQ(ControlText(editor, IDC_TITLE), L"");
+
+  TypeInto(GetDlgItem(editor, IDC_TITLE), L"Autre brouillon");
+  ASSERT_TRUE(RecoveryFileComesHolding(recovery, "Autre brouillon"));
+  PostMessageW(editor, WM_CLOSE, 0, 0);
+  const HWND save = second.BoxOf(editor);
+  ASSERT_NE(save, nullptr);
+  EXPECT_EQ(BoxText(save), L"Enregistrer les modifications ?");
+  PostMessageW(save, WM_COMMAND, IDNO, 0);
+  EXPECT_TRUE(second.EndsOnItsOwn());
+  EXPECT_TRUE(RecoveryFilesIn(recovery).empty());
+  std::error_code error;
+  fs::remove_all(folder, error);
+}
+
+// A top-level window of any process, by its title; null when none comes.
+HWND WaitForTitle(const std::wstring& title) {
+  for (int tries = 0; tries < 1000; ++tries) {
+    if (const HWND window = FindWindowW(nullptr, title.c_str())) return window;
+    Sleep(20);
+  }
+  return nullptr;
+}
+
+std::string RecoveryText(const fs::path& quizFile, const std::string& title) {
+  return "brelaedit récupération 1\nfichier=" + quizFile.u8string() + "\nmédias=" +
+         quizFile.parent_path().u8string() + "\n{\"kind\": \"text\", \"title\": \"" + title +
+         "\", \"questions\": [{\"questionText\": \"France\", \"answer1\": \"Paris\"}]}";
+}
+
+// Two quizzes left by editors gone, both taken back: the first in this editor, the second in a
+// new one, each then kept in its own editor's recovery file.
+TEST(EditorProcessTest, TwoQuizzesTakenBackComeOneHereAndTheOtherInAnEditorOfItsOwn) {
+  const fs::path folder = FreshDirectory("brelaedit-recovery-two");
+  const fs::path local = folder / "Local";
+  const fs::path recovery = local / "brela" / L"récupération";
+  fs::create_directories(recovery);
+  const DWORD ended = EndedProcessId();
+  ASSERT_NE(ended, 0u);
+  WriteText(recovery / RecoveryFileName(ended, 1), RecoveryText(folder / "a.json", "Premier"));
+  WriteText(recovery / RecoveryFileName(ended, 2), RecoveryText(folder / "b.json", "Second"));
+
+  EditorProcess first(local, L"");
+  ASSERT_TRUE(first.Started());
+  const HWND editor = first.WindowTitled(L"Sans titre - Éditeur de quiz brela");
+  ASSERT_NE(editor, nullptr);
+  for (const wchar_t* name : {L"« a.json »", L"« b.json »"}) {
+    const HWND box = WaitForWindow(first.Id(), [&](HWND window) {
+      return GetWindow(window, GW_OWNER) == editor &&
+             BoxText(window).find(name) != std::wstring::npos;
+    });
+    ASSERT_NE(box, nullptr) << Utf8Text(name);
+    PostMessageW(box, WM_COMMAND, IDYES, 0);
+  }
+  ASSERT_NE(first.WindowTitled(L"a.json* - Éditeur de quiz brela"), nullptr);
+  EXPECT_EQ(ControlText(editor, IDC_TITLE), L"Premier");
+  const HWND other = WaitForTitle(L"b.json* - Éditeur de quiz brela");
+  ASSERT_NE(other, nullptr);
+  EXPECT_EQ(ControlText(other, IDC_TITLE), L"Second");
+  DWORD otherId = 0;
+  GetWindowThreadProcessId(other, &otherId);
+  EXPECT_NE(otherId, first.Id());
+  const ScopedHandle otherProcess(OpenProcess(SYNCHRONIZE, FALSE, otherId));
+  ASSERT_TRUE(otherProcess);
+  // Each editor keeps its quiz in a file of its own name.
+  std::vector<std::string> names;
+  for (const fs::path& file : RecoveryFilesIn(recovery)) {
+    names.push_back(file.filename().u8string().substr(0, file.filename().u8string().rfind('-')));
+  }
+  std::sort(names.begin(), names.end());
+  std::vector<std::string> owners = {"brelaedit-" + std::to_string(first.Id()),
+                                     "brelaedit-" + std::to_string(otherId)};
+  std::sort(owners.begin(), owners.end());
+  EXPECT_EQ(names, owners);
+
+  for (const HWND window : {editor, other}) {
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    const HWND save = WaitForWindow(
+        processId, [&](HWND box) { return GetWindow(box, GW_OWNER) == window; });
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(BoxText(save), L"Enregistrer les modifications ?");
+    PostMessageW(save, WM_COMMAND, IDNO, 0);
+  }
+  EXPECT_TRUE(first.EndsOnItsOwn());
+  EXPECT_EQ(WaitForSingleObject(otherProcess.Get(), 20000), WAIT_OBJECT_0);
+  EXPECT_TRUE(RecoveryFilesIn(recovery).empty());
+  std::error_code error;
+  fs::remove_all(folder, error);
 }
 
 }  // namespace
