@@ -344,3 +344,11 @@ unsigned long TrialFolderOwner(const std::string& name) {
   if (!TakeNumber(rest, trial) || !rest.empty()) return 0;
   return owner;
 }
+
+std::string FreeFolderName(const std::string& executableName,
+                           const std::function<bool(const std::string& name)>& taken) {
+  const std::string stem = std::filesystem::u8path(executableName).stem().u8string();
+  std::string name = stem;
+  for (int n = 2; taken(name); ++n) name = stem + " (" + std::to_string(n) + ")";
+  return name;
+}

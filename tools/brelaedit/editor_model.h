@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -124,3 +125,8 @@ std::string DefaultExecutableName(const std::string& title);
 std::string TrialFolderName(unsigned long processId, int trial);
 // The process id in a trial folder's name; 0 for any other name.
 unsigned long TrialFolderOwner(const std::string& name);
+
+// A quiz executable is read into a new folder beside it, named after it: "drapeaux" for
+// "drapeaux.exe", then "drapeaux (2)", "drapeaux (3)"... while taken says a name is in use.
+std::string FreeFolderName(const std::string& executableName,
+                           const std::function<bool(const std::string& name)>& taken);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 QuestionFile Question(const std::string& wording, const std::string& answer) {
@@ -538,6 +540,20 @@ TEST(EditorModelTest, TheStatusBarCountsErrorsAndWarningsInFrench) {
       {{error, warning, warning, warning}, "1 erreur, 3 avertissements"},
   };
   for (const Case& c : cases) EXPECT_EQ(ProblemCountText(c.problems), c.text);
+}
+
+TEST(EditorModelTest, AQuizExecutableIsReadIntoTheFirstFreeFolderNamedAfterIt) {
+  std::set<std::string> taken;
+  const auto isTaken = [&](const std::string& name) { return taken.count(name) > 0; };
+  EXPECT_EQ(FreeFolderName("drapeaux.exe", isTaken), "drapeaux");
+  taken = {"drapeaux"};
+  EXPECT_EQ(FreeFolderName("drapeaux.exe", isTaken), "drapeaux (2)");
+  taken = {"drapeaux", "drapeaux (2)", "drapeaux (3)"};
+  EXPECT_EQ(FreeFolderName("drapeaux.exe", isTaken), "drapeaux (4)");
+  taken = {"drapeaux (2)"};
+  EXPECT_EQ(FreeFolderName("drapeaux.exe", isTaken), "drapeaux") << "a gap is not filled first";
+  taken = {};
+  EXPECT_EQ(FreeFolderName("g\xC3\xA9o.ce2.exe", isTaken), "g\xC3\xA9o.ce2");
 }
 
 }  // namespace

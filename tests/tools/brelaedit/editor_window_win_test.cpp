@@ -44,6 +44,7 @@ struct ScriptedAuthor {
   std::deque<int> answers;      // to message boxes; IDCANCEL when none is left
   std::vector<fs::path> files;  // taken from the front
   fs::path folder;
+  std::vector<fs::path> folderStarts;  // where each folder chooser started
   std::vector<Asked> asked;
   std::vector<FileChoice> fileChoices;
   std::vector<fs::path> suggestions;  // the file each file dialog proposed
@@ -67,7 +68,10 @@ struct ScriptedAuthor {
       files.erase(files.begin());
       return file;
     };
-    dialogs.chooseFolder = [this](HWND, const std::wstring&) { return folder; };
+    dialogs.chooseFolder = [this](HWND, const std::wstring&, const fs::path& start) {
+      folderStarts.push_back(start);
+      return folder;
+    };
     dialogs.chooseColour = [](HWND, COLORREF& colour) {
       colour = RGB(0x20, 0x40, 0x60);
       return true;
@@ -298,7 +302,15 @@ TEST_F(EditorWindowTest, AQuizExecutableIsReadBackIntoAFolderTheAuthorChooses) {
 
   author_.folder = folder_ / "relu";
   author_.files = {made};
+  author_.answers = {IDNO};  // not the folder proposed: another one
   Command(IDM_OPEN);
+  EXPECT_EQ(author_.folderStarts, std::vector<fs::path>{folder_});
+  ASSERT_EQ(author_.asked.size(), 3u);
+  EXPECT_EQ(author_.asked[2].text, L"Le quiz « images.exe » est lu dans le dossier « " +
+                                       (folder_ / "relu").wstring() +
+                                       L" » : « quiz.json » et 4 fichiers d'images, de sons ou "
+                                       L"de films.");
+  EXPECT_FALSE(fs::exists(folder_ / "images"));
   EXPECT_EQ(TextOf(editor_), L"quiz.json - Éditeur de quiz brela");
   EXPECT_EQ(EditedDocument(editor_).file, folder_ / "relu" / "quiz.json");
   EXPECT_EQ(TextOf(Item(IDC_PICTURE)), L"picture01.jpg");
@@ -1001,10 +1013,10 @@ TEST_F(EditorWindowTest, MakingOverAFileOrReadingBackIntoAFullFolderAsksFirst) {
 
   author_.folder = folder_;  // holds the quiz file and the executable
   author_.files = {homework};
-  author_.answers = {IDNO};
+  author_.answers = {IDNO, IDNO};  // another folder than the one proposed; not written there
   Command(IDM_OPEN);
-  ASSERT_EQ(author_.asked.size(), 4u);
-  EXPECT_EQ(author_.asked[3].text, L"le dossier « " + folder_.wstring() +
+  ASSERT_EQ(author_.asked.size(), 5u);
+  EXPECT_EQ(author_.asked[4].text, L"le dossier « " + folder_.wstring() +
                                        L" » contient déjà des fichiers : rien n'y est écrit.\n"
                                        L"Y écrire quand même, en remplaçant ce qui porte le même "
                                        L"nom ?");
@@ -1288,3 +1300,79 @@ TEST_F(EditorWindowTest, EveryProblemLeadsToAVisibleEditableControlOfItsField) {
 }
 
 }  // namespace
+
+// --- Reading a quiz executable back --------------------------------------------------------------
+
+class EditorReadBackTest : public EditorWindowTest {
+ protected:
+  // A picture quiz of 2 questions (2 pictures, 2 answer pictures) made into folder_/images.exe.
+  fs::path MakeImages() {
+    const fs::path quizFile =
+        WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 2), folder_);
+    Open(quizFile);
+    const fs::path made = folder_ / "images.exe";
+    author_.files = {made};
+    author_.answers = {IDNO};  // its folder stays closed
+    Command(IDC_MAKE);
+    author_.asked.clear();
+    return made;
+  }
+
+  std::wstring Proposal(const std::wstring& folder) const {
+    return L"Le quiz « images.exe » sera lu dans un nouveau dossier : " +
+           (folder_ / folder).wstring() +
+           L"\n\nOui : le lire dans ce dossier.\nNon : choisir un autre dossier.\nAnnuler : ne "
+           L"pas le lire.";
+  }
+};
+
+TEST_F(EditorReadBackTest, AQuizExecutableIsReadByDefaultIntoANewFolderBesideIt) {
+  const fs::path made = MakeImages();
+  ASSERT_TRUE(fs::exists(made));
+  author_.files = {made};
+  author_.answers = {IDYES, IDOK};
+  Command(IDM_OPEN);
+  ASSERT_EQ(author_.asked.size(), 2u);
+  EXPECT_EQ(author_.asked[0].text, Proposal(L"images"));
+  EXPECT_EQ(author_.asked[0].type, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION));
+  EXPECT_EQ(author_.asked[1].text, L"Le quiz « images.exe » est lu dans le dossier « " +
+                                       (folder_ / "images").wstring() +
+                                       L" » : « quiz.json » et 4 fichiers d'images, de sons ou "
+                                       L"de films.");
+  EXPECT_TRUE(author_.folderStarts.empty()) << "no folder chooser";
+  EXPECT_EQ(EditedDocument(editor_).file, folder_ / "images" / "quiz.json");
+  EXPECT_EQ(TextOf(editor_), L"quiz.json - Éditeur de quiz brela");
+  for (const char* name : {"picture01.jpg", "picture02.jpg", "answer01.jpg", "answer02.jpg"}) {
+    EXPECT_TRUE(fs::exists(folder_ / "images" / name)) << name;
+  }
+  EXPECT_EQ(TextOf(Item(IDC_PICTURE)), L"picture01.jpg");
+  EXPECT_FALSE(HasErrors(ShownProblems(editor_)));
+}
+
+TEST_F(EditorReadBackTest, ANameTakenByAFolderOrAFileGivesTheNewFolderANumber) {
+  const fs::path made = MakeImages();
+  fs::create_directory(folder_ / "images");
+  std::ofstream(folder_ / "images (2)") << "un fichier sans extension";
+  author_.files = {made};
+  author_.answers = {IDYES, IDOK};
+  Command(IDM_OPEN);
+  ASSERT_EQ(author_.asked.size(), 2u);
+  EXPECT_EQ(author_.asked[0].text, Proposal(L"images (3)"));
+  EXPECT_EQ(EditedDocument(editor_).file, folder_ / "images (3)" / "quiz.json");
+  EXPECT_TRUE(fs::is_empty(folder_ / "images"));
+  EXPECT_TRUE(fs::is_regular_file(folder_ / "images (2)"));
+  EXPECT_TRUE(fs::exists(folder_ / "images (3)" / "answer02.jpg"));
+}
+
+TEST_F(EditorReadBackTest, CancellingTheProposedFolderReadsNothing) {
+  const fs::path made = MakeImages();
+  const fs::path before = EditedDocument(editor_).file;
+  author_.files = {made};
+  author_.answers = {IDCANCEL};
+  Command(IDM_OPEN);
+  ASSERT_EQ(author_.asked.size(), 1u);
+  EXPECT_EQ(author_.asked[0].text, Proposal(L"images"));
+  EXPECT_FALSE(fs::exists(folder_ / "images"));
+  EXPECT_TRUE(author_.folderStarts.empty());
+  EXPECT_EQ(EditedDocument(editor_).file, before);
+}
