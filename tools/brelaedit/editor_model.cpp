@@ -352,3 +352,39 @@ std::string FreeFolderName(const std::string& executableName,
   for (int n = 2; taken(name); ++n) name = stem + " (" + std::to_string(n) + ")";
   return name;
 }
+
+void NoteFieldLeft(EmptyFieldReporting& reporting, int question, EditorField field) {
+  const bool known = std::any_of(
+      reporting.left.begin(), reporting.left.end(),
+      [&](const ProblemTarget& left) { return left.question == question && left.field == field; });
+  if (!known) reporting.left.push_back({question, field});
+}
+
+bool IsEmptyFieldProblem(const EditorDocument& document, const Problem& problem) {
+  const ProblemTarget target = TargetOfProblem(problem);
+  if (target.field == FIELD_CODES) return problem.index == 0 && document.quiz.codes.empty();
+  if (target.field == FIELD_NONE || FactsOf(target.field).value == VALUE_SETTING) return false;
+  if (FactsOf(target.field).ofQuestion && !ValidQuestion(document, target.question)) return false;
+  return FieldText(document, target.question, target.field).empty();
+}
+
+std::vector<Problem> ReportedProblems(const EditorDocument& document,
+                                      const EmptyFieldReporting& reporting,
+                                      const std::vector<Problem>& problems) {
+  if (reporting.everyField) return problems;
+  std::vector<Problem> reported;
+  for (const Problem& problem : problems) {
+    const ProblemTarget target = TargetOfProblem(problem);
+    const bool left = std::any_of(
+        reporting.left.begin(), reporting.left.end(), [&](const ProblemTarget& field) {
+          return field.question == target.question && field.field == target.field;
+        });
+    if (left || !IsEmptyFieldProblem(document, problem)) reported.push_back(problem);
+  }
+  return reported;
+}
+
+std::string ReportedCountText(const std::vector<Problem>& reported, bool heldBack) {
+  if (reported.empty() && heldBack) return "Des champs obligatoires restent à remplir";
+  return ProblemCountText(reported);
+}

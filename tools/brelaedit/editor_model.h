@@ -130,3 +130,25 @@ unsigned long TrialFolderOwner(const std::string& name);
 // "drapeaux.exe", then "drapeaux (2)", "drapeaux (3)"... while taken says a name is in use.
 std::string FreeFolderName(const std::string& executableName,
                            const std::function<bool(const std::string& name)>& taken);
+
+// Which problems of empty mandatory fields the author sees: a blank quiz does not greet the
+// author with them. Each shows once its field has been left, every one once the author tries to
+// save, make or try the quiz, or as soon as the quiz comes from a file.
+struct EmptyFieldReporting {
+  bool everyField = false;
+  std::vector<ProblemTarget> left;  // fields entered then left: question (-1: the quiz's) and field
+};
+
+void NoteFieldLeft(EmptyFieldReporting& reporting, int question, EditorField field);
+
+// A problem at a field that holds nothing: one that only filling the field mends.
+bool IsEmptyFieldProblem(const EditorDocument& document, const Problem& problem);
+
+// The problems less those of empty fields that reporting holds back.
+std::vector<Problem> ReportedProblems(const EditorDocument& document,
+                                      const EmptyFieldReporting& reporting,
+                                      const std::vector<Problem>& problems);
+
+// The status bar's count of the problems reported; when none is but empty fields are held back,
+// that the quiz is not ready yet.
+std::string ReportedCountText(const std::vector<Problem>& reported, bool heldBack);

@@ -20,6 +20,8 @@ namespace {
 
 constexpr UINT_PTR TRIAL_TIMER = 2;
 constexpr UINT TRIAL_POLL_MS = 500;
+// Posted when a field loses the focus: by then the focus has settled where it went.
+constexpr UINT WM_FIELD_LEFT = WM_APP + 1;
 
 enum ControlType { CONTROL_TEXT, CONTROL_CHOICE, CONTROL_BUTTON, CONTROL_LIST };
 
@@ -105,7 +107,11 @@ struct EditorWindow {
   EditorDocument document;
   int selected = -1;     // the selected question, from 0
   bool loading = false;  // the controls are being filled: their changes are no edits
-  std::vector<Problem> textProblems, mediaProblems, problems;
+  std::vector<Problem> textProblems, mediaProblems, problems;  // problems: the reported ones
+  EmptyFieldReporting reporting;
+  bool heldBack = false;  // problems of empty fields are not reported yet
+  ProblemTarget entered = {-1, FIELD_NONE};  // the field with the focus, and its question
+  std::vector<ProblemTarget> leaving;        // fields that lost the focus, until WM_FIELD_LEFT
   bool mediaStale = true;    // media paths, kind or colour changed since the last media check
   bool previewStale = true;  // the selected question's pictures changed
   MediaCache cache;
@@ -349,7 +355,8 @@ void ShowProblems(HWND dialog) {
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
   SendMessageW(editor.status, SB_SETTEXTW, 0,
-               reinterpret_cast<LPARAM>(WideText(ProblemCountText(editor.problems)).c_str()));
+               reinterpret_cast<LPARAM>(
+                   WideText(ReportedCountText(editor.problems, editor.heldBack)).c_str()));
 }
 
 // The live check: the texts on every pause in typing, the media files when they may have changed.
@@ -364,10 +371,11 @@ void CheckNow(HWND dialog) {
     editor.mediaProblems = CheckQuizMedia(quiz, context.mediaFolder, &editor.cache);
     editor.mediaStale = false;
   }
-  editor.problems = editor.textProblems;
-  editor.problems.insert(editor.problems.end(), editor.mediaProblems.begin(),
-                         editor.mediaProblems.end());
-  SortProblems(editor.problems);
+  std::vector<Problem> problems = editor.textProblems;
+  problems.insert(problems.end(), editor.mediaProblems.begin(), editor.mediaProblems.end());
+  SortProblems(problems);
+  editor.problems = ReportedProblems(editor.document, editor.reporting, problems);
+  editor.heldBack = editor.problems.size() < problems.size();
   ShowProblems(dialog);
   UpdatePreviews(dialog);
 }
@@ -473,6 +481,9 @@ void OpenFile(HWND dialog, const std::filesystem::path& path) {
   const std::filesystem::path absolute = std::filesystem::absolute(path, error);
   if (!ReadDocumentFile(dialog, editor.environment, error ? path : absolute, opened)) return;
   editor.document = std::move(opened);
+  // A file's empty fields are no blank quiz being typed: they show at once.
+  editor.reporting = {true, {}};
+  editor.leaving.clear();
   ShowDocument(dialog);
 }
 
@@ -480,12 +491,16 @@ void FocusControl(HWND dialog, HWND control) {
   SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
-// A new quiz is written from its title on.
+// A new quiz is written from its title on. The field that the focus leaves for the title is the
+// closed quiz's: the new quiz's report starts after.
 void OnNew(HWND dialog) {
   if (!MayDiscard(dialog)) return;
-  Editor(dialog).document = NewDocument();
-  ShowDocument(dialog);
   FocusControl(dialog, Control(dialog, IDC_TITLE));
+  EditorWindow& editor = Editor(dialog);
+  editor.document = NewDocument();
+  editor.reporting = {};
+  editor.leaving.clear();
+  ShowDocument(dialog);
 }
 
 void OnOpen(HWND dialog) {
@@ -496,14 +511,18 @@ void OnOpen(HWND dialog) {
   if (!path.empty()) OpenFile(dialog, path);
 }
 
-// Checks everything now, the media files too: they may have changed on disk since.
+// Checks everything now, the media files too: they may have changed on disk since. Saving,
+// making or trying reports every empty field.
 void CheckAllNow(HWND dialog) {
   Editor(dialog).mediaStale = true;
+  Editor(dialog).reporting.everyField = true;
   CheckNow(dialog);
 }
 
 void OnSave(HWND dialog, bool askName) {
   EditorWindow& editor = Editor(dialog);
+  editor.reporting.everyField = true;
+  CheckNow(dialog);
   const std::filesystem::path folderBefore = editor.document.mediaFolder;
   if (SaveDocument(dialog, editor.environment, editor.document, askName) &&
       editor.document.mediaFolder != folderBefore) {
@@ -601,6 +620,35 @@ void OnFieldEdited(HWND dialog, const FieldControl& control) {
     editor.mediaStale = editor.previewStale = true;
   }
   Edited(dialog);
+}
+
+// A field left for another control of the window (not for another window, nor a message box):
+// its empty field is reported once the live check runs.
+void OnFieldLeft(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  const HWND focus = GetFocus();
+  const bool stillHere = focus && IsChild(dialog, focus);
+  for (const ProblemTarget& left : editor.leaving) {
+    const FieldControl* control = ControlOfField(left.field);
+    if (!stillHere || !control || focus == Control(dialog, control->id)) continue;
+    NoteFieldLeft(editor.reporting, left.question, left.field);
+    SetTimer(dialog, CHECK_TIMER, CHECK_DELAY_MS, nullptr);
+  }
+  editor.leaving.clear();
+}
+
+// The question is the one shown when the field was entered: adding a question selects it before
+// the focus leaves the field.
+void OnFieldFocus(HWND dialog, const FieldControl& control, bool gained) {
+  EditorWindow& editor = Editor(dialog);
+  if (gained) {
+    editor.entered = {OfQuestion(control) ? editor.selected : -1, control.field};
+    return;
+  }
+  if (editor.entered.field != control.field) return;
+  editor.leaving.push_back(editor.entered);
+  editor.entered = {-1, FIELD_NONE};
+  PostMessageW(dialog, WM_FIELD_LEFT, 0, 0);
 }
 
 // A kind that leaves media unused (a sound's path in a picture quiz) empties them only when the
@@ -820,6 +868,9 @@ void OnCommand(HWND dialog, int id, int notification) {
   const FieldControl* field = FieldOfControl(id);
   if (field && field->type == CONTROL_TEXT) {
     if (notification == EN_CHANGE) OnFieldEdited(dialog, *field);
+    if (notification == EN_SETFOCUS || notification == EN_KILLFOCUS) {
+      OnFieldFocus(dialog, *field, notification == EN_SETFOCUS);
+    }
     return;
   }
   if (field && field->type == CONTROL_CHOICE) {
@@ -942,6 +993,9 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
       return TRUE;
     case WM_TIMER:
       OnTimer(dialog, wParam);
+      return TRUE;
+    case WM_FIELD_LEFT:
+      OnFieldLeft(dialog);
       return TRUE;
     case WM_SIZE:
       OnSize(dialog, LOWORD(lParam), HIWORD(lParam));

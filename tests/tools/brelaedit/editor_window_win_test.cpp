@@ -1301,7 +1301,7 @@ TEST_F(EditorWindowTest, EveryProblemLeadsToAVisibleEditableControlOfItsField) {
 
 }  // namespace
 
-// --- Reading a quiz executable back --------------------------------------------------------------
+// --- Reading a quiz executable back, and the empty fields of a blank quiz ----------------------
 
 class EditorReadBackTest : public EditorWindowTest {
  protected:
@@ -1375,4 +1375,80 @@ TEST_F(EditorReadBackTest, CancellingTheProposedFolderReadsNothing) {
   EXPECT_FALSE(fs::exists(folder_ / "images"));
   EXPECT_TRUE(author_.folderStarts.empty());
   EXPECT_EQ(EditedDocument(editor_).file, before);
+}
+
+// The places of the problems that the list shows.
+std::vector<std::wstring> ListedPlaces(HWND list) {
+  std::vector<std::wstring> places;
+  for (int row = 0; row < RowCount(list); ++row) places.push_back(ItemText(list, row, 0));
+  return places;
+}
+
+using Places = std::vector<std::wstring>;
+
+TEST_F(EditorWindowTest, ABlankQuizReportsAnEmptyFieldOnceTheAuthorLeavesIt) {
+  Open();
+  EXPECT_EQ(RowCount(Item(IDC_PROBLEMS)), 0);
+  EXPECT_EQ(StatusText(editor_), L"Des champs obligatoires restent à remplir");
+  SetFocus(Item(IDC_TITLE));
+  Pump(editor_);
+  SetFocus(Item(IDC_AUTHOR));
+  ASSERT_TRUE(ProblemRowsBecome(1));
+  EXPECT_EQ(ListedPlaces(Item(IDC_PROBLEMS)), Places{L"titre"});
+  EXPECT_EQ(ItemText(Item(IDC_PROBLEMS), 0, 1), L"le titre est vide : donnez un titre au quiz");
+  EXPECT_EQ(StatusText(editor_), L"1 erreur, 0 avertissement");
+  // The wording left for the answer: that field of that question only.
+  SetFocus(Item(IDC_QUESTION_TEXT));
+  Pump(editor_);
+  SetFocus(Item(IDC_ANSWER1));
+  ASSERT_TRUE(ProblemRowsBecome(2));
+  EXPECT_EQ(ListedPlaces(Item(IDC_PROBLEMS)), (Places{L"titre", L"question 1, énoncé"}));
+  Command(IDC_ADD);  // the caret goes to question 2's wording, from question 1's answer
+  ASSERT_EQ(GetFocus(), Item(IDC_QUESTION_TEXT));
+  ASSERT_TRUE(ProblemRowsBecome(3));
+  EXPECT_EQ(ListedPlaces(Item(IDC_PROBLEMS)),
+            (Places{L"titre", L"question 1, réponse 1", L"question 1, énoncé"}));
+  // A field filled then emptied is an empty field left too.
+  SetFocus(Item(IDC_ANSWER1));
+  Type(IDC_ANSWER1, L"Rome");
+  Type(IDC_ANSWER1, L"");
+  SetFocus(Item(IDC_CODES));
+  ASSERT_TRUE(ProblemRowsBecome(5));
+  EXPECT_EQ(ListedPlaces(Item(IDC_PROBLEMS)),
+            (Places{L"titre", L"question 1, réponse 1", L"question 1, énoncé",
+                    L"question 2, réponse 1", L"question 2, énoncé"}));
+}
+
+TEST_F(EditorWindowTest, TryingMakingOrSavingABlankQuizReportsEveryEmptyField) {
+  const Places every = {L"titre", L"codes", L"question 1, réponse 1", L"question 1, énoncé"};
+  for (int action : {IDC_TRY, IDC_MAKE, IDM_SAVE}) {
+    Open();
+    ASSERT_EQ(RowCount(Item(IDC_PROBLEMS)), 0);
+    Command(action);  // refused for its errors, or saving cancelled
+    EXPECT_EQ(ListedPlaces(Item(IDC_PROBLEMS)), every) << action;
+    DestroyWindow(editor_);
+  }
+}
+
+TEST_F(EditorWindowTest, AQuizFileWithEmptyFieldsShowsThemAtOnceAndNewHidesThemAgain) {
+  Open();
+  const fs::path saved = folder_ / "vide.json";
+  author_.files = {saved};
+  Command(IDM_SAVE);
+  ASSERT_TRUE(fs::exists(saved));
+  Command(IDM_NEW);  // saved: nothing asked
+  EXPECT_EQ(RowCount(Item(IDC_PROBLEMS)), 0);
+  EXPECT_EQ(GetFocus(), Item(IDC_TITLE));
+  author_.files = {saved};
+  Command(IDM_OPEN);
+  EXPECT_EQ(ListedPlaces(Item(IDC_PROBLEMS)),
+            (Places{L"titre", L"codes", L"question 1, réponse 1", L"question 1, énoncé"}));
+  // Ctrl+N with the focus in a field of the file's quiz: that field is the file's, not the new
+  // quiz's.
+  SetFocus(Item(IDC_ANSWER1));
+  Pump(editor_);
+  Command(IDM_NEW);
+  PumpUntil(editor_, [] { return false; }, 3 * CHECK_DELAY_MS);  // the live check has run
+  EXPECT_EQ(RowCount(Item(IDC_PROBLEMS)), 0);
+  EXPECT_EQ(GetFocus(), Item(IDC_TITLE));
 }
