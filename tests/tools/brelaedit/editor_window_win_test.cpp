@@ -1452,3 +1452,30 @@ TEST_F(EditorWindowTest, AQuizFileWithEmptyFieldsShowsThemAtOnceAndNewHidesThemA
   EXPECT_EQ(RowCount(Item(IDC_PROBLEMS)), 0);
   EXPECT_EQ(GetFocus(), Item(IDC_TITLE));
 }
+
+// The codes' label on its own lines above the box, whole in the Quiz group, its text wrapped
+// within its rectangle in the window's own font.
+TEST_F(EditorWindowTest, TheCodesLabelSaysWhatACodeIsAndFitsAboveItsBox) {
+  Open();
+  const HWND label = Item(IDC_CODES_LABEL);
+  EXPECT_EQ(TextOf(label),
+            L"Co&des de progression (facultatif) : le joueur montre le code de la ligne n quand n "
+            L"questions sont réussies");
+  RECT labelRect, box, title;
+  GetWindowRect(label, &labelRect);
+  GetWindowRect(Item(IDC_CODES), &box);
+  GetWindowRect(Item(IDC_TITLE), &title);
+  EXPECT_LE(labelRect.bottom, box.top);
+  EXPECT_LE(labelRect.left, box.left);
+  RECT text = {0, 0, labelRect.right - labelRect.left, 0};
+  const HDC dc = GetDC(label);
+  const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT,
+                                                                              0, 0)));
+  const std::wstring shown = TextOf(label);
+  DrawTextW(dc, shown.c_str(), -1, &text, DT_CALCRECT | DT_WORDBREAK);
+  SelectObject(dc, old);
+  ReleaseDC(label, dc);
+  EXPECT_LE(text.bottom, labelRect.bottom - labelRect.top) << "every line shows";
+  EXPECT_LE(text.right, labelRect.right - labelRect.left);
+  EXPECT_GE(labelRect.right, title.right - 2) << "as wide as the quiz's fields";
+}
