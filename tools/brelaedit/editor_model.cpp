@@ -360,6 +360,27 @@ void NoteFieldLeft(EmptyFieldReporting& reporting, int question, EditorField fie
   if (!known) reporting.left.push_back({question, field});
 }
 
+int QuestionAfter(int question, QuestionListChange change, int index) {
+  switch (change) {
+    case QUESTION_INSERTED:
+      return question >= index ? question + 1 : question;
+    case QUESTION_REMOVED:
+      return question == index ? -1 : question > index ? question - 1 : question;
+    case QUESTION_SWAPPED_WITH_NEXT:
+      return question == index ? index + 1 : question == index + 1 ? index : question;
+  }
+  return question;
+}
+
+void FollowQuestionList(EmptyFieldReporting& reporting, QuestionListChange change, int index) {
+  std::vector<ProblemTarget> followed;
+  for (ProblemTarget left : reporting.left) {
+    if (FactsOf(left.field).ofQuestion) left.question = QuestionAfter(left.question, change, index);
+    if (left.question >= 0 || !FactsOf(left.field).ofQuestion) followed.push_back(left);
+  }
+  reporting.left = std::move(followed);
+}
+
 bool IsEmptyFieldProblem(const EditorDocument& document, const Problem& problem) {
   const ProblemTarget target = TargetOfProblem(problem);
   if (target.field == FIELD_CODES) return problem.index == 0 && document.quiz.codes.empty();

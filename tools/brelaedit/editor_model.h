@@ -141,6 +141,14 @@ struct EmptyFieldReporting {
 
 void NoteFieldLeft(EmptyFieldReporting& reporting, int question, EditorField field);
 
+// How the question list changed: a question inserted at an index, removed from it, or swapped
+// with the next one.
+enum QuestionListChange { QUESTION_INSERTED, QUESTION_REMOVED, QUESTION_SWAPPED_WITH_NEXT };
+// Where question (from 0) is after the change at index; -1 for the one removed.
+int QuestionAfter(int question, QuestionListChange change, int index);
+// The fields left follow their question; those of the question removed are forgotten.
+void FollowQuestionList(EmptyFieldReporting& reporting, QuestionListChange change, int index);
+
 // A problem at a field that holds nothing: one that only filling the field mends.
 bool IsEmptyFieldProblem(const EditorDocument& document, const Problem& problem);
 

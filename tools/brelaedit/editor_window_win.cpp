@@ -419,10 +419,25 @@ void Edited(HWND dialog) {
   SetTimer(dialog, CHECK_TIMER, CHECK_DELAY_MS, nullptr);
 }
 
+// The focus stays in a field that now shows another question: that field of the question shown
+// before is left, and the new question's is not entered yet.
+void LeaveFieldOfQuestionShownBefore(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  const ProblemTarget entered = editor.entered;
+  if (entered.field == FIELD_NONE || !FactsOf(entered.field).ofQuestion ||
+      entered.question == editor.selected) {
+    return;
+  }
+  NoteFieldLeft(editor.reporting, entered.question, entered.field);
+  editor.entered = {-1, FIELD_NONE};
+  SetTimer(dialog, CHECK_TIMER, CHECK_DELAY_MS, nullptr);
+}
+
 void SelectQuestion(HWND dialog, int index) {
   EditorWindow& editor = Editor(dialog);
   const int count = static_cast<int>(editor.document.quiz.questions.size());
   editor.selected = index < count ? index : count - 1;
+  LeaveFieldOfQuestionShownBefore(dialog);
   if (editor.selected >= 0) SelectRow(Control(dialog, IDC_QUESTIONS), editor.selected);
   editor.previewStale = true;
   ShowQuestionFields(dialog);
@@ -564,29 +579,48 @@ void QuestionListChanged(HWND dialog, int selection) {
   Edited(dialog);
 }
 
+// The fields left, and the one being typed in, follow their question; returns index.
+int FollowQuestions(HWND dialog, QuestionListChange change, int index) {
+  EditorWindow& editor = Editor(dialog);
+  FollowQuestionList(editor.reporting, change, index);
+  if (editor.entered.field != FIELD_NONE && FactsOf(editor.entered.field).ofQuestion) {
+    editor.entered.question = QuestionAfter(editor.entered.question, change, index);
+    if (editor.entered.question < 0) editor.entered = {-1, FIELD_NONE};
+  }
+  return index;
+}
+
 void OnQuestionCommand(HWND dialog, int id) {
   EditorWindow& editor = Editor(dialog);
   EditorDocument& document = editor.document;
   const int count = static_cast<int>(document.quiz.questions.size());
+  const int selected = editor.selected;
   switch (id) {
     case IDC_ADD:
-      QuestionListChanged(dialog, InsertQuestion(document, count));
+      QuestionListChanged(dialog, FollowQuestions(dialog, QUESTION_INSERTED,
+                                                  InsertQuestion(document, count)));
       FocusQuestionFields(dialog);
       break;
     case IDC_INSERT:
-      QuestionListChanged(dialog,
-                          InsertQuestion(document, editor.selected < 0 ? 0 : editor.selected));
+      QuestionListChanged(dialog, FollowQuestions(dialog, QUESTION_INSERTED,
+                                                  InsertQuestion(document, std::max(selected, 0))));
       FocusQuestionFields(dialog);
       break;
     case IDC_DELETE:
-      if (editor.selected >= 0)
-        QuestionListChanged(dialog, DeleteQuestion(document, editor.selected));
+      if (selected >= 0) {
+        const int next = DeleteQuestion(document, selected);
+        FollowQuestions(dialog, QUESTION_REMOVED, selected);
+        QuestionListChanged(dialog, next);
+      }
       break;
     case IDC_MOVE_UP:
     case IDC_MOVE_DOWN:
-      if (editor.selected >= 0) {
-        QuestionListChanged(dialog,
-                            MoveQuestion(document, editor.selected, id == IDC_MOVE_UP ? -1 : 1));
+      if (selected >= 0) {
+        const int moved = MoveQuestion(document, selected, id == IDC_MOVE_UP ? -1 : 1);
+        if (moved != selected) {
+          FollowQuestions(dialog, QUESTION_SWAPPED_WITH_NEXT, std::min(selected, moved));
+        }
+        QuestionListChanged(dialog, moved);
       }
       break;
   }
@@ -601,7 +635,9 @@ void OnUndo(HWND dialog, bool fromKey) {
     return;
   }
   const int restored = UndoDeletion(Editor(dialog).document);
-  if (restored >= 0) QuestionListChanged(dialog, restored);
+  if (restored >= 0) {
+    QuestionListChanged(dialog, FollowQuestions(dialog, QUESTION_INSERTED, restored));
+  }
 }
 
 // --- Edits -------------------------------------------------------------------------------------
@@ -637,8 +673,6 @@ void OnFieldLeft(HWND dialog) {
   editor.leaving.clear();
 }
 
-// The question is the one shown when the field was entered: adding a question selects it before
-// the focus leaves the field.
 void OnFieldFocus(HWND dialog, const FieldControl& control, bool gained) {
   EditorWindow& editor = Editor(dialog);
   if (gained) {

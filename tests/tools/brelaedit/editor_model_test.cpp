@@ -625,4 +625,28 @@ TEST(EditorModelTest, WhileEmptyFieldsAreHeldBackTheQuizIsNotCalledReady) {
   EXPECT_EQ(ReportedCountText({error}, true), "1 erreur, 0 avertissement");
 }
 
+TEST(EditorModelTest, TheFieldsLeftFollowTheirQuestionThroughTheList) {
+  EmptyFieldReporting reporting;
+  NoteFieldLeft(reporting, -1, FIELD_TITLE);
+  NoteFieldLeft(reporting, 0, FIELD_ANSWER1);
+  NoteFieldLeft(reporting, 2, FIELD_QUESTION_TEXT);
+  const auto questions = [&] {
+    std::vector<int> indexes;
+    for (const ProblemTarget& left : reporting.left) indexes.push_back(left.question);
+    return indexes;
+  };
+  FollowQuestionList(reporting, QUESTION_INSERTED, 1);
+  EXPECT_EQ(questions(), (std::vector<int>{-1, 0, 3}));
+  FollowQuestionList(reporting, QUESTION_SWAPPED_WITH_NEXT, 0);
+  EXPECT_EQ(questions(), (std::vector<int>{-1, 1, 3}));
+  FollowQuestionList(reporting, QUESTION_REMOVED, 1);
+  EXPECT_EQ(questions(), (std::vector<int>{-1, 2})) << "the title stays, the answer goes";
+  EXPECT_EQ(reporting.left[1].field, FIELD_QUESTION_TEXT);
+  EXPECT_EQ(QuestionAfter(4, QUESTION_INSERTED, 4), 5);
+  EXPECT_EQ(QuestionAfter(3, QUESTION_INSERTED, 4), 3);
+  EXPECT_EQ(QuestionAfter(4, QUESTION_REMOVED, 4), -1);
+  EXPECT_EQ(QuestionAfter(5, QUESTION_SWAPPED_WITH_NEXT, 4), 4);
+  EXPECT_EQ(QuestionAfter(6, QUESTION_SWAPPED_WITH_NEXT, 4), 6);
+}
+
 }  // namespace

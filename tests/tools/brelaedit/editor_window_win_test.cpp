@@ -1453,6 +1453,26 @@ TEST_F(EditorWindowTest, AQuizFileWithEmptyFieldsShowsThemAtOnceAndNewHidesThemA
   EXPECT_EQ(GetFocus(), Item(IDC_TITLE));
 }
 
+// A question inserted before one whose fields were left is a blank question: its own empty
+// fields wait; the other's stay reported under its new number, and go with it when deleted.
+TEST_F(EditorWindowTest, TheFieldsLeftFollowTheirQuestionWhenTheListChanges) {
+  Open();
+  Type(IDC_TITLE, L"Capitales");
+  SetFocus(Item(IDC_ANSWER1));
+  Pump(editor_);
+  SetFocus(Item(IDC_QUESTION_TEXT));
+  ASSERT_TRUE(ProblemRowsBecome(1));
+  Command(IDC_INSERT);  // before question 1, the caret in its wording
+  ASSERT_EQ(GetFocus(), Item(IDC_QUESTION_TEXT));
+  ASSERT_TRUE(ProblemRowsBecome(2));
+  EXPECT_EQ(ListedPlaces(Item(IDC_PROBLEMS)),
+            (Places{L"question 2, réponse 1", L"question 2, énoncé"}));
+  SelectRow(Item(IDC_QUESTIONS), 1);
+  Command(IDC_DELETE);
+  ASSERT_TRUE(ProblemRowsBecome(0));
+  EXPECT_EQ(StatusText(editor_), L"Des champs obligatoires restent à remplir");
+}
+
 // The codes' label on its own lines above the box, whole in the Quiz group, its text wrapped
 // within its rectangle in the window's own font.
 TEST_F(EditorWindowTest, TheCodesLabelSaysWhatACodeIsAndFitsAboveItsBox) {
