@@ -1390,6 +1390,12 @@ TEST_F(EditorWindowTest, ABlankQuizReportsAnEmptyFieldOnceTheAuthorLeavesIt) {
   Open();
   EXPECT_EQ(RowCount(Item(IDC_PROBLEMS)), 0);
   EXPECT_EQ(StatusText(editor_), L"Des champs obligatoires restent à remplir");
+  // The focus gone from the window (another program, a message box): the title is not left.
+  SetFocus(Item(IDC_TITLE));
+  Pump(editor_);
+  SetFocus(nullptr);
+  PumpUntil(editor_, [] { return false; }, 3 * CHECK_DELAY_MS);
+  EXPECT_EQ(RowCount(Item(IDC_PROBLEMS)), 0);
   SetFocus(Item(IDC_TITLE));
   Pump(editor_);
   SetFocus(Item(IDC_AUTHOR));
