@@ -129,21 +129,29 @@ void CheckHeaderTexts(TextChecker& c) {
     if (FieldUsed(field, quiz)) {
       c.Shown(caption, place, cp1252);
     } else if (c.Stored(caption, place, cp1252) && !cp1252.empty()) {
-      c.Warning(place, "la légende ne s'affiche qu'avec deux réponses par question : supprimez-la");
+      c.Warning(place,
+                "la légende ne s'affiche qu'avec deux réponses par question : le joueur ne la "
+                "montrera pas ; supprimez-la, ou passez à deux réponses par question");
     }
   }
 }
 
+// Says what a progress code is: a teacher may never have met one.
 std::string MissingCodesMessage(int codes, int questions) {
-  const std::string counts = "il y a " + CountText(codes, "code", "codes") + " pour " +
-                             CountText(questions, "question", "questions") + " : ";
+  const std::string forQuestions = " pour " + CountText(questions, "question", "questions") + " : ";
+  if (codes == 0) {
+    return "aucun code de progression" + forQuestions +
+           "le joueur ne montrera aucun code ; écrivez-en un par ligne, celui de la ligne n "
+           "s'affiche quand n questions sont réussies";
+  }
   const int missing = questions - codes;
   const std::string when =
-      questions == 1 ? "une fois la question résolue"
-      : missing == 1
-          ? "une fois les " + std::to_string(questions) + " questions résolues"
-          : "à partir de " + CountText(codes + 1, "question résolue", "questions résolues");
-  return counts + "aucun code ne s'affichera " + when + " ; ajoutez-en " + std::to_string(missing);
+      missing == 1
+          ? "une fois les " + std::to_string(questions) + " questions réussies"
+          : "à partir de " + CountText(codes + 1, "question réussie", "questions réussies");
+  return CountText(codes, "code", "codes") + " de progression" + forQuestions +
+         "le code de la ligne n s'affiche quand n questions sont réussies, mais aucun " + when +
+         " ; ajoutez-en " + std::to_string(missing) + ", un par ligne";
 }
 
 std::string ExtraCodesMessage(int codes, int questions) {
@@ -260,7 +268,8 @@ void WarnRepeatedWordings(TextChecker& c) {
     if (first->second != n) {
       c.Warning({n, KeyOf(FIELD_QUESTION_TEXT), 0}, "même énoncé que la question " +
                                             std::to_string(first->second) +
-                                            " : un élève ne saura pas laquelle est laquelle");
+                                            " : un élève ne saura pas laquelle est laquelle ; "
+                                            "précisez l'un des deux énoncés");
     }
   }
 }

@@ -89,10 +89,11 @@ std::string TakeMedia(const std::vector<Resource>& resources, int id, const std:
                       std::vector<Problem>& warnings) {
   const Resource* resource = FindStored(resources, MEDIA_RESOURCE_TYPE, id);
   if (!resource) {
-    warnings.push_back(WarningAt(place,
-                                 "l'exécutable ne contient pas ce fichier (ressource "
-                                 "« IMG » " +
-                                     std::to_string(id) + ")"));
+    warnings.push_back(WarningAt(place, "l'exécutable ne contient pas ce fichier (ressource "
+                                        "« IMG » " +
+                                            std::to_string(id) +
+                                            ") : le champ reste vide, et le quiz ne peut pas être "
+                                            "créé sans lui ; choisissez de nouveau le fichier"));
     return {};
   }
   media.push_back({name, resource->bytes});

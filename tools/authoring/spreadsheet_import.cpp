@@ -160,7 +160,9 @@ struct Importer {
     if (first > 0 || last + 1 < path.size()) {
       problems.push_back(WarningAt({question, field, 0},
                                    Quoted(path) + " : les espaces autour du nom du fichier sont "
-                                                  "enlevés ; supprimez-les dans le tableau"));
+                                                  "enlevés, car avec eux le fichier ne serait "
+                                                  "pas trouvé ; supprimez-les aussi dans le "
+                                                  "tableau"));
       path = path.substr(first, last + 1 - first);
     }
     std::replace(path.begin(), path.end(), '\\', '/');

@@ -71,11 +71,22 @@ std::filesystem::path ChooseFile(HWND owner, FileChoice choice,
   return chosen;
 }
 
-std::filesystem::path ChooseFolder(HWND owner, const std::wstring& title) {
+// Once the folder chooser is up: its selection on the starting folder.
+int CALLBACK SelectStart(HWND chooser, UINT message, LPARAM, LPARAM start) {
+  if (message == BFFM_INITIALIZED) SendMessageW(chooser, BFFM_SETSELECTIONW, TRUE, start);
+  return 0;
+}
+
+std::filesystem::path ChooseFolder(HWND owner, const std::wstring& title,
+                                   const std::filesystem::path& start) {
   BROWSEINFOW browse = {};
   browse.hwndOwner = owner;
   browse.lpszTitle = title.c_str();
   browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+  if (!start.empty()) {
+    browse.lpfn = SelectStart;
+    browse.lParam = reinterpret_cast<LPARAM>(start.c_str());
+  }
   LPITEMIDLIST item = SHBrowseForFolderW(&browse);
   if (!item) return {};
   wchar_t folder[MAX_PATH] = {};

@@ -24,8 +24,10 @@ struct EditorDialogs {
   std::function<std::filesystem::path(HWND owner, FileChoice choice,
                                       const std::filesystem::path& suggested)>
       chooseFile;
-  // A folder; empty: cancelled.
-  std::function<std::filesystem::path(HWND owner, const std::wstring& title)> chooseFolder;
+  // A folder, the chooser starting at start (when it exists); empty: cancelled.
+  std::function<std::filesystem::path(HWND owner, const std::wstring& title,
+                                      const std::filesystem::path& start)>
+      chooseFolder;
   // The system colour chooser, starting from colour; false: cancelled.
   std::function<bool(HWND owner, COLORREF& colour)> chooseColour;
   // Shows a folder in the file manager; false when it cannot.

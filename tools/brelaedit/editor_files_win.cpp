@@ -74,10 +74,35 @@ bool ImportCsv(HWND owner, const EditorEnvironment& environment, const fs::path&
   return true;
 }
 
+// The folder to read a quiz executable into: by default a new one beside it, named after it;
+// empty when the author cancels.
+fs::path FolderForExecutable(HWND owner, const EditorEnvironment& environment,
+                             const fs::path& path) {
+  const fs::path beside = path.parent_path();
+  const fs::path proposed =
+      beside / fs::u8path(FreeFolderName(path.filename().u8string(), [&](const std::string& name) {
+        std::error_code error;  // a name that cannot be looked at fails on writing, and says so
+        return fs::exists(beside / fs::u8path(name), error);
+      }));
+  switch (Ask(owner, environment,
+              "Le quiz " + QuotedPath(path.filename()) + " sera lu dans un nouveau dossier : " +
+                  proposed.u8string() +
+                  "\n\nOui : le lire dans ce dossier.\nNon : choisir un autre dossier.\n"
+                  "Annuler : ne pas le lire.",
+              MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+      return proposed;
+    case IDNO:
+      return environment.dialogs.chooseFolder(
+          owner, L"Dossier où écrire le fichier de quiz et ses images, sons ou films :", beside);
+    default:
+      return {};
+  }
+}
+
 bool DumpExecutable(HWND owner, const EditorEnvironment& environment, const fs::path& path,
                     EditorDocument& document) {
-  const fs::path folder = environment.dialogs.chooseFolder(
-      owner, L"Dossier où écrire le fichier de quiz et ses images, sons ou films :");
+  const fs::path folder = FolderForExecutable(owner, environment, path);
   if (folder.empty()) return false;
   DumpOutcome outcome = DumpQuizExecutable(path, folder, false, environment.access);
   if (!outcome.refused.empty()) {
@@ -95,7 +120,17 @@ bool DumpExecutable(HWND owner, const EditorEnvironment& environment, const fs::
   if (!outcome.warnings.empty()) {
     Tell(owner, environment, ProblemLines(QuotedPath(path) + " est lu, mais :", outcome.warnings));
   }
-  return ReadQuizFile(owner, environment, outcome.quizFile, document);
+  if (!ReadQuizFile(owner, environment, outcome.quizFile, document)) return false;
+  std::string written = QuotedPath(outcome.quizFile.filename());
+  if (outcome.mediaCount > 0) {
+    written += " et " + CountText(outcome.mediaCount, "fichier d'image, de son ou de film",
+                                  "fichiers d'images, de sons ou de films");
+  }
+  Ask(owner, environment,
+      "Le quiz " + QuotedPath(path.filename()) + " est lu dans le dossier " + QuotedPath(folder) +
+          " : " + written + ".",
+      MB_OK | MB_ICONINFORMATION);
+  return true;
 }
 
 // A name for the file to save, from the quiz's own file or its title.

@@ -28,7 +28,8 @@ CheckContext CheckContextOf(const EditorEnvironment& environment, const EditorDo
                             MediaCache& cache);
 
 // Reads a quiz file (.json), imports a spreadsheet (.csv) or reads a quiz executable back (.exe,
-// into a folder the author chooses). False, once the author has been told why, when nothing opens.
+// into a new folder beside it or one the author chooses, the author told where). False, once the
+// author has been told why, when nothing opens.
 bool ReadDocumentFile(HWND owner, const EditorEnvironment& environment,
                       const std::filesystem::path& path, EditorDocument& document);
 

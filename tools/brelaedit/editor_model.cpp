@@ -350,3 +350,68 @@ unsigned long NameOwner(const std::string& name, const std::string& extension) {
   if (!TakeNumber(rest, number) || !rest.empty()) return 0;
   return owner;
 }
+
+std::string FreeFolderName(const std::string& executableName,
+                           const std::function<bool(const std::string& name)>& taken) {
+  const std::string stem = std::filesystem::u8path(executableName).stem().u8string();
+  std::string name = stem;
+  for (int n = 2; taken(name); ++n) name = stem + " (" + std::to_string(n) + ")";
+  return name;
+}
+
+void NoteFieldLeft(EmptyFieldReporting& reporting, int question, EditorField field) {
+  const bool known = std::any_of(
+      reporting.left.begin(), reporting.left.end(),
+      [&](const ProblemTarget& left) { return left.question == question && left.field == field; });
+  if (!known) reporting.left.push_back({question, field});
+}
+
+int QuestionAfter(int question, QuestionListChange change, int index) {
+  switch (change) {
+    case QUESTION_INSERTED:
+      return question >= index ? question + 1 : question;
+    case QUESTION_REMOVED:
+      return question == index ? -1 : question > index ? question - 1 : question;
+    case QUESTION_SWAPPED_WITH_NEXT:
+      return question == index ? index + 1 : question == index + 1 ? index : question;
+  }
+  return question;
+}
+
+void FollowQuestionList(EmptyFieldReporting& reporting, QuestionListChange change, int index) {
+  std::vector<ProblemTarget> followed;
+  for (ProblemTarget left : reporting.left) {
+    if (FactsOf(left.field).ofQuestion) left.question = QuestionAfter(left.question, change, index);
+    if (left.question >= 0 || !FactsOf(left.field).ofQuestion) followed.push_back(left);
+  }
+  reporting.left = std::move(followed);
+}
+
+bool IsEmptyFieldProblem(const EditorDocument& document, const Problem& problem) {
+  const ProblemTarget target = TargetOfProblem(problem);
+  if (target.field == FIELD_CODES) return problem.index == 0 && document.quiz.codes.empty();
+  if (target.field == FIELD_NONE || FactsOf(target.field).value == VALUE_SETTING) return false;
+  if (FactsOf(target.field).ofQuestion && !ValidQuestion(document, target.question)) return false;
+  return FieldText(document, target.question, target.field).empty();
+}
+
+std::vector<Problem> ReportedProblems(const EditorDocument& document,
+                                      const EmptyFieldReporting& reporting,
+                                      const std::vector<Problem>& problems) {
+  if (reporting.everyField) return problems;
+  std::vector<Problem> reported;
+  for (const Problem& problem : problems) {
+    const ProblemTarget target = TargetOfProblem(problem);
+    const bool left = std::any_of(
+        reporting.left.begin(), reporting.left.end(), [&](const ProblemTarget& field) {
+          return field.question == target.question && field.field == target.field;
+        });
+    if (left || !IsEmptyFieldProblem(document, problem)) reported.push_back(problem);
+  }
+  return reported;
+}
+
+std::string ReportedCountText(const std::vector<Problem>& reported, bool heldBack) {
+  if (reported.empty() && heldBack) return "Des champs obligatoires restent à remplir";
+  return ProblemCountText(reported);
+}

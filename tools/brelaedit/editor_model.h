@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -128,3 +129,38 @@ std::string DefaultExecutableName(const std::string& title);
 std::string OwnedName(unsigned long processId, int number, const std::string& extension = "");
 // The process id in such a name with that extension; 0 for any other name.
 unsigned long NameOwner(const std::string& name, const std::string& extension = "");
+
+// A quiz executable is read into a new folder beside it, named after it: "drapeaux" for
+// "drapeaux.exe", then "drapeaux (2)", "drapeaux (3)"... while taken says a name is in use.
+std::string FreeFolderName(const std::string& executableName,
+                           const std::function<bool(const std::string& name)>& taken);
+
+// Which problems of empty mandatory fields the author sees: a blank quiz does not greet the
+// author with them. Each shows once its field has been left, every one once the author tries to
+// save, make or try the quiz, or as soon as the quiz comes from a file.
+struct EmptyFieldReporting {
+  bool everyField = false;
+  std::vector<ProblemTarget> left;  // fields entered then left: question (-1: the quiz's) and field
+};
+
+void NoteFieldLeft(EmptyFieldReporting& reporting, int question, EditorField field);
+
+// How the question list changed: a question inserted at an index, removed from it, or swapped
+// with the next one.
+enum QuestionListChange { QUESTION_INSERTED, QUESTION_REMOVED, QUESTION_SWAPPED_WITH_NEXT };
+// Where question (from 0) is after the change at index; -1 for the one removed.
+int QuestionAfter(int question, QuestionListChange change, int index);
+// The fields left follow their question; those of the question removed are forgotten.
+void FollowQuestionList(EmptyFieldReporting& reporting, QuestionListChange change, int index);
+
+// A problem at a field that holds nothing: one that only filling the field mends.
+bool IsEmptyFieldProblem(const EditorDocument& document, const Problem& problem);
+
+// The problems less those of empty fields that reporting holds back.
+std::vector<Problem> ReportedProblems(const EditorDocument& document,
+                                      const EmptyFieldReporting& reporting,
+                                      const std::vector<Problem>& problems);
+
+// The status bar's count of the problems reported; when none is but empty fields are held back,
+// that the quiz is not ready yet.
+std::string ReportedCountText(const std::vector<Problem>& reported, bool heldBack);

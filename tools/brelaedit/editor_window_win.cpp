@@ -24,6 +24,8 @@ namespace {
 constexpr UINT_PTR TRIAL_TIMER = 2;
 constexpr UINT TRIAL_POLL_MS = 500;
 constexpr UINT_PTR RECOVERY_TIMER = 3;
+// Posted when a field loses the focus: by then the focus has settled where it went.
+constexpr UINT WM_FIELD_LEFT = WM_APP + 1;
 
 enum ControlType { CONTROL_TEXT, CONTROL_CHOICE, CONTROL_BUTTON, CONTROL_LIST };
 
@@ -109,7 +111,11 @@ struct EditorWindow {
   EditorDocument document;
   int selected = -1;     // the selected question, from 0
   bool loading = false;  // the controls are being filled: their changes are no edits
-  std::vector<Problem> textProblems, mediaProblems, problems;
+  std::vector<Problem> textProblems, mediaProblems, problems;  // problems: the reported ones
+  EmptyFieldReporting reporting;
+  bool heldBack = false;  // problems of empty fields are not reported yet
+  ProblemTarget entered = {-1, FIELD_NONE};  // the field with the focus, and its question
+  std::vector<ProblemTarget> leaving;        // fields that lost the focus, until WM_FIELD_LEFT
   bool mediaStale = true;    // media paths, kind or colour changed since the last media check
   bool previewStale = true;  // the selected question's pictures changed
   MediaCache cache;
@@ -355,7 +361,8 @@ void ShowProblems(HWND dialog) {
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
   SendMessageW(editor.status, SB_SETTEXTW, 0,
-               reinterpret_cast<LPARAM>(WideText(ProblemCountText(editor.problems)).c_str()));
+               reinterpret_cast<LPARAM>(
+                   WideText(ReportedCountText(editor.problems, editor.heldBack)).c_str()));
 }
 
 // The live check: the texts on every pause in typing, the media files when they may have changed.
@@ -370,10 +377,11 @@ void CheckNow(HWND dialog) {
     editor.mediaProblems = CheckQuizMedia(quiz, context.mediaFolder, &editor.cache);
     editor.mediaStale = false;
   }
-  editor.problems = editor.textProblems;
-  editor.problems.insert(editor.problems.end(), editor.mediaProblems.begin(),
-                         editor.mediaProblems.end());
-  SortProblems(editor.problems);
+  std::vector<Problem> problems = editor.textProblems;
+  problems.insert(problems.end(), editor.mediaProblems.begin(), editor.mediaProblems.end());
+  SortProblems(problems);
+  editor.problems = ReportedProblems(editor.document, editor.reporting, problems);
+  editor.heldBack = editor.problems.size() < problems.size();
   ShowProblems(dialog);
   UpdatePreviews(dialog);
 }
@@ -452,10 +460,25 @@ void Edited(HWND dialog) {
   ScheduleRecovery(dialog);
 }
 
+// The focus stays in a field that now shows another question: that field of the question shown
+// before is left, and the new question's is not entered yet.
+void LeaveFieldOfQuestionShownBefore(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  const ProblemTarget entered = editor.entered;
+  if (entered.field == FIELD_NONE || !FactsOf(entered.field).ofQuestion ||
+      entered.question == editor.selected) {
+    return;
+  }
+  NoteFieldLeft(editor.reporting, entered.question, entered.field);
+  editor.entered = {-1, FIELD_NONE};
+  SetTimer(dialog, CHECK_TIMER, CHECK_DELAY_MS, nullptr);
+}
+
 void SelectQuestion(HWND dialog, int index) {
   EditorWindow& editor = Editor(dialog);
   const int count = static_cast<int>(editor.document.quiz.questions.size());
   editor.selected = index < count ? index : count - 1;
+  LeaveFieldOfQuestionShownBefore(dialog);
   if (editor.selected >= 0) SelectRow(Control(dialog, IDC_QUESTIONS), editor.selected);
   editor.previewStale = true;
   ShowQuestionFields(dialog);
@@ -518,6 +541,9 @@ void OpenFile(HWND dialog, const std::filesystem::path& path) {
   const std::filesystem::path absolute = std::filesystem::absolute(path, error);
   if (!ReadDocumentFile(dialog, editor.environment, error ? path : absolute, opened)) return;
   editor.document = std::move(opened);
+  // A file's empty fields are no blank quiz being typed: they show at once.
+  editor.reporting = {true, {}};
+  editor.leaving.clear();
   ShowDocument(dialog);
 }
 
@@ -541,12 +567,16 @@ void FocusControl(HWND dialog, HWND control) {
   SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
-// A new quiz is written from its title on.
+// A new quiz is written from its title on. The field that the focus leaves for the title is the
+// closed quiz's: the new quiz's report starts after.
 void OnNew(HWND dialog) {
   if (!MayDiscard(dialog)) return;
-  Editor(dialog).document = NewDocument();
-  ShowDocument(dialog);
   FocusControl(dialog, Control(dialog, IDC_TITLE));
+  EditorWindow& editor = Editor(dialog);
+  editor.document = NewDocument();
+  editor.reporting = {};
+  editor.leaving.clear();
+  ShowDocument(dialog);
 }
 
 void OnOpen(HWND dialog) {
@@ -557,14 +587,18 @@ void OnOpen(HWND dialog) {
   if (!path.empty()) OpenFile(dialog, path);
 }
 
-// Checks everything now, the media files too: they may have changed on disk since.
+// Checks everything now, the media files too: they may have changed on disk since. Saving,
+// making or trying reports every empty field.
 void CheckAllNow(HWND dialog) {
   Editor(dialog).mediaStale = true;
+  Editor(dialog).reporting.everyField = true;
   CheckNow(dialog);
 }
 
 void OnSave(HWND dialog, bool askName) {
   EditorWindow& editor = Editor(dialog);
+  editor.reporting.everyField = true;
+  CheckNow(dialog);
   const std::filesystem::path folderBefore = editor.document.mediaFolder;
   const bool saved = SaveDocument(dialog, editor.environment, editor.document, askName);
   if (saved) ForgetRecovery(dialog);
@@ -607,29 +641,48 @@ void QuestionListChanged(HWND dialog, int selection) {
   Edited(dialog);
 }
 
+// The fields left, and the one being typed in, follow their question; returns index.
+int FollowQuestions(HWND dialog, QuestionListChange change, int index) {
+  EditorWindow& editor = Editor(dialog);
+  FollowQuestionList(editor.reporting, change, index);
+  if (editor.entered.field != FIELD_NONE && FactsOf(editor.entered.field).ofQuestion) {
+    editor.entered.question = QuestionAfter(editor.entered.question, change, index);
+    if (editor.entered.question < 0) editor.entered = {-1, FIELD_NONE};
+  }
+  return index;
+}
+
 void OnQuestionCommand(HWND dialog, int id) {
   EditorWindow& editor = Editor(dialog);
   EditorDocument& document = editor.document;
   const int count = static_cast<int>(document.quiz.questions.size());
+  const int selected = editor.selected;
   switch (id) {
     case IDC_ADD:
-      QuestionListChanged(dialog, InsertQuestion(document, count));
+      QuestionListChanged(dialog, FollowQuestions(dialog, QUESTION_INSERTED,
+                                                  InsertQuestion(document, count)));
       FocusQuestionFields(dialog);
       break;
     case IDC_INSERT:
-      QuestionListChanged(dialog,
-                          InsertQuestion(document, editor.selected < 0 ? 0 : editor.selected));
+      QuestionListChanged(dialog, FollowQuestions(dialog, QUESTION_INSERTED,
+                                                  InsertQuestion(document, std::max(selected, 0))));
       FocusQuestionFields(dialog);
       break;
     case IDC_DELETE:
-      if (editor.selected >= 0)
-        QuestionListChanged(dialog, DeleteQuestion(document, editor.selected));
+      if (selected >= 0) {
+        const int next = DeleteQuestion(document, selected);
+        FollowQuestions(dialog, QUESTION_REMOVED, selected);
+        QuestionListChanged(dialog, next);
+      }
       break;
     case IDC_MOVE_UP:
     case IDC_MOVE_DOWN:
-      if (editor.selected >= 0) {
-        QuestionListChanged(dialog,
-                            MoveQuestion(document, editor.selected, id == IDC_MOVE_UP ? -1 : 1));
+      if (selected >= 0) {
+        const int moved = MoveQuestion(document, selected, id == IDC_MOVE_UP ? -1 : 1);
+        if (moved != selected) {
+          FollowQuestions(dialog, QUESTION_SWAPPED_WITH_NEXT, std::min(selected, moved));
+        }
+        QuestionListChanged(dialog, moved);
       }
       break;
   }
@@ -644,7 +697,9 @@ void OnUndo(HWND dialog, bool fromKey) {
     return;
   }
   const int restored = UndoDeletion(Editor(dialog).document);
-  if (restored >= 0) QuestionListChanged(dialog, restored);
+  if (restored >= 0) {
+    QuestionListChanged(dialog, FollowQuestions(dialog, QUESTION_INSERTED, restored));
+  }
 }
 
 // --- Edits -------------------------------------------------------------------------------------
@@ -663,6 +718,33 @@ void OnFieldEdited(HWND dialog, const FieldControl& control) {
     editor.mediaStale = editor.previewStale = true;
   }
   Edited(dialog);
+}
+
+// A field left for another control of the window (not for another window, nor a message box):
+// its empty field is reported once the live check runs.
+void OnFieldLeft(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  const HWND focus = GetFocus();
+  const bool stillHere = focus && IsChild(dialog, focus);
+  for (const ProblemTarget& left : editor.leaving) {
+    const FieldControl* control = ControlOfField(left.field);
+    if (!stillHere || !control || focus == Control(dialog, control->id)) continue;
+    NoteFieldLeft(editor.reporting, left.question, left.field);
+    SetTimer(dialog, CHECK_TIMER, CHECK_DELAY_MS, nullptr);
+  }
+  editor.leaving.clear();
+}
+
+void OnFieldFocus(HWND dialog, const FieldControl& control, bool gained) {
+  EditorWindow& editor = Editor(dialog);
+  if (gained) {
+    editor.entered = {OfQuestion(control) ? editor.selected : -1, control.field};
+    return;
+  }
+  if (editor.entered.field != control.field) return;
+  editor.leaving.push_back(editor.entered);
+  editor.entered = {-1, FIELD_NONE};
+  PostMessageW(dialog, WM_FIELD_LEFT, 0, 0);
 }
 
 // A kind that leaves media unused (a sound's path in a picture quiz) empties them only when the
@@ -885,6 +967,9 @@ void OnCommand(HWND dialog, int id, int notification) {
   const FieldControl* field = FieldOfControl(id);
   if (field && field->type == CONTROL_TEXT) {
     if (notification == EN_CHANGE) OnFieldEdited(dialog, *field);
+    if (notification == EN_SETFOCUS || notification == EN_KILLFOCUS) {
+      OnFieldFocus(dialog, *field, notification == EN_SETFOCUS);
+    }
     return;
   }
   if (field && field->type == CONTROL_CHOICE) {
@@ -1012,6 +1097,9 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
       return TRUE;
     case WM_TIMER:
       OnTimer(dialog, wParam);
+      return TRUE;
+    case WM_FIELD_LEFT:
+      OnFieldLeft(dialog);
       return TRUE;
     case WM_SIZE:
       OnSize(dialog, LOWORD(lParam), HIWORD(lParam));

@@ -326,26 +326,30 @@ TEST(QuizCheckTest, WarnsOfWhatAPupilCannotTypeOrTellApart) {
        {"question 1, réponse 2 : " + Capital("Î", "î")}},
       {"one code fewer than questions",
        [](Json& q) { q["codes"].erase(2); },
-       {"codes : il y a 2 codes pour 3 questions : aucun code ne s'affichera une fois les 3 "
-        "questions résolues ; ajoutez-en 1"}},
+       {"codes : 2 codes de progression pour 3 questions : le code de la ligne n s'affiche "
+        "quand n questions sont réussies, mais aucun une fois les 3 questions réussies ; "
+        "ajoutez-en 1, un par ligne"}},
       {"two codes fewer than questions",
        [](Json& q) {
          q["codes"].erase(2);
          q["codes"].erase(1);
        },
-       {"codes : il y a 1 code pour 3 questions : aucun code ne s'affichera à partir de 2 "
-        "questions résolues ; ajoutez-en 2"}},
+       {"codes : 1 code de progression pour 3 questions : le code de la ligne n s'affiche "
+        "quand n questions sont réussies, mais aucun à partir de 2 questions réussies ; "
+        "ajoutez-en 2, un par ligne"}},
       {"no code",
        [](Json& q) { q.erase("codes"); },
-       {"codes : il y a 0 code pour 3 questions : aucun code ne s'affichera à partir de 1 "
-        "question résolue ; ajoutez-en 3"}},
+       {"codes : aucun code de progression pour 3 questions : le joueur ne montrera aucun "
+        "code ; écrivez-en un par ligne, celui de la ligne n s'affiche quand n questions sont "
+        "réussies"}},
       {"no code for one question",
        [](Json& q) {
          q = SampleQuizJson("audio", "none", 1, 1);
          q.erase("codes");
        },
-       {"codes : il y a 0 code pour 1 question : aucun code ne s'affichera une fois la question "
-        "résolue ; ajoutez-en 1"}},
+       {"codes : aucun code de progression pour 1 question : le joueur ne montrera aucun code "
+        "; écrivez-en un par ligne, celui de la ligne n s'affiche quand n questions sont "
+        "réussies"}},
       {"the same wording twice",
        [](Json& q) {
          q = SampleQuizJson("text", "none", 1, 4);
@@ -353,16 +357,16 @@ TEST(QuizCheckTest, WarnsOfWhatAPupilCannotTypeOrTellApart) {
          q["questions"][3]["questionText"] = q["questions"][0]["questionText"];
        },
        {"question 3, énoncé : même énoncé que la question 1 : un élève ne saura pas laquelle est "
-        "laquelle",
+        "laquelle ; précisez l'un des deux énoncés",
         "question 4, énoncé : même énoncé que la question 1 : un élève ne saura pas laquelle est "
-        "laquelle"}},
+        "laquelle ; précisez l'un des deux énoncés"}},
       {"caption with one answer",
        [](Json& q) {
          q = SampleQuizJson("text", "none", 1, 2);
          q["answer1Caption"] = "Ville";
        },
        {"légende de la réponse 1 : la légende ne s'affiche qu'avec deux réponses par question : "
-        "supprimez-la"}},
+        "le joueur ne la montrera pas ; supprimez-la, ou passez à deux réponses par question"}},
   };
   for (const Case& c : cases) {
     Json json = BaseQuiz();
@@ -506,8 +510,9 @@ TEST(QuizCheckTest, ReportsEveryProblemOfAFileAtOnceAndABadKindHidesNothing) {
              "question 4, réponse 1 : le caractère « ✓ » (U+2713) n'existe pas dans le jeu "
              "de caractères du joueur (Windows-1252) : remplacez-le"}));
   EXPECT_EQ(LinesOf(problems, PROBLEM_WARNING),
-            Lines{"codes : il y a 3 codes pour 4 questions : aucun code ne s'affichera une fois "
-                  "les 4 questions résolues ; ajoutez-en 1"});
+            Lines{"codes : 3 codes de progression pour 4 questions : le code de la ligne n "
+                  "s'affiche quand n questions sont réussies, mais aucun une fois les 4 questions "
+                  "réussies ; ajoutez-en 1, un par ligne"});
 }
 
 TEST(QuizCheckTest, AFileThatIsNotAQuizIsNotCheckedFurther) {

@@ -236,7 +236,8 @@ TEST(QuizResourcesTest, MissingMediaAreLeftOutWithAWarning) {
   ASSERT_EQ(warnings.size(), 1u);
   EXPECT_EQ(ProblemLine(warnings[0]),
             "question 1, image réponse : l'exécutable ne contient pas ce fichier (ressource "
-            "« IMG » 10401)");
+            "« IMG » 10401) : le champ reste vide, et le quiz ne peut pas être créé sans lui ; "
+            "choisissez de nouveau le fichier");
   EXPECT_EQ(back.questions[0].answerPicture, "");
   EXPECT_EQ(back.questions[0].picture, "picture01.jpg");
   EXPECT_EQ(back.questions[1].answerPicture, "answer02.jpg");

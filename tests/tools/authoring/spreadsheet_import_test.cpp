@@ -183,10 +183,12 @@ TEST(SpreadsheetImportTest, TakesBlanksOffMediaPathsWithAWarning) {
   EXPECT_EQ(problems[0].severity, PROBLEM_WARNING);
   EXPECT_EQ(SpreadsheetPlace(problems[0], layout) + " : " + problems[0].message,
             "ligne 2, colonne A (image) : « images/lion.jpg  » : les espaces autour du nom du "
-            "fichier sont enlevés ; supprimez-les dans le tableau");
+            "fichier sont enlevés, car avec eux le fichier ne serait pas trouvé ; supprimez-les "
+            "aussi dans le tableau");
   EXPECT_EQ(SpreadsheetPlace(problems[1], layout) + " : " + problems[1].message,
             "ligne 3, colonne C (image réponse) : « \t r2.jpg » : les espaces autour du nom du "
-            "fichier sont enlevés ; supprimez-les dans le tableau");
+            "fichier sont enlevés, car avec eux le fichier ne serait pas trouvé ; supprimez-les "
+            "aussi dans le tableau");
 }
 
 TEST(SpreadsheetImportTest, ReadsAnMsDosExportWithAWarning) {

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "tools/authoring/quiz_check.h"
+
 namespace {
 
 QuestionFile Question(const std::string& wording, const std::string& answer) {
@@ -549,6 +553,107 @@ TEST(EditorModelTest, TheStatusBarCountsErrorsAndWarningsInFrench) {
       {{error, warning, warning, warning}, "1 erreur, 3 avertissements"},
   };
   for (const Case& c : cases) EXPECT_EQ(ProblemCountText(c.problems), c.text);
+}
+
+TEST(EditorModelTest, AQuizExecutableIsReadIntoTheFirstFreeFolderNamedAfterIt) {
+  std::set<std::string> taken;
+  const auto isTaken = [&](const std::string& name) { return taken.count(name) > 0; };
+  EXPECT_EQ(FreeFolderName("drapeaux.exe", isTaken), "drapeaux");
+  taken = {"drapeaux"};
+  EXPECT_EQ(FreeFolderName("drapeaux.exe", isTaken), "drapeaux (2)");
+  taken = {"drapeaux", "drapeaux (2)", "drapeaux (3)"};
+  EXPECT_EQ(FreeFolderName("drapeaux.exe", isTaken), "drapeaux (4)");
+  taken = {"drapeaux (2)"};
+  EXPECT_EQ(FreeFolderName("drapeaux.exe", isTaken), "drapeaux") << "a gap is not filled first";
+  taken = {};
+  EXPECT_EQ(FreeFolderName("g\xC3\xA9o.ce2.exe", isTaken), "g\xC3\xA9o.ce2");
+}
+
+// Where each problem of a check lies, as the list names it.
+std::vector<std::string> Places(const std::vector<Problem>& problems) {
+  std::vector<std::string> places;
+  for (const Problem& problem : problems) places.push_back(ProblemPlace(problem));
+  return places;
+}
+
+TEST(EditorModelTest, ABlankQuizHoldsBackItsEmptyFieldsUntilTheyAreLeft) {
+  EditorDocument document = NewDocument();
+  InsertQuestion(document, 1);
+  const std::vector<Problem> problems = CheckQuizTexts(document.quiz, {});
+  ASSERT_EQ(Places(problems),
+            (Strings{"titre", "codes", "question 1, réponse 1", "question 1, énoncé",
+                     "question 2, réponse 1", "question 2, énoncé"}));
+  EmptyFieldReporting reporting;
+  EXPECT_TRUE(ReportedProblems(document, reporting, problems).empty());
+  NoteFieldLeft(reporting, -1, FIELD_TITLE);
+  NoteFieldLeft(reporting, 1, FIELD_ANSWER1);
+  NoteFieldLeft(reporting, 1, FIELD_ANSWER1);
+  EXPECT_EQ(Places(ReportedProblems(document, reporting, problems)),
+            (Strings{"titre", "question 2, réponse 1"}));
+  NoteFieldLeft(reporting, -1, FIELD_CODES);
+  EXPECT_EQ(Places(ReportedProblems(document, reporting, problems)),
+            (Strings{"titre", "codes", "question 2, réponse 1"}));
+  reporting.everyField = true;
+  EXPECT_EQ(ReportedProblems(document, reporting, problems).size(), problems.size());
+}
+
+TEST(EditorModelTest, OnlyTheProblemsOfEmptyFieldsAreHeldBack) {
+  EditorDocument document = NewDocument();
+  SetQuizText(document, FIELD_TITLE, "G\xC3\xA9o|graphie");
+  SetQuizText(document, FIELD_CODES, "A1");
+  SetQuestionText(document, 0, FIELD_ANSWER1, "   ");
+  const std::vector<Problem> problems = CheckQuizTexts(document.quiz, {});
+  ASSERT_EQ(Places(problems),
+            (Strings{"titre", "question 1, réponse 1", "question 1, énoncé"}));
+  // The bar in the title, and an answer of spaces (not empty), show at once.
+  EXPECT_EQ(Places(ReportedProblems(document, EmptyFieldReporting(), problems)),
+            (Strings{"titre", "question 1, réponse 1"}));
+  EXPECT_FALSE(IsEmptyFieldProblem(document, ErrorAt({0, "kind", 0}, "type de quiz inconnu")));
+  EXPECT_FALSE(IsEmptyFieldProblem(document, ErrorAt({0, "codes", 1}, "contient un tab")));
+  EXPECT_TRUE(IsEmptyFieldProblem(document, ErrorAt({1, "questionText", 0}, "vide")));
+  EXPECT_FALSE(IsEmptyFieldProblem(document, ErrorAt({1, "answer1", 0}, "que des espaces")));
+  EXPECT_FALSE(IsEmptyFieldProblem(document, ErrorAt({3, "answer1", 0}, "no such question")));
+}
+
+TEST(EditorModelTest, AnEmptyMediaPathIsAnEmptyField) {
+  EditorDocument document = NewDocument();
+  SetKind(document, KIND_PICTURE);
+  SetQuizText(document, FIELD_TITLE, "Drapeaux");
+  SetQuestionText(document, 0, FIELD_ANSWER1, "France");
+  const std::vector<Problem> problems = CheckQuizTexts(document.quiz, {});
+  ASSERT_EQ(Places(problems), (Strings{"codes", "question 1, image"}));
+  EXPECT_TRUE(ReportedProblems(document, EmptyFieldReporting(), problems).empty());
+  EmptyFieldReporting reporting;
+  NoteFieldLeft(reporting, 0, FIELD_PICTURE);
+  EXPECT_EQ(Places(ReportedProblems(document, reporting, problems)),
+            Strings{"question 1, image"});
+}
+
+TEST(EditorModelTest, WhileEmptyFieldsAreHeldBackTheQuizIsNotCalledReady) {
+  const Problem error = ErrorAt({1, "answer1", 0}, "m");
+  EXPECT_EQ(ReportedCountText({}, true), "Des champs obligatoires restent à remplir");
+  EXPECT_EQ(ReportedCountText({}, false), "Aucun problème : le quiz est prêt");
+  EXPECT_EQ(ReportedCountText({error}, true), "1 erreur, 0 avertissement");
+}
+
+TEST(EditorModelTest, TheFieldsLeftFollowTheirQuestionThroughTheList) {
+  EmptyFieldReporting reporting;
+  NoteFieldLeft(reporting, -1, FIELD_TITLE);
+  NoteFieldLeft(reporting, 0, FIELD_ANSWER1);
+  NoteFieldLeft(reporting, 2, FIELD_QUESTION_TEXT);
+  const auto questions = [&] {
+    std::vector<int> indexes;
+    for (const ProblemTarget& left : reporting.left) indexes.push_back(left.question);
+    return indexes;
+  };
+  FollowQuestionList(reporting, QUESTION_INSERTED, 1);
+  EXPECT_EQ(questions(), (std::vector<int>{-1, 0, 3}));
+  FollowQuestionList(reporting, QUESTION_SWAPPED_WITH_NEXT, 0);
+  EXPECT_EQ(questions(), (std::vector<int>{-1, 1, 3}));
+  FollowQuestionList(reporting, QUESTION_REMOVED, 1);
+  EXPECT_EQ(questions(), (std::vector<int>{-1, 2})) << "the title stays, the answer goes";
+  EXPECT_EQ(reporting.left[1].field, FIELD_QUESTION_TEXT);
+  EXPECT_EQ(QuestionAfter(6, QUESTION_SWAPPED_WITH_NEXT, 4), 6);
 }
 
 }  // namespace

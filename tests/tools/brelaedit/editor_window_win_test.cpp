@@ -44,6 +44,7 @@ struct ScriptedAuthor {
   std::deque<int> answers;      // to message boxes; IDCANCEL when none is left
   std::vector<fs::path> files;  // taken from the front
   fs::path folder;
+  std::vector<fs::path> folderStarts;  // where each folder chooser started
   std::vector<Asked> asked;
   std::vector<FileChoice> fileChoices;
   std::vector<fs::path> suggestions;  // the file each file dialog proposed
@@ -67,7 +68,10 @@ struct ScriptedAuthor {
       files.erase(files.begin());
       return file;
     };
-    dialogs.chooseFolder = [this](HWND, const std::wstring&) { return folder; };
+    dialogs.chooseFolder = [this](HWND, const std::wstring&, const fs::path& start) {
+      folderStarts.push_back(start);
+      return folder;
+    };
     dialogs.chooseColour = [](HWND, COLORREF& colour) {
       colour = RGB(0x20, 0x40, 0x60);
       return true;
@@ -298,7 +302,15 @@ TEST_F(EditorWindowTest, AQuizExecutableIsReadBackIntoAFolderTheAuthorChooses) {
 
   author_.folder = folder_ / "relu";
   author_.files = {made};
+  author_.answers = {IDNO};  // not the folder proposed: another one
   Command(IDM_OPEN);
+  EXPECT_EQ(author_.folderStarts, std::vector<fs::path>{folder_});
+  ASSERT_EQ(author_.asked.size(), 3u);
+  EXPECT_EQ(author_.asked[2].text, L"Le quiz « images.exe » est lu dans le dossier « " +
+                                       (folder_ / "relu").wstring() +
+                                       L" » : « quiz.json » et 4 fichiers d'images, de sons ou "
+                                       L"de films.");
+  EXPECT_FALSE(fs::exists(folder_ / "images"));
   EXPECT_EQ(TextOf(editor_), L"quiz.json - Éditeur de quiz brela");
   EXPECT_EQ(EditedDocument(editor_).file, folder_ / "relu" / "quiz.json");
   EXPECT_EQ(TextOf(Item(IDC_PICTURE)), L"picture01.jpg");
@@ -995,10 +1007,10 @@ TEST_F(EditorWindowTest, MakingOverAFileOrReadingBackIntoAFullFolderAsksFirst) {
 
   author_.folder = folder_;  // holds the quiz file and the executable
   author_.files = {homework};
-  author_.answers = {IDNO};
+  author_.answers = {IDNO, IDNO};  // another folder than the one proposed; not written there
   Command(IDM_OPEN);
-  ASSERT_EQ(author_.asked.size(), 4u);
-  EXPECT_EQ(author_.asked[3].text, L"le dossier « " + folder_.wstring() +
+  ASSERT_EQ(author_.asked.size(), 5u);
+  EXPECT_EQ(author_.asked[4].text, L"le dossier « " + folder_.wstring() +
                                        L" » contient déjà des fichiers : rien n'y est écrit.\n"
                                        L"Y écrire quand même, en remplaçant ce qui porte le même "
                                        L"nom ?");
@@ -1661,3 +1673,208 @@ TEST(EditorProcessTest, TwoQuizzesTakenBackComeOneHereAndTheOtherInAnEditorOfIts
 }
 
 }  // namespace
+
+// --- Reading a quiz executable back, and the empty fields of a blank quiz ----------------------
+
+class EditorReadBackTest : public EditorWindowTest {
+ protected:
+  // A picture quiz of 2 questions (2 pictures, 2 answer pictures) made into folder_/images.exe.
+  fs::path MakeImages() {
+    const fs::path quizFile =
+        WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 2), folder_);
+    Open(quizFile);
+    const fs::path made = folder_ / "images.exe";
+    author_.files = {made};
+    author_.answers = {IDNO};  // its folder stays closed
+    Command(IDC_MAKE);
+    author_.asked.clear();
+    return made;
+  }
+
+  std::wstring Proposal(const std::wstring& folder) const {
+    return L"Le quiz « images.exe » sera lu dans un nouveau dossier : " +
+           (folder_ / folder).wstring() +
+           L"\n\nOui : le lire dans ce dossier.\nNon : choisir un autre dossier.\nAnnuler : ne "
+           L"pas le lire.";
+  }
+};
+
+TEST_F(EditorReadBackTest, AQuizExecutableIsReadByDefaultIntoANewFolderBesideIt) {
+  const fs::path made = MakeImages();
+  ASSERT_TRUE(fs::exists(made));
+  author_.files = {made};
+  author_.answers = {IDYES, IDOK};
+  Command(IDM_OPEN);
+  ASSERT_EQ(author_.asked.size(), 2u);
+  EXPECT_EQ(author_.asked[0].text, Proposal(L"images"));
+  EXPECT_EQ(author_.asked[0].type, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION));
+  EXPECT_EQ(author_.asked[1].text, L"Le quiz « images.exe » est lu dans le dossier « " +
+                                       (folder_ / "images").wstring() +
+                                       L" » : « quiz.json » et 4 fichiers d'images, de sons ou "
+                                       L"de films.");
+  EXPECT_TRUE(author_.folderStarts.empty()) << "no folder chooser";
+  EXPECT_EQ(EditedDocument(editor_).file, folder_ / "images" / "quiz.json");
+  EXPECT_EQ(TextOf(editor_), L"quiz.json - Éditeur de quiz brela");
+  for (const char* name : {"picture01.jpg", "picture02.jpg", "answer01.jpg", "answer02.jpg"}) {
+    EXPECT_TRUE(fs::exists(folder_ / "images" / name)) << name;
+  }
+  EXPECT_EQ(TextOf(Item(IDC_PICTURE)), L"picture01.jpg");
+  EXPECT_FALSE(HasErrors(ShownProblems(editor_)));
+}
+
+TEST_F(EditorReadBackTest, ANameTakenByAFolderOrAFileGivesTheNewFolderANumber) {
+  const fs::path made = MakeImages();
+  fs::create_directory(folder_ / "images");
+  std::ofstream(folder_ / "images (2)") << "un fichier sans extension";
+  author_.files = {made};
+  author_.answers = {IDYES, IDOK};
+  Command(IDM_OPEN);
+  ASSERT_EQ(author_.asked.size(), 2u);
+  EXPECT_EQ(author_.asked[0].text, Proposal(L"images (3)"));
+  EXPECT_EQ(EditedDocument(editor_).file, folder_ / "images (3)" / "quiz.json");
+  EXPECT_TRUE(fs::is_empty(folder_ / "images"));
+  EXPECT_TRUE(fs::is_regular_file(folder_ / "images (2)"));
+  EXPECT_TRUE(fs::exists(folder_ / "images (3)" / "answer02.jpg"));
+}
+
+TEST_F(EditorReadBackTest, CancellingTheProposedFolderReadsNothing) {
+  const fs::path made = MakeImages();
+  const fs::path before = EditedDocument(editor_).file;
+  author_.files = {made};
+  author_.answers = {IDCANCEL};
+  Command(IDM_OPEN);
+  ASSERT_EQ(author_.asked.size(), 1u);
+  EXPECT_EQ(author_.asked[0].text, Proposal(L"images"));
+  EXPECT_FALSE(fs::exists(folder_ / "images"));
+  EXPECT_TRUE(author_.folderStarts.empty());
+  EXPECT_EQ(EditedDocument(editor_).file, before);
+}
+
+// The places of the problems that the list shows.
+std::vector<std::wstring> ListedPlaces(HWND list) {
+  std::vector<std::wstring> places;
+  for (int row = 0; row < RowCount(list); ++row) places.push_back(ItemText(list, row, 0));
+  return places;
+}
+
+using Places = std::vector<std::wstring>;
+
+TEST_F(EditorWindowTest, ABlankQuizReportsAnEmptyFieldOnceTheAuthorLeavesIt) {
+  Open();
+  EXPECT_EQ(RowCount(Item(IDC_PROBLEMS)), 0);
+  EXPECT_EQ(StatusText(editor_), L"Des champs obligatoires restent à remplir");
+  // The focus gone from the window (another program, a message box): the title is not left.
+  SetFocus(Item(IDC_TITLE));
+  Pump(editor_);
+  SetFocus(nullptr);
+  PumpUntil(editor_, [] { return false; }, 3 * CHECK_DELAY_MS);
+  EXPECT_EQ(RowCount(Item(IDC_PROBLEMS)), 0);
+  SetFocus(Item(IDC_TITLE));
+  Pump(editor_);
+  SetFocus(Item(IDC_AUTHOR));
+  ASSERT_TRUE(ProblemRowsBecome(1));
+  EXPECT_EQ(ListedPlaces(Item(IDC_PROBLEMS)), Places{L"titre"});
+  EXPECT_EQ(ItemText(Item(IDC_PROBLEMS), 0, 1), L"le titre est vide : donnez un titre au quiz");
+  EXPECT_EQ(StatusText(editor_), L"1 erreur, 0 avertissement");
+  // The wording left for the answer: that field of that question only.
+  SetFocus(Item(IDC_QUESTION_TEXT));
+  Pump(editor_);
+  SetFocus(Item(IDC_ANSWER1));
+  ASSERT_TRUE(ProblemRowsBecome(2));
+  EXPECT_EQ(ListedPlaces(Item(IDC_PROBLEMS)), (Places{L"titre", L"question 1, énoncé"}));
+  Command(IDC_ADD);  // the caret goes to question 2's wording, from question 1's answer
+  ASSERT_EQ(GetFocus(), Item(IDC_QUESTION_TEXT));
+  ASSERT_TRUE(ProblemRowsBecome(3));
+  EXPECT_EQ(ListedPlaces(Item(IDC_PROBLEMS)),
+            (Places{L"titre", L"question 1, réponse 1", L"question 1, énoncé"}));
+  // A field filled then emptied is an empty field left too.
+  SetFocus(Item(IDC_ANSWER1));
+  Type(IDC_ANSWER1, L"Rome");
+  Type(IDC_ANSWER1, L"");
+  SetFocus(Item(IDC_CODES));
+  ASSERT_TRUE(ProblemRowsBecome(5));
+  EXPECT_EQ(ListedPlaces(Item(IDC_PROBLEMS)),
+            (Places{L"titre", L"question 1, réponse 1", L"question 1, énoncé",
+                    L"question 2, réponse 1", L"question 2, énoncé"}));
+}
+
+TEST_F(EditorWindowTest, TryingMakingOrSavingABlankQuizReportsEveryEmptyField) {
+  const Places every = {L"titre", L"codes", L"question 1, réponse 1", L"question 1, énoncé"};
+  for (int action : {IDC_TRY, IDC_MAKE, IDM_SAVE}) {
+    Open();
+    ASSERT_EQ(RowCount(Item(IDC_PROBLEMS)), 0);
+    Command(action);  // refused for its errors, or saving cancelled
+    EXPECT_EQ(ListedPlaces(Item(IDC_PROBLEMS)), every) << action;
+    DestroyWindow(editor_);
+  }
+}
+
+TEST_F(EditorWindowTest, AQuizFileWithEmptyFieldsShowsThemAtOnceAndNewHidesThemAgain) {
+  Open();
+  const fs::path saved = folder_ / "vide.json";
+  author_.files = {saved};
+  Command(IDM_SAVE);
+  ASSERT_TRUE(fs::exists(saved));
+  Command(IDM_NEW);  // saved: nothing asked
+  EXPECT_EQ(RowCount(Item(IDC_PROBLEMS)), 0);
+  EXPECT_EQ(GetFocus(), Item(IDC_TITLE));
+  author_.files = {saved};
+  Command(IDM_OPEN);
+  EXPECT_EQ(ListedPlaces(Item(IDC_PROBLEMS)),
+            (Places{L"titre", L"codes", L"question 1, réponse 1", L"question 1, énoncé"}));
+  // Ctrl+N with the focus in a field of the file's quiz: that field is the file's, not the new
+  // quiz's.
+  SetFocus(Item(IDC_ANSWER1));
+  Pump(editor_);
+  Command(IDM_NEW);
+  PumpUntil(editor_, [] { return false; }, 3 * CHECK_DELAY_MS);  // the live check has run
+  EXPECT_EQ(RowCount(Item(IDC_PROBLEMS)), 0);
+  EXPECT_EQ(GetFocus(), Item(IDC_TITLE));
+}
+
+// A question inserted before one whose fields were left is a blank question: its own empty
+// fields wait; the other's stay reported under its new number, and go with it when deleted.
+TEST_F(EditorWindowTest, TheFieldsLeftFollowTheirQuestionWhenTheListChanges) {
+  Open();
+  Type(IDC_TITLE, L"Capitales");
+  SetFocus(Item(IDC_ANSWER1));
+  Pump(editor_);
+  SetFocus(Item(IDC_QUESTION_TEXT));
+  ASSERT_TRUE(ProblemRowsBecome(1));
+  Command(IDC_INSERT);  // before question 1, the caret in its wording
+  ASSERT_EQ(GetFocus(), Item(IDC_QUESTION_TEXT));
+  ASSERT_TRUE(ProblemRowsBecome(2));
+  EXPECT_EQ(ListedPlaces(Item(IDC_PROBLEMS)),
+            (Places{L"question 2, réponse 1", L"question 2, énoncé"}));
+  SelectRow(Item(IDC_QUESTIONS), 1);
+  Command(IDC_DELETE);
+  ASSERT_TRUE(ProblemRowsBecome(0));
+  EXPECT_EQ(StatusText(editor_), L"Des champs obligatoires restent à remplir");
+}
+
+// The codes' label on its own lines above the box, whole in the Quiz group, its text wrapped
+// within its rectangle in the window's own font.
+TEST_F(EditorWindowTest, TheCodesLabelSaysWhatACodeIsAndFitsAboveItsBox) {
+  Open();
+  const HWND label = Item(IDC_CODES_LABEL);
+  EXPECT_EQ(TextOf(label),
+            L"Co&des de progression (facultatif) : le joueur montre le code de la ligne n quand n "
+            L"questions sont réussies");
+  RECT labelRect, box, title;
+  GetWindowRect(label, &labelRect);
+  GetWindowRect(Item(IDC_CODES), &box);
+  GetWindowRect(Item(IDC_TITLE), &title);
+  EXPECT_LE(labelRect.bottom, box.top);
+  EXPECT_LE(labelRect.left, box.left);
+  RECT text = {0, 0, labelRect.right - labelRect.left, 0};
+  const HDC dc = GetDC(label);
+  const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT,
+                                                                              0, 0)));
+  const std::wstring shown = TextOf(label);
+  DrawTextW(dc, shown.c_str(), -1, &text, DT_CALCRECT | DT_WORDBREAK);
+  SelectObject(dc, old);
+  ReleaseDC(label, dc);
+  EXPECT_LE(text.bottom, labelRect.bottom - labelRect.top) << "every line shows";
+  EXPECT_LE(text.right, labelRect.right - labelRect.left);
+  EXPECT_GE(labelRect.right, title.right - 2) << "as wide as the quiz's fields";
+}

@@ -175,8 +175,9 @@ TEST(BrelamakeCommandTest, CheckTellsErrorsThenWarningsAndExitsWithOneOnAnError)
           "supprimez cet espace\n" +
           quiz.u8string() +
           " : 2 avertissements :\n"
-          "  codes : il y a 2 codes pour 3 questions : aucun code ne s'affichera une fois les 3 "
-          "questions résolues ; ajoutez-en 1\n"
+          "  codes : 2 codes de progression pour 3 questions : le code de la ligne n s'affiche "
+          "quand n questions sont réussies, mais aucun une fois les 3 questions réussies ; "
+          "ajoutez-en 1, un par ligne\n"
           "  question 1, réponse 1 : contient l'apostrophe typographique « ’ », qu'un élève ne "
           "tape pas au clavier : qui tape l'apostrophe du clavier n'obtiendra pas « BRAVO » ; "
           "écrivez « ' » à la place\n" +
