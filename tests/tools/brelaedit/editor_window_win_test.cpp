@@ -1144,50 +1144,6 @@ HWND WaitForWindow(DWORD processId, const std::function<bool(HWND)>& wanted) {
   return search.found;
 }
 
-// The real editor, started on a spreadsheet whose name is outside code page 1252: it opens it, and
-// closing it asks in the system's own message box.
-TEST(EditorProcessTest, TheEditorOpensTheFileOnItsCommandLineAndAsksBeforeClosingUnsaved) {
-  const fs::path folder = FreshDirectory("brelaedit-process");
-  const fs::path csv = folder / L"Ελλάδα été.csv";
-  std::ofstream(csv, std::ios::binary)
-      << "question;réponse;code\nCapitale de la Grèce ?;Athènes;A1\n";
-  std::wstring commandLine = L"\"" + EDITOR.wstring() + L"\" \"" + csv.wstring() + L"\"";
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  ASSERT_TRUE(CreateProcessW(EDITOR.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                             nullptr, folder.c_str(), &startup, &process));
-  const ScopedHandle program(process.hProcess), thread(process.hThread);
-  const HWND editor = WaitForWindow(process.dwProcessId, [](HWND window) {
-    return TextOf(window) == L"Sans titre* - Éditeur de quiz brela";
-  });
-  ASSERT_NE(editor, nullptr);
-  // Text asked across processes with WM_GETTEXT, which the system carries over.
-  auto textOf = [&](int id) {
-    wchar_t text[256] = {};
-    SendMessageW(GetDlgItem(editor, id), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-    return std::wstring(text);
-  };
-  EXPECT_EQ(textOf(IDC_TITLE), L"Ελλάδα été");
-  EXPECT_EQ(RowCount(GetDlgItem(editor, IDC_QUESTIONS)), 1);
-  // The title has characters the player cannot show: the check says so.
-  EXPECT_EQ(textOf(IDC_STATUS), L"1 erreur, 0 avertissement");
-
-  PostMessageW(editor, WM_CLOSE, 0, 0);
-  const HWND box = WaitForWindow(
-      process.dwProcessId, [&](HWND window) { return GetWindow(window, GW_OWNER) == editor; });
-  ASSERT_NE(box, nullptr);
-  EXPECT_EQ(TextOf(box), L"Éditeur de quiz brela");
-  EXPECT_EQ(TextOf(GetDlgItem(box, 0xFFFF)), L"Enregistrer les modifications ?");
-  PostMessageW(box, WM_COMMAND, IDNO, 0);
-  EXPECT_EQ(WaitForSingleObject(program.Get(), 20000), WAIT_OBJECT_0);
-  DWORD exitCode = 1;
-  GetExitCodeProcess(program.Get(), &exitCode);
-  EXPECT_EQ(exitCode, 0u);
-  std::error_code error;
-  fs::remove_all(folder, error);
-}
-
 // The reveal modes as the editor offers them, and the check's messages naming them alike.
 TEST_F(EditorWindowTest, TheRevealModesReadAsTheMessagesNameThem) {
   const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("audio", "text", 1, 2), folder_);
@@ -1480,6 +1436,11 @@ class EditorProcess {
     WaitForSingleObject(process_.Get(), 20000);
   }
   bool EndsOnItsOwn() const { return WaitForSingleObject(process_.Get(), 20000) == WAIT_OBJECT_0; }
+  DWORD ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.Get(), &code);
+    return code;
+  }
 
  private:
   ScopedHandle process_;
@@ -1499,6 +1460,38 @@ std::wstring ControlText(HWND editor, int id) {
 }
 
 std::wstring BoxText(HWND box) { return TextOf(GetDlgItem(box, 0xFFFF)); }
+
+// The real editor, started on a spreadsheet whose name is outside code page 1252: it opens it, and
+// closing it asks in the system's own message box.
+TEST(EditorProcessTest, TheEditorOpensTheFileOnItsCommandLineAndAsksBeforeClosingUnsaved) {
+  const fs::path folder = FreshDirectory("brelaedit-process");
+  const fs::path local = folder / "Local";
+  fs::create_directories(local);
+  const fs::path csv = folder / L"Ελλάδα été.csv";
+  std::ofstream(csv, std::ios::binary)
+      << "question;réponse;code\nCapitale de la Grèce ?;Athènes;A1\n";
+  {
+    EditorProcess process(local, L"\"" + csv.wstring() + L"\"");
+    ASSERT_TRUE(process.Started());
+    const HWND editor = process.WindowTitled(L"Sans titre* - Éditeur de quiz brela");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(ControlText(editor, IDC_TITLE), L"Ελλάδα été");
+    EXPECT_EQ(RowCount(GetDlgItem(editor, IDC_QUESTIONS)), 1);
+    // The title has characters the player cannot show: the check says so.
+    EXPECT_EQ(ControlText(editor, IDC_STATUS), L"1 erreur, 0 avertissement");
+
+    PostMessageW(editor, WM_CLOSE, 0, 0);
+    const HWND box = process.BoxOf(editor);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(TextOf(box), L"Éditeur de quiz brela");
+    EXPECT_EQ(BoxText(box), L"Enregistrer les modifications ?");
+    PostMessageW(box, WM_COMMAND, IDNO, 0);
+    EXPECT_TRUE(process.EndsOnItsOwn());
+    EXPECT_EQ(process.ExitCode(), 0u);
+  }
+  std::error_code error;
+  fs::remove_all(folder, error);
+}
 
 // The editor ended abruptly after typing: the next one offers the changes back, as they were
 // typed, unsaved, under the quiz file's name; saving writes them there and removes the file.
