@@ -27,8 +27,9 @@ mkdir -p "$docs"
 editor=$build/tools/brelaedit/brelaedit.exe
 cp -r "$build/examples/drapeaux" "$work/"
 cp -r "$build/examples/drapeaux" "$work/probleme"
-sed -i 's|"picture": "images/france.jpg"|"picture": "images/classe de CM2/sortie au musée des Beaux-Arts/salle des impressionnistes/drapeau que personne n’a encore copié.jpg"|' \
-  "$work/probleme/quiz.json"
+missing="images/classe de CM2/sortie au musée des Beaux-Arts/salle des impressionnistes"
+missing="$missing/drapeau que personne n’a encore copié.jpg"
+sed -i "s|\"picture\": \"images/france.jpg\"|\"picture\": \"$missing\"|" "$work/probleme/quiz.json"
 for dpi in 96 144 192; do
   "$env" dpi "$dpi"
   shoot "editeur-${dpi}dpi-vide.png" "Sans titre - " "$editor"

@@ -56,7 +56,8 @@ pick_display() {
 start_xvfb() {
   local n pid
   n=$(pick_display)
-  Xvfb ":$n" -screen 0 "${screen}x24" -noreset -nolisten tcp </dev/null >"$state/xvfb.log" 2>&1 9>&- &
+  Xvfb ":$n" -screen 0 "${screen}x24" -noreset -nolisten tcp </dev/null >"$state/xvfb.log" \
+    2>&1 9>&- &
   pid=$!
   for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
   echo "$pid" >"$state/xvfb.pid"
