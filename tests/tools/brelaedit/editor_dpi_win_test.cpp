@@ -206,7 +206,22 @@ class EditorDpiTest : public ::testing::Test {
     EXPECT_LE(widths, client.right) << what;
   }
 
+  // The screens that show the whole form at once: 1024 x 768 at 100 %, a laptop's 1366 x 768 at
+  // 150 % (its work area 1366 x 728 with the taskbar).
+  void ExpectWholeFormOnSmallScreens(const std::string& what) {
+    const int dpi = ScreenDpi();
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    if (!((dpi <= 96 && width >= 1024 && height >= 768) ||
+          (dpi <= 144 && width >= 1366 && height >= 728))) {
+      return;
+    }
+    const LONG_PTR style = GetWindowLongPtrW(editor_, GWL_STYLE);
+    EXPECT_FALSE(style & WS_VSCROLL) << what;
+    EXPECT_FALSE(style & WS_HSCROLL) << what;
+  }
+
   void ExpectUsable(const std::string& what) {
+    ExpectWholeFormOnSmallScreens(what);
     ExpectFitsTheScreen(what);
     ExpectTextsUncut(what);
     ExpectColumnsWithinTheList(what);
@@ -300,6 +315,22 @@ TEST_F(EditorDpiTest, TheFocusMovedByTheKeyboardScrollsIntoSight) {
   problems = RectInClient(editor_, Item(IDC_PROBLEMS));
   EXPECT_GE(problems.top, 0);
   EXPECT_LE(problems.bottom, client.bottom);
+}
+
+TEST_F(EditorDpiTest, TheMouseWheelScrollsAScrolledForm) {
+  Open();
+  SetWindowPos(editor_, nullptr, 0, 0, 1, 1, SWP_NOZORDER | SWP_NOMOVE);
+  SendMessageW(editor_, WM_VSCROLL, SB_TOP, 0);
+  Pump();
+  if (!(GetWindowLongPtrW(editor_, GWL_STYLE) & WS_VSCROLL)) {
+    GTEST_SKIP() << "the smallest window shows the form's whole height at this DPI";
+  }
+  const RECT before = RectInClient(editor_, Item(IDC_PROBLEMS));
+  SendMessageW(editor_, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+  Pump();
+  const RECT after = RectInClient(editor_, Item(IDC_PROBLEMS));
+  EXPECT_LT(after.top, before.top);
+  EXPECT_GT(GetScrollPos(editor_, SB_VERT), 0);
 }
 
 // Moved to a monitor of half the DPI: the window takes the rectangle Windows suggests (half its
