@@ -1176,7 +1176,7 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
       if (lParam) return FALSE;  // a control's own scroll bar
       OnScroll(dialog, message == WM_VSCROLL ? SB_VERT : SB_HORZ, LOWORD(wParam));
       return TRUE;
-    case WM_MOUSEWHEEL:  // one the control under the pointer left: the form scrolls, if it does
+    case WM_MOUSEWHEEL:  // a turn that no control took: the form scrolls, when it does
       if (!(GetWindowLongPtrW(dialog, GWL_STYLE) & WS_VSCROLL)) return FALSE;
       OnScroll(dialog, SB_VERT, GET_WHEEL_DELTA_WPARAM(wParam) > 0 ? SB_LINEUP : SB_LINEDOWN);
       return TRUE;
