@@ -2,7 +2,8 @@
 # Takes the pictures of the README and the guide (docs/*.png) from the built samples (build/win),
 # under Wine on the project's Xvfb display: the text sample and the picture sample, each with a
 # few answers already typed (an answers file as a pupil's earlier session leaves it), and the
-# editor on those two quizzes when it is built. Installs what is missing.
+# editor on those two quizzes when it is built, and at high DPI (screenshots-dpi.sh). Installs
+# what is missing.
 set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$repo/build/win
@@ -22,30 +23,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"; if [ "$started_wine" = 1 ]; then "$repo/scripts/wine-env.sh" down; fi' EXIT
 mkdir -p "$docs"
 
-# shoot PNG TITLE COMMAND...: starts COMMAND in $work, waits for its window named TITLE, and
-# writes that window, in few colours, to docs/PNG.
-shoot() {
-  local png=$1 title=$2 window=""
-  shift 2
-  (cd "$work" && exec "$WINELOADER" "$@" </dev/null >/dev/null 2>&1) &
-  local started=$!
-  for _ in $(seq 1 150); do
-    window=$(xdotool search --name "^$title" 2>/dev/null | head -1) && [ -n "$window" ] && break
-    sleep 0.2
-  done
-  if [ -z "$window" ]; then
-    echo "screenshots: no window named $title" >&2
-    kill "$started" 2>/dev/null || true
-    exit 1
-  fi
-  sleep 1.5  # let it finish painting
-  import -window "$window" -strip -colors 128 "PNG8:$docs/$png"
-  # A signal would reach only Wine's loader: the window's program is ended through its window.
-  xdotool windowkill "$window" 2>/dev/null || true
-  wait "$started" 2>/dev/null || true
-  echo "docs/$png"
-}
-
+. "$repo/scripts/shoot.sh"
 
 # Answers files as a pupil's earlier session leaves them: one line per field, "*" when empty.
 cp "$build/examples/capitales.exe" "$build/examples/drapeaux.exe" "$work/"
@@ -65,4 +43,5 @@ if [ -f "$editor" ]; then
     "$work/capitales/quiz.json"
   shoot editeur-capitales.png "quiz.json - " "$editor" 'capitales\quiz.json'
   shoot editeur-drapeaux.png "quiz.json - " "$editor" 'drapeaux\quiz.json'
+  "$repo/scripts/screenshots-dpi.sh"
 fi

@@ -5,6 +5,8 @@
 #   wine-env.sh down   stop only what "up" started
 #   wine-env.sh env    print the environment as shell assignments
 #   wine-env.sh status succeed when the display and the server are running
+#   wine-env.sh dpi N  set the prefix's DPI (Windows' LogPixels: 96 is 100 %, 144 is 150 %) for
+#                      the programs started after
 #   wine-env.sh runs-32bit
 #                      succeed when 32-bit Windows programs run here; otherwise print why not
 #   wine-env.sh keep-desktop EXE
@@ -28,6 +30,8 @@ export WINEPREFIX=${BRELA_WINEPREFIX:-$repo/.cache/wineprefix}
 state=${WINEPREFIX%/}.state
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEARCH=win64
+# The display's size, as WIDTHxHEIGHT, when the display starts.
+screen=${BRELA_SCREEN:-1024x768}
 # No Mono or Gecko installer prompts while the prefix is made.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 # Wine's ANSI code page follows the locale: pin one whose code page is 1252.
@@ -52,7 +56,8 @@ pick_display() {
 start_xvfb() {
   local n pid
   n=$(pick_display)
-  Xvfb ":$n" -screen 0 1024x768x24 -noreset -nolisten tcp </dev/null >"$state/xvfb.log" 2>&1 9>&- &
+  Xvfb ":$n" -screen 0 "${screen}x24" -noreset -nolisten tcp </dev/null >"$state/xvfb.log" \
+    2>&1 9>&- &
   pid=$!
   for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
   echo "$pid" >"$state/xvfb.pid"
@@ -177,6 +182,11 @@ case "${1:-}" in
     WINELOADER=$wine "$wine" "$2" "$flag" </dev/null >/dev/null 2>&1 &
     ;;
   release-desktop) rm -f "$state/desktop.flag" ;;
+  dpi)
+    [ -n "${2:-}" ] || { echo "usage: $0 dpi N" >&2; exit 2; }
+    "$0" up
+    in_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f
+    ;;
   env) print_env ;;
   runs-32bit)
     mkdir -p "$state"
@@ -187,5 +197,5 @@ case "${1:-}" in
   status)
     alive "$(cat "$state/xvfb.pid" 2>/dev/null)" && alive "$(cat "$state/wineserver.pid" 2>/dev/null)"
     ;;
-  *) echo "usage: $0 up|down|env|status|runs-32bit|keep-desktop EXE|release-desktop" >&2; exit 2 ;;
+  *) echo "usage: $0 up|down|env|status|dpi N|runs-32bit|keep-desktop EXE|release-desktop" >&2; exit 2 ;;
 esac

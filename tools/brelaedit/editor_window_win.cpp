@@ -126,6 +126,10 @@ struct EditorWindow {
   HACCEL keys = nullptr;
   FormLayout form;    // where the template puts each control
   FormLayout layout;  // the same, the question's visible rows closed up
+  int dpi = 96;       // the DPI the form and the list columns are laid out for
+  SIZE smallest = {};  // the least the form shrinks to; a smaller window scrolls it
+  POINT scrolled = {};
+  int previewSide = 0;
   SIZE minimumWindow = {};
   std::wstring shownTitle;
   std::vector<TrialRun> trials;
@@ -206,18 +210,28 @@ int SelectedRow(HWND list) {
   return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, -1, LVNI_SELECTED));
 }
 
-void SetUpLists(HWND dialog) {
+// Column widths in pixels at 96 DPI, scaled to the window's.
+void SetUpLists(HWND dialog, int dpi) {
   const HWND questions = Control(dialog, IDC_QUESTIONS);
   const HWND problems = Control(dialog, IDC_PROBLEMS);
   for (HWND list : {questions, problems}) {
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                  LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_INFOTIP);
   }
-  AddColumn(questions, 0, L"N°", 34);
-  AddColumn(questions, 1, L"Énoncé", 210);
-  AddColumn(questions, 2, L"Réponses", 150);
-  AddColumn(problems, 0, L"Où", 190);
-  AddColumn(problems, 1, L"Problème", 700);
+  AddColumn(questions, 0, L"N°", ScaledPixels(34, dpi));
+  AddColumn(questions, 1, L"Énoncé", ScaledPixels(210, dpi));
+  AddColumn(questions, 2, L"Réponses", ScaledPixels(150, dpi));
+  AddColumn(problems, 0, L"Où", ScaledPixels(190, dpi));
+  AddColumn(problems, 1, L"Problème", ScaledPixels(700, dpi));
+}
+
+void ScaleColumns(HWND list, int from, int to) {
+  const HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  const int columns = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+  for (int column = 0; column < columns; ++column) {
+    const int width = static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0));
+    SendMessageW(list, LVM_SETCOLUMNWIDTH, column, MulDiv(width, to, from));
+  }
 }
 
 void ShowQuestionRow(HWND dialog, int index) {
@@ -268,6 +282,7 @@ void ShowSettings(HWND dialog) {
 }
 
 void StackQuestionRows(HWND dialog);
+void ScrollToFocus(HWND dialog);
 
 // Shows the fields that the quiz's kind, answers and reveal mode use (and those that hold
 // something to empty); the quiz's own settings are disabled rather than hidden.
@@ -310,7 +325,7 @@ HBITMAP PreviewOf(EditorWindow& editor, MediaRole role, const std::string& path)
   if (path.empty()) return nullptr;
   const CheckContext context = CheckContextOf(editor.environment, editor.document, editor.cache);
   return PicturePreview(role, ResolvedMediaPath(context.mediaFolder, path), path,
-                        editor.document.quiz.backgroundColour, &editor.cache);
+                        editor.document.quiz.backgroundColour, &editor.cache, editor.previewSide);
 }
 
 void UpdatePreviews(HWND dialog) {
@@ -811,6 +826,7 @@ void GoToProblem(HWND dialog, int row) {
   const HWND window = Control(dialog, control->id);
   if (!IsWindowVisible(window) || !IsWindowEnabled(window)) return;
   FocusControl(dialog, window);
+  ScrollToFocus(dialog);
   if (target.field == FIELD_CODES && problem.index > 0) {
     const LRESULT start = SendMessageW(window, EM_LINEINDEX, problem.index - 1, 0);
     if (start >= 0) {
@@ -828,16 +844,15 @@ void OnEnter(HWND dialog) {
 
 // --- Layout --------------------------------------------------------------------------------
 
-// The previews take the player's picture box, the picture at the left of the question's group
-// and the answer picture at its right.
-void SizePreviews(HWND dialog) {
-  const Box group = BoxInForm(dialog, Control(dialog, IDC_QUESTION_GROUP));
-  const Box preview = BoxInForm(dialog, Control(dialog, IDC_PREVIEW));
-  MoveWindow(Control(dialog, IDC_PREVIEW), group.left, preview.top, PICTURE_CELL_SIZE,
-             PICTURE_CELL_SIZE, FALSE);
-  MoveWindow(Control(dialog, IDC_ANSWER_PREVIEW), group.right - PICTURE_CELL_SIZE, preview.top,
-             PICTURE_CELL_SIZE, PICTURE_CELL_SIZE, FALSE);
-}
+// Dialog units kept at least by what shortens or narrows when the window is smaller than the
+// form: the question list, then the problem list, in height; the question's fields in width.
+constexpr int QUESTIONS_LEAST_HEIGHT = 30;
+constexpr int PROBLEMS_LEAST_HEIGHT = 28;
+constexpr int FIELDS_LEAST_WIDTH = 90;
+// Dialog units between the previews and the buttons under them.
+constexpr int PREVIEW_MARGIN = 4;
+// Dialog units that a click on a scroll bar's arrow scrolls.
+constexpr int SCROLL_LINE = 10;
 
 PlacedControl* PlacedOf(FormLayout& layout, HWND control) {
   for (PlacedControl& placed : layout.controls) {
@@ -853,6 +868,171 @@ int PixelsDown(HWND dialog, int units) {
   RECT rect = {0, 0, 0, units};
   MapDialogRect(dialog, &rect);
   return rect.bottom;
+}
+
+int PixelsAcross(HWND dialog, int units) {
+  RECT rect = {0, 0, units, 0};
+  MapDialogRect(dialog, &rect);
+  return rect.right;
+}
+
+int HeightInForm(HWND dialog, int id) {
+  const PlacedControl* placed = PlacedOf(Editor(dialog).form, Control(dialog, id));
+  return placed ? placed->box.bottom - placed->box.top : 0;
+}
+
+// What the question list gives up of its height before the problem list gives up any.
+int QuestionsSlack(HWND dialog) {
+  return std::max(0, HeightInForm(dialog, IDC_QUESTIONS) -
+                         PixelsDown(dialog, QUESTIONS_LEAST_HEIGHT));
+}
+
+// The least the form shrinks to: the lists at their least height, the media fields (the
+// narrowest that narrow) at their least width.
+SIZE SmallestForm(HWND dialog) {
+  const EditorWindow& editor = Editor(dialog);
+  const int problemsSlack = std::max(
+      0, HeightInForm(dialog, IDC_PROBLEMS) - PixelsDown(dialog, PROBLEMS_LEAST_HEIGHT));
+  const Box field = BoxInForm(dialog, Control(dialog, IDC_PICTURE));
+  const int fieldSlack =
+      std::max(0, field.right - field.left - PixelsAcross(dialog, FIELDS_LEAST_WIDTH));
+  return {editor.form.client.cx - fieldSlack,
+          editor.form.client.cy - QuestionsSlack(dialog) - problemsSlack};
+}
+
+// The previews show the picture box of the player as it looks on this screen (Windows enlarges
+// the player, which is not DPI aware, by the DPI's scale), smaller when the window leaves less
+// room beside each other in the question's group and above the buttons.
+void FitPreviews(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  const Box group = BoxInForm(dialog, Control(dialog, IDC_QUESTION_GROUP));
+  const Box preview = BoxInForm(dialog, Control(dialog, IDC_PREVIEW));
+  const Box buttons = BoxInForm(dialog, Control(dialog, IDC_TRY));
+  const int side = std::max(
+      0, std::min({ScaledPixels(PICTURE_CELL_SIZE, editor.dpi), (group.right - group.left) / 2,
+                   buttons.top - PixelsDown(dialog, PREVIEW_MARGIN) - preview.top}));
+  MoveWindow(Control(dialog, IDC_PREVIEW), group.left, preview.top, side, side, TRUE);
+  MoveWindow(Control(dialog, IDC_ANSWER_PREVIEW), group.right - side, preview.top, side, side,
+             TRUE);
+  if (side == editor.previewSide) return;
+  editor.previewSide = side;
+  editor.previewStale = true;
+  UpdatePreviews(dialog);
+}
+
+// The form laid out in the client area, scrolled, and never smaller than its least size: as the
+// window shortens, the question list shortens first, then the problem list.
+void PlaceForm(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  RECT client;
+  GetClientRect(dialog, &client);
+  const int width = std::max<int>(client.right, editor.smallest.cx);
+  const int height = std::max<int>(client.bottom, editor.smallest.cy);
+  const int shortening = editor.layout.client.cy - height;
+  const int byQuestions = std::min(shortening, QuestionsSlack(dialog));
+  const POINT origin = {-editor.scrolled.x, -editor.scrolled.y};
+  ApplyLayout(editor.layout, width, editor.layout.client.cy - byQuestions, origin);
+  if (shortening > byQuestions) {
+    const HWND problems = Control(dialog, IDC_PROBLEMS);
+    const Box box = BoxInForm(dialog, problems);
+    MoveWindow(problems, box.left, box.top, box.right - box.left,
+               box.bottom - box.top - (shortening - byQuestions), TRUE);
+  }
+  FitPreviews(dialog);
+}
+
+// One scroll bar: shown when the client area is shorter (or narrower) than the smallest form.
+// Returns the position it keeps.
+int SetScrollBar(HWND dialog, int bar, int page, int form) {
+  SCROLLINFO info = {};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_PAGE | SIF_RANGE;
+  info.nMax = form - 1;
+  info.nPage = static_cast<UINT>(page);
+  SetScrollInfo(dialog, bar, &info, TRUE);
+  return page < form ? GetScrollPos(dialog, bar) : 0;
+}
+
+void UpdateScrollBars(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  RECT client;
+  GetClientRect(dialog, &client);
+  editor.scrolled.x = SetScrollBar(dialog, SB_HORZ, client.right, editor.smallest.cx);
+  GetClientRect(dialog, &client);  // a horizontal bar takes some height
+  editor.scrolled.y = SetScrollBar(dialog, SB_VERT, client.bottom, editor.smallest.cy);
+}
+
+void ScrollTo(HWND dialog, POINT position) {
+  EditorWindow& editor = Editor(dialog);
+  SetScrollPos(dialog, SB_HORZ, position.x, TRUE);
+  SetScrollPos(dialog, SB_VERT, position.y, TRUE);
+  editor.scrolled = {GetScrollPos(dialog, SB_HORZ), GetScrollPos(dialog, SB_VERT)};
+  PlaceForm(dialog);
+  InvalidateRect(dialog, nullptr, TRUE);
+}
+
+// How far to scroll for the span low..high to show in 0..side: as little as will do, its start
+// first when it is longer than the side.
+int ShiftToShow(int low, int high, int side) {
+  if (low < 0) return low;
+  if (high > side) return std::min(high - side, low);
+  return 0;
+}
+
+// The form scrolled, when it is, so that the control with the focus shows whole.
+void ScrollToFocus(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  HWND focus = GetFocus();
+  while (focus && GetParent(focus) != dialog) focus = GetParent(focus);
+  if (!focus || focus == editor.status) return;
+  RECT client, status;
+  GetClientRect(dialog, &client);
+  GetWindowRect(editor.status, &status);
+  const Box box = BoxInForm(dialog, focus);
+  const POINT shift = {ShiftToShow(box.left, box.right, client.right),
+                       ShiftToShow(box.top, box.bottom,
+                                   client.bottom - (status.bottom - status.top))};
+  if (shift.x || shift.y) {
+    ScrollTo(dialog, {editor.scrolled.x + shift.x, editor.scrolled.y + shift.y});
+  }
+}
+
+void OnScroll(HWND dialog, int bar, int request) {
+  SCROLLINFO info = {};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_ALL;
+  GetScrollInfo(dialog, bar, &info);
+  const int line = bar == SB_VERT ? PixelsDown(dialog, SCROLL_LINE)
+                                  : PixelsAcross(dialog, SCROLL_LINE);
+  int position = info.nPos;
+  switch (request) {
+    case SB_LINEUP:
+      position -= line;
+      break;
+    case SB_LINEDOWN:
+      position += line;
+      break;
+    case SB_PAGEUP:
+      position -= static_cast<int>(info.nPage);
+      break;
+    case SB_PAGEDOWN:
+      position += static_cast<int>(info.nPage);
+      break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+      position = info.nTrackPos;
+      break;
+    case SB_TOP:
+      position = info.nMin;
+      break;
+    case SB_BOTTOM:
+      position = info.nMax;
+      break;
+    default:
+      return;
+  }
+  const POINT scrolled = Editor(dialog).scrolled;
+  ScrollTo(dialog, bar == SB_VERT ? POINT{scrolled.x, position} : POINT{position, scrolled.y});
 }
 
 // Where the dialog manager would put an edge of the form that far down by rows of the question:
@@ -897,39 +1077,89 @@ void StackQuestionRows(HWND dialog) {
   for (int id : {IDC_PREVIEW, IDC_ANSWER_PREVIEW}) {
     MoveByRows(dialog, Control(dialog, id), rows, false);
   }
-  RECT client;
-  GetClientRect(dialog, &client);
-  ApplyLayout(Editor(dialog).layout, client.right, client.bottom);
+  PlaceForm(dialog);
+}
+
+// The client area that the template's size gives in this window's font: the window made from it
+// may have been cut to the screen already.
+SIZE TemplateClient(HWND dialog) {
+  RECT client = {};
+  const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(IDD_EDITOR), RT_DIALOG);
+  const HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
+  if (const auto* words = loaded ? static_cast<const WORD*>(LockResource(loaded)) : nullptr) {
+    const bool extended = words[1] == 0xFFFF;  // DLGTEMPLATEEX: cx and cy at bytes 22 and 24
+    client.right = static_cast<short>(words[extended ? 11 : 7]);
+    client.bottom = static_cast<short>(words[extended ? 12 : 8]);
+  }
+  MapDialogRect(dialog, &client);
+  return {client.right, client.bottom};
 }
 
 // Records where the form puts each control, once the status bar has room under it; the window
-// then fits the screen's work area.
+// then fits its monitor's work area.
 void LayOut(HWND dialog) {
   EditorWindow& editor = Editor(dialog);
-  SizePreviews(dialog);
-  RECT client, status, window;
-  GetClientRect(dialog, &client);
+  RECT status;
   GetWindowRect(editor.status, &status);
-  editor.form = RecordLayout(
-      dialog, ANCHORS, {client.right, client.bottom + (status.bottom - status.top)}, editor.status);
+  const SIZE client = TemplateClient(dialog);
+  editor.form = RecordLayout(dialog, ANCHORS, {client.cx, client.cy + (status.bottom - status.top)},
+                             editor.status);
   editor.layout = editor.form;
+  editor.smallest = SmallestForm(dialog);
+  RECT window, now;
   GetWindowRect(dialog, &window);
-  RECT work;
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  const int width = std::min<int>(window.right - window.left, work.right - work.left);
-  const int height = std::min<int>(window.bottom - window.top + (status.bottom - status.top),
-                                   work.bottom - work.top);
+  GetClientRect(dialog, &now);
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT work = monitor.rcWork;
+  const int width =
+      std::min<int>(window.right - window.left - now.right + editor.form.client.cx,
+                    work.right - work.left);
+  const int height =
+      std::min<int>(window.bottom - window.top - now.bottom + editor.form.client.cy,
+                    work.bottom - work.top);
   editor.minimumWindow = {width * 3 / 4, height * 3 / 4};
   SetWindowPos(dialog, nullptr, work.left + (work.right - work.left - width) / 2,
                work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER);
 }
 
-void OnSize(HWND dialog, int width, int height) {
+void OnSize(HWND dialog) {
   EditorWindow& editor = Editor(dialog);
   SendMessageW(editor.status, WM_SIZE, 0, 0);
   if (editor.layout.controls.empty()) return;
-  ApplyLayout(editor.layout, width, height);
+  UpdateScrollBars(dialog);
+  PlaceForm(dialog);
   InvalidateRect(dialog, nullptr, TRUE);
+}
+
+// The window's icons, at the size of the window's DPI.
+void SetIcons(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  for (WPARAM size : {ICON_BIG, ICON_SMALL}) {
+    const int side = ScaledPixels(size == ICON_BIG ? 32 : 16, editor.dpi);
+    OwnedIcon& icon = editor.icons[size == ICON_BIG ? 0 : 1];
+    icon.Reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1),
+                                             IMAGE_ICON, side, side, 0)));
+    if (icon.Get()) SendMessageW(dialog, WM_SETICON, size, reinterpret_cast<LPARAM>(icon.Get()));
+  }
+}
+
+// Moved to a monitor of another DPI: Windows has scaled the dialog's font and controls (per
+// monitor v2); what is kept in pixels follows, and the window takes the rectangle suggested.
+void OnDpiChanged(HWND dialog, int dpi, const RECT& suggested) {
+  EditorWindow& editor = Editor(dialog);
+  const int from = editor.dpi;
+  if (dpi == from) return;
+  for (FormLayout* layout : {&editor.form, &editor.layout}) ScaleLayout(*layout, from, dpi);
+  editor.smallest = {MulDiv(editor.smallest.cx, dpi, from), MulDiv(editor.smallest.cy, dpi, from)};
+  editor.minimumWindow = {MulDiv(editor.minimumWindow.cx, dpi, from),
+                          MulDiv(editor.minimumWindow.cy, dpi, from)};
+  for (int id : {IDC_QUESTIONS, IDC_PROBLEMS}) ScaleColumns(Control(dialog, id), from, dpi);
+  editor.dpi = dpi;
+  SetIcons(dialog);
+  SetWindowPos(dialog, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // --- Messages ------------------------------------------------------------------------------
@@ -942,14 +1172,9 @@ BOOL OnInitDialog(HWND dialog, LPARAM parameter) {
   editor.status = CreateWindowExW(
       0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, dialog,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS)), instance, nullptr);
-  for (WPARAM size : {ICON_BIG, ICON_SMALL}) {
-    const int side = GetSystemMetrics(size == ICON_BIG ? SM_CXICON : SM_CXSMICON);
-    OwnedIcon& icon = editor.icons[size == ICON_BIG ? 0 : 1];
-    icon.Reset(static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, side, side, 0)));
-    if (icon.Get()) SendMessageW(dialog, WM_SETICON, size, reinterpret_cast<LPARAM>(icon.Get()));
-  }
-  SetUpLists(dialog);
+  editor.dpi = WindowDpi(dialog);
+  SetIcons(dialog);
+  SetUpLists(dialog, editor.dpi);
   LayOut(dialog);
   if (!editor.environment.recoveryFolder.empty()) {
     editor.recoveryFile = NewRecoveryFile(editor.environment.recoveryFolder);
@@ -1102,7 +1327,19 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
       OnFieldLeft(dialog);
       return TRUE;
     case WM_SIZE:
-      OnSize(dialog, LOWORD(lParam), HIWORD(lParam));
+      OnSize(dialog);
+      return TRUE;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (lParam) return FALSE;  // a control's own scroll bar
+      OnScroll(dialog, message == WM_VSCROLL ? SB_VERT : SB_HORZ, LOWORD(wParam));
+      return TRUE;
+    case WM_MOUSEWHEEL:  // a turn that no control took: the form scrolls, when it does
+      if (!(GetWindowLongPtrW(dialog, GWL_STYLE) & WS_VSCROLL)) return FALSE;
+      OnScroll(dialog, SB_VERT, GET_WHEEL_DELTA_WPARAM(wParam) > 0 ? SB_LINEUP : SB_LINEDOWN);
+      return TRUE;
+    case WM_DPICHANGED:
+      OnDpiChanged(dialog, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return TRUE;
     case WM_GETMINMAXINFO:
       reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {Editor(dialog).minimumWindow.cx,
@@ -1162,8 +1399,15 @@ bool HandleEditorKeys(HWND editor, MSG& message) {
   const EditorWindow* window =
       reinterpret_cast<EditorWindow*>(GetWindowLongPtrW(editor, DWLP_USER));
   if (!window) return false;
-  return (!IsComboBoxKey(message) && TranslateAcceleratorW(editor, window->keys, &message)) ||
-         IsDialogMessageW(editor, &message);
+  const bool handled =
+      (!IsComboBoxKey(message) && TranslateAcceleratorW(editor, window->keys, &message)) ||
+      IsDialogMessageW(editor, &message);
+  // The focus moved by the keyboard shows, in a form scrolled on a small screen.
+  if (handled && (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) &&
+      IsWindow(editor)) {
+    ScrollToFocus(editor);
+  }
+  return handled;
 }
 
 void OfferRecoveries(HWND editor) {

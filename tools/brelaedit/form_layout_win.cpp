@@ -1,6 +1,8 @@
 // Anchored forms: the controls' boxes recorded, then moved together.
 #include "tools/brelaedit/form_layout_win.h"
 
+#include "base/raii_win.h"
+
 namespace {
 
 unsigned EdgesOf(const std::vector<ControlAnchor>& anchors, int id) {
@@ -30,14 +32,38 @@ FormLayout RecordLayout(HWND form, const std::vector<ControlAnchor>& anchors, SI
   return layout;
 }
 
-void ApplyLayout(const FormLayout& layout, int width, int height) {
+void ApplyLayout(const FormLayout& layout, int width, int height, POINT origin) {
   const int dx = width - layout.client.cx;
   const int dy = height - layout.client.cy;
   HDWP moves = BeginDeferWindowPos(static_cast<int>(layout.controls.size()));
   for (const PlacedControl& placed : layout.controls) {
     const Box box = AnchoredBox(placed.box, placed.edges, dx, dy);
-    moves = DeferWindowPos(moves, placed.control, nullptr, box.left, box.top, box.right - box.left,
-                           box.bottom - box.top, SWP_NOZORDER);
+    moves = DeferWindowPos(moves, placed.control, nullptr, origin.x + box.left,
+                           origin.y + box.top, box.right - box.left, box.bottom - box.top,
+                           SWP_NOZORDER);
   }
   EndDeferWindowPos(moves);
 }
+
+void ScaleLayout(FormLayout& layout, int from, int to) {
+  for (PlacedControl& placed : layout.controls) {
+    Box& box = placed.box;
+    box = {MulDiv(box.left, to, from), MulDiv(box.top, to, from), MulDiv(box.right, to, from),
+           MulDiv(box.bottom, to, from)};
+  }
+  layout.client = {MulDiv(layout.client.cx, to, from), MulDiv(layout.client.cy, to, from)};
+}
+
+int WindowDpi(HWND window) {
+  // Looked up, not linked: older Windows (and Wine) have no GetDpiForWindow.
+  using DpiForWindow = UINT(WINAPI*)(HWND);
+  static const auto dpiForWindow = reinterpret_cast<DpiForWindow>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (dpiForWindow) {
+    if (const UINT dpi = dpiForWindow(window)) return static_cast<int>(dpi);
+  }
+  const ScreenDc screen;
+  return GetDeviceCaps(screen.Get(), LOGPIXELSX);
+}
+
+int ScaledPixels(int pixels, int dpi) { return MulDiv(pixels, dpi, 96); }

@@ -33,5 +33,15 @@ Box BoxInForm(HWND form, HWND control);
 FormLayout RecordLayout(HWND form, const std::vector<ControlAnchor>& anchors, SIZE client,
                         HWND skip);
 
-// Moves every control for a client area of width x height.
-void ApplyLayout(const FormLayout& layout, int width, int height);
+// Moves every control for a form of width x height whose top left corner is at origin in the
+// client area (above or left of it when the form is scrolled).
+void ApplyLayout(const FormLayout& layout, int width, int height, POINT origin = {0, 0});
+
+// The layout of a form whose dialog units have grown from the DPI from to the DPI to.
+void ScaleLayout(FormLayout& layout, int from, int to);
+
+// The DPI of the monitor a window is on (the system's on Windows before 10 1607).
+int WindowDpi(HWND window);
+
+// Pixels at 96 DPI, at a DPI.
+int ScaledPixels(int pixels, int dpi);

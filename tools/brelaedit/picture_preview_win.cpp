@@ -5,14 +5,14 @@
 #include "picture/picture_win.h"
 
 HBITMAP PicturePreview(MediaRole role, const std::filesystem::path& file, const std::string& name,
-                       std::uint32_t backgroundColour, MediaCache* cache) {
+                       std::uint32_t backgroundColour, MediaCache* cache, int side) {
   const MediaVerdict verdict =
       CheckMediaFile(role, file, name, backgroundColour, cache, MEDIA_FOR_EXECUTABLE);
   if (!verdict.ok || verdict.resource.empty()) return nullptr;
   const OwnedGdiObject<HBITMAP> decoded(
       DecodePicture(verdict.resource.data(), static_cast<DWORD>(verdict.resource.size())));
   if (!decoded.Get()) return nullptr;
-  return ScaleBitmapToFit(decoded.Get(), PICTURE_CELL_SIZE, PICTURE_CELL_SIZE);
+  return ScaleBitmapToFit(decoded.Get(), side, side);
 }
 
 void DrawPicturePreview(const DRAWITEMSTRUCT& item, HBITMAP picture, COLORREF background,
