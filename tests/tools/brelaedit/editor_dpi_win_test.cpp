@@ -262,6 +262,35 @@ TEST_F(EditorDpiTest, APictureQuizFitsTheScreenWithItsPreviews) {
   }
 }
 
+// The player is not DPI aware: Windows lays it out as at 96 DPI and enlarges it. The width check
+// measures its texts so at every DPI, in the GUI font of 8 points: 11 pixels high at 96 DPI.
+TEST_F(EditorDpiTest, TheWidthCheckMeasuresThePlayersTextsAsAt96Dpi) {
+  LOGFONTW face = {};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
+  face.lfHeight = -MulDiv(8, 96, 72);
+  face.lfWidth = 0;
+  const HFONT font = CreateFontIndirectW(&face);
+  const HDC screen = GetDC(nullptr);
+  const HGDIOBJ before = SelectObject(screen, font);
+  const std::string text = "Quelle est la capitale de l'Italie ? Rome, évidemment.";
+  int width = 0;
+  for (const char character : text) {
+    SIZE size{};
+    GetTextExtentPoint32A(screen, &character, 1, &size);
+    width += size.cx;
+  }
+  SelectObject(screen, before);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(font);
+  EXPECT_EQ(GdiTextMeasurer()(FONT_GUI, text).width, width);
+
+  // A sample that fits the player raises no width problem, whatever the screen's DPI.
+  Open(WriteSampleQuiz(SampleQuizJson("picture", "textAndPicture", 2, 3), folder_));
+  for (const Problem& problem : ShownProblems(editor_)) {
+    EXPECT_EQ(problem.message.find("trop long"), std::string::npos) << problem.message;
+  }
+}
+
 TEST_F(EditorDpiTest, AQuizWithALongProblemFitsTheScreen) {
   nlohmann::json quiz = SampleQuizJson("picture", "picture", 2, 2);
   WriteSampleQuiz(quiz, folder_);
