@@ -88,6 +88,7 @@ const std::vector<ControlAnchor> ANCHORS = {
     {IDC_MAKE, ANCHOR_RIGHT | ANCHOR_BOTTOM},
     {IDC_PROBLEMS_LABEL, ANCHOR_LEFT | ANCHOR_BOTTOM},
     {IDC_PROBLEMS, ANCHOR_LEFT | ANCHOR_RIGHT | ANCHOR_BOTTOM},
+    {IDC_PROBLEM_DETAIL, ANCHOR_LEFT | ANCHOR_RIGHT | ANCHOR_BOTTOM},
 };
 
 const std::vector<std::wstring> KIND_CHOICES = {L"Questions écrites", L"Images", L"Sons", L"Films"};
@@ -157,6 +158,8 @@ const FieldControl* FieldOfChooseButton(int id) {
 
 // --- Lists -----------------------------------------------------------------------------------
 
+enum ProblemColumn { PROBLEM_SEVERITY_COLUMN, PROBLEM_PLACE_COLUMN, PROBLEM_MESSAGE_COLUMN };
+
 void AddColumn(HWND list, int index, const wchar_t* title, int width) {
   LVCOLUMNW column = {};
   column.mask = LVCF_TEXT | LVCF_WIDTH;
@@ -204,8 +207,9 @@ void SetUpLists(HWND dialog) {
   AddColumn(questions, 0, L"N°", 34);
   AddColumn(questions, 1, L"Énoncé", 210);
   AddColumn(questions, 2, L"Réponses", 150);
-  AddColumn(problems, 0, L"Où", 190);
-  AddColumn(problems, 1, L"Problème", 700);
+  AddColumn(problems, PROBLEM_SEVERITY_COLUMN, L"Gravité", 0);
+  AddColumn(problems, PROBLEM_PLACE_COLUMN, L"Où", 190);
+  AddColumn(problems, PROBLEM_MESSAGE_COLUMN, L"Problème", 0);
 }
 
 void ShowQuestionRow(HWND dialog, int index) {
@@ -320,34 +324,57 @@ void UpdatePreviews(HWND dialog) {
 
 // --- Problems ----------------------------------------------------------------------------------
 
-// The messages are long: their column takes the longest (the list scrolls sideways), and at
-// least the rest of the list's width.
-void FitMessageColumn(HWND list) {
-  SendMessageW(list, LVM_SETCOLUMNWIDTH, 1, LVSCW_AUTOSIZE);
+// The columns always fit the list's width, so that it never scrolls sideways: the message takes
+// what the severity and the place leave, and the line under the list shows it whole.
+void FitProblemColumns(HWND list) {
+  constexpr int CELL_MARGIN = 16;
+  const int severity =
+      static_cast<int>(SendMessageW(list, LVM_GETSTRINGWIDTHW, 0,
+                                    reinterpret_cast<LPARAM>(L"Avertissement"))) +
+      CELL_MARGIN;
+  SendMessageW(list, LVM_SETCOLUMNWIDTH, PROBLEM_SEVERITY_COLUMN, severity);
   RECT client;
   GetClientRect(list, &client);
-  const int rest = client.right - static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0));
-  if (SendMessageW(list, LVM_GETCOLUMNWIDTH, 1, 0) < rest) {
-    SendMessageW(list, LVM_SETCOLUMNWIDTH, 1, rest);
-  }
+  const int place =
+      static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, PROBLEM_PLACE_COLUMN, 0));
+  SendMessageW(list, LVM_SETCOLUMNWIDTH, PROBLEM_MESSAGE_COLUMN,
+               std::max<int>(client.right - severity - place, CELL_MARGIN));
 }
 
+// The selected problem in full under the list; with none, the count.
+void ShowProblemDetail(HWND dialog) {
+  const EditorWindow& editor = Editor(dialog);
+  const int row = SelectedRow(Control(dialog, IDC_PROBLEMS));
+  const std::string text =
+      row >= 0 && row < static_cast<int>(editor.problems.size())
+          ? ProblemDetailText(editor.document.quiz, editor.problems[row])
+          : ProblemCountText(editor.problems);
+  SetDlgItemTextW(dialog, IDC_PROBLEM_DETAIL, WideText(text).c_str());
+}
+
+// The row selected before keeps its place when the check reruns; the first row otherwise, so that
+// the line under the list shows a problem and the arrows start from it.
 void ShowProblems(HWND dialog) {
   EditorWindow& editor = Editor(dialog);
   const HWND list = Control(dialog, IDC_PROBLEMS);
+  const int selected = SelectedRow(list);
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
   for (std::size_t i = 0; i < editor.problems.size(); ++i) {
     const Problem& problem = editor.problems[i];
     const int row = static_cast<int>(i);
     InsertRow(list, row, problem.severity);
-    const std::string place = ProblemPlace(problem);
-    SetItemText(list, row, 0, place.empty() ? "fichier" : place);
-    SetItemText(list, row, 1, ShownProblemMessage(editor.document.quiz, problem));
+    SetItemText(list, row, PROBLEM_SEVERITY_COLUMN, SeverityText(problem.severity));
+    SetItemText(list, row, PROBLEM_PLACE_COLUMN, ShownProblemPlace(problem));
+    SetItemText(list, row, PROBLEM_MESSAGE_COLUMN,
+                ShownProblemMessage(editor.document.quiz, problem));
   }
-  FitMessageColumn(list);
+  const int count = static_cast<int>(editor.problems.size());
+  if (count > 0) SelectRow(list, std::min(std::max(selected, 0), count - 1));
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  FitProblemColumns(list);  // once the list knows whether its rows need a vertical scroll bar
   InvalidateRect(list, nullptr, TRUE);
+  ShowProblemDetail(dialog);
   SendMessageW(editor.status, SB_SETTEXTW, 0,
                reinterpret_cast<LPARAM>(WideText(ProblemCountText(editor.problems)).c_str()));
 }
@@ -785,6 +812,7 @@ void OnSize(HWND dialog, int width, int height) {
   SendMessageW(editor.status, WM_SIZE, 0, 0);
   if (editor.layout.controls.empty()) return;
   ApplyLayout(editor.layout, width, height);
+  FitProblemColumns(Control(dialog, IDC_PROBLEMS));
   InvalidateRect(dialog, nullptr, TRUE);
 }
 
@@ -872,6 +900,7 @@ LRESULT OnNotify(HWND dialog, const NMHDR& header) {
     if (header.code == NM_DBLCLK) {
       GoToProblem(dialog, reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
     }
+    if (header.code == LVN_ITEMCHANGED) ShowProblemDetail(dialog);
     return 0;
   }
   if (header.idFrom == IDC_QUESTIONS && header.code == NM_CUSTOMDRAW) {

@@ -212,7 +212,7 @@ TEST_F(EditorWindowTest, ASampleOpensEditedCheckedFixedSavedAndMadeIntoAPlayable
   EXPECT_EQ(ItemText(Item(IDC_QUESTIONS), 2, 1), L"Qu'est-ce que le n° 3 ?");
   // The sample's codes are too wide for the player's font: three warnings, gone once shortened.
   EXPECT_EQ(RowCount(Item(IDC_PROBLEMS)), 3);
-  EXPECT_EQ(ItemText(Item(IDC_PROBLEMS), 0, 0), L"code 1");
+  EXPECT_EQ(ItemText(Item(IDC_PROBLEMS), 0, 1), L"code 1");
   EXPECT_EQ(StatusText(editor_), L"0 erreur, 3 avertissements");
   Type(IDC_CODES, L"A1\r\nB2\r\nC3");
   ASSERT_TRUE(ProblemRowsBecome(0));
@@ -226,7 +226,7 @@ TEST_F(EditorWindowTest, ASampleOpensEditedCheckedFixedSavedAndMadeIntoAPlayable
   EXPECT_EQ(TextOf(editor_), L"quiz.json* - Éditeur de quiz brela");
   EXPECT_EQ(ItemText(Item(IDC_QUESTIONS), 1, 2), L" Mâcon");
   ASSERT_TRUE(ProblemRowsBecome(1));
-  EXPECT_EQ(ItemText(Item(IDC_PROBLEMS), 0, 0), L"question 2, réponse 1");
+  EXPECT_EQ(ItemText(Item(IDC_PROBLEMS), 0, 1), L"question 2, réponse 1");
   EXPECT_EQ(StatusText(editor_), L"1 erreur, 0 avertissement");
 
   // Enter on the problem: its question selected, the focus in its field.
@@ -333,8 +333,9 @@ TEST_F(EditorWindowTest, ADoubleClickOnAProblemGoesToItsQuestionAndField) {
   Open(quizFile);
   // The quiz's own problems first (the sample's codes are too wide), the missing picture last.
   const int last = RowCount(Item(IDC_PROBLEMS)) - 1;
-  ASSERT_EQ(ItemText(Item(IDC_PROBLEMS), last, 0), L"question 3, image");
+  ASSERT_EQ(ItemText(Item(IDC_PROBLEMS), last, 1), L"question 3, image");
   EXPECT_EQ(SelectedRow(Item(IDC_QUESTIONS)), 0);
+  SendMessageW(Item(IDC_PROBLEMS), LVM_ENSUREVISIBLE, last, FALSE);
   RECT row = {LVIR_BOUNDS, 0, 0, 0};
   SendMessageW(Item(IDC_PROBLEMS), LVM_GETITEMRECT, last, reinterpret_cast<LPARAM>(&row));
   const LPARAM point = MAKELPARAM(row.left + 20, (row.top + row.bottom) / 2);
@@ -487,12 +488,12 @@ TEST_F(EditorWindowTest, AMissingMediaFileIsNamedWithWindowsSeparatorsOnly) {
   const HWND list = Item(IDC_PROBLEMS);
   auto missing = [&] {
     for (int row = 0; row < RowCount(list); ++row) {
-      if (ItemText(list, row, 1).find(L"absent") != std::wstring::npos) return row;
+      if (ItemText(list, row, 2).find(L"absent") != std::wstring::npos) return row;
     }
     return -1;
   };
   ASSERT_TRUE(PumpUntil(editor_, [&] { return missing() >= 0; }));
-  const std::wstring message = ItemText(list, missing(), 1);
+  const std::wstring message = ItemText(list, missing(), 2);
   EXPECT_EQ(
       message.rfind(L"le fichier « media\\absent.jpg » est introuvable (cherché en « ", 0), 0u)
       << Utf8Text(message);
@@ -720,11 +721,11 @@ TEST_F(EditorWindowTest, TheWindowFitsA1024By768ScreenWithEveryControlInside) {
     return r;
   }();
   SetWindowPos(editor_, nullptr, 0, 0, window.right - window.left + 100,
-               window.bottom - window.top + 60, SWP_NOMOVE | SWP_NOZORDER);
+               window.bottom - window.top + 30, SWP_NOMOVE | SWP_NOZORDER);
   Pump(editor_);
   RECT after;
   GetWindowRect(Item(IDC_QUESTIONS), &after);
-  EXPECT_EQ(after.bottom - after.top, before.bottom - before.top + 60);
+  EXPECT_EQ(after.bottom - after.top, before.bottom - before.top + 30);
   EXPECT_EQ(after.right - after.left, before.right - before.left);
 }
 
@@ -1284,6 +1285,96 @@ TEST_F(EditorWindowTest, EveryProblemLeadsToAVisibleEditableControlOfItsField) {
         Pump(editor_);
       }
     }
+  }
+}
+
+}  // namespace
+// --- The problem list read whole; the window with the keyboard and a screen reader -------------
+
+namespace {
+
+int ColumnWidth(HWND list, int column) {
+  return static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0));
+}
+
+// The list never scrolls sideways: no horizontal bar, and its three columns within its width.
+void ExpectProblemColumnsFit(HWND list, const char* when) {
+  EXPECT_FALSE(GetWindowLongPtrW(list, GWL_STYLE) & WS_HSCROLL) << when;
+  RECT client;
+  GetClientRect(list, &client);
+  EXPECT_LE(ColumnWidth(list, 0) + ColumnWidth(list, 1) + ColumnWidth(list, 2), client.right)
+      << when;
+  EXPECT_GE(ColumnWidth(list, 2), client.right / 2) << when;  // the message keeps the most room
+}
+
+// The lines that an edit wraps its text into fit in its formatting rectangle.
+void ExpectWholeTextShown(HWND edit) {
+  RECT format;
+  SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  const std::wstring text = TextOf(edit);
+  const HDC dc = GetDC(edit);
+  const HGDIOBJ font =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+  RECT needed = {0, 0, format.right - format.left, 0};
+  DrawTextW(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL);
+  SelectObject(dc, font);
+  ReleaseDC(edit, dc);
+  EXPECT_LE(needed.bottom, format.bottom - format.top) << Utf8Text(text);
+}
+
+int RowWhoseMessageHas(HWND list, const std::wstring& part) {
+  for (int row = 0; row < RowCount(list); ++row) {
+    if (ItemText(list, row, 2).find(part) != std::wstring::npos) return row;
+  }
+  return -1;
+}
+
+TEST_F(EditorWindowTest, ALongProblemIsReadWholeUnderAListThatNeverScrollsSideways) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 3), folder_);
+  Open(quizFile);
+  const HWND list = Item(IDC_PROBLEMS);
+  const HWND detail = Item(IDC_PROBLEM_DETAIL);
+  // The sample's three codes are too wide: the first is shown in full from the start.
+  ASSERT_EQ(RowCount(list), 3);
+  EXPECT_EQ(SelectedRow(list), 0);
+  EXPECT_EQ(TextOf(detail).rfind(L"Avertissement — code 1 : ", 0), 0u) << Utf8Text(TextOf(detail));
+  for (int row = 0; row < 3; ++row) EXPECT_EQ(ItemText(list, row, 0), L"Avertissement");
+  ExpectProblemColumnsFit(list, "opened");
+
+  // A space before an answer is an error; a capital with an accent, a long warning.
+  SelectRow(Item(IDC_QUESTIONS), 1);
+  Pump(editor_);
+  Type(IDC_ANSWER1, L" Mâcon");
+  SelectRow(Item(IDC_QUESTIONS), 0);
+  Pump(editor_);
+  Type(IDC_ANSWER1, L"Écosse");
+  ASSERT_TRUE(PumpUntil(editor_, [&] { return RowWhoseMessageHas(list, L"majuscule") >= 0; }));
+  ASSERT_EQ(RowCount(list), 5);
+  const int error = RowWhoseMessageHas(list, L"espace");
+  ASSERT_GE(error, 0);
+  EXPECT_EQ(ItemText(list, error, 0), L"Erreur");
+  const int row = RowWhoseMessageHas(list, L"majuscule");
+  EXPECT_EQ(ItemText(list, row, 0), L"Avertissement");
+  ExpectProblemColumnsFit(list, "with more rows than the list shows");
+  SelectRow(list, row);
+  Pump(editor_);
+  EXPECT_EQ(TextOf(detail),
+            L"Avertissement — question 1, réponse 1 : contient la majuscule accentuée « É », difficile à "
+            L"taper sur un clavier français, et le joueur ne la confond ni avec « é » ni avec la "
+            L"lettre sans accent : un élève qui tape « é » n'obtiendra pas « BRAVO » ; écrivez "
+            L"« é » à la place");
+  EXPECT_GE(SendMessageW(detail, EM_GETLINECOUNT, 0, 0), 2);  // too long for one line
+  ExpectWholeTextShown(detail);
+
+  // Narrower and wider, the columns follow the list's width.
+  RECT window;
+  GetWindowRect(editor_, &window);
+  for (int change : {-200, 0}) {
+    SetWindowPos(editor_, nullptr, 0, 0, window.right - window.left + change,
+                 window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER);
+    Pump(editor_);
+    ExpectProblemColumnsFit(list, change < 0 ? "narrower" : "back to its width");
+    ExpectWholeTextShown(detail);
   }
 }
 
