@@ -11,6 +11,7 @@
 
 #include "base/raii_win.h"
 #include "tools/authoring/quiz_resources.h"
+#include "tools/brelaedit/accessible_name_win.h"
 #include "tools/brelaedit/editor_ids.h"
 #include "tools/brelaedit/form_layout_win.h"
 #include "tools/brelaedit/picture_preview_win.h"
@@ -709,6 +710,48 @@ void OnEnter(HWND dialog) {
   if (focus == Control(dialog, IDC_QUESTIONS)) FocusQuestionFields(dialog);
 }
 
+// --- Screen readers ------------------------------------------------------------------------
+
+struct ControlName {
+  int id;
+  const wchar_t* name;
+};
+
+// The controls that no label names: the buttons by what they choose (their texts alone say only
+// "Choisir…"), the line under the problem list by what it shows.
+const ControlName OWN_NAMES[] = {
+    {IDC_COLOUR, L"Couleur du fond…"},
+    {IDC_CHOOSE_PICTURE, L"Choisir l'image…"},
+    {IDC_CHOOSE_SOUND, L"Choisir le son…"},
+    {IDC_CHOOSE_FILM, L"Choisir le film…"},
+    {IDC_CHOOSE_ANSWER_PICTURE, L"Choisir l'image réponse…"},
+    {IDC_PROBLEM_DETAIL, L"Problème sélectionné"},
+};
+
+// The label that a control follows in the form: the nearest text before it.
+std::wstring LabelBefore(HWND control) {
+  for (HWND before = GetWindow(control, GW_HWNDPREV); before;
+       before = GetWindow(before, GW_HWNDPREV)) {
+    if (!IsOfClass(before, L"Static")) continue;
+    const std::wstring text = WindowTextOf(before);
+    if (!text.empty()) return text;
+  }
+  return L"";
+}
+
+// Every field and list is named by its label whatever its class: the system names some by their
+// value (a combo box) or not at all (a list view).
+void NameControlsForScreenReaders(HWND dialog) {
+  std::vector<int> labelled = {IDC_PROBLEMS};
+  for (const FieldControl& control : FIELD_CONTROLS) {
+    if (control.type != CONTROL_BUTTON) labelled.push_back(control.id);
+  }
+  for (int id : labelled) {
+    SetAccessibleName(Control(dialog, id), NameOfLabel(LabelBefore(Control(dialog, id))));
+  }
+  for (const ControlName& own : OWN_NAMES) SetAccessibleName(Control(dialog, own.id), own.name);
+}
+
 // --- Layout --------------------------------------------------------------------------------
 
 // The previews take the player's picture box, the picture at the left of the question's group
@@ -834,6 +877,7 @@ BOOL OnInitDialog(HWND dialog, LPARAM parameter) {
     if (icon.Get()) SendMessageW(dialog, WM_SETICON, size, reinterpret_cast<LPARAM>(icon.Get()));
   }
   SetUpLists(dialog);
+  NameControlsForScreenReaders(dialog);
   LayOut(dialog);
   editor.document = NewDocument();
   ShowDocument(dialog);
