@@ -935,9 +935,21 @@ void OnCommand(HWND dialog, int id, int notification) {
   }
 }
 
+// A list that gets the focus with no row selected selects one, so that the arrows start from it:
+// the question that the fields show, or the first problem.
+void SelectRowOnFocus(HWND dialog, HWND list) {
+  if (SelectedRow(list) >= 0 || SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 0) return;
+  const int row = list == Control(dialog, IDC_QUESTIONS) ? Editor(dialog).selected : 0;
+  if (row >= 0) SelectRow(list, row);
+}
+
 // Returns the notification's result, stored for the dialog manager.
 LRESULT OnNotify(HWND dialog, const NMHDR& header) {
   EditorWindow& editor = Editor(dialog);
+  if (header.code == NM_SETFOCUS &&
+      (header.idFrom == IDC_PROBLEMS || header.idFrom == IDC_QUESTIONS)) {
+    SelectRowOnFocus(dialog, header.hwndFrom);
+  }
   if (header.idFrom == IDC_PROBLEMS) {
     if (header.code == NM_CUSTOMDRAW)
       return DrawProblem(reinterpret_cast<const NMLVCUSTOMDRAW&>(header));

@@ -1448,4 +1448,74 @@ TEST_F(EditorWindowTest, EveryFieldListAndButtonHasTheAccessibleNameOfWhatItIsFo
   CoUninitialize();
 }
 
+// A key pressed and released in the focused control, through the editor's keyboard handling.
+void PressKey(HWND editor, WPARAM key) {
+  const HWND focus = GetFocus();
+  PostMessageW(focus, WM_KEYDOWN, key, 1);
+  PostMessageW(focus, WM_KEYUP, key, 1 | 0xC0000000);
+  Pump(editor);
+}
+
+TEST_F(EditorWindowTest, TheProblemAndQuestionListsWorkWithTheKeyboardAlone) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 3), folder_);
+  Open(quizFile);
+  const HWND problems = Item(IDC_PROBLEMS);
+  const HWND detail = Item(IDC_PROBLEM_DETAIL);
+  auto detailStart = [&] { return TextOf(detail).substr(0, TextOf(detail).find(L" : ")); };
+  // Tab reaches the problems, the first already selected: the arrows start from it.
+  SendMessageW(editor_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_MAKE)), TRUE);
+  PressKey(editor_, VK_TAB);
+  ASSERT_EQ(GetFocus(), problems);
+  EXPECT_EQ(SelectedRow(problems), 0);
+  PressKey(editor_, VK_DOWN);
+  EXPECT_EQ(SelectedRow(problems), 1);
+  EXPECT_EQ(detailStart(), L"Avertissement — code 2");
+  PressKey(editor_, VK_END);
+  EXPECT_EQ(SelectedRow(problems), 2);
+  EXPECT_EQ(detailStart(), L"Avertissement — code 3");
+  PressKey(editor_, VK_HOME);
+  EXPECT_EQ(SelectedRow(problems), 0);
+  PressKey(editor_, VK_DOWN);
+  PressKey(editor_, VK_RETURN);
+  EXPECT_EQ(GetFocus(), Item(IDC_CODES));
+  DWORD start = 0, end = 0;
+  SendMessageW(Item(IDC_CODES), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, TextOf(Item(IDC_CODES)).find(L"\r\n") + 2);  // the second code selected
+  EXPECT_GT(end, start);
+
+  // Tab from the codes reaches the questions; the arrows choose the question the fields show.
+  PressKey(editor_, VK_TAB);
+  const HWND questions = Item(IDC_QUESTIONS);
+  ASSERT_EQ(GetFocus(), questions);
+  EXPECT_EQ(SelectedRow(questions), 0);
+  PressKey(editor_, VK_DOWN);
+  EXPECT_EQ(SelectedRow(questions), 1);
+  EXPECT_EQ(TextOf(Item(IDC_QUESTION_TEXT)), L"Qu'est-ce que le n° 2 ?");
+  PressKey(editor_, VK_END);
+  EXPECT_EQ(TextOf(Item(IDC_QUESTION_TEXT)), L"Qu'est-ce que le n° 3 ?");
+  PressKey(editor_, VK_HOME);
+  EXPECT_EQ(TextOf(Item(IDC_QUESTION_TEXT)), L"Qu'est-ce que le n° 1 ?");
+  PressKey(editor_, VK_DELETE);
+  EXPECT_EQ(RowCount(questions), 2);
+  EXPECT_EQ(TextOf(Item(IDC_QUESTION_TEXT)), L"Qu'est-ce que le n° 2 ?");
+  PressKey(editor_, VK_RETURN);
+  EXPECT_EQ(GetFocus(), Item(IDC_QUESTION_TEXT));
+
+  // Back in a list whose selection a click on its blank part took away: a row is selected again.
+  LVITEMW none = {};
+  none.stateMask = LVIS_SELECTED;
+  for (HWND list : {problems, questions}) {
+    SendMessageW(list, LVM_SETITEMSTATE, -1, reinterpret_cast<LPARAM>(&none));
+  }
+  SendMessageW(editor_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_MAKE)), TRUE);
+  PressKey(editor_, VK_TAB);
+  EXPECT_EQ(SelectedRow(problems), 0);
+  SendMessageW(editor_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_CODES)), TRUE);
+  PressKey(editor_, VK_TAB);
+  ASSERT_EQ(GetFocus(), questions);
+  EXPECT_EQ(SelectedRow(questions), 0);  // the question that the fields show
+  EXPECT_EQ(TextOf(Item(IDC_QUESTION_TEXT)), L"Qu'est-ce que le n° 2 ?");
+}
+
 }  // namespace
