@@ -209,7 +209,7 @@ void SetUpLists(HWND dialog) {
   AddColumn(questions, 1, L"Énoncé", 210);
   AddColumn(questions, 2, L"Réponses", 150);
   AddColumn(problems, PROBLEM_SEVERITY_COLUMN, L"Gravité", 0);
-  AddColumn(problems, PROBLEM_PLACE_COLUMN, L"Où", 190);
+  AddColumn(problems, PROBLEM_PLACE_COLUMN, L"Où", 0);
   AddColumn(problems, PROBLEM_MESSAGE_COLUMN, L"Problème", 0);
 }
 
@@ -329,15 +329,17 @@ void UpdatePreviews(HWND dialog) {
 // what the severity and the place leave, and the line under the list shows it whole.
 void FitProblemColumns(HWND list) {
   constexpr int CELL_MARGIN = 16;
-  const int severity =
-      static_cast<int>(SendMessageW(list, LVM_GETSTRINGWIDTHW, 0,
-                                    reinterpret_cast<LPARAM>(L"Avertissement"))) +
-      CELL_MARGIN;
+  auto widthOf = [&](const wchar_t* longest) {
+    return static_cast<int>(
+               SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(longest))) +
+           CELL_MARGIN;
+  };
+  const int severity = widthOf(L"Avertissement");
+  const int place = widthOf(L"question 100, image réponse");
   SendMessageW(list, LVM_SETCOLUMNWIDTH, PROBLEM_SEVERITY_COLUMN, severity);
+  SendMessageW(list, LVM_SETCOLUMNWIDTH, PROBLEM_PLACE_COLUMN, place);
   RECT client;
   GetClientRect(list, &client);
-  const int place =
-      static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, PROBLEM_PLACE_COLUMN, 0));
   SendMessageW(list, LVM_SETCOLUMNWIDTH, PROBLEM_MESSAGE_COLUMN,
                std::max<int>(client.right - severity - place, CELL_MARGIN));
 }
