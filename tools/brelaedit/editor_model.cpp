@@ -301,6 +301,20 @@ std::string ShownProblemMessage(const QuizFile& quiz, const Problem& problem) {
   return message;
 }
 
+std::string SeverityText(ProblemSeverity severity) {
+  return severity == PROBLEM_ERROR ? "Erreur" : "Avertissement";
+}
+
+std::string ShownProblemPlace(const Problem& problem) {
+  const std::string place = ProblemPlace(problem);
+  return place.empty() ? "fichier" : place;
+}
+
+std::string ProblemDetailText(const QuizFile& quiz, const Problem& problem) {
+  return SeverityText(problem.severity) + " — " + ShownProblemPlace(problem) + " : " +
+         ShownProblemMessage(quiz, problem);
+}
+
 std::string DefaultExecutableName(const std::string& title) {
   std::string name;
   for (unsigned char c : title) {

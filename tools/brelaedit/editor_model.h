@@ -119,6 +119,15 @@ ProblemTarget TargetOfProblem(const Problem& problem);
 // writes it, like the paths beside it.
 std::string ShownProblemMessage(const QuizFile& quiz, const Problem& problem);
 
+// A problem's severity in words ("Erreur", "Avertissement"): its colour is not the only sign.
+std::string SeverityText(ProblemSeverity severity);
+
+// Where a problem lies as the list shows it: "fichier" for the file as a whole.
+std::string ShownProblemPlace(const Problem& problem);
+
+// A problem in full, for the line under the list: "Erreur — question 2, réponse 1 : ...".
+std::string ProblemDetailText(const QuizFile& quiz, const Problem& problem);
+
 // The executable's default name: the title, with the characters Windows refuses in file names
 // replaced, and ".exe"; "quiz.exe" for a title with nothing usable.
 std::string DefaultExecutableName(const std::string& title);

@@ -12,6 +12,7 @@
 #include "base/raii_win.h"
 #include "tools/authoring/quiz_resources.h"
 #include "tools/authoring/safe_file.h"
+#include "tools/brelaedit/accessible_name_win.h"
 #include "tools/brelaedit/editor_ids.h"
 #include "tools/brelaedit/form_layout_win.h"
 #include "tools/brelaedit/picture_preview_win.h"
@@ -94,6 +95,7 @@ const std::vector<ControlAnchor> ANCHORS = {
     {IDC_MAKE, ANCHOR_RIGHT | ANCHOR_BOTTOM},
     {IDC_PROBLEMS_LABEL, ANCHOR_LEFT | ANCHOR_BOTTOM},
     {IDC_PROBLEMS, ANCHOR_LEFT | ANCHOR_RIGHT | ANCHOR_BOTTOM},
+    {IDC_PROBLEM_DETAIL, ANCHOR_LEFT | ANCHOR_RIGHT | ANCHOR_BOTTOM},
 };
 
 const std::vector<std::wstring> KIND_CHOICES = {L"Questions écrites", L"Images", L"Sons", L"Films"};
@@ -173,6 +175,8 @@ const FieldControl* FieldOfChooseButton(int id) {
 
 // --- Lists -----------------------------------------------------------------------------------
 
+enum ProblemColumn { PROBLEM_SEVERITY_COLUMN, PROBLEM_PLACE_COLUMN, PROBLEM_MESSAGE_COLUMN };
+
 void AddColumn(HWND list, int index, const wchar_t* title, int width) {
   LVCOLUMNW column = {};
   column.mask = LVCF_TEXT | LVCF_WIDTH;
@@ -221,8 +225,9 @@ void SetUpLists(HWND dialog, int dpi) {
   AddColumn(questions, 0, L"N°", ScaledPixels(34, dpi));
   AddColumn(questions, 1, L"Énoncé", ScaledPixels(210, dpi));
   AddColumn(questions, 2, L"Réponses", ScaledPixels(150, dpi));
-  AddColumn(problems, 0, L"Où", ScaledPixels(190, dpi));
-  AddColumn(problems, 1, L"Problème", ScaledPixels(700, dpi));
+  AddColumn(problems, PROBLEM_SEVERITY_COLUMN, L"Gravité", 0);
+  AddColumn(problems, PROBLEM_PLACE_COLUMN, L"Où", 0);
+  AddColumn(problems, PROBLEM_MESSAGE_COLUMN, L"Problème", 0);
 }
 
 void ScaleColumns(HWND list, int from, int to) {
@@ -347,34 +352,59 @@ void UpdatePreviews(HWND dialog) {
 
 // --- Problems ----------------------------------------------------------------------------------
 
-// The messages are long: their column takes the longest (the list scrolls sideways), and at
-// least the rest of the list's width.
-void FitMessageColumn(HWND list) {
-  SendMessageW(list, LVM_SETCOLUMNWIDTH, 1, LVSCW_AUTOSIZE);
+// The columns always fit the list's width, so that it never scrolls sideways: the message takes
+// what the severity and the place leave, and the line under the list shows it whole.
+void FitProblemColumns(HWND list) {
+  constexpr int CELL_MARGIN = 16;
+  auto widthOf = [&](const wchar_t* longest) {
+    return static_cast<int>(
+               SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(longest))) +
+           CELL_MARGIN;
+  };
+  const int severity = widthOf(L"Avertissement");
+  const int place = widthOf(L"question 100, image réponse");
+  SendMessageW(list, LVM_SETCOLUMNWIDTH, PROBLEM_SEVERITY_COLUMN, severity);
+  SendMessageW(list, LVM_SETCOLUMNWIDTH, PROBLEM_PLACE_COLUMN, place);
   RECT client;
   GetClientRect(list, &client);
-  const int rest = client.right - static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0));
-  if (SendMessageW(list, LVM_GETCOLUMNWIDTH, 1, 0) < rest) {
-    SendMessageW(list, LVM_SETCOLUMNWIDTH, 1, rest);
-  }
+  SendMessageW(list, LVM_SETCOLUMNWIDTH, PROBLEM_MESSAGE_COLUMN,
+               std::max<int>(client.right - severity - place, CELL_MARGIN));
 }
 
+// The selected problem in full under the list; with none, the count.
+void ShowProblemDetail(HWND dialog) {
+  const EditorWindow& editor = Editor(dialog);
+  const int row = SelectedRow(Control(dialog, IDC_PROBLEMS));
+  const std::string text =
+      row >= 0 && row < static_cast<int>(editor.problems.size())
+          ? ProblemDetailText(editor.document.quiz, editor.problems[row])
+          : ProblemCountText(editor.problems);
+  SetDlgItemTextW(dialog, IDC_PROBLEM_DETAIL, WideText(text).c_str());
+}
+
+// The row selected before keeps its place when the check reruns; the first row otherwise, so that
+// the line under the list shows a problem and the arrows start from it.
 void ShowProblems(HWND dialog) {
   EditorWindow& editor = Editor(dialog);
   const HWND list = Control(dialog, IDC_PROBLEMS);
+  const int selected = SelectedRow(list);
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
   for (std::size_t i = 0; i < editor.problems.size(); ++i) {
     const Problem& problem = editor.problems[i];
     const int row = static_cast<int>(i);
     InsertRow(list, row, problem.severity);
-    const std::string place = ProblemPlace(problem);
-    SetItemText(list, row, 0, place.empty() ? "fichier" : place);
-    SetItemText(list, row, 1, ShownProblemMessage(editor.document.quiz, problem));
+    SetItemText(list, row, PROBLEM_SEVERITY_COLUMN, SeverityText(problem.severity));
+    SetItemText(list, row, PROBLEM_PLACE_COLUMN, ShownProblemPlace(problem));
+    SetItemText(list, row, PROBLEM_MESSAGE_COLUMN,
+                ShownProblemMessage(editor.document.quiz, problem));
   }
-  FitMessageColumn(list);
+  const int count = static_cast<int>(editor.problems.size());
+  if (count > 0) SelectRow(list, std::min(std::max(selected, 0), count - 1));
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  FitProblemColumns(list);  // once the list knows whether its rows need a vertical scroll bar
   InvalidateRect(list, nullptr, TRUE);
+  ShowProblemDetail(dialog);
   SendMessageW(editor.status, SB_SETTEXTW, 0,
                reinterpret_cast<LPARAM>(
                    WideText(ReportedCountText(editor.problems, editor.heldBack)).c_str()));
@@ -842,6 +872,48 @@ void OnEnter(HWND dialog) {
   if (focus == Control(dialog, IDC_QUESTIONS)) FocusQuestionFields(dialog);
 }
 
+// --- Screen readers ------------------------------------------------------------------------
+
+struct ControlName {
+  int id;
+  const wchar_t* name;
+};
+
+// The controls that no label names: the buttons by what they choose (their texts alone say only
+// "Choisir…"), the line under the problem list by what it shows.
+const ControlName OWN_NAMES[] = {
+    {IDC_COLOUR, L"Couleur du fond…"},
+    {IDC_CHOOSE_PICTURE, L"Choisir l'image…"},
+    {IDC_CHOOSE_SOUND, L"Choisir le son…"},
+    {IDC_CHOOSE_FILM, L"Choisir le film…"},
+    {IDC_CHOOSE_ANSWER_PICTURE, L"Choisir l'image réponse…"},
+    {IDC_PROBLEM_DETAIL, L"Problème sélectionné"},
+};
+
+// The label that a control follows in the form: the nearest text before it.
+std::wstring LabelBefore(HWND control) {
+  for (HWND before = GetWindow(control, GW_HWNDPREV); before;
+       before = GetWindow(before, GW_HWNDPREV)) {
+    if (!IsOfClass(before, L"Static")) continue;
+    const std::wstring text = WindowTextOf(before);
+    if (!text.empty()) return text;
+  }
+  return L"";
+}
+
+// Every field and list is named by its label whatever its class: the system names some by their
+// value (a combo box) or not at all (a list view).
+void NameControlsForScreenReaders(HWND dialog) {
+  std::vector<int> labelled = {IDC_PROBLEMS};
+  for (const FieldControl& control : FIELD_CONTROLS) {
+    if (control.type != CONTROL_BUTTON) labelled.push_back(control.id);
+  }
+  for (int id : labelled) {
+    SetAccessibleName(Control(dialog, id), NameOfLabel(LabelBefore(Control(dialog, id))));
+  }
+  for (const ControlName& own : OWN_NAMES) SetAccessibleName(Control(dialog, own.id), own.name);
+}
+
 // --- Layout --------------------------------------------------------------------------------
 
 // Dialog units kept at least by what shortens or narrows when the window is smaller than the
@@ -1130,6 +1202,7 @@ void OnSize(HWND dialog) {
   if (editor.layout.controls.empty()) return;
   UpdateScrollBars(dialog);
   PlaceForm(dialog);
+  FitProblemColumns(Control(dialog, IDC_PROBLEMS));
   InvalidateRect(dialog, nullptr, TRUE);
 }
 
@@ -1175,6 +1248,7 @@ BOOL OnInitDialog(HWND dialog, LPARAM parameter) {
   editor.dpi = WindowDpi(dialog);
   SetIcons(dialog);
   SetUpLists(dialog, editor.dpi);
+  NameControlsForScreenReaders(dialog);
   LayOut(dialog);
   if (!editor.environment.recoveryFolder.empty()) {
     editor.recoveryFile = NewRecoveryFile(editor.environment.recoveryFolder);
@@ -1238,15 +1312,28 @@ void OnCommand(HWND dialog, int id, int notification) {
   }
 }
 
+// A list that gets the focus with no row selected selects one, so that the arrows start from it:
+// the question that the fields show, or the first problem.
+void SelectRowOnFocus(HWND dialog, HWND list) {
+  if (SelectedRow(list) >= 0 || SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 0) return;
+  const int row = list == Control(dialog, IDC_QUESTIONS) ? Editor(dialog).selected : 0;
+  if (row >= 0) SelectRow(list, row);
+}
+
 // Returns the notification's result, stored for the dialog manager.
 LRESULT OnNotify(HWND dialog, const NMHDR& header) {
   EditorWindow& editor = Editor(dialog);
+  if (header.code == NM_SETFOCUS &&
+      (header.idFrom == IDC_PROBLEMS || header.idFrom == IDC_QUESTIONS)) {
+    SelectRowOnFocus(dialog, header.hwndFrom);
+  }
   if (header.idFrom == IDC_PROBLEMS) {
     if (header.code == NM_CUSTOMDRAW)
       return DrawProblem(reinterpret_cast<const NMLVCUSTOMDRAW&>(header));
     if (header.code == NM_DBLCLK) {
       GoToProblem(dialog, reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
     }
+    if (header.code == LVN_ITEMCHANGED) ShowProblemDetail(dialog);
     return 0;
   }
   if (header.idFrom == IDC_QUESTIONS && header.code == NM_CUSTOMDRAW) {

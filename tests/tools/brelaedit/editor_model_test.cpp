@@ -529,6 +529,18 @@ TEST(EditorModelTest, AProblemNamesItsMediaPathWithWindowsSeparators) {
   EXPECT_EQ(ShownProblemMessage(document.quiz, answer), "« Paris / Lyon » est trop long");
 }
 
+TEST(EditorModelTest, AProblemInFullWritesItsSeverityPlaceAndShownMessage) {
+  EditorDocument document = ThreeQuestions();
+  SetQuestionText(document, 1, FIELD_PICTURE, "images/a.jpg");
+  const Problem missing = ErrorAt({2, "picture", 0}, "le fichier « images/a.jpg » est introuvable");
+  EXPECT_EQ(ProblemDetailText(document.quiz, missing),
+            "Erreur — question 2, image : le fichier « images\\a.jpg » est introuvable");
+  const Problem code = WarningAt({0, "codes", 3}, "trop large");
+  EXPECT_EQ(ProblemDetailText(document.quiz, code), "Avertissement — code 3 : trop large");
+  const Problem file = ErrorAt({0, "", 0}, "illisible");
+  EXPECT_EQ(ProblemDetailText(document.quiz, file), "Erreur — fichier : illisible");
+}
+
 TEST(EditorModelTest, TheErrorsLeftAgreeWithTheirCount) {
   EXPECT_EQ(ErrorsLeftText(1),
             "Le quiz a encore 1 erreur : corrigez-la d'après la liste des problèmes (un "

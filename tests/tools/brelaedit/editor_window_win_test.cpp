@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <chrono>
@@ -216,7 +217,7 @@ TEST_F(EditorWindowTest, ASampleOpensEditedCheckedFixedSavedAndMadeIntoAPlayable
   EXPECT_EQ(ItemText(Item(IDC_QUESTIONS), 2, 1), L"Qu'est-ce que le n° 3 ?");
   // The sample's codes are too wide for the player's font: three warnings, gone once shortened.
   EXPECT_EQ(RowCount(Item(IDC_PROBLEMS)), 3);
-  EXPECT_EQ(ItemText(Item(IDC_PROBLEMS), 0, 0), L"code 1");
+  EXPECT_EQ(ItemText(Item(IDC_PROBLEMS), 0, 1), L"code 1");
   EXPECT_EQ(StatusText(editor_), L"0 erreur, 3 avertissements");
   Type(IDC_CODES, L"A1\r\nB2\r\nC3");
   ASSERT_TRUE(ProblemRowsBecome(0));
@@ -230,7 +231,7 @@ TEST_F(EditorWindowTest, ASampleOpensEditedCheckedFixedSavedAndMadeIntoAPlayable
   EXPECT_EQ(TextOf(editor_), L"quiz.json* - Éditeur de quiz brela");
   EXPECT_EQ(ItemText(Item(IDC_QUESTIONS), 1, 2), L" Mâcon");
   ASSERT_TRUE(ProblemRowsBecome(1));
-  EXPECT_EQ(ItemText(Item(IDC_PROBLEMS), 0, 0), L"question 2, réponse 1");
+  EXPECT_EQ(ItemText(Item(IDC_PROBLEMS), 0, 1), L"question 2, réponse 1");
   EXPECT_EQ(StatusText(editor_), L"1 erreur, 0 avertissement");
 
   // Enter on the problem: its question selected, the focus in its field.
@@ -345,8 +346,9 @@ TEST_F(EditorWindowTest, ADoubleClickOnAProblemGoesToItsQuestionAndField) {
   Open(quizFile);
   // The quiz's own problems first (the sample's codes are too wide), the missing picture last.
   const int last = RowCount(Item(IDC_PROBLEMS)) - 1;
-  ASSERT_EQ(ItemText(Item(IDC_PROBLEMS), last, 0), L"question 3, image");
+  ASSERT_EQ(ItemText(Item(IDC_PROBLEMS), last, 1), L"question 3, image");
   EXPECT_EQ(SelectedRow(Item(IDC_QUESTIONS)), 0);
+  SendMessageW(Item(IDC_PROBLEMS), LVM_ENSUREVISIBLE, last, FALSE);
   RECT row = {LVIR_BOUNDS, 0, 0, 0};
   SendMessageW(Item(IDC_PROBLEMS), LVM_GETITEMRECT, last, reinterpret_cast<LPARAM>(&row));
   const LPARAM point = MAKELPARAM(row.left + 20, (row.top + row.bottom) / 2);
@@ -499,12 +501,12 @@ TEST_F(EditorWindowTest, AMissingMediaFileIsNamedWithWindowsSeparatorsOnly) {
   const HWND list = Item(IDC_PROBLEMS);
   auto missing = [&] {
     for (int row = 0; row < RowCount(list); ++row) {
-      if (ItemText(list, row, 1).find(L"absent") != std::wstring::npos) return row;
+      if (ItemText(list, row, 2).find(L"absent") != std::wstring::npos) return row;
     }
     return -1;
   };
   ASSERT_TRUE(PumpUntil(editor_, [&] { return missing() >= 0; }));
-  const std::wstring message = ItemText(list, missing(), 1);
+  const std::wstring message = ItemText(list, missing(), 2);
   EXPECT_EQ(
       message.rfind(L"le fichier « media\\absent.jpg » est introuvable (cherché en « ", 0), 0u)
       << Utf8Text(message);
@@ -676,7 +678,7 @@ TEST_F(EditorWindowTest, EveryMnemonicLeadsToOneControlOrMenuInEveryKind) {
           << "kind " << kind << ": " << Utf8Text(text) << " and " << Utf8Text(seen[letter]);
     };
     for (HWND child = GetWindow(editor_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      if (IsWindowVisible(child)) note(TextOf(child));
+      note(TextOf(child));  // the hidden too: a question's stray media show rows its kind hides
     }
     const HMENU menu = GetMenu(editor_);
     for (int item = 0; item < GetMenuItemCount(menu); ++item) {
@@ -732,11 +734,11 @@ TEST_F(EditorWindowTest, TheWindowFitsA1024By768ScreenWithEveryControlInside) {
     return r;
   }();
   SetWindowPos(editor_, nullptr, 0, 0, window.right - window.left + 100,
-               window.bottom - window.top + 60, SWP_NOMOVE | SWP_NOZORDER);
+               window.bottom - window.top + 30, SWP_NOMOVE | SWP_NOZORDER);
   Pump(editor_);
   RECT after;
   GetWindowRect(Item(IDC_QUESTIONS), &after);
-  EXPECT_EQ(after.bottom - after.top, before.bottom - before.top + 60);
+  EXPECT_EQ(after.bottom - after.top, before.bottom - before.top + 30);
   EXPECT_EQ(after.right - after.left, before.right - before.left);
 }
 
@@ -1746,7 +1748,7 @@ TEST_F(EditorReadBackTest, CancellingTheProposedFolderReadsNothing) {
 // The places of the problems that the list shows.
 std::vector<std::wstring> ListedPlaces(HWND list) {
   std::vector<std::wstring> places;
-  for (int row = 0; row < RowCount(list); ++row) places.push_back(ItemText(list, row, 0));
+  for (int row = 0; row < RowCount(list); ++row) places.push_back(ItemText(list, row, 1));
   return places;
 }
 
@@ -1767,7 +1769,7 @@ TEST_F(EditorWindowTest, ABlankQuizReportsAnEmptyFieldOnceTheAuthorLeavesIt) {
   SetFocus(Item(IDC_AUTHOR));
   ASSERT_TRUE(ProblemRowsBecome(1));
   EXPECT_EQ(ListedPlaces(Item(IDC_PROBLEMS)), Places{L"titre"});
-  EXPECT_EQ(ItemText(Item(IDC_PROBLEMS), 0, 1), L"le titre est vide : donnez un titre au quiz");
+  EXPECT_EQ(ItemText(Item(IDC_PROBLEMS), 0, 2), L"le titre est vide : donnez un titre au quiz");
   EXPECT_EQ(StatusText(editor_), L"1 erreur, 0 avertissement");
   // The wording left for the answer: that field of that question only.
   SetFocus(Item(IDC_QUESTION_TEXT));
@@ -1871,3 +1873,233 @@ TEST_F(EditorWindowTest, TheCodesLabelSaysWhatACodeIsAndFitsAboveItsBox) {
   EXPECT_LE(text.right, labelRect.right - labelRect.left);
   EXPECT_GE(labelRect.right, title.right - 2) << "as wide as the quiz's fields";
 }
+
+// --- The problem list read whole; the window with the keyboard and a screen reader -------------
+
+namespace {
+
+int ColumnWidth(HWND list, int column) {
+  return static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0));
+}
+
+// The list never scrolls sideways: no horizontal bar, and its three columns within its width.
+void ExpectProblemColumnsFit(HWND list, const char* when) {
+  EXPECT_FALSE(GetWindowLongPtrW(list, GWL_STYLE) & WS_HSCROLL) << when;
+  RECT client;
+  GetClientRect(list, &client);
+  EXPECT_LE(ColumnWidth(list, 0) + ColumnWidth(list, 1) + ColumnWidth(list, 2), client.right)
+      << when;
+  EXPECT_GE(ColumnWidth(list, 2), client.right / 2) << when;  // the message keeps the most room
+}
+
+// The lines that an edit wraps its text into fit in its formatting rectangle.
+void ExpectWholeTextShown(HWND edit) {
+  RECT format;
+  SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  const std::wstring text = TextOf(edit);
+  const HDC dc = GetDC(edit);
+  const HGDIOBJ font =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+  RECT needed = {0, 0, format.right - format.left, 0};
+  DrawTextW(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL);
+  SelectObject(dc, font);
+  ReleaseDC(edit, dc);
+  EXPECT_LE(needed.bottom, format.bottom - format.top) << Utf8Text(text);
+}
+
+int RowWhoseMessageHas(HWND list, const std::wstring& part) {
+  for (int row = 0; row < RowCount(list); ++row) {
+    if (ItemText(list, row, 2).find(part) != std::wstring::npos) return row;
+  }
+  return -1;
+}
+
+TEST_F(EditorWindowTest, ALongProblemIsReadWholeUnderAListThatNeverScrollsSideways) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 3), folder_);
+  Open(quizFile);
+  const HWND list = Item(IDC_PROBLEMS);
+  const HWND detail = Item(IDC_PROBLEM_DETAIL);
+  // The sample's three codes are too wide: the first is shown in full from the start.
+  ASSERT_EQ(RowCount(list), 3);
+  EXPECT_EQ(SelectedRow(list), 0);
+  EXPECT_EQ(TextOf(detail).rfind(L"Avertissement — code 1 : ", 0), 0u) << Utf8Text(TextOf(detail));
+  for (int row = 0; row < 3; ++row) EXPECT_EQ(ItemText(list, row, 0), L"Avertissement");
+  ExpectProblemColumnsFit(list, "opened");
+
+  // A space before an answer is an error; a capital with an accent, a long warning.
+  SelectRow(Item(IDC_QUESTIONS), 1);
+  Pump(editor_);
+  Type(IDC_ANSWER1, L" Mâcon");
+  SelectRow(Item(IDC_QUESTIONS), 0);
+  Pump(editor_);
+  Type(IDC_ANSWER1, L"Écosse");
+  ASSERT_TRUE(PumpUntil(editor_, [&] { return RowWhoseMessageHas(list, L"majuscule") >= 0; }));
+  ASSERT_EQ(RowCount(list), 5);
+  const int error = RowWhoseMessageHas(list, L"espace");
+  ASSERT_GE(error, 0);
+  EXPECT_EQ(ItemText(list, error, 0), L"Erreur");
+  const int row = RowWhoseMessageHas(list, L"majuscule");
+  EXPECT_EQ(ItemText(list, row, 0), L"Avertissement");
+  ExpectProblemColumnsFit(list, "with more rows than the list shows");
+  SelectRow(list, row);
+  Pump(editor_);
+  EXPECT_EQ(TextOf(detail),
+            L"Avertissement — question 1, réponse 1 : contient la majuscule accentuée « É », difficile à "
+            L"taper sur un clavier français, et le joueur ne la confond ni avec « é » ni avec la "
+            L"lettre sans accent : un élève qui tape « é » n'obtiendra pas « BRAVO » ; écrivez "
+            L"« é » à la place");
+  EXPECT_GE(SendMessageW(detail, EM_GETLINECOUNT, 0, 0), 2);  // too long for one line
+  ExpectWholeTextShown(detail);
+
+  // Narrower and wider, the columns follow the list's width.
+  RECT window;
+  GetWindowRect(editor_, &window);
+  for (int change : {-200, 0}) {
+    SetWindowPos(editor_, nullptr, 0, 0, window.right - window.left + change,
+                 window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER);
+    Pump(editor_);
+    ExpectProblemColumnsFit(list, change < 0 ? "narrower" : "back to its width");
+    ExpectWholeTextShown(detail);
+  }
+}
+
+// The name a screen reader reads for a control, through the same call as the readers.
+std::wstring AccessibleName(HWND control) {
+  IAccessible* accessible = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                        reinterpret_cast<void**>(&accessible)))) {
+    return L"(no accessible object)";
+  }
+  VARIANT self = {};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  const HRESULT result = accessible->get_accName(self, &name);
+  const std::wstring text = result == S_OK && name ? name : L"(no name)";
+  SysFreeString(name);
+  accessible->Release();
+  return text;
+}
+
+TEST_F(EditorWindowTest, EveryFieldListAndButtonHasTheAccessibleNameOfWhatItIsFor) {
+  Open();
+  const std::pair<int, const wchar_t*> names[] = {
+      {IDC_TITLE, L"Titre"},
+      {IDC_AUTHOR, L"Auteur"},
+      {IDC_EXPLANATION, L"Explication"},
+      {IDC_KIND, L"Type"},
+      {IDC_ANSWERS, L"Réponses"},
+      {IDC_CAPTION1, L"Légende 1"},
+      {IDC_CAPTION2, L"Légende 2"},
+      {IDC_REVEAL_MODE, L"Révélation"},
+      {IDC_COLOUR, L"Couleur du fond…"},
+      {IDC_CODES, L"Codes (un par ligne)"},
+      {IDC_QUESTIONS, L"Questions"},
+      {IDC_QUESTION_TEXT, L"Énoncé"},
+      {IDC_ANSWER1, L"Réponse 1"},
+      {IDC_ANSWER2, L"Réponse 2"},
+      {IDC_REVEAL_TEXT, L"Texte révélé"},
+      {IDC_PICTURE, L"Image"},
+      {IDC_CHOOSE_PICTURE, L"Choisir l'image…"},
+      {IDC_SOUND, L"Son"},
+      {IDC_CHOOSE_SOUND, L"Choisir le son…"},
+      {IDC_FILM, L"Film"},
+      {IDC_CHOOSE_FILM, L"Choisir le film…"},
+      {IDC_ANSWER_PICTURE, L"Image réponse"},
+      {IDC_CHOOSE_ANSWER_PICTURE, L"Choisir l'image réponse…"},
+      {IDC_PROBLEMS, L"Problèmes"},
+      {IDC_PROBLEM_DETAIL, L"Problème sélectionné"},
+  };
+  ASSERT_EQ(CoInitialize(nullptr), S_OK);
+  for (const auto& [id, name] : names) EXPECT_EQ(AccessibleName(Item(id)), name) << id;
+  // Only the name is the editor's: the rest is still the system's, its place on the screen too.
+  IAccessible* accessible = nullptr;
+  ASSERT_EQ(AccessibleObjectFromWindow(Item(IDC_KIND), OBJID_CLIENT, __uuidof(IAccessible),
+                                       reinterpret_cast<void**>(&accessible)),
+            S_OK);
+  VARIANT self = {};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  LONG left = 0, top = 0, width = 0, height = 0;
+  EXPECT_EQ(accessible->accLocation(&left, &top, &width, &height, self), S_OK);
+  accessible->Release();
+  RECT screen;
+  GetClientRect(Item(IDC_KIND), &screen);
+  MapWindowPoints(Item(IDC_KIND), HWND_DESKTOP, reinterpret_cast<POINT*>(&screen), 2);
+  EXPECT_EQ(left, screen.left);
+  EXPECT_EQ(top, screen.top);
+  EXPECT_EQ(width, screen.right - screen.left);
+  CoUninitialize();
+}
+
+// A key pressed and released in the focused control, through the editor's keyboard handling.
+void PressKey(HWND editor, WPARAM key) {
+  const HWND focus = GetFocus();
+  PostMessageW(focus, WM_KEYDOWN, key, 1);
+  PostMessageW(focus, WM_KEYUP, key, 1 | 0xC0000000);
+  Pump(editor);
+}
+
+TEST_F(EditorWindowTest, TheProblemAndQuestionListsWorkWithTheKeyboardAlone) {
+  const fs::path quizFile = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 3), folder_);
+  Open(quizFile);
+  const HWND problems = Item(IDC_PROBLEMS);
+  const HWND detail = Item(IDC_PROBLEM_DETAIL);
+  auto detailStart = [&] { return TextOf(detail).substr(0, TextOf(detail).find(L" : ")); };
+  // Tab reaches the problems, the first already selected: the arrows start from it.
+  SendMessageW(editor_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_MAKE)), TRUE);
+  PressKey(editor_, VK_TAB);
+  ASSERT_EQ(GetFocus(), problems);
+  EXPECT_EQ(SelectedRow(problems), 0);
+  PressKey(editor_, VK_DOWN);
+  EXPECT_EQ(SelectedRow(problems), 1);
+  EXPECT_EQ(detailStart(), L"Avertissement — code 2");
+  PressKey(editor_, VK_END);
+  EXPECT_EQ(SelectedRow(problems), 2);
+  EXPECT_EQ(detailStart(), L"Avertissement — code 3");
+  PressKey(editor_, VK_HOME);
+  EXPECT_EQ(SelectedRow(problems), 0);
+  PressKey(editor_, VK_DOWN);
+  PressKey(editor_, VK_RETURN);
+  EXPECT_EQ(GetFocus(), Item(IDC_CODES));
+  DWORD start = 0, end = 0;
+  SendMessageW(Item(IDC_CODES), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, TextOf(Item(IDC_CODES)).find(L"\r\n") + 2);  // the second code selected
+  EXPECT_GT(end, start);
+
+  // Tab from the codes reaches the questions; the arrows choose the question the fields show.
+  PressKey(editor_, VK_TAB);
+  const HWND questions = Item(IDC_QUESTIONS);
+  ASSERT_EQ(GetFocus(), questions);
+  EXPECT_EQ(SelectedRow(questions), 0);
+  PressKey(editor_, VK_DOWN);
+  EXPECT_EQ(SelectedRow(questions), 1);
+  EXPECT_EQ(TextOf(Item(IDC_QUESTION_TEXT)), L"Qu'est-ce que le n° 2 ?");
+  PressKey(editor_, VK_END);
+  EXPECT_EQ(TextOf(Item(IDC_QUESTION_TEXT)), L"Qu'est-ce que le n° 3 ?");
+  PressKey(editor_, VK_HOME);
+  EXPECT_EQ(TextOf(Item(IDC_QUESTION_TEXT)), L"Qu'est-ce que le n° 1 ?");
+  PressKey(editor_, VK_DELETE);
+  EXPECT_EQ(RowCount(questions), 2);
+  EXPECT_EQ(TextOf(Item(IDC_QUESTION_TEXT)), L"Qu'est-ce que le n° 2 ?");
+  PressKey(editor_, VK_RETURN);
+  EXPECT_EQ(GetFocus(), Item(IDC_QUESTION_TEXT));
+
+  // Back in a list whose selection a click on its blank part took away: a row is selected again.
+  LVITEMW none = {};
+  none.stateMask = LVIS_SELECTED;
+  for (HWND list : {problems, questions}) {
+    SendMessageW(list, LVM_SETITEMSTATE, -1, reinterpret_cast<LPARAM>(&none));
+  }
+  SendMessageW(editor_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_MAKE)), TRUE);
+  PressKey(editor_, VK_TAB);
+  EXPECT_EQ(SelectedRow(problems), 0);
+  SendMessageW(editor_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_CODES)), TRUE);
+  PressKey(editor_, VK_TAB);
+  ASSERT_EQ(GetFocus(), questions);
+  EXPECT_EQ(SelectedRow(questions), 0);  // the question that the fields show
+  EXPECT_EQ(TextOf(Item(IDC_QUESTION_TEXT)), L"Qu'est-ce que le n° 2 ?");
+}
+
+}  // namespace
