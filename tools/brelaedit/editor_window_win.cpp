@@ -918,8 +918,8 @@ void NameControlsForScreenReaders(HWND dialog) {
 
 // Dialog units kept at least by what shortens or narrows when the window is smaller than the
 // form: the question list, then the problem list, in height; the question's fields in width.
-constexpr int QUESTIONS_LEAST_HEIGHT = 30;
-constexpr int PROBLEMS_LEAST_HEIGHT = 28;
+constexpr int QUESTIONS_LEAST_HEIGHT = 20;
+constexpr int PROBLEMS_LEAST_HEIGHT = 20;
 constexpr int FIELDS_LEAST_WIDTH = 90;
 // Dialog units between the previews and the buttons under them.
 constexpr int PREVIEW_MARGIN = 4;
@@ -1005,10 +1005,16 @@ void PlaceForm(HWND dialog) {
   const POINT origin = {-editor.scrolled.x, -editor.scrolled.y};
   ApplyLayout(editor.layout, width, editor.layout.client.cy - byQuestions, origin);
   if (shortening > byQuestions) {
+    const int byProblems = shortening - byQuestions;
     const HWND problems = Control(dialog, IDC_PROBLEMS);
     const Box box = BoxInForm(dialog, problems);
     MoveWindow(problems, box.left, box.top, box.right - box.left,
-               box.bottom - box.top - (shortening - byQuestions), TRUE);
+               box.bottom - box.top - byProblems, TRUE);
+    // The selected problem's line stays right under the list.
+    const HWND detail = Control(dialog, IDC_PROBLEM_DETAIL);
+    const Box line = BoxInForm(dialog, detail);
+    MoveWindow(detail, line.left, line.top - byProblems, line.right - line.left,
+               line.bottom - line.top, TRUE);
   }
   FitPreviews(dialog);
 }

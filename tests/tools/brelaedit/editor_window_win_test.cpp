@@ -1993,7 +1993,9 @@ TEST_F(EditorWindowTest, EveryFieldListAndButtonHasTheAccessibleNameOfWhatItIsFo
       {IDC_CAPTION2, L"Légende 2"},
       {IDC_REVEAL_MODE, L"Révélation"},
       {IDC_COLOUR, L"Couleur du fond…"},
-      {IDC_CODES, L"Codes (un par ligne)"},
+      {IDC_CODES,
+       L"Codes de progression (facultatif) : le joueur montre le code de la ligne n quand n "
+       L"questions sont réussies"},
       {IDC_QUESTIONS, L"Questions"},
       {IDC_QUESTION_TEXT, L"Énoncé"},
       {IDC_ANSWER1, L"Réponse 1"},
