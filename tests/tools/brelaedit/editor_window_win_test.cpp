@@ -641,7 +641,7 @@ TEST_F(EditorWindowTest, TabReachesEveryControlInOrder) {
       {IDC_TITLE,    IDC_AUTHOR,  IDC_EXPLANATION, IDC_KIND,          IDC_ANSWERS, IDC_CAPTION1,
        IDC_CAPTION2, IDC_COLOUR,  IDC_CODES,       IDC_QUESTIONS,     IDC_ADD,     IDC_INSERT,
        IDC_DELETE,   IDC_MOVE_UP, IDC_MOVE_DOWN,   IDC_QUESTION_TEXT, IDC_ANSWER1, IDC_ANSWER2,
-       IDC_TRY,      IDC_MAKE,    IDC_PROBLEMS},
+       IDC_TRY,      IDC_MAKE,    IDC_PROBLEMS,    IDC_PROBLEM_DETAIL},
       "text quiz, two answers");
   Choose(IDC_ANSWERS, 0);
   Choose(IDC_KIND, 1);
@@ -653,7 +653,7 @@ TEST_F(EditorWindowTest, TabReachesEveryControlInOrder) {
        IDC_QUESTIONS,   IDC_ADD,     IDC_INSERT,         IDC_DELETE,
        IDC_MOVE_UP,     IDC_MOVE_DOWN, IDC_ANSWER1,      IDC_REVEAL_TEXT,
        IDC_PICTURE,     IDC_CHOOSE_PICTURE, IDC_ANSWER_PICTURE, IDC_CHOOSE_ANSWER_PICTURE,
-       IDC_TRY,         IDC_MAKE,    IDC_PROBLEMS},
+       IDC_TRY,         IDC_MAKE,    IDC_PROBLEMS,       IDC_PROBLEM_DETAIL},
       "picture quiz, text and answer picture");
 }
 
@@ -1979,6 +1979,49 @@ std::wstring AccessibleName(HWND control) {
   SysFreeString(name);
   accessible->Release();
   return text;
+}
+
+// A message longer than the line under the list (a missing picture named by a long path, twice)
+// scrolls up and down in it, never sideways, down to its last word.
+TEST_F(EditorWindowTest, AProblemLongerThanItsLineScrollsDownToItsEnd) {
+  nlohmann::json quiz = SampleQuizJson("picture", "picture", 1, 2);
+  WriteSampleQuiz(quiz, folder_);
+  const std::string missing =
+      "images/classe de CM2 2025-2026/sortie au musée des Beaux-Arts/salle des "
+      "impressionnistes/photo que personne n'a encore copiée.jpg";
+  quiz["questions"][0]["picture"] = missing;
+  std::ofstream(folder_ / "quiz.json", std::ios::binary) << quiz.dump();
+  Open(folder_ / "quiz.json");
+  const HWND list = Item(IDC_PROBLEMS);
+  const int row = RowWhoseMessageHas(list, L"introuvable");
+  ASSERT_GE(row, 0);
+  SelectRow(list, row);
+  Pump(editor_);
+  // The narrowest window the editor allows.
+  SetWindowPos(editor_, nullptr, 0, 0, 1, 1, SWP_NOMOVE | SWP_NOZORDER);
+  Pump(editor_);
+  const HWND detail = Item(IDC_PROBLEM_DETAIL);
+  const std::wstring text = TextOf(detail);
+  // Where it was looked for, in full, ends the message.
+  const std::wstring searched =
+      (folder_ / fs::u8path(missing)).make_preferred().wstring() + L" »)";
+  ASSERT_GE(text.size(), searched.size());
+  EXPECT_EQ(text.substr(text.size() - searched.size()), searched) << Utf8Text(text);
+  const LONG_PTR style = GetWindowLongPtrW(detail, GWL_STYLE);
+  EXPECT_TRUE(style & WS_VSCROLL);
+  EXPECT_FALSE(style & (WS_HSCROLL | ES_AUTOHSCROLL));
+  RECT format;
+  SendMessageW(detail, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  const int lines = static_cast<int>(SendMessageW(detail, EM_GETLINECOUNT, 0, 0));
+  SendMessageW(detail, WM_VSCROLL, SB_BOTTOM, 0);
+  Pump(editor_);
+  const int first = static_cast<int>(SendMessageW(detail, EM_GETFIRSTVISIBLELINE, 0, 0));
+  EXPECT_GT(lines, 2) << "longer than the line shows at once";
+  EXPECT_GT(first, 0) << "scrolled down";
+  // The last character's place lies within the line's visible rectangle once scrolled down.
+  const LRESULT place = SendMessageW(detail, EM_POSFROMCHAR, text.size() - 1, 0);
+  const POINT last = {static_cast<short>(LOWORD(place)), static_cast<short>(HIWORD(place))};
+  EXPECT_TRUE(PtInRect(&format, last)) << last.x << "," << last.y;
 }
 
 TEST_F(EditorWindowTest, EveryFieldListAndButtonHasTheAccessibleNameOfWhatItIsFor) {
