@@ -19,9 +19,10 @@ h2 { font-size: 11pt; margin: 5mm 0 2mm; }
 table { border-collapse: collapse; margin-bottom: 4mm; }
 th, td { border: 1px solid #777; padding: 1px 3px; vertical-align: top; }
 tr { page-break-inside: avoid; }
-td.field { min-width: 12mm; }
+td.field { min-width: 12mm; max-width: 32mm; word-break: break-all; }
 td.field span { display: block; font-size: 7pt; }
 td.number { text-align: right; }
+tbody th { text-align: left; font-weight: normal; }
 svg { display: block; margin-bottom: 4mm; }
 svg text { font-family: Arial, Helvetica, sans-serif; font-size: 9px; }
 )";
