@@ -48,8 +48,8 @@ struct ClassResults {
 
 // The pupils of answers files and folders. A folder is a class: each ".txt" directly in it is a
 // pupil named after the file; each sub-folder holding exactly one ".txt" is a pupil named after
-// the sub-folder. A sub-folder with none or several goes to leftOut. Throws IoError when a path
-// cannot be reached.
+// the sub-folder. A sub-folder with none or several goes to leftOut. A folder that cannot be
+// listed throws std::filesystem::filesystem_error.
 std::vector<PupilFile> PupilFilesOf(const std::vector<std::filesystem::path>& paths,
                                     std::vector<LeftOutFile>& leftOut);
 

@@ -100,8 +100,9 @@ TEST(ResultsPage, AFrenchA4PageWithNothingOutsideIt) {
 
 TEST(ResultsPage, ColoursEachAnswerAsThePlayerColoursItsVerdict) {
   const std::string page = ResultsPage(TwoPupils());
-  EXPECT_NE(page.find("<td class=\"field\" style=\"background: #ffcb26\">Rom<span>Quasiment</span>"),
-            std::string::npos);
+  EXPECT_NE(
+      page.find("<td class=\"field\" style=\"background: #ffcb26\">Rom<span>Quasiment</span>"),
+      std::string::npos);
   EXPECT_NE(page.find("<td class=\"field\" style=\"background: #00ff00\">Rome<span>BRAVO</span>"),
             std::string::npos);
 }
@@ -125,7 +126,8 @@ TEST(ResultsPage, TheSpreadOfScoresHasABarForEachScore) {
   ASSERT_NE(spread, std::string::npos);
   const std::string chart = page.substr(spread, page.find("</svg>", spread) - spread);
   std::size_t bars = 0;
-  for (std::size_t at = chart.find("<rect"); at != std::string::npos; at = chart.find("<rect", at + 1)) {
+  for (std::size_t at = chart.find("<rect"); at != std::string::npos;
+       at = chart.find("<rect", at + 1)) {
     ++bars;
   }
   EXPECT_EQ(bars, 3u);  // scores 0, 1 and 2

@@ -563,14 +563,16 @@ TEST(BrelamakeCommandTest, ResultatsExitsWithZeroWhenEveryFileIsRead) {
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(TextOf(bench.folder / "classe.csv"),
-            std::string(RESULTS_HEADER) + "Ana;0;;rome;FAUX;;?;;?\r\nBob;1;un;paris;BRAVO;;?;;?\r\n");
+            std::string(RESULTS_HEADER) +
+                "Ana;0;;rome;FAUX;;?;;?\r\nBob;1;un;paris;BRAVO;;?;;?\r\n");
 }
 
 TEST(BrelamakeCommandTest, ResultatsReadsTheQuizOfAnExecutable) {
   Bench bench("resultats-exe");
   WriteText(bench.folder / "quiz.json", CAPITALS_QUIZ);
-  ASSERT_EQ(bench.Run({"make", bench.Path("quiz.json"), "-o", bench.Path("capitales.exe")}).exitCode,
-            0);
+  const Outcome made =
+      bench.Run({"make", bench.Path("quiz.json"), "-o", bench.Path("capitales.exe")});
+  ASSERT_EQ(made.exitCode, 0) << made.err;
   fs::remove(bench.folder / "quiz.json");
   WriteText(bench.folder / "Ana.txt", "paris\r\nrome\r\n");
   const Outcome run = bench.Run({"resultats", bench.Path("capitales.exe"), bench.Path("Ana.txt"),

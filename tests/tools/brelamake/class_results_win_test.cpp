@@ -26,7 +26,8 @@ constexpr const char* QUIZ = R"({"kind": "text", "title": "Classe", "answersPerQ
   "codes": ["premier", "deuxi\u00e8me", "troisi\u00e8me", "tout"],
   "questions": [{"answer1": "Paris", "answer2": "France", "questionText": "1"},
                 {"answer1": "S\u00e9ville", "answer2": "Espagne", "questionText": "2"},
-                {"answer1": "les grandes vacances", "answer2": "\u00e9t\u00e9", "questionText": "3"},
+                {"answer1": "les grandes vacances", "answer2": "\u00e9t\u00e9",
+                 "questionText": "3"},
                 {"answer1": "chien", "answer2": "niche", "questionText": "4"}]})";
 
 // A pupil's folder name (UTF-8) and what the pupil types in each field (code page 1252).
