@@ -131,7 +131,7 @@ struct Command {
   const char* name;
   bool takesOutput;  // -o, required
   bool takesPlayer;  // --player
-  bool takesPage;    // --html, and inputs after the first
+  bool takesClass;   // inputs after the first (answers files and folders), and --html
 };
 
 const Command COMMANDS[] = {{"make", true, true, false},
@@ -162,7 +162,7 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
     const std::string& argument = arguments[i];
     const bool valued = (argument == "-o" && line.command->takesOutput) ||
                         (argument == "--player" && line.command->takesPlayer) ||
-                        (argument == "--html" && line.command->takesPage);
+                        (argument == "--html" && line.command->takesClass);
     if (valued) {
       if (i + 1 == arguments.size() || line.options.count(argument)) return false;
       line.options[argument] = arguments[++i];
@@ -170,14 +170,14 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
       line.force = true;
     } else if (line.input.empty() && !argument.empty() && argument[0] != '-') {
       line.input = argument;
-    } else if (line.command->takesPage && !argument.empty() && argument[0] != '-') {
+    } else if (line.command->takesClass && !argument.empty() && argument[0] != '-') {
       line.moreInputs.push_back(argument);
     } else {
       return false;
     }
   }
   return !line.input.empty() && (!line.command->takesOutput || line.options.count("-o")) &&
-         (!line.command->takesPage || !line.moreInputs.empty());
+         (!line.command->takesClass || !line.moreInputs.empty());
 }
 
 // An existing file or folder left alone: what to do about it.
@@ -373,6 +373,23 @@ void ReportLeftOut(const std::vector<LeftOutFile>& leftOut, std::ostream& err) {
       << "\n";
 }
 
+// An output of resultats: its path, how class results already there begin, and its writer.
+struct ResultsOutput {
+  fs::path path;
+  const char* start;
+  std::string (*write)(const ClassResults& results);
+};
+
+// The CSV, then the page when --html asks for it.
+std::vector<ResultsOutput> ResultsOutputs(const CommandLine& line) {
+  std::vector<ResultsOutput> outputs = {
+      {fs::u8path(line.options.at("-o")), RESULTS_CSV_START, ResultsCsv}};
+  if (line.options.count("--html")) {
+    outputs.push_back({fs::u8path(line.options.at("--html")), RESULTS_PAGE_START, ResultsPage});
+  }
+  return outputs;
+}
+
 int Results(const CommandLine& line, const ExecutableAccess& access, std::ostream& out,
             std::ostream& err) {
   const fs::path quizPath = fs::u8path(line.input);
@@ -386,25 +403,18 @@ int Results(const CommandLine& line, const ExecutableAccess& access, std::ostrea
   const std::vector<PupilFile> pupils = PupilFilesOf(PathsOf(line.moreInputs), leftOut);
   std::vector<fs::path> inputs{quizPath};
   for (const PupilFile& pupil : pupils) inputs.push_back(pupil.file);
-  const fs::path csv = fs::u8path(line.options.at("-o"));
-  const bool page = line.options.count("--html") > 0;
-  const fs::path html = page ? fs::u8path(line.options.at("--html")) : fs::path();
-  std::string refused = ResultsRefusal(csv, RESULTS_CSV_START, inputs, line.force);
-  if (refused.empty() && page) {
-    refused = ResultsRefusal(html, RESULTS_PAGE_START, inputs, line.force);
+  const std::vector<ResultsOutput> outputs = ResultsOutputs(line);
+  for (const ResultsOutput& output : outputs) {
+    const std::string refused = ResultsRefusal(output.path, output.start, inputs, line.force);
+    if (!refused.empty()) return ReportRefusal(refused, err);
   }
-  if (!refused.empty()) return ReportRefusal(refused, err);
   ClassResults results = GradeClass(quiz, pupils);
   results.leftOut.insert(results.leftOut.begin(), leftOut.begin(), leftOut.end());
-  const std::string table = ResultsCsv(results);
-  WriteFileSafely(csv, table.data(), table.size());
-  const std::string pupilCount =
-      CountText(static_cast<long long>(results.pupils.size()), "élève", "élèves");
-  out << "brelamake : " << QuotedPath(csv) << " écrit : " << pupilCount << "\n";
-  if (page) {
-    const std::string text = ResultsPage(results);
-    WriteFileSafely(html, text.data(), text.size());
-    out << "brelamake : " << QuotedPath(html) << " écrit : " << pupilCount << "\n";
+  for (const ResultsOutput& output : outputs) {
+    const std::string text = output.write(results);
+    WriteFileSafely(output.path, text.data(), text.size());
+    out << "brelamake : " << QuotedPath(output.path) << " écrit : "
+        << CountText(static_cast<long long>(results.pupils.size()), "élève", "élèves") << "\n";
   }
   ReportLeftOut(results.leftOut, err);
   return results.leftOut.empty() ? EXIT_SUCCESS_CODE : EXIT_SOME_LEFT_OUT;
