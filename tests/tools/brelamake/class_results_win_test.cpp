@@ -80,14 +80,33 @@ void Close(HWND mainWindow, RunningPlayer& running) {
   EXPECT_EQ(WaitForExit(running), 0u);
 }
 
-// The pupil types, saves with F2 and closes; the player started again shows what it restored.
-Shown PlayAs(const Pupil& pupil, const fs::path& copy) {
+// What the copy shows once started on the answers file beside it, then closed.
+Shown ShownAtStart(const fs::path& copy, int fields) {
   Shown shown;
   RunningPlayer running{};
   HWND mainWindow = StartCopy(copy, running);
   if (!mainWindow) {
     ADD_FAILURE() << "the player did not start";
     return shown;
+  }
+  HWND board = FindBoard(mainWindow);
+  for (int slot = 1; slot <= fields; ++slot) {
+    shown.answers.push_back(Cp1252ToUtf8(WindowText(board, IDC_ANSWER_BASE + slot)));
+    shown.verdicts.push_back(Cp1252ToUtf8(WindowText(board, IDC_VERDICT_BASE + slot)));
+  }
+  shown.score = WindowText(mainWindow, IDC_SCORE);
+  shown.code = Cp1252ToUtf8(WindowText(mainWindow, IDC_CODE));
+  Close(mainWindow, running);
+  return shown;
+}
+
+// The pupil types, saves with F2 and closes; the player started again shows what it restored.
+Shown PlayAs(const Pupil& pupil, const fs::path& copy) {
+  RunningPlayer running{};
+  HWND mainWindow = StartCopy(copy, running);
+  if (!mainWindow) {
+    ADD_FAILURE() << "the player did not start";
+    return {};
   }
   HWND board = FindBoard(mainWindow);
   for (std::size_t k = 0; k < pupil.typed.size(); ++k) {
@@ -99,21 +118,30 @@ Shown PlayAs(const Pupil& pupil, const fs::path& copy) {
   for (int tries = 0; tries < 500 && !fs::exists(answers); ++tries) Sleep(10);
   EXPECT_TRUE(fs::exists(answers));
   Close(mainWindow, running);
+  return ShownAtStart(copy, static_cast<int>(pupil.typed.size()));
+}
 
-  mainWindow = StartCopy(copy, running);
-  if (!mainWindow) {
-    ADD_FAILURE() << "the player did not start again";
-    return shown;
+std::vector<CsvRow> CsvRows(const fs::path& csv) {
+  CsvTable table;
+  std::vector<Problem> problems;
+  EXPECT_TRUE(ReadCsv(TextOf(csv), table, problems));
+  EXPECT_EQ(table.encoding, ENCODING_UTF8);
+  return table.rows;
+}
+
+// A pupil's row of the CSV against what the player showed: the score, the code (none when the
+// player shows its blank code), each field's text and verdict.
+void ExpectRowAsShown(const std::vector<std::string>& cells, const std::string& name,
+                      const Shown& shown) {
+  ASSERT_EQ(cells.size(), 3u + 2 * 8);
+  EXPECT_EQ(cells[0], name);
+  EXPECT_EQ(" " + cells[1] + " / 4", shown.score);
+  EXPECT_EQ(cells[2], shown.code == "      " ? "" : shown.code);
+  ASSERT_EQ(shown.answers.size(), 8u);
+  for (std::size_t k = 0; k < 8; ++k) {
+    EXPECT_EQ(cells[3 + 2 * k], shown.answers[k]) << "field " << k + 1;
+    EXPECT_EQ(cells[4 + 2 * k], shown.verdicts[k]) << "field " << k + 1;
   }
-  board = FindBoard(mainWindow);
-  for (int slot = 1; slot <= static_cast<int>(pupil.typed.size()); ++slot) {
-    shown.answers.push_back(Cp1252ToUtf8(WindowText(board, IDC_ANSWER_BASE + slot)));
-    shown.verdicts.push_back(Cp1252ToUtf8(WindowText(board, IDC_VERDICT_BASE + slot)));
-  }
-  shown.score = WindowText(mainWindow, IDC_SCORE);
-  shown.code = Cp1252ToUtf8(WindowText(mainWindow, IDC_CODE));
-  Close(mainWindow, running);
-  return shown;
 }
 
 TEST(ClassResultsWinTest, TheCsvSaysWhatThePlayerShowedForEveryPupil) {
@@ -148,28 +176,54 @@ TEST(ClassResultsWinTest, TheCsvSaysWhatThePlayerShowedForEveryPupil) {
                               folder);
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.err, "");
-  CsvTable table;
-  std::vector<Problem> problems;
-  ASSERT_TRUE(ReadCsv(TextOf(folder / "classe.csv"), table, problems));
-  EXPECT_EQ(table.encoding, ENCODING_UTF8);
-  ASSERT_EQ(table.rows.size(), 5u);
-  EXPECT_EQ(table.rows[0].cells[0], "Élève");
-  EXPECT_EQ(table.rows[0].cells[3], "1 réponse 1");
+  const std::vector<CsvRow> rows = CsvRows(folder / "classe.csv");
+  ASSERT_EQ(rows.size(), 5u);
+  EXPECT_EQ(rows[0].cells[0], "Élève");
+  EXPECT_EQ(rows[0].cells[3], "1 réponse 1");
   // Denis, Émile, Yann, zoé: accents and case ignored.
   const std::size_t rowOf[] = {2, 1, 3, 4};
   for (std::size_t p = 0; p < std::size(PUPILS); ++p) {
     SCOPED_TRACE(PUPILS[p].folder);
-    const std::vector<std::string>& cells = table.rows[rowOf[p]].cells;
-    ASSERT_EQ(cells.size(), 3u + 2 * 8);
-    EXPECT_EQ(cells[0], PUPILS[p].folder);
-    EXPECT_EQ(" " + cells[1] + " / 4", shown[p].score);
-    EXPECT_EQ(cells[2], shown[p].code == "      " ? "" : shown[p].code);
-    for (std::size_t k = 0; k < 8; ++k) {
-      EXPECT_EQ(cells[3 + 2 * k], shown[p].answers[k]) << "field " << k + 1;
-      EXPECT_EQ(cells[4 + 2 * k], shown[p].verdicts[k]) << "field " << k + 1;
-    }
+    ExpectRowAsShown(rows[rowOf[p]].cells, PUPILS[p].folder, shown[p]);
   }
   EXPECT_EQ(TextOf(folder / "classe.html").rfind("<!DOCTYPE html>", 0), 0u);
+}
+
+// Answers files written by hand with what the player's reader must cope with: the player started
+// on each shows what the CSV says.
+TEST(ClassResultsWinTest, TheCsvSaysWhatThePlayerRestoredFromHandWrittenFiles) {
+  const fs::path folder = FreshDirectory("class-results-win-by-hand");
+  std::ofstream(folder / "quiz.json", std::ios::binary) << QUIZ;
+  const Outcome made = RunTool(TOOL, "make quiz.json -o capitales.exe --player \"" +
+                                         PLAYER.u8string() + "\"",
+                               folder);
+  ASSERT_EQ(made.exitCode, 0) << made.err;
+  const std::string longLine = "Paris" + std::string(300, 'x');
+  const std::pair<const char*, std::string> files[] = {
+      {"Ana", "paris\nfrance\n*\nEspagne"},                        // LF, no last line end
+      {"Bob", "a\rb\r\nFrance\r\n\tS\xE9ville\r\n"},            // lone CR, tab, lines missing
+      {"Cyr", longLine + "\r\nFRANCE\r\n**\r\n *\r\n\r\n\r\nchien\r\nniche\r\n"}};
+  std::vector<Shown> shown;
+  for (const auto& [name, bytes] : files) {
+    const fs::path own = folder / "classe" / name;
+    fs::create_directories(own);
+    fs::copy_file(folder / "capitales.exe", own / "capitales.exe");
+    std::ofstream(own / "capitales.txt", std::ios::binary) << bytes;
+    shown.push_back(ShownAtStart(own / "capitales.exe", 8));
+    fs::remove(own / "capitales.exe");
+  }
+  // The first 259 characters of a long line, as the player keeps them.
+  EXPECT_EQ(shown[2].answers[0], longLine.substr(0, 259));
+  EXPECT_EQ(shown[2].score, " 1 / 4");
+
+  const Outcome run = RunTool(TOOL, "resultats capitales.exe classe -o classe.csv", folder);
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  const std::vector<CsvRow> rows = CsvRows(folder / "classe.csv");
+  ASSERT_EQ(rows.size(), 4u);
+  for (std::size_t p = 0; p < std::size(files); ++p) {
+    SCOPED_TRACE(files[p].first);
+    ExpectRowAsShown(rows[p + 1].cells, files[p].first, shown[p]);
+  }
 }
 
 }  // namespace
