@@ -108,17 +108,16 @@ std::string FrenchSortKey(const std::string& utf8) {
 
 }  // namespace
 
-std::vector<PupilFile> PupilFilesOf(const std::vector<fs::path>& paths,
-                                    std::vector<LeftOutFile>& leftOut) {
-  std::vector<PupilFile> pupils;
+ClassFiles ClassFilesOf(const std::vector<fs::path>& paths) {
+  ClassFiles files;
   for (const fs::path& path : paths) {
     if (fs::is_directory(path)) {
-      AddClassFolder(path, pupils, leftOut);
+      AddClassFolder(path, files.pupils, files.leftOut);
     } else {
-      pupils.push_back({path.stem().u8string(), path});
+      files.pupils.push_back({path.stem().u8string(), path});
     }
   }
-  return pupils;
+  return files;
 }
 
 bool ReadAnswersFile(const Bytes& bytes, int fieldCount, std::vector<std::string>& texts,
@@ -172,13 +171,14 @@ bool PlayerQuizAt(const fs::path& path, const ExecutableAccess& access, QuizDefi
   return PlayerQuizOfFile(file, quiz, problem);
 }
 
-ClassResults GradeClass(const QuizDefinition& quiz, const std::vector<PupilFile>& pupils) {
+ClassResults GradeClass(const QuizDefinition& quiz, const ClassFiles& files) {
   ClassResults results;
+  results.leftOut = files.leftOut;
   results.quizTitle = Cp1252ToUtf8(quiz.title);
   results.questionCount = quiz.questionCount;
   results.answersPerQuestion = quiz.answersPerQuestion;
   const int fieldCount = quiz.questionCount * quiz.answersPerQuestion;
-  for (const PupilFile& pupil : pupils) {
+  for (const PupilFile& pupil : files.pupils) {
     std::vector<std::string> texts;
     std::string reason;
     try {

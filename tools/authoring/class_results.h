@@ -46,12 +46,17 @@ struct ClassResults {
   std::vector<LeftOutFile> leftOut;
 };
 
+// A class's answers files, and the folders that gave none.
+struct ClassFiles {
+  std::vector<PupilFile> pupils;
+  std::vector<LeftOutFile> leftOut;
+};
+
 // The pupils of answers files and folders. A folder is a class: each ".txt" directly in it is a
 // pupil named after the file; each sub-folder holding exactly one ".txt" is a pupil named after
-// the sub-folder. A sub-folder with none or several goes to leftOut. A folder that cannot be
-// listed throws std::filesystem::filesystem_error.
-std::vector<PupilFile> PupilFilesOf(const std::vector<std::filesystem::path>& paths,
-                                    std::vector<LeftOutFile>& leftOut);
+// the sub-folder, and one with none or several is left out. A folder that cannot be listed
+// throws std::filesystem::filesystem_error.
+ClassFiles ClassFilesOf(const std::vector<std::filesystem::path>& paths);
 
 // The field texts (code page 1252) of an answers file's bytes for a quiz of fieldCount fields,
 // read as the player reads them at start-up. False, with the reason in French, when the bytes
@@ -65,9 +70,9 @@ bool PlayerQuizOfFile(const QuizFile& file, QuizDefinition& quiz, std::string& p
 bool PlayerQuizAt(const std::filesystem::path& path, const ExecutableAccess& access,
                   QuizDefinition& quiz, std::string& problem);
 
-// The results of the pupils on the quiz; a file that cannot be read or is not an answers file of
-// the quiz goes to leftOut, the others are graded.
-ClassResults GradeClass(const QuizDefinition& quiz, const std::vector<PupilFile>& pupils);
+// The results of the pupils on the quiz. Left out: the class's own, then every file that cannot
+// be read or is not an answers file of the quiz; the others are graded.
+ClassResults GradeClass(const QuizDefinition& quiz, const ClassFiles& files);
 
 // Whether name a comes before b for a French reader: case and accents ignored first.
 bool ComesBeforeInFrench(const std::string& a, const std::string& b);

@@ -399,17 +399,15 @@ int Results(const CommandLine& line, const ExecutableAccess& access, std::ostrea
     err << "brelamake : " << line.input << " : " << problem << "\n";
     return EXIT_BAD_QUIZ;
   }
-  std::vector<LeftOutFile> leftOut;
-  const std::vector<PupilFile> pupils = PupilFilesOf(PathsOf(line.moreInputs), leftOut);
+  const ClassFiles files = ClassFilesOf(PathsOf(line.moreInputs));
   std::vector<fs::path> inputs{quizPath};
-  for (const PupilFile& pupil : pupils) inputs.push_back(pupil.file);
+  for (const PupilFile& pupil : files.pupils) inputs.push_back(pupil.file);
   const std::vector<ResultsOutput> outputs = ResultsOutputs(line);
   for (const ResultsOutput& output : outputs) {
     const std::string refused = ResultsRefusal(output.path, output.start, inputs, line.force);
     if (!refused.empty()) return ReportRefusal(refused, err);
   }
-  ClassResults results = GradeClass(quiz, pupils);
-  results.leftOut.insert(results.leftOut.begin(), leftOut.begin(), leftOut.end());
+  const ClassResults results = GradeClass(quiz, files);
   for (const ResultsOutput& output : outputs) {
     const std::string text = output.write(results);
     WriteFileSafely(output.path, text.data(), text.size());

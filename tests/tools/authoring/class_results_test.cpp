@@ -127,7 +127,7 @@ TEST(GradeClass, GivesEachFieldTheGuidesVerdictAndTheScoreAndCodeOfTheSolvedQues
   QuizDefinition quiz;
   std::string problem;
   ASSERT_TRUE(PlayerQuizOfFile(GuideQuiz(), quiz, problem)) << problem;
-  const ClassResults results = GradeClass(quiz, pupils);
+  const ClassResults results = GradeClass(quiz, {pupils, {}});
 
   EXPECT_EQ(results.quizTitle, "Le guide");
   EXPECT_EQ(results.questionCount, 14);
@@ -181,7 +181,7 @@ TEST(GradeClass, AQuestionOfTwoAnswersIsSolvedOnlyWhenBothAreBravo) {
   QuizDefinition quiz;
   std::string problem;
   ASSERT_TRUE(PlayerQuizOfFile(file, quiz, problem)) << problem;
-  const ClassResults results = GradeClass(quiz, pupils);
+  const ClassResults results = GradeClass(quiz, {pupils, {}});
   ASSERT_EQ(results.pupils.size(), 1u);
   const PupilResult& lea = results.pupils[0];
   EXPECT_EQ(lea.score, 1);
@@ -191,21 +191,25 @@ TEST(GradeClass, AQuestionOfTwoAnswersIsSolvedOnlyWhenBothAreBravo) {
   EXPECT_EQ(lea.fields[3].verdict, "Quasiment");
 }
 
-TEST(GradeClass, AFileThatCannotBeReadIsLeftOutAndTheOthersCount) {
+TEST(GradeClass, AFileThatCannotBeReadIsLeftOutAfterTheClasssOwnAndTheOthersCount) {
   QuizDefinition quiz;
   std::string problem;
   ASSERT_TRUE(PlayerQuizOfFile(GuideQuiz(), quiz, problem));
   const fs::path folder = FreshDirectory("class-results-unreadable");
   fs::create_directory(folder / "dossier.txt");
-  const ClassResults results =
-      GradeClass(quiz, {{"Absent", folder / "absent.txt"},
-                        {"Dossier", folder / "dossier.txt"},
-                        {"Eve", WriteAnswers(folder / "eve.txt", "paris\r\n")}});
+  const ClassFiles files = {{{"Absent", folder / "absent.txt"},
+                             {"Dossier", folder / "dossier.txt"},
+                             {"Eve", WriteAnswers(folder / "eve.txt", "paris\r\n")}},
+                            {{folder / "Paul", "le dossier ne contient aucun fichier .txt"}}};
+  const ClassResults results = GradeClass(quiz, files);
   ASSERT_EQ(results.pupils.size(), 1u);
   EXPECT_EQ(results.pupils[0].score, 1);
-  ASSERT_EQ(results.leftOut.size(), 2u);
-  EXPECT_EQ(results.leftOut[0].reason, "le fichier ne peut pas être lu");
+  ASSERT_EQ(results.leftOut.size(), 3u);
+  EXPECT_EQ(results.leftOut[0].file, folder / "Paul");
+  EXPECT_EQ(results.leftOut[1].file, folder / "absent.txt");
   EXPECT_EQ(results.leftOut[1].reason, "le fichier ne peut pas être lu");
+  EXPECT_EQ(results.leftOut[2].file, folder / "dossier.txt");
+  EXPECT_EQ(results.leftOut[2].reason, "le fichier ne peut pas être lu");
 }
 
 TEST(PlayerQuizOfFile, AQuizWithoutQuestionsHasNothingToGrade) {
@@ -215,7 +219,7 @@ TEST(PlayerQuizOfFile, AQuizWithoutQuestionsHasNothingToGrade) {
   EXPECT_EQ(problem, "le quiz n'a aucune question");
 }
 
-TEST(PupilFilesOf, AFolderIsAClassOfTxtFilesAndOfSubFoldersWithOneTxt) {
+TEST(ClassFilesOf, AFolderIsAClassOfTxtFilesAndOfSubFoldersWithOneTxt) {
   const fs::path folder = FreshDirectory("class-results-folders");
   WriteAnswers(folder / "Emma.txt", "a");
   WriteAnswers(folder / "Hugo.TXT", "a");
@@ -230,8 +234,9 @@ TEST(PupilFilesOf, AFolderIsAClassOfTxtFilesAndOfSubFoldersWithOneTxt) {
   WriteAnswers(folder / "Paul" / "capitales.exe", "MZ");
   const fs::path single = WriteAnswers(FreshDirectory("class-results-single") / "Luc.txt", "a");
 
-  std::vector<LeftOutFile> leftOut;
-  std::vector<PupilFile> pupils = PupilFilesOf({folder, single}, leftOut);
+  ClassFiles files = ClassFilesOf({folder, single});
+  std::vector<PupilFile>& pupils = files.pupils;
+  std::vector<LeftOutFile>& leftOut = files.leftOut;
   std::sort(pupils.begin(), pupils.end(),
             [](const PupilFile& a, const PupilFile& b) { return a.name < b.name; });
   ASSERT_EQ(pupils.size(), 4u);

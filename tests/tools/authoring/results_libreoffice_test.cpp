@@ -48,7 +48,7 @@ TEST(ResultsLibreOfficeTest, CalcReadsEveryAccentAndCellOfTheCsv) {
   std::string problem;
   ASSERT_TRUE(PlayerQuizOfFile(AccentedQuiz(), quiz, problem)) << problem;
   const ClassResults results =
-      GradeClass(quiz, {{"Émile", folder / "emile.txt"}, {"zoé", folder / "zoe.txt"}});
+      GradeClass(quiz, {{{"Émile", folder / "emile.txt"}, {"zoé", folder / "zoe.txt"}}, {}});
   const std::string csv = ResultsCsv(results);
   std::ofstream(folder / "classe.csv", std::ios::binary) << csv;
 

@@ -1,6 +1,7 @@
-// brelamake resultats on answers files that the real player wrote: each pupil types into a copy
-// of the quiz, saves with F2 and starts it again; what the player then shows (verdicts, score,
-// code) is what the class's CSV must say.
+// brelamake resultats on answers files that the real player wrote (each pupil types into a copy
+// of the quiz, saves with F2 and starts it again) or that were written by hand with what its
+// reader must cope with: what the player shows at start-up (field texts, verdicts, score, code)
+// is what the class's CSV must say.
 #include <gtest/gtest.h>
 #include <windows.h>
 
