@@ -27,6 +27,30 @@ svg { display: block; margin-bottom: 4mm; }
 svg text { font-family: Arial, Helvetica, sans-serif; font-size: 9px; }
 )";
 
+// Text made safe inside HTML or SVG, in an element or a quoted attribute.
+std::string EscapedHtml(const std::string& text) {
+  std::string escaped;
+  for (char c : text) {
+    switch (c) {
+      case '&': escaped += "&amp;"; break;
+      case '<': escaped += "&lt;"; break;
+      case '>': escaped += "&gt;"; break;
+      case '"': escaped += "&quot;"; break;
+      case '\'': escaped += "&#39;"; break;
+      default: escaped += c;
+    }
+  }
+  return escaped;
+}
+
+// "#rrggbb" of a 0x00BBGGRR colour.
+std::string HtmlColour(std::uint32_t colour) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", colour & 0xFF, (colour >> 8) & 0xFF,
+                (colour >> 16) & 0xFF);
+  return text;
+}
+
 std::string Percent(int part, int whole) {
   return whole > 0 ? std::to_string((part * 100 + whole / 2) / whole) + " %" : "–";
 }
@@ -156,28 +180,6 @@ std::string LeftOutList(const ClassResults& results) {
 }
 
 }  // namespace
-
-std::string EscapedHtml(const std::string& text) {
-  std::string escaped;
-  for (char c : text) {
-    switch (c) {
-      case '&': escaped += "&amp;"; break;
-      case '<': escaped += "&lt;"; break;
-      case '>': escaped += "&gt;"; break;
-      case '"': escaped += "&quot;"; break;
-      case '\'': escaped += "&#39;"; break;
-      default: escaped += c;
-    }
-  }
-  return escaped;
-}
-
-std::string HtmlColour(std::uint32_t colour) {
-  char text[8];
-  std::snprintf(text, sizeof text, "#%02x%02x%02x", colour & 0xFF, (colour >> 8) & 0xFF,
-                (colour >> 16) & 0xFF);
-  return text;
-}
 
 std::string ResultsPage(const ClassResults& results) {
   const std::string title = "Résultats de la classe : " + results.quizTitle;

@@ -12,9 +12,3 @@ inline constexpr char RESULTS_PAGE_START[] = "<!DOCTYPE html>\n<html lang=\"fr\"
 // the page's width), the success of each question hardest first, and the spread of the scores,
 // both drawn in inline SVG. No script, no link to another file.
 std::string ResultsPage(const ClassResults& results);
-
-// Text made safe inside HTML or SVG, in an element or a quoted attribute.
-std::string EscapedHtml(const std::string& text);
-
-// "#RRGGBB" of a 0x00BBGGRR colour.
-std::string HtmlColour(std::uint32_t colour);

@@ -10,6 +10,15 @@ bool NeedsQuotes(const std::string& text) {
          (!text.empty() && (text.front() == ' ' || text.back() == ' '));
 }
 
+// A cell's text as the CSV holds it: in double quotes, doubled inside, when it has ";", a double
+// quote, a line end, or spaces at an end that a spreadsheet would drop.
+std::string CsvCell(const std::string& text) {
+  if (!NeedsQuotes(text)) return text;
+  std::string quoted = "\"";
+  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
 // "3 réponse" for one answer per question, "3 réponse 2" for two.
 std::string FieldHeader(const char* what, int n, int j, int answersPerQuestion) {
   std::string header = std::to_string(n) + " " + what;
@@ -37,13 +46,6 @@ std::string PupilRow(const PupilResult& pupil) {
 }
 
 }  // namespace
-
-std::string CsvCell(const std::string& text) {
-  if (!NeedsQuotes(text)) return text;
-  std::string quoted = "\"";
-  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + "\"";
-}
 
 std::string ResultsCsv(const ClassResults& results) {
   std::string csv = HeaderRow(results);

@@ -12,7 +12,3 @@ inline constexpr char RESULTS_CSV_START[] = "\xEF\xBB\xBF" "Élève;Score;Code";
 // ("Élève;Score;Code;1 réponse;1 verdict..." or "1 réponse 1;1 verdict 1;1 réponse 2..."), then
 // one row per pupil in the results' order.
 std::string ResultsCsv(const ClassResults& results);
-
-// A cell's text as the CSV holds it: in double quotes, doubled inside, when it has ";", a double
-// quote, a line end, or spaces at an end that a spreadsheet would drop.
-std::string CsvCell(const std::string& text);
