@@ -37,14 +37,14 @@ void Append(LineBuilder& line, char c) {
   if (line.length < TEXT_SIZE - 1) line.text[line.length++] = c;
 }
 
-}  // namespace
-
-bool ReadAnswerLine(std::FILE* file, char (&text)[TEXT_SIZE]) {
+// Reads one line from next(), which gives a byte or EOF.
+template <typename NextByte>
+bool ReadLine(NextByte next, char (&text)[TEXT_SIZE]) {
   LineBuilder line{text, 0};
   bool readAny = false;
   bool pendingReturn = false;  // a CR is kept only when no LF follows it
   int c;
-  while ((c = std::getc(file)) != EOF && c != '\n') {
+  while ((c = next()) != EOF && c != '\n') {
     readAny = true;
     if (pendingReturn) Append(line, '\r');
     pendingReturn = c == '\r';
@@ -54,4 +54,16 @@ bool ReadAnswerLine(std::FILE* file, char (&text)[TEXT_SIZE]) {
   text[line.length] = '\0';
   if (std::strcmp(text, EMPTY_ANSWER_MARK) == 0) text[0] = '\0';
   return readAny || c == '\n';
+}
+
+}  // namespace
+
+bool ReadAnswerLine(std::FILE* file, char (&text)[TEXT_SIZE]) {
+  return ReadLine([file] { return std::getc(file); }, text);
+}
+
+bool ReadAnswerLine(const unsigned char* bytes, std::size_t size, std::size_t& at,
+                    char (&text)[TEXT_SIZE]) {
+  return ReadLine([bytes, size, &at] { return at < size ? static_cast<int>(bytes[at++]) : EOF; },
+                  text);
 }

@@ -22,3 +22,7 @@ std::size_t FormatAnswerLine(const char* text, char (&line)[ANSWER_LINE_SIZE]);
 // line like LF). Keeps the first 259 characters of a longer line and drops the rest of it; a line
 // of exactly "*" gives an empty text. False, with an empty text, when no line is left.
 bool ReadAnswerLine(std::FILE* file, char (&text)[TEXT_SIZE]);
+
+// The same reading over a file's bytes in memory, from offset at, which moves past the line read.
+bool ReadAnswerLine(const unsigned char* bytes, std::size_t size, std::size_t& at,
+                    char (&text)[TEXT_SIZE]);

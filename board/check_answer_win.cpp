@@ -11,6 +11,7 @@
 #include "board/board_ids.h"
 #include "board/grading.h"
 #include "board/layout.h"
+#include "board/score.h"
 #include "board/scrolling_win.h"
 #include "board/verdict.h"
 #include "picture/picture_win.h"
@@ -18,11 +19,7 @@
 namespace {
 
 constexpr char NO_CODE[] = "      ";
-
-const char* ExpectedAnswer(const QuestionEntry* entry, int j) {
-  if (!entry) return "";
-  return j == 1 ? entry->answer1 : entry->answer2;
-}
+constexpr int MAX_SLOTS = 2 * MAX_QUESTIONS;
 
 // The text of a board control, at most 259 characters; empty when there is no such control.
 void ReadControlText(HWND board, int id, char (&text)[TEXT_SIZE]) {
@@ -101,24 +98,22 @@ void RevealQuestion(const QuizDefinition& quiz, HWND board, int n, const Questio
   }
 }
 
-bool VerdictIsBravo(HWND board, int slot) {
-  char text[10];
-  HWND field = BoardControl(board, IDC_VERDICT_BASE + slot);
-  if (!field) return false;
-  GetWindowTextA(field, text, sizeof text);
-  return IsBravo(text);
-}
+// The texts of the verdict fields, by slot; a missing field reads as empty.
+struct VerdictTexts {
+  char texts[MAX_SLOTS][10];
+  const char* bySlot[MAX_SLOTS];
+};
 
-int SolvedQuestionCount(const QuizDefinition& quiz, HWND board) {
-  int solved = 0;
-  for (int n = 1; n <= quiz.questionCount; ++n) {
-    bool right = true;
-    for (int j = 1; j <= quiz.answersPerQuestion && right; ++j) {
-      right = VerdictIsBravo(board, SlotOf(n, j, quiz.answersPerQuestion));
+void ReadVerdicts(const QuizDefinition& quiz, HWND board, VerdictTexts& verdicts) {
+  const int slots = quiz.questionCount * quiz.answersPerQuestion;
+  for (int slot = 1; slot <= slots && slot <= MAX_SLOTS; ++slot) {
+    char* text = verdicts.texts[slot - 1];
+    text[0] = 0;
+    if (HWND field = BoardControl(board, IDC_VERDICT_BASE + slot)) {
+      GetWindowTextA(field, text, sizeof verdicts.texts[0]);
     }
-    if (right) ++solved;
+    verdicts.bySlot[slot - 1] = text;
   }
-  return solved;
 }
 
 void RevealAllTexts(const QuizDefinition& quiz, HWND board) {
@@ -140,8 +135,7 @@ void CheckAnswer(const QuizDefinition& quiz, HWND board, int fieldId) {
   const QuestionEntry* entry = QuestionAt(quiz, n);
   char typed[TEXT_SIZE];
   ReadControlText(board, fieldId, typed);
-  const char* verdict =
-      GradeAnswer(ExpectedAnswer(entry, AnswerOfSlot(slot, quiz.answersPerQuestion)), typed);
+  const char* verdict = FieldVerdict(quiz, slot, typed);
   bool bravo = IsBravo(verdict);
   if (bravo && quiz.revealMode != REVEAL_NONE && QuestionAnsweredExactly(quiz, board, n, entry)) {
     RevealQuestion(quiz, board, n, entry);
@@ -152,11 +146,14 @@ void CheckAnswer(const QuizDefinition& quiz, HWND board, int fieldId) {
 }
 
 void UpdateScore(const QuizDefinition& quiz, HWND board) {
-  int solved = SolvedQuestionCount(quiz, board);
+  VerdictTexts verdicts;
+  ReadVerdicts(quiz, board, verdicts);
+  int solved = SolvedQuestionCount(quiz, verdicts.bySlot);
   char score[32];
   wsprintfA(score, " %d / %d", solved, quiz.questionCount);
   SetControlText(HeaderDisplay(board, IDC_SCORE), score);
-  SetControlText(HeaderDisplay(board, IDC_CODE), solved > 0 ? quiz.codes[solved - 1] : NO_CODE);
+  const char* code = ProgressCode(quiz, solved);
+  SetControlText(HeaderDisplay(board, IDC_CODE), code ? code : NO_CODE);
   if (solved == quiz.questionCount && quiz.revealMode == REVEAL_TEXTS_AT_END) {
     RevealAllTexts(quiz, board);
   }

@@ -1,6 +1,7 @@
 // Fuzz target: ReadAnswerLine over an answers file of any bytes gives, line after line, what text
 // mode reading would: LF or CR LF ends a line, a lone CR stays, the first 259 characters of each
-// line are kept (up to a zero byte), a lone "*" is an empty field; then it reports the end.
+// line are kept (up to a zero byte), a lone "*" is an empty field; then it reports the end. The
+// reader of bytes in memory gives the same.
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -47,5 +48,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(text[0] == 0);
   }
   std::fclose(file);
+
+  // The reader of bytes in memory gives the same texts and stops at the end.
+  std::size_t at = 0;
+  for (const std::string& line : expected) {
+    FUZZ_CHECK(ReadAnswerLine(data, size, at, text));
+    FUZZ_CHECK(text == line);
+  }
+  FUZZ_CHECK(!ReadAnswerLine(data, size, at, text));
+  FUZZ_CHECK(text[0] == 0 && at == size);
   return 0;
 }

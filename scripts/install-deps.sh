@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev clang lld
           g++-mingw-w64-x86-64 g++-mingw-w64-i686-posix mingw-w64-tools
           wine wine64 wine32:i386 fonts-wine xvfb
-          xdotool x11-xkb-utils x11-utils imagemagick
+          xdotool x11-xkb-utils x11-utils imagemagick libreoffice-calc-nogui
           nlohmann-json3-dev libstb-dev libutf8proc-dev ffmpeg lame espeak-ng fonts-dejavu-core
           gstreamer1.0-plugins-base gstreamer1.0-plugins-good
           gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386)

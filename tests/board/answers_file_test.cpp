@@ -62,7 +62,7 @@ TEST(FormatAnswerLine, KeepsAtMost259Characters) {
 }
 
 // Every text that the reader gives for a file of these bytes, until it reports the end.
-std::vector<std::string> ReadAll(const std::string& bytes) {
+std::vector<std::string> ReadAllFromFile(const std::string& bytes) {
   std::FILE* file = std::tmpfile();
   std::fwrite(bytes.data(), 1, bytes.size(), file);
   std::rewind(file);
@@ -72,6 +72,26 @@ std::vector<std::string> ReadAll(const std::string& bytes) {
   EXPECT_STREQ(text, "");
   EXPECT_FALSE(ReadAnswerLine(file, text));  // and stays at the end
   std::fclose(file);
+  return texts;
+}
+
+// The same from the bytes in memory.
+std::vector<std::string> ReadAllFromMemory(const std::string& bytes) {
+  const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+  std::size_t at = 0;
+  std::vector<std::string> texts;
+  char text[TEXT_SIZE];
+  while (ReadAnswerLine(data, bytes.size(), at, text)) texts.push_back(text);
+  EXPECT_STREQ(text, "");
+  EXPECT_EQ(at, bytes.size());
+  EXPECT_FALSE(ReadAnswerLine(data, bytes.size(), at, text));
+  return texts;
+}
+
+// Both readers must give the same texts.
+std::vector<std::string> ReadAll(const std::string& bytes) {
+  std::vector<std::string> texts = ReadAllFromFile(bytes);
+  EXPECT_EQ(ReadAllFromMemory(bytes), texts);
   return texts;
 }
 

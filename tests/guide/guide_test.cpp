@@ -14,6 +14,7 @@
 #include "tools/authoring/cp1252.h"
 #include "tools/authoring/quiz_check.h"
 #include "tools/authoring/spreadsheet_format.h"
+#include "tools/brelamake/brelamake.h"
 
 namespace {
 
@@ -149,6 +150,47 @@ TEST(GuideTest, SavingAsCsvUtf8IsTheImportsWay) {
   std::replace(guide.begin(), guide.end(), '\n', ' ');
   EXPECT_NE(guide.find(u8"Enregistrez-le au format " + std::string(CSV_UTF8_SAVING)),
             std::string::npos);
+}
+
+// The arguments of every "brelamake" command line the guide shows as code.
+std::vector<std::vector<std::string>> GuideCommandLines() {
+  std::vector<std::vector<std::string>> commandLines;
+  std::istringstream lines(GuideText());
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (line.rfind("    brelamake ", 0) != 0) continue;
+    std::istringstream words(line);
+    std::vector<std::string> arguments;
+    std::string word;
+    words >> word;  // brelamake
+    while (words >> word) arguments.push_back(word);
+    commandLines.push_back(arguments);
+  }
+  return commandLines;
+}
+
+// Run where none of their files exists, the guide's command lines all stop on a missing file (2),
+// never on a command line that brelamake does not take (3).
+TEST(GuideTest, EveryCommandLineOfTheGuideIsOneBrelamakeTakes) {
+  namespace fs = std::filesystem;
+  const fs::path empty = fs::temp_directory_path() / "brela-guide-commands";
+  fs::remove_all(empty);
+  fs::create_directories(empty);
+  const fs::path previous = fs::current_path();
+  fs::current_path(empty);
+  ExecutableAccess access;
+  access.readQuiz = [](const fs::path& executable) -> std::vector<Resource> {
+    throw IoError("impossible de lire " + executable.u8string());
+  };
+  access.isQuizExecutable = [](const fs::path&) { return false; };
+  const std::vector<std::vector<std::string>> commandLines = GuideCommandLines();
+  for (const std::vector<std::string>& arguments : commandLines) {
+    std::ostringstream out, err;
+    EXPECT_EQ(RunBrelamake(arguments, access, nullptr, out, err), EXIT_IO_FAILURE)
+        << testing::PrintToString(arguments) << ": " << err.str();
+  }
+  fs::current_path(previous);
+  EXPECT_GE(commandLines.size(), 6u);
 }
 
 }  // namespace

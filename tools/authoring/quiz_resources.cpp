@@ -184,10 +184,8 @@ std::vector<std::filesystem::path> MediaPaths(const QuizFile& quiz,
   return paths;
 }
 
-bool QuizFromResources(const std::vector<Resource>& resources, QuizFile& file,
-                       std::vector<MediaFile>& media, std::string& problem,
-                       std::vector<Problem>& warnings) {
-  QuizDefinition quiz;
+bool PlayerQuizOf(const std::vector<Resource>& resources, QuizDefinition& quiz,
+                  std::string& problem) {
   if (!UnpackAndParse(resources, IDR_QUIZ, ParseQuiz, quiz, problem) ||
       !UnpackAndParse(resources, IDR_CODES, ParseCodes, quiz, problem)) {
     return false;
@@ -200,6 +198,14 @@ bool QuizFromResources(const std::vector<Resource>& resources, QuizFile& file,
         "quiz ne peut décrire";
     return false;
   }
+  return true;
+}
+
+bool QuizFromResources(const std::vector<Resource>& resources, QuizFile& file,
+                       std::vector<MediaFile>& media, std::string& problem,
+                       std::vector<Problem>& warnings) {
+  QuizDefinition quiz;
+  if (!PlayerQuizOf(resources, quiz, problem)) return false;
   file = QuizFile{};
   file.kind = static_cast<QuizKind>(quiz.kind);
   file.title = Cp1252ToUtf8(quiz.title);

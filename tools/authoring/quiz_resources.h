@@ -49,6 +49,11 @@ struct MediaFile {
   Bytes bytes;
 };
 
+// The quiz as the player loads it from an executable's resources: its texts in code page 1252.
+// False, with the reason in problem, when the quiz resources are missing or do not read back.
+bool PlayerQuizOf(const std::vector<Resource>& resources, QuizDefinition& quiz,
+                  std::string& problem);
+
 // The quiz of an executable's resources, its texts back in UTF-8, and the media files it names
 // (picture01.jpg, answer01.jpg, sound01.mp3, film01.avi). False, with the reason in problem,
 // when the quiz resources are missing or do not read back; media that are missing are left out

@@ -5,9 +5,12 @@
 #include <functional>
 #include <map>
 
+#include "tools/authoring/class_results.h"
 #include "tools/authoring/make_quiz.h"
 #include "tools/authoring/quiz_fields.h"
 #include "tools/authoring/quiz_resources.h"
+#include "tools/authoring/results_page.h"
+#include "tools/authoring/results_spreadsheet.h"
 #include "tools/authoring/safe_file.h"
 #include "tools/authoring/spreadsheet_format.h"
 #include "tools/authoring/spreadsheet_import.h"
@@ -47,6 +50,18 @@ Utilisation :
       (picture01.jpg, answer01.jpg, sound01.mp3, film01.avi...). « make » sur ce quiz.json
       redonne le même quiz. Un dossier qui contient déjà des fichiers n'est utilisé qu'avec
       --force.
+  brelamake resultats QUIZ RÉPONSES... -o CLASSE.csv [--html CLASSE.html] [--force]
+      Corrige les fichiers de réponses des élèves comme le joueur à son démarrage, pour le quiz
+      QUIZ (l'exécutable ou son fichier de quiz). RÉPONSES : des fichiers de réponses, ou des
+      dossiers ; chaque .txt d'un dossier est un élève, nommé d'après le fichier, et chaque
+      sous-dossier qui contient un seul .txt est un élève, nommé d'après le sous-dossier.
+      Écrit dans CLASSE.csv, pour un tableur, une ligne par élève : son score, son code et
+      chaque réponse avec son verdict ; avec --html, une page imprimable du tableau, de la
+      réussite de chaque question et de la répartition des scores. Un fichier qui n'est pas un
+      fichier de réponses de ce quiz (plus de lignes que de réponses, des caractères de
+      contrôle, vide, illisible) est laissé de côté avec la raison ; les autres sont comptés.
+      Un CLASSE.csv ou CLASSE.html qui existe déjà n'est remplacé que s'il a été écrit par
+      « resultats », ou avec --force ; les fichiers lus ne le sont jamais.
   brelamake --help
       Affiche ce texte.
 
@@ -83,8 +98,10 @@ questions au même énoncé ; moins de codes que de questions ; un texte trop lo
 dans la fenêtre du joueur.
 
 Codes de sortie :
-  0  succès (pour « check » : aucune erreur, des avertissements peut-être)
-  1  le quiz, le tableau ou le quiz de l'exécutable a des erreurs
+  0  succès (pour « check » : aucune erreur, des avertissements peut-être ; pour
+     « resultats » : tous les fichiers de réponses lus)
+  1  le quiz, le tableau ou le quiz de l'exécutable a des erreurs ; pour « resultats » : des
+     fichiers ont été laissés de côté
   2  un fichier ne peut être ni lu ni écrit, ou brelamake refuse de le remplacer
   3  ligne de commande incorrecte
 )";
@@ -114,15 +131,20 @@ struct Command {
   const char* name;
   bool takesOutput;  // -o, required
   bool takesPlayer;  // --player
+  bool takesClass;   // inputs after the first (answers files and folders), and --html
 };
 
-const Command COMMANDS[] = {
-    {"make", true, true}, {"check", false, false}, {"import", true, false}, {"dump", true, false}};
+const Command COMMANDS[] = {{"make", true, true, false},
+                            {"check", false, false, false},
+                            {"import", true, false, false},
+                            {"dump", true, false, false},
+                            {"resultats", true, false, true}};
 
 struct CommandLine {
   const Command* command = nullptr;
   std::string input;
-  std::map<std::string, std::string> options;  // "-o", "--player"
+  std::vector<std::string> moreInputs;  // resultats' answers files and folders
+  std::map<std::string, std::string> options;  // "-o", "--player", "--html"
   bool force = false;
 };
 
@@ -139,7 +161,8 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     const bool valued = (argument == "-o" && line.command->takesOutput) ||
-                        (argument == "--player" && line.command->takesPlayer);
+                        (argument == "--player" && line.command->takesPlayer) ||
+                        (argument == "--html" && line.command->takesClass);
     if (valued) {
       if (i + 1 == arguments.size() || line.options.count(argument)) return false;
       line.options[argument] = arguments[++i];
@@ -147,11 +170,14 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& li
       line.force = true;
     } else if (line.input.empty() && !argument.empty() && argument[0] != '-') {
       line.input = argument;
+    } else if (line.command->takesClass && !argument.empty() && argument[0] != '-') {
+      line.moreInputs.push_back(argument);
     } else {
       return false;
     }
   }
-  return !line.input.empty() && (!line.command->takesOutput || line.options.count("-o"));
+  return !line.input.empty() && (!line.command->takesOutput || line.options.count("-o")) &&
+         (!line.command->takesClass || !line.moreInputs.empty());
 }
 
 // An existing file or folder left alone: what to do about it.
@@ -315,12 +341,90 @@ int Dump(const CommandLine& line, const ExecutableAccess& access, std::ostream& 
   return EXIT_SUCCESS_CODE;
 }
 
+bool StartsWith(const fs::path& file, const std::string& start) {
+  return ReadWholeText(file).compare(0, start.size(), start) == 0;
+}
+
+// An existing output is replaced only when it starts as class results do (written by an earlier
+// run), or with --force; an input never.
+std::string ResultsRefusal(const fs::path& output, const std::string& start,
+                           const std::vector<fs::path>& inputs, bool force) {
+  RefuseWritingOverInputs(output, inputs);
+  std::error_code error;
+  if (force || !fs::exists(output, error) || StartsWith(output, start)) return "";
+  return QuotedPath(output) + " existe déjà et n'a pas été écrit par « resultats » : il n'est pas "
+                              "remplacé";
+}
+
+std::vector<fs::path> PathsOf(const std::vector<std::string>& arguments) {
+  std::vector<fs::path> paths;
+  for (const std::string& argument : arguments) paths.push_back(fs::u8path(argument));
+  return paths;
+}
+
+void ReportLeftOut(const std::vector<LeftOutFile>& leftOut, std::ostream& err) {
+  for (const LeftOutFile& file : leftOut) {
+    err << "brelamake : " << QuotedPath(file.file) << " laissé de côté : " << file.reason << "\n";
+  }
+  if (leftOut.empty()) return;
+  err << "brelamake : "
+      << CountText(static_cast<long long>(leftOut.size()), "fichier laissé de côté",
+                   "fichiers laissés de côté")
+      << "\n";
+}
+
+// An output of resultats: its path, how class results already there begin, and its writer.
+struct ResultsOutput {
+  fs::path path;
+  const char* start;
+  std::string (*write)(const ClassResults& results);
+};
+
+// The CSV, then the page when --html asks for it.
+std::vector<ResultsOutput> ResultsOutputs(const CommandLine& line) {
+  std::vector<ResultsOutput> outputs = {
+      {fs::u8path(line.options.at("-o")), RESULTS_CSV_START, ResultsCsv}};
+  if (line.options.count("--html")) {
+    outputs.push_back({fs::u8path(line.options.at("--html")), RESULTS_PAGE_START, ResultsPage});
+  }
+  return outputs;
+}
+
+int Results(const CommandLine& line, const ExecutableAccess& access, std::ostream& out,
+            std::ostream& err) {
+  const fs::path quizPath = fs::u8path(line.input);
+  QuizDefinition quiz;
+  std::string problem;
+  if (!PlayerQuizAt(quizPath, access, quiz, problem)) {
+    err << "brelamake : " << line.input << " : " << problem << "\n";
+    return EXIT_BAD_QUIZ;
+  }
+  const ClassFiles files = ClassFilesOf(PathsOf(line.moreInputs));
+  std::vector<fs::path> inputs{quizPath};
+  for (const PupilFile& pupil : files.pupils) inputs.push_back(pupil.file);
+  const std::vector<ResultsOutput> outputs = ResultsOutputs(line);
+  for (const ResultsOutput& output : outputs) {
+    const std::string refused = ResultsRefusal(output.path, output.start, inputs, line.force);
+    if (!refused.empty()) return ReportRefusal(refused, err);
+  }
+  const ClassResults results = GradeClass(quiz, files);
+  for (const ResultsOutput& output : outputs) {
+    const std::string text = output.write(results);
+    WriteFileSafely(output.path, text.data(), text.size());
+    out << "brelamake : " << QuotedPath(output.path) << " écrit : "
+        << CountText(static_cast<long long>(results.pupils.size()), "élève", "élèves") << "\n";
+  }
+  ReportLeftOut(results.leftOut, err);
+  return results.leftOut.empty() ? EXIT_SUCCESS_CODE : EXIT_SOME_LEFT_OUT;
+}
+
 int Run(const CommandLine& line, const ExecutableAccess& access, const TextMeasurer& measure,
         std::ostream& out, std::ostream& err) {
   const std::string name = line.command->name;
   if (name == "make") return Make(line, access, measure, out, err);
   if (name == "check") return Check(line, measure, out, err);
   if (name == "import") return Import(line, measure, out, err);
+  if (name == "resultats") return Results(line, access, out, err);
   return Dump(line, access, out, err);
 }
 

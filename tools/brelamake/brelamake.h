@@ -11,6 +11,7 @@
 
 constexpr int EXIT_SUCCESS_CODE = 0;
 constexpr int EXIT_BAD_QUIZ = 1;    // the quiz (or spreadsheet, or executable's quiz) has errors
+constexpr int EXIT_SOME_LEFT_OUT = 1;  // resultats: files that are no answers files of the quiz
 constexpr int EXIT_IO_FAILURE = 2;  // a file cannot be read or written, or is left alone
 constexpr int EXIT_BAD_USAGE = 3;   // the command line is wrong
 

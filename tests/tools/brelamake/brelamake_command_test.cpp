@@ -64,6 +64,8 @@ TEST(BrelamakeCommandTest, HelpTellsTheCommandsFieldsColumnsRefusalsAndExitCodes
       "brelamake make QUIZ.json -o NOM.exe [--player JOUEUR.exe] [--force]",
       "brelamake import TABLEAU.csv -o QUIZ.json [--force]",
       "brelamake dump NOM.exe -o DOSSIER [--force]",
+      "brelamake resultats QUIZ RÉPONSES... -o CLASSE.csv [--html CLASSE.html] [--force]",
+      "laissé de côté",
       "\"kind\"",
       "\"title\"",
       "\"author\"",
@@ -135,6 +137,11 @@ TEST(BrelamakeCommandTest, WrongCommandLinesExitWithThree) {
       {"dump", "x.exe", "-o", "dir", "--player", "p.exe"},
       {"build", "a.json", "-o", "x.exe"},
       {"--help", "make"},
+      {"resultats", "quiz.json", "-o", "classe.csv"},
+      {"resultats", "quiz.json", "classe", "--html", "classe.html"},
+      {"resultats", "quiz.json", "classe", "-o", "classe.csv", "--html"},
+      {"resultats", "quiz.json", "classe", "-o", "classe.csv", "--player", "p.exe"},
+      {"make", "a.json", "-o", "x.exe", "--html", "page.html"},
   };
   for (const Arguments& arguments : wrong) {
     Bench bench("wrong");
@@ -503,6 +510,120 @@ TEST(BrelamakeCommandTest, DumpWritesTheQuizFileAndMedia) {
   EXPECT_EQ(run.err, "brelamake : " + bench.player.u8string() +
                          " : l'exécutable ne contient pas de quiz : il lui manque la ressource "
                          "« PATCH » 104\n");
+}
+
+// Three questions, a code for each score.
+constexpr const char* CAPITALS_QUIZ = R"({"kind": "text", "title": "Capitales",
+  "codes": ["un", "deux", "trois"],
+  "questions": [{"answer1": "Paris", "questionText": "France ?"},
+                {"answer1": "Rome", "questionText": "Italie ?"},
+                {"answer1": "Séville", "questionText": "Andalousie ?"}]})";
+
+constexpr const char* RESULTS_HEADER =
+    "\xEF\xBB\xBFÉlève;Score;Code;1 réponse;1 verdict;2 réponse;2 verdict;"
+    "3 réponse;3 verdict\r\n";
+
+TEST(BrelamakeCommandTest, ResultatsGradesAClassFolderIntoACsvSortedTheFrenchWay) {
+  Bench bench("resultats");
+  WriteText(bench.folder / "quiz.json", CAPITALS_QUIZ);
+  const fs::path classe = bench.folder / "classe";
+  fs::create_directories(classe / "Émile");
+  WriteText(classe / "Émile" / "capitales.txt", "paris\r\nrome\r\nS\xE9ville\r\n");
+  WriteText(classe / "Fanny.txt", "Paris\r\n*\r\nseville\r\n");
+  WriteText(classe / "Denis.txt", "Pari\nRome\n");
+  WriteText(classe / "zoé.txt", "*\r\n");
+  WriteText(classe / "Yann.txt", "paris\r\nrome\r\nS\xE9ville\r\nen trop\r\n");
+  const Outcome run =
+      bench.Run({"resultats", bench.Path("quiz.json"), classe.u8string(), "-o",
+                 bench.Path("classe.csv"), "--html", bench.Path("classe.html")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, "brelamake : « " + bench.Path("classe.csv") + " » écrit : 4 élèves\n" +
+                         "brelamake : « " + bench.Path("classe.html") + " » écrit : 4 élèves\n");
+  EXPECT_EQ(run.err, "brelamake : « " + (classe / "Yann.txt").u8string() +
+                         " » laissé de côté : 4 lignes pour 3 champs de réponse : ce n'est pas "
+                         "un fichier de réponses de ce quiz\n"
+                         "brelamake : 1 fichier laissé de côté\n");
+  EXPECT_EQ(TextOf(bench.folder / "classe.csv"),
+            std::string(RESULTS_HEADER) +
+                "Denis;1;un;Pari;Quasiment;Rome;BRAVO;;?\r\n"
+                "Émile;3;trois;paris;BRAVO;rome;BRAVO;Séville;BRAVO\r\n"
+                "Fanny;1;un;Paris;BRAVO;;?;seville;Quasiment\r\n"
+                "zoé;0;;;?;;?;;?\r\n");
+  EXPECT_EQ(TextOf(bench.folder / "classe.html").rfind("<!DOCTYPE html>", 0), 0u);
+  EXPECT_EQ(TextOf(classe / "Fanny.txt"), "Paris\r\n*\r\nseville\r\n");
+}
+
+TEST(BrelamakeCommandTest, ResultatsExitsWithZeroWhenEveryFileIsRead) {
+  Bench bench("resultats-all");
+  WriteText(bench.folder / "quiz.json", CAPITALS_QUIZ);
+  WriteText(bench.folder / "Ana.txt", "rome\r\n");
+  WriteText(bench.folder / "Bob.txt", "paris\r\n");
+  const Outcome run = bench.Run({"resultats", bench.Path("quiz.json"), bench.Path("Bob.txt"),
+                                 bench.Path("Ana.txt"), "-o", bench.Path("classe.csv")});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(TextOf(bench.folder / "classe.csv"),
+            std::string(RESULTS_HEADER) +
+                "Ana;0;;rome;FAUX;;?;;?\r\nBob;1;un;paris;BRAVO;;?;;?\r\n");
+}
+
+TEST(BrelamakeCommandTest, ResultatsReadsTheQuizOfAnExecutable) {
+  Bench bench("resultats-exe");
+  WriteText(bench.folder / "quiz.json", CAPITALS_QUIZ);
+  const Outcome made =
+      bench.Run({"make", bench.Path("quiz.json"), "-o", bench.Path("capitales.exe")});
+  ASSERT_EQ(made.exitCode, 0) << made.err;
+  fs::remove(bench.folder / "quiz.json");
+  WriteText(bench.folder / "Ana.txt", "paris\r\nrome\r\n");
+  const Outcome run = bench.Run({"resultats", bench.Path("capitales.exe"), bench.Path("Ana.txt"),
+                                 "-o", bench.Path("classe.csv")});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(TextOf(bench.folder / "classe.csv"),
+            std::string(RESULTS_HEADER) + "Ana;2;deux;paris;BRAVO;rome;BRAVO;;?\r\n");
+}
+
+TEST(BrelamakeCommandTest, ResultatsReplacesOnlyItsOwnOutputsAndNeverAnInput) {
+  Bench bench("resultats-refusals");
+  WriteText(bench.folder / "quiz.json", CAPITALS_QUIZ);
+  WriteText(bench.folder / "Ana.txt", "paris\r\n");
+  WriteText(bench.folder / "notes.csv", "mes notes");
+  const Arguments toNotes = {"resultats", bench.Path("quiz.json"), bench.Path("Ana.txt"), "-o",
+                             bench.Path("notes.csv")};
+  Outcome run = bench.Run(toNotes);
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.err, "brelamake : « " + bench.Path("notes.csv") +
+                         " » existe déjà et n'a pas été écrit par « resultats » : il n'est pas "
+                         "remplacé ; choisissez un autre nom, ou ajoutez --force pour passer "
+                         "outre\n");
+  EXPECT_EQ(TextOf(bench.folder / "notes.csv"), "mes notes");
+  Arguments forced = toNotes;
+  forced.push_back("--force");
+  EXPECT_EQ(bench.Run(forced).exitCode, 0);
+  run = bench.Run(toNotes);
+  EXPECT_EQ(run.exitCode, 0) << run.err;  // now written by resultats
+
+  run = bench.Run({"resultats", bench.Path("quiz.json"), bench.Path("Ana.txt"), "-o",
+                   bench.Path("Ana.txt"), "--force"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(TextOf(bench.folder / "Ana.txt"), "paris\r\n");
+  run = bench.Run({"resultats", bench.Path("quiz.json"), bench.Path("Ana.txt"), "-o",
+                   bench.Path("classe.csv"), "--html", bench.Path("quiz.json"), "--force"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(TextOf(bench.folder / "quiz.json"), CAPITALS_QUIZ);
+  EXPECT_FALSE(fs::exists(bench.folder / "classe.csv"));
+}
+
+TEST(BrelamakeCommandTest, ResultatsOfAQuizThatCannotBeGradedWritesNothing) {
+  Bench bench("resultats-bad-quiz");
+  WriteText(bench.folder / "quiz.json", "{\"kind\": ");
+  WriteText(bench.folder / "Ana.txt", "paris\r\n");
+  const Outcome run = bench.Run({"resultats", bench.Path("quiz.json"), bench.Path("Ana.txt"), "-o",
+                                 bench.Path("classe.csv")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "brelamake : " + bench.Path("quiz.json") +
+                         " : ce n'est ni un quiz brela ni un fichier de quiz lisible ; "
+                         "« brelamake check » dit pourquoi\n");
+  EXPECT_FALSE(fs::exists(bench.folder / "classe.csv"));
 }
 
 }  // namespace

@@ -1,0 +1,35 @@
+// The board's decisions on answers and the score.
+#include "board/score.h"
+
+#include "board/grading.h"
+#include "board/layout.h"
+#include "board/verdict.h"
+
+const char* ExpectedAnswer(const QuestionEntry* entry, int j) {
+  if (!entry) return "";
+  return j == 1 ? entry->answer1 : entry->answer2;
+}
+
+const char* FieldVerdict(const QuizDefinition& quiz, int slot, const char* typed) {
+  const QuestionEntry* entry = QuestionAt(quiz, QuestionOfSlot(slot, quiz.answersPerQuestion));
+  return GradeAnswer(ExpectedAnswer(entry, AnswerOfSlot(slot, quiz.answersPerQuestion)), typed);
+}
+
+bool IsQuestionSolved(const QuizDefinition& quiz, SlotVerdicts verdicts, int n) {
+  for (int j = 1; j <= quiz.answersPerQuestion; ++j) {
+    if (!IsBravo(verdicts[SlotOf(n, j, quiz.answersPerQuestion) - 1])) return false;
+  }
+  return true;
+}
+
+int SolvedQuestionCount(const QuizDefinition& quiz, SlotVerdicts verdicts) {
+  int solved = 0;
+  for (int n = 1; n <= quiz.questionCount; ++n) {
+    if (IsQuestionSolved(quiz, verdicts, n)) ++solved;
+  }
+  return solved;
+}
+
+const char* ProgressCode(const QuizDefinition& quiz, int solved) {
+  return solved > 0 ? quiz.codes[solved - 1] : nullptr;
+}
