@@ -10,12 +10,39 @@ bool NeedsQuotes(const std::string& text) {
          (!text.empty() && (text.front() == ' ' || text.back() == ' '));
 }
 
+bool IsPlainNumber(const std::string& text) {
+  std::size_t digits = 0, separators = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c >= '0' && c <= '9') {
+      ++digits;
+    } else if ((c == ',' || c == '.') && i > 0) {
+      ++separators;
+    } else if (!(i == 0 && (c == '-' || c == '+'))) {
+      return false;
+    }
+  }
+  return digits > 0 && separators <= 1;
+}
+
+// A spreadsheet takes a cell that starts with "=", "+", "-" or "@" for a formula, which a pupil's
+// answer must never become on the teacher's machine: such a text, unless it is a plain number,
+// starts with an apostrophe, the mark of a text that looks like a formula.
+std::string NeverAFormula(const std::string& text) {
+  if (text.empty() || std::string("=+-@").find(text.front()) == std::string::npos ||
+      IsPlainNumber(text)) {
+    return text;
+  }
+  return "'" + text;
+}
+
 // A cell's text as the CSV holds it: in double quotes, doubled inside, when it has ";", a double
 // quote, a line end, or spaces at an end that a spreadsheet would drop.
 std::string CsvCell(const std::string& text) {
-  if (!NeedsQuotes(text)) return text;
+  const std::string cell = NeverAFormula(text);
+  if (!NeedsQuotes(cell)) return cell;
   std::string quoted = "\"";
-  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  for (char c : cell) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
   return quoted + "\"";
 }
 

@@ -37,6 +37,25 @@ TEST(ResultsCsv, OneAnswerAQuestion) {
             "Noé;0;;\"rome; ou \"\"Roma\"\"\";FAUX;\" berne\";Presque\r\n");
 }
 
+// A pupil's answer that a spreadsheet would run as a formula is written as text; numbers stay
+// numbers.
+TEST(ResultsCsv, AnAnswerNeverBecomesAFormula) {
+  ClassResults results;
+  results.questionCount = 6;
+  results.answersPerQuestion = 1;
+  results.pupils = {Pupil("@Léa", 0, "=1",
+                          {Field("=HYPERLINK(\"http://x\";\"ici\")", "FAUX"),
+                           Field("+33 6 12", "FAUX"), Field("-5", "BRAVO"), Field("+2,5", "BRAVO"),
+                           Field("-", "FAUX"), Field("a=b", "FAUX")},
+                          {false, false, true, true, false, false})};
+  EXPECT_EQ(ResultsCsv(results),
+            "\xEF\xBB\xBF"
+            "Élève;Score;Code;1 réponse;1 verdict;2 réponse;2 verdict;3 réponse;3 verdict;"
+            "4 réponse;4 verdict;5 réponse;5 verdict;6 réponse;6 verdict\r\n"
+            "'@Léa;0;'=1;\"'=HYPERLINK(\"\"http://x\"\";\"\"ici\"\")\";FAUX;'+33 6 12;FAUX;"
+            "-5;BRAVO;+2,5;BRAVO;'-;FAUX;a=b;FAUX\r\n");
+}
+
 TEST(ResultsCsv, TwoAnswersAQuestion) {
   ClassResults results;
   results.questionCount = 1;
