@@ -14,6 +14,7 @@
 #include "tools/brelaedit/accessible_name_win.h"
 #include "tools/brelaedit/class_results_table.h"
 #include "tools/brelaedit/editor_ids.h"
+#include "tools/brelaedit/form_layout_win.h"
 #include "tools/brelaedit/window_text_win.h"
 
 namespace {
@@ -21,6 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int FIRST_QUESTION_COLUMN = 3;  // after the name, the score and the code
+constexpr int HEADER_MARGIN = 16;         // pixels at 96 DPI around a header's text
 
 struct ClassResultsWindow {
   EditorDialogs dialogs;
@@ -75,6 +77,19 @@ void AddPupilRow(HWND list, const ClassResults& results, int row) {
   }
 }
 
+// As wide as its widest cell and its whole header: Wine's own fitting cuts the header short.
+void FitColumn(HWND list, int column, const std::string& header) {
+  SendMessageW(list, LVM_SETCOLUMNWIDTH, column, LVSCW_AUTOSIZE);
+  const std::wstring text = WideText(header);
+  const int headerWidth =
+      static_cast<int>(SendMessageW(list, LVM_GETSTRINGWIDTHW, 0,
+                                    reinterpret_cast<LPARAM>(text.c_str()))) +
+      ScaledPixels(HEADER_MARGIN, WindowDpi(list));
+  if (SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0) < headerWidth) {
+    SendMessageW(list, LVM_SETCOLUMNWIDTH, column, headerWidth);
+  }
+}
+
 void FillList(HWND list, const ClassResults& results) {
   SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_INFOTIP);
@@ -86,7 +101,7 @@ void FillList(HWND list, const ClassResults& results) {
     AddPupilRow(list, results, row);
   }
   for (int column = 0; column < static_cast<int>(headers.size()); ++column) {
-    SendMessageW(list, LVM_SETCOLUMNWIDTH, column, LVSCW_AUTOSIZE_USEHEADER);
+    FitColumn(list, column, headers[column]);
   }
 }
 

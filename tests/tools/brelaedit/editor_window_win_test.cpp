@@ -2185,6 +2185,10 @@ std::wstring HeaderText(HWND list, int column) {
   return text;
 }
 
+LRESULT TextWidthIn(HWND list, const std::wstring& text) {
+  return SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
 // The colour drawn inside a cell, away from its text and grid lines.
 COLORREF CellFill(HWND list, int row, int column) {
   RECT cell = {};
@@ -2246,6 +2250,14 @@ TEST_F(EditorWindowTest, TheClassResultsShowEveryPupilsVerdictsAndSaveTheSpreads
   EXPECT_EQ(RowTexts(list, 1), (Row{L"Basile", L"0", L"", L"? / BRAVO", L"? / ?", L"? / ?"}));
   EXPECT_EQ(RowTexts(list, 2), (Row{L"Zoé", L"2", L"DEUX", L"BRAVO / BRAVO", L"Presque / BRAVO",
                                     L"BRAVO / BRAVO"}));
+  // Every header and cell whole in its column.
+  for (int column = 0; column < 6; ++column) {
+    const auto width = SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0);
+    EXPECT_GT(width, TextWidthIn(list, headers[column])) << column;
+    for (int row = 0; row < 3; ++row) {
+      EXPECT_GT(width, TextWidthIn(list, ItemText(list, row, column))) << column;
+    }
+  }
   // The player's verdict colours: green for BRAVO, amber for a near miss; the name on white.
   EXPECT_EQ(CellFill(list, 2, 3), RGB(0, 255, 0));
   EXPECT_EQ(CellFill(list, 2, 4), RGB(255, 203, 38));
