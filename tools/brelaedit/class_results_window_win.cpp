@@ -31,16 +31,18 @@ struct ClassResultsWindow {
   fs::path suggested;
 };
 
-// What an output is: its file choice, extension, writer and name in a failure's message.
+// What an output is: its file choice, extension, writer, and how a failure's message starts.
 struct ResultsOutput {
   FileChoice choice;
   const wchar_t* extension;
   std::string (*write)(const ClassResults& results);
-  const char* what;
+  const char* notSaved;
 };
 
-const ResultsOutput SPREADSHEET = {CHOOSE_RESULTS_SPREADSHEET, L".csv", ResultsCsv, "Le tableur"};
-const ResultsOutput PAGE = {CHOOSE_RESULTS_PAGE, L".html", ResultsPage, "La page imprimable"};
+const ResultsOutput SPREADSHEET = {CHOOSE_RESULTS_SPREADSHEET, L".csv", ResultsCsv,
+                                   "Le tableur n'est pas enregistré : "};
+const ResultsOutput PAGE = {CHOOSE_RESULTS_PAGE, L".html", ResultsPage,
+                            "La page imprimable n'est pas enregistrée : "};
 
 ClassResultsWindow& Window(HWND dialog) {
   return *reinterpret_cast<ClassResultsWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
@@ -135,9 +137,8 @@ void Save(HWND dialog, const ResultsOutput& output) {
     const std::string text = output.write(window.results);
     WriteFileSafely(chosen, text.data(), text.size());
   } catch (const IoError& error) {
-    window.dialogs.message(
-        dialog, WideText(std::string(output.what) + " n'est pas enregistré : " + error.what()),
-        MB_OK | MB_ICONWARNING);
+    window.dialogs.message(dialog, WideText(output.notSaved + std::string(error.what())),
+                           MB_OK | MB_ICONWARNING);
   }
 }
 

@@ -2291,6 +2291,35 @@ TEST_F(EditorWindowTest, TheClassResultsShowEveryPupilsVerdictsAndSaveTheSpreads
   EXPECT_TRUE(IsWindow(editor_));
 }
 
+TEST_F(EditorWindowTest, TheClassResultsAreNeverWrittenOverAPupilsFileNorIntoNoFolder) {
+  Open(WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), folder_));
+  const fs::path pupil = folder_ / "classe" / "Eva.txt";
+  fs::create_directories(pupil.parent_path());
+  WriteBytes(pupil, "R\xE9ponse 1\r\n");
+  author_.folder = pupil.parent_path();
+  Command(IDM_CLASS_RESULTS);
+  const HWND results = ResultsWindowOf(editor_);
+  ASSERT_NE(results, nullptr);
+  ASSERT_EQ(RowTexts(GetDlgItem(results, IDC_RESULTS), 0),
+            (std::vector<std::wstring>{L"Eva", L"1", L"CODE|1 ½", L"BRAVO", L"?"}));
+
+  author_.files = {pupil, folder_ / "absent" / "classe.html"};
+  SendMessageW(GetDlgItem(results, IDC_SAVE_SPREADSHEET), BM_CLICK, 0, 0);
+  Pump(editor_);
+  SendMessageW(GetDlgItem(results, IDC_SAVE_PAGE), BM_CLICK, 0, 0);
+  Pump(editor_);
+  EXPECT_EQ(fs::file_size(pupil), 11u);
+  EXPECT_EQ(FileStart(pupil, 11), "R\xE9ponse 1\r\n");
+  ASSERT_EQ(author_.asked.size(), 2u);
+  EXPECT_EQ(author_.asked[0].text.rfind(L"Le tableur n'est pas enregistré : ", 0), 0u)
+      << Utf8Text(author_.asked[0].text);
+  EXPECT_NE(author_.asked[0].text.find(L"ne sera jamais remplacé"), std::wstring::npos);
+  EXPECT_EQ(author_.asked[1].text.rfind(L"La page imprimable n'est pas enregistrée : ", 0), 0u)
+      << Utf8Text(author_.asked[1].text);
+  EXPECT_NE(author_.asked[1].text.find(L"n'existe pas"), std::wstring::npos);
+  EXPECT_TRUE(IsWindow(results));
+}
+
 TEST_F(EditorWindowTest, AQuizTypedAndNeverSavedIsGradedToo) {
   Open();
   Type(IDC_TITLE, L"Animaux");
