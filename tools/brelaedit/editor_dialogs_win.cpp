@@ -27,6 +27,8 @@ const FileFilter FILE_FILTERS[] = {
     {L"Images (JPEG, PNG, GIF, BMP)\0*.jpg;*.jpeg;*.png;*.gif;*.bmp\0", L"jpg", false},
     {L"Sons MP3 (*.mp3)\0*.mp3\0", L"mp3", false},
     {L"Films AVI (*.avi)\0*.avi\0", L"avi", false},
+    {L"Tableur (*.csv)\0*.csv\0", L"csv", true},
+    {L"Page imprimable (*.html)\0*.html\0", L"html", true},
 };
 
 // The system's file dialog; empty when cancelled, and when it fails, set to why.

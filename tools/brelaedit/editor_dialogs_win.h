@@ -15,6 +15,8 @@ enum FileChoice {
   CHOOSE_PICTURE,
   CHOOSE_SOUND,
   CHOOSE_FILM,
+  CHOOSE_RESULTS_SPREADSHEET,  // the class results' CSV to write
+  CHOOSE_RESULTS_PAGE,         // their printable page
 };
 
 struct EditorDialogs {

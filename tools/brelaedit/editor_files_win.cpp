@@ -3,10 +3,12 @@
 
 #include <algorithm>
 
+#include "tools/authoring/class_results.h"
 #include "tools/authoring/make_quiz.h"
 #include "tools/authoring/safe_file.h"
 #include "tools/authoring/spreadsheet_import.h"
 #include "tools/authoring/whole_file.h"
+#include "tools/brelaedit/class_results_window_win.h"
 #include "tools/brelaedit/window_text_win.h"
 
 namespace {
@@ -256,6 +258,40 @@ void MakeExecutable(HWND owner, const EditorEnvironment& environment,
     Tell(owner, environment,
          "Le dossier " + QuotedPath(output.parent_path()) + " n'a pas pu être ouvert.");
   }
+}
+
+// The class's files, or none once the author has been told why.
+bool ReadClassFolder(HWND owner, const EditorEnvironment& environment, const fs::path& folder,
+                     ClassFiles& files) {
+  try {
+    files = ClassFilesOf({folder});
+  } catch (const fs::filesystem_error&) {
+    Tell(owner, environment, "Le dossier " + QuotedPath(folder) + " ne peut pas être lu.");
+    return false;
+  }
+  if (!files.pupils.empty() || !files.leftOut.empty()) return true;
+  Tell(owner, environment,
+       "Le dossier " + QuotedPath(folder) +
+           " ne contient aucun fichier de réponses (.txt) : choisissez le dossier de la classe.");
+  return false;
+}
+
+void ShowClassResults(HWND owner, const EditorEnvironment& environment,
+                      const EditorDocument& document) {
+  QuizDefinition quiz;
+  std::string problem;
+  if (!PlayerQuizOfFile(document.quiz, quiz, problem)) {
+    Tell(owner, environment, "Les résultats ne peuvent pas être calculés : " + problem + ".");
+    return;
+  }
+  const fs::path folder = environment.dialogs.chooseFolder(
+      owner, L"Choisissez le dossier des fichiers de réponses de la classe :",
+      document.mediaFolder);
+  ClassFiles files;
+  if (folder.empty() || !ReadClassFolder(owner, environment, folder, files)) return;
+  std::vector<fs::path> inputs;
+  for (const PupilFile& pupil : files.pupils) inputs.push_back(pupil.file);
+  OpenClassResultsWindow(owner, environment.dialogs, GradeClass(quiz, files), inputs, folder);
 }
 
 bool StartTrial(HWND owner, const EditorEnvironment& environment, const EditorDocument& document,

@@ -44,6 +44,11 @@ void MakeExecutable(HWND owner, const EditorEnvironment& environment,
                     const EditorDocument& document, const std::vector<Problem>& problems,
                     MediaCache& cache);
 
+// "Résultats de la classe…": the quiz as the player would hold it, refused at once when it has
+// none to grade; then the class's folder asked for, graded, and shown in a window of its own.
+void ShowClassResults(HWND owner, const EditorEnvironment& environment,
+                      const EditorDocument& document);
+
 // A trial: the quiz made into a temporary folder and started there.
 struct TrialRun {
   ScopedHandle process;

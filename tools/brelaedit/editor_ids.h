@@ -4,6 +4,7 @@
 #define IDD_EDITOR 100
 #define IDR_EDITOR_MENU 101
 #define IDR_EDITOR_KEYS 102
+#define IDD_CLASS_RESULTS 103
 
 // The quiz's settings.
 #define IDC_TITLE 1001
@@ -71,3 +72,10 @@
 #define IDM_QUIT 2005
 #define IDM_UNDO_DELETE 2006
 #define IDM_DELETE_KEY 2007
+#define IDM_CLASS_RESULTS 2008
+
+// The class results window.
+#define IDC_RESULTS 1070
+#define IDC_RESULTS_LEFT_OUT 1071
+#define IDC_SAVE_SPREADSHEET 1072
+#define IDC_SAVE_PAGE 1073

@@ -1306,6 +1306,9 @@ void OnCommand(HWND dialog, int id, int notification) {
     case IDC_MAKE:
       OnMake(dialog);
       break;
+    case IDM_CLASS_RESULTS:
+      ShowClassResults(dialog, Editor(dialog).environment, Editor(dialog).document);
+      break;
     case IDC_COLOUR:
       OnChooseColour(dialog);
       break;
@@ -1492,6 +1495,11 @@ bool HandleEditorKeys(HWND editor, MSG& message) {
   const EditorWindow* window =
       reinterpret_cast<EditorWindow*>(GetWindowLongPtrW(editor, DWLP_USER));
   if (!window) return false;
+  // A window of the editor's own (the class results) has its dialog keys, not the editor's.
+  const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (root && root != editor && GetWindow(root, GW_OWNER) == editor) {
+    return IsDialogMessageW(root, &message);
+  }
   const bool handled =
       (!IsComboBoxKey(message) && TranslateAcceleratorW(editor, window->keys, &message)) ||
       IsDialogMessageW(editor, &message);

@@ -2147,4 +2147,214 @@ TEST_F(EditorWindowTest, TheProblemAndQuestionListsWorkWithTheKeyboardAlone) {
   EXPECT_EQ(TextOf(Item(IDC_QUESTION_TEXT)), L"Qu'est-ce que le n° 2 ?");
 }
 
+// --- Class results ---------------------------------------------------------------------------
+
+// The window the editor opened for the class results, owned by it; none: nullptr.
+HWND ResultsWindowOf(HWND editor) {
+  struct Search {
+    HWND owner;
+    HWND found;
+  } search = {editor, nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM data) {
+        auto& search = *reinterpret_cast<Search*>(data);
+        if (GetWindow(window, GW_OWNER) != search.owner || !IsWindowVisible(window)) return TRUE;
+        search.found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::vector<std::wstring> RowTexts(HWND list, int row) {
+  const HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  const int columns = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+  std::vector<std::wstring> texts;
+  for (int column = 0; column < columns; ++column) texts.push_back(ItemText(list, row, column));
+  return texts;
+}
+
+std::wstring HeaderText(HWND list, int column) {
+  wchar_t text[64] = {};
+  LVCOLUMNW entry = {};
+  entry.mask = LVCF_TEXT;
+  entry.pszText = text;
+  entry.cchTextMax = 64;
+  SendMessageW(list, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&entry));
+  return text;
+}
+
+LRESULT TextWidthIn(HWND list, const std::wstring& text) {
+  return SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// The colour drawn inside a cell, away from its text and grid lines.
+COLORREF CellFill(HWND list, int row, int column) {
+  RECT cell = {};
+  cell.top = column;
+  cell.left = LVIR_LABEL;  // the first column's bounds would be the whole row's
+  SendMessageW(list, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&cell));
+  RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  const HDC dc = GetDC(list);
+  const COLORREF colour = GetPixel(dc, cell.right - 3, cell.bottom - 3);
+  ReleaseDC(list, dc);
+  return colour;
+}
+
+void WriteBytes(const fs::path& file, const std::string& bytes) {
+  std::ofstream(file, std::ios::binary) << bytes;
+}
+
+std::string FileStart(const fs::path& file, std::size_t size) {
+  std::string bytes(size, '\0');
+  std::ifstream(file, std::ios::binary).read(bytes.data(), static_cast<std::streamsize>(size));
+  return bytes;
+}
+
+TEST_F(EditorWindowTest, TheClassResultsShowEveryPupilsVerdictsAndSaveTheSpreadsheetAndPage) {
+  nlohmann::json quiz = SampleQuizJson("text", "none", 2, 3);
+  const char* answers[][2] = {{"Paris", "France"}, {"crocodile", "Nil"}, {"élève", "Émile"}};
+  for (int n = 0; n < 3; ++n) {
+    quiz["questions"][n]["answer1"] = answers[n][0];
+    quiz["questions"][n]["answer2"] = answers[n][1];
+  }
+  quiz["title"] = "Géographie";
+  quiz["codes"] = {"UN", "DEUX", "TROIS"};
+  Open(WriteSampleQuiz(quiz, folder_));
+  // The pupils' files as the player writes them: code page 1252, one line a field.
+  const fs::path classFolder = folder_ / "5e B";
+  fs::create_directories(classFolder);
+  WriteBytes(classFolder / fs::u8path("Zoé.txt"),
+             "paris\r\nfrance\r\ncrocodi\r\nNil\r\n\xE9l\xE8ve\r\n\xC9mile\r\n");
+  WriteBytes(classFolder / "Adam.txt", "Paris\nFrance\ncrocodile\nNil\n\xE9l\xE8ve\n\xC9mile\n");
+  WriteBytes(classFolder / "Basile.txt", "*\r\nfrance\r\n");
+  WriteBytes(classFolder / "notes.txt", "un\r\ndeux\r\ntrois\r\nquatre\r\ncinq\r\nsix\r\nsept\r\n");
+  author_.folder = classFolder;
+
+  Command(IDM_CLASS_RESULTS);
+  const HWND results = ResultsWindowOf(editor_);
+  ASSERT_NE(results, nullptr);
+  EXPECT_EQ(author_.folderStarts, std::vector<fs::path>{folder_});
+  const HWND list = GetDlgItem(results, IDC_RESULTS);
+  EXPECT_EQ(GetFocus(), list);
+  PressKey(editor_, VK_TAB);  // the window's own Tab, not the editor's
+  EXPECT_EQ(GetFocus(), GetDlgItem(results, IDC_RESULTS_LEFT_OUT));
+  EXPECT_EQ(AccessibleName(list), L"Élèves");
+  const std::vector<std::wstring> headers = {L"Élève", L"Score", L"Code", L"1", L"2", L"3"};
+  for (int column = 0; column < 6; ++column) EXPECT_EQ(HeaderText(list, column), headers[column]);
+  ASSERT_EQ(RowCount(list), 3);
+  using Row = std::vector<std::wstring>;
+  EXPECT_EQ(RowTexts(list, 0), (Row{L"Adam", L"3", L"TROIS", L"BRAVO / BRAVO", L"BRAVO / BRAVO",
+                                    L"BRAVO / BRAVO"}));
+  EXPECT_EQ(RowTexts(list, 1), (Row{L"Basile", L"0", L"", L"? / BRAVO", L"? / ?", L"? / ?"}));
+  EXPECT_EQ(RowTexts(list, 2), (Row{L"Zoé", L"2", L"DEUX", L"BRAVO / BRAVO", L"Presque / BRAVO",
+                                    L"BRAVO / BRAVO"}));
+  // Every header and cell whole in its column.
+  for (int column = 0; column < 6; ++column) {
+    const auto width = SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0);
+    EXPECT_GT(width, TextWidthIn(list, headers[column])) << column;
+    for (int row = 0; row < 3; ++row) {
+      EXPECT_GT(width, TextWidthIn(list, ItemText(list, row, column))) << column;
+    }
+  }
+  // The player's verdict colours: green for BRAVO, amber for a near miss; the name on white.
+  EXPECT_EQ(CellFill(list, 2, 3), RGB(0, 255, 0));
+  EXPECT_EQ(CellFill(list, 2, 4), RGB(255, 203, 38));
+  EXPECT_EQ(CellFill(list, 2, 0), GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(TextOf(GetDlgItem(results, IDC_RESULTS_LEFT_OUT)),
+            L"« notes.txt » laissé de côté : 7 lignes pour 6 champs de réponse : ce n'est pas un "
+            L"fichier de réponses de ce quiz");
+
+  const fs::path csv = folder_ / "classe.csv";
+  const fs::path page = folder_ / "classe.html";
+  author_.files = {csv, page};
+  SendMessageW(GetDlgItem(results, IDC_SAVE_SPREADSHEET), BM_CLICK, 0, 0);
+  Pump(editor_);
+  SendMessageW(GetDlgItem(results, IDC_SAVE_PAGE), BM_CLICK, 0, 0);
+  Pump(editor_);
+  EXPECT_EQ(author_.fileChoices,
+            (std::vector<FileChoice>{CHOOSE_RESULTS_SPREADSHEET, CHOOSE_RESULTS_PAGE}));
+  EXPECT_EQ(author_.suggestions,
+            (std::vector<fs::path>{folder_ / "5e B.csv", folder_ / "5e B.html"}));
+  const std::string header = "\xEF\xBB\xBF\xC3\x89l\xC3\xA8ve;Score;Code;";
+  EXPECT_EQ(FileStart(csv, header.size()), header);
+  const std::string zoe = "Zo\xC3\xA9;2;DEUX;paris;BRAVO;france;BRAVO;crocodi;Presque;Nil;BRAVO;"
+                          "\xC3\xA9l\xC3\xA8ve;BRAVO;\xC3\x89mile;BRAVO\r\n";
+  EXPECT_NE(FileStart(csv, 4096).find(zoe), std::string::npos);
+  EXPECT_EQ(FileStart(page, 15), "<!DOCTYPE html>");
+  EXPECT_TRUE(author_.asked.empty());
+
+  // Esc closes the window; the editor stays.
+  PressKey(editor_, VK_ESCAPE);
+  EXPECT_FALSE(IsWindow(results));
+  EXPECT_TRUE(IsWindow(editor_));
+}
+
+TEST_F(EditorWindowTest, TheClassResultsAreNeverWrittenOverAPupilsFileNorIntoNoFolder) {
+  Open(WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), folder_));
+  const fs::path pupil = folder_ / "classe" / "Eva.txt";
+  fs::create_directories(pupil.parent_path());
+  WriteBytes(pupil, "R\xE9ponse 1\r\n");
+  author_.folder = pupil.parent_path();
+  Command(IDM_CLASS_RESULTS);
+  const HWND results = ResultsWindowOf(editor_);
+  ASSERT_NE(results, nullptr);
+  ASSERT_EQ(RowTexts(GetDlgItem(results, IDC_RESULTS), 0),
+            (std::vector<std::wstring>{L"Eva", L"1", L"CODE|1 ½", L"BRAVO", L"?"}));
+
+  author_.files = {pupil, folder_ / "absent" / "classe.html"};
+  SendMessageW(GetDlgItem(results, IDC_SAVE_SPREADSHEET), BM_CLICK, 0, 0);
+  Pump(editor_);
+  SendMessageW(GetDlgItem(results, IDC_SAVE_PAGE), BM_CLICK, 0, 0);
+  Pump(editor_);
+  EXPECT_EQ(fs::file_size(pupil), 11u);
+  EXPECT_EQ(FileStart(pupil, 11), "R\xE9ponse 1\r\n");
+  ASSERT_EQ(author_.asked.size(), 2u);
+  EXPECT_EQ(author_.asked[0].text.rfind(L"Le tableur n'est pas enregistré : ", 0), 0u)
+      << Utf8Text(author_.asked[0].text);
+  EXPECT_NE(author_.asked[0].text.find(L"ne sera jamais remplacé"), std::wstring::npos);
+  EXPECT_EQ(author_.asked[1].text.rfind(L"La page imprimable n'est pas enregistrée : ", 0), 0u)
+      << Utf8Text(author_.asked[1].text);
+  EXPECT_NE(author_.asked[1].text.find(L"n'existe pas"), std::wstring::npos);
+  EXPECT_TRUE(IsWindow(results));
+}
+
+TEST_F(EditorWindowTest, AQuizTypedAndNeverSavedIsGradedToo) {
+  Open();
+  Type(IDC_TITLE, L"Animaux");
+  Type(IDC_QUESTION_TEXT, L"Un reptile ?");
+  Type(IDC_ANSWER1, L"crocodile");
+  Command(IDC_ADD);
+  Type(IDC_QUESTION_TEXT, L"Un navire ?");
+  Type(IDC_ANSWER1, L"bateau");
+  ASSERT_TRUE(EditedDocument(editor_).file.empty());
+  const fs::path classFolder = folder_ / "classe";
+  fs::create_directories(classFolder);
+  WriteBytes(classFolder / fs::u8path("Léo.txt"), "crocodi\r\nbateaux\r\n");
+  author_.folder = classFolder;
+
+  Command(IDM_CLASS_RESULTS);
+  const HWND results = ResultsWindowOf(editor_);
+  ASSERT_NE(results, nullptr);
+  const HWND list = GetDlgItem(results, IDC_RESULTS);
+  ASSERT_EQ(RowCount(list), 1);
+  EXPECT_EQ(RowTexts(list, 0),
+            (std::vector<std::wstring>{L"Léo", L"0", L"", L"Presque", L"Quasiment"}));
+  EXPECT_EQ(TextOf(GetDlgItem(results, IDC_RESULTS_LEFT_OUT)), L"Aucun fichier laissé de côté.");
+}
+
+TEST_F(EditorWindowTest, AQuizWithNothingToGradeIsToldAndNoFolderIsAskedFor) {
+  Open();
+  Command(IDC_DELETE);
+  ASSERT_TRUE(EditedDocument(editor_).quiz.questions.empty());
+  author_.folder = folder_;
+  Command(IDM_CLASS_RESULTS);
+  EXPECT_EQ(ResultsWindowOf(editor_), nullptr);
+  EXPECT_TRUE(author_.folderStarts.empty());
+  ASSERT_EQ(author_.asked.size(), 1u);
+  EXPECT_EQ(author_.asked[0].text,
+            L"Les résultats ne peuvent pas être calculés : le quiz n'a aucune question.");
+}
+
 }  // namespace
