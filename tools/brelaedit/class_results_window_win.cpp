@@ -15,6 +15,7 @@
 #include "tools/brelaedit/class_results_table.h"
 #include "tools/brelaedit/editor_ids.h"
 #include "tools/brelaedit/form_layout_win.h"
+#include "tools/brelaedit/list_view_win.h"
 #include "tools/brelaedit/window_text_win.h"
 
 namespace {
@@ -48,34 +49,14 @@ ClassResultsWindow& Window(HWND dialog) {
   return *reinterpret_cast<ClassResultsWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
-void AddColumn(HWND list, int index, const std::string& title) {
-  std::wstring text = WideText(title);
-  LVCOLUMNW column = {};
-  column.mask = LVCF_TEXT;
-  column.pszText = text.data();
-  SendMessageW(list, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
-}
-
-void SetCell(HWND list, int row, int column, const std::string& utf8) {
-  std::wstring text = WideText(utf8);
-  LVITEMW cell = {};
-  cell.iSubItem = column;
-  cell.pszText = text.data();
-  SendMessageW(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&cell));
-}
-
 void AddPupilRow(HWND list, const ClassResults& results, int row) {
   const PupilResult& pupil = results.pupils[row];
-  LVITEMW item = {};
-  item.mask = LVIF_TEXT;
-  item.iItem = row;
-  std::wstring name = WideText(pupil.name);
-  item.pszText = name.data();
-  SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-  SetCell(list, row, 1, std::to_string(pupil.score));
-  SetCell(list, row, 2, pupil.code);
+  InsertRow(list, row);
+  SetItemText(list, row, 0, pupil.name);
+  SetItemText(list, row, 1, std::to_string(pupil.score));
+  SetItemText(list, row, 2, pupil.code);
   for (int n = 1; n <= results.questionCount; ++n) {
-    SetCell(list, row, FIRST_QUESTION_COLUMN + n - 1, QuestionCellOf(results, pupil, n).text);
+    SetItemText(list, row, FIRST_QUESTION_COLUMN + n - 1, QuestionCellOf(results, pupil, n).text);
   }
 }
 

@@ -15,6 +15,7 @@
 #include "tools/brelaedit/accessible_name_win.h"
 #include "tools/brelaedit/editor_ids.h"
 #include "tools/brelaedit/form_layout_win.h"
+#include "tools/brelaedit/list_view_win.h"
 #include "tools/brelaedit/picture_preview_win.h"
 #include "tools/brelaedit/recovery.h"
 #include "tools/brelaedit/recovery_win.h"
@@ -177,31 +178,6 @@ const FieldControl* FieldOfChooseButton(int id) {
 
 enum ProblemColumn { PROBLEM_SEVERITY_COLUMN, PROBLEM_PLACE_COLUMN, PROBLEM_MESSAGE_COLUMN };
 
-void AddColumn(HWND list, int index, const wchar_t* title, int width) {
-  LVCOLUMNW column = {};
-  column.mask = LVCF_TEXT | LVCF_WIDTH;
-  column.pszText = const_cast<wchar_t*>(title);
-  column.cx = width;
-  SendMessageW(list, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
-}
-
-void SetItemText(HWND list, int item, int column, const std::string& utf8) {
-  std::wstring text = WideText(utf8);
-  LVITEMW entry = {};
-  entry.iSubItem = column;
-  entry.pszText = text.data();
-  SendMessageW(list, LVM_SETITEMTEXTW, item, reinterpret_cast<LPARAM>(&entry));
-}
-
-void InsertRow(HWND list, int item, LPARAM data) {
-  LVITEMW entry = {};
-  entry.mask = LVIF_PARAM | LVIF_TEXT;
-  entry.iItem = item;
-  entry.lParam = data;
-  entry.pszText = const_cast<wchar_t*>(L"");
-  SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry));
-}
-
 void SelectRow(HWND list, int item) {
   LVITEMW state = {};
   state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
@@ -222,12 +198,12 @@ void SetUpLists(HWND dialog, int dpi) {
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                  LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_INFOTIP);
   }
-  AddColumn(questions, 0, L"N°", ScaledPixels(34, dpi));
-  AddColumn(questions, 1, L"Énoncé", ScaledPixels(210, dpi));
-  AddColumn(questions, 2, L"Réponses", ScaledPixels(150, dpi));
-  AddColumn(problems, PROBLEM_SEVERITY_COLUMN, L"Gravité", 0);
-  AddColumn(problems, PROBLEM_PLACE_COLUMN, L"Où", 0);
-  AddColumn(problems, PROBLEM_MESSAGE_COLUMN, L"Problème", 0);
+  AddColumn(questions, 0, "N°", ScaledPixels(34, dpi));
+  AddColumn(questions, 1, "Énoncé", ScaledPixels(210, dpi));
+  AddColumn(questions, 2, "Réponses", ScaledPixels(150, dpi));
+  AddColumn(problems, PROBLEM_SEVERITY_COLUMN, "Gravité", 0);
+  AddColumn(problems, PROBLEM_PLACE_COLUMN, "Où", 0);
+  AddColumn(problems, PROBLEM_MESSAGE_COLUMN, "Problème", 0);
 }
 
 void ScaleColumns(HWND list, int from, int to) {
