@@ -2149,21 +2149,22 @@ TEST_F(EditorWindowTest, TheProblemAndQuestionListsWorkWithTheKeyboardAlone) {
 
 // --- Class results ---------------------------------------------------------------------------
 
+struct OwnedWindowSearch {
+  HWND owner;
+  HWND found;
+};
+
+BOOL CALLBACK MatchOwnedWindow(HWND window, LPARAM data) {
+  auto& search = *reinterpret_cast<OwnedWindowSearch*>(data);
+  if (GetWindow(window, GW_OWNER) != search.owner || !IsWindowVisible(window)) return TRUE;
+  search.found = window;
+  return FALSE;
+}
+
 // The window the editor opened for the class results, owned by it; none: nullptr.
 HWND ResultsWindowOf(HWND editor) {
-  struct Search {
-    HWND owner;
-    HWND found;
-  } search = {editor, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM data) {
-        auto& search = *reinterpret_cast<Search*>(data);
-        if (GetWindow(window, GW_OWNER) != search.owner || !IsWindowVisible(window)) return TRUE;
-        search.found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  OwnedWindowSearch search = {editor, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), MatchOwnedWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
