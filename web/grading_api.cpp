@@ -2,14 +2,11 @@
 // field judged and revealed as the board does it, the score and the code. Texts are code page 1252.
 #include <emscripten.h>
 
-#include <cstdlib>
-
 #include "board/grading.h"
 #include "board/layout.h"
 #include "board/score.h"
 #include "board/verdict.h"
 #include "quiz/quiz_format.h"
-#include "quiz/unpack.h"
 
 namespace {
 
@@ -24,24 +21,9 @@ struct Fields {
   const char* verdicts[MAX_SLOTS];
   bool revealTextShown[MAX_QUESTIONS + 1];
   bool answerPictureShown[MAX_QUESTIONS + 1];
-  bool allTextsRevealed;
 };
 
 Fields fields;
-
-using Parser = bool (*)(const unsigned char*, std::size_t, QuizDefinition&);
-
-bool UnpackAndParse(const unsigned char* packed, int length, QuizDefinition& target,
-                    Parser parse) {
-  if (length <= 0) return false;
-  unsigned char* unpacked = nullptr;
-  std::uint32_t reported = 0;
-  int result = UnpackData(packed, static_cast<std::size_t>(length), &unpacked, &reported);
-  // The reported length counts two bytes more than were written.
-  bool parsed = result == UNPACK_OK && parse(unpacked, reported - 2, target);
-  std::free(unpacked);
-  return parsed;
-}
 
 int SlotCount() { return quiz ? quiz->questionCount * quiz->answersPerQuestion : 0; }
 
@@ -81,7 +63,7 @@ EMSCRIPTEN_KEEPALIVE int brela_load(const unsigned char* quizBytes, int quizLeng
   delete quiz;
   quiz = new QuizDefinition;
   ResetFields();
-  if (!UnpackAndParse(quizBytes, quizLength, *quiz, ParseQuiz)) {
+  if (quizLength <= 0 || !UnpackAndParse(quizBytes, quizLength, *quiz, ParseQuiz)) {
     delete quiz;
     quiz = nullptr;
     return 0;
