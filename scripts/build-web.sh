@@ -14,6 +14,7 @@ if ! node -e "require.resolve('acorn')" 2>/dev/null; then
 fi
 
 cmake -S "$repo/web" -B "$repo/build/web" \
-  -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake >/dev/null
+  -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
+  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build "$repo/build/web" -j"$(nproc)" >&2
 echo "$repo/build/web/brela_grading.js"
