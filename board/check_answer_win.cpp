@@ -2,14 +2,11 @@
 // score and code in the main window's header.
 #include "board/check_answer_win.h"
 
-#include <cstring>
-
 #include "base/process_state_win.h"
 #include "base/raii_win.h"
 #include "base/resource_ids.h"
 #include "board/board_controls_win.h"
 #include "board/board_ids.h"
-#include "board/grading.h"
 #include "board/layout.h"
 #include "board/score.h"
 #include "board/scrolling_win.h"
@@ -27,24 +24,18 @@ void ReadControlText(HWND board, int id, char (&text)[TEXT_SIZE]) {
   if (HWND control = BoardControl(board, id)) GetWindowTextA(control, text, TEXT_SIZE);
 }
 
-// Upper-cased but untrimmed on both sides: surrounding spaces make the field differ.
-bool FieldHoldsExactly(HWND board, int fieldId, const char* expected) {
-  char typed[TEXT_SIZE];
-  char wanted[TEXT_SIZE];
-  ReadControlText(board, fieldId, typed);
-  CopyText(wanted, expected);
-  NormaliseAnswer(typed, false);
-  NormaliseAnswer(wanted, false);
-  return std::strcmp(typed, wanted) == 0;
-}
+// The texts of question n's answer fields, ready for the portable reveal decision.
+struct QuestionFieldTexts {
+  char texts[2][TEXT_SIZE];
+  const char* byAnswer[2];
+};
 
-bool QuestionAnsweredExactly(const QuizDefinition& quiz, HWND board, int n,
-                             const QuestionEntry* entry) {
+void ReadQuestionFields(const QuizDefinition& quiz, HWND board, int n, QuestionFieldTexts& fields) {
   for (int j = 1; j <= quiz.answersPerQuestion; ++j) {
-    int fieldId = IDC_ANSWER_BASE + SlotOf(n, j, quiz.answersPerQuestion);
-    if (!FieldHoldsExactly(board, fieldId, ExpectedAnswer(entry, j))) return false;
+    ReadControlText(board, IDC_ANSWER_BASE + SlotOf(n, j, quiz.answersPerQuestion),
+                    fields.texts[j - 1]);
+    fields.byAnswer[j - 1] = fields.texts[j - 1];
   }
-  return true;
 }
 
 void SetRevealText(HWND board, int n, const char* text) {
@@ -82,20 +73,8 @@ void PlaceAnswerPicture(const QuizDefinition& quiz, HWND board, int n) {
 }
 
 void RevealQuestion(const QuizDefinition& quiz, HWND board, int n, const QuestionEntry* entry) {
-  switch (quiz.revealMode) {
-    case REVEAL_TEXT:
-      SetRevealText(board, n, entry ? entry->revealText : "");
-      break;
-    case REVEAL_TEXT_AND_PICTURE:
-      SetRevealText(board, n, entry ? entry->revealText : "");
-      PlaceAnswerPicture(quiz, board, n);
-      break;
-    case REVEAL_PICTURE:
-      PlaceAnswerPicture(quiz, board, n);
-      break;
-    default:  // REVEAL_TEXTS_AT_END waits for the full score
-      break;
-  }
+  if (RevealsTextOnSolving(quiz.revealMode)) SetRevealText(board, n, entry ? entry->revealText : "");
+  if (RevealsAnswerPicture(quiz.revealMode)) PlaceAnswerPicture(quiz, board, n);
 }
 
 // The texts of the verdict fields, by slot; a missing field reads as empty.
@@ -136,11 +115,18 @@ void CheckAnswer(const QuizDefinition& quiz, HWND board, int fieldId) {
   char typed[TEXT_SIZE];
   ReadControlText(board, fieldId, typed);
   const char* verdict = FieldVerdict(quiz, slot, typed);
-  bool bravo = IsBravo(verdict);
-  if (bravo && quiz.revealMode != REVEAL_NONE && QuestionAnsweredExactly(quiz, board, n, entry)) {
-    RevealQuestion(quiz, board, n, entry);
+  QuestionFieldTexts fields;
+  ReadQuestionFields(quiz, board, n, fields);
+  switch (RevealOnJudging(quiz, n, verdict, fields.byAnswer)) {
+    case REVEAL_SHOW:
+      RevealQuestion(quiz, board, n, entry);
+      break;
+    case REVEAL_HIDE_TEXT:
+      SetRevealText(board, n, "");
+      break;
+    case REVEAL_KEEP:
+      break;
   }
-  if (!bravo) SetRevealText(board, n, "");
   SetControlText(BoardControl(board, IDC_VERDICT_BASE + slot), verdict);
   UpdateScore(quiz, board);
 }
@@ -154,7 +140,5 @@ void UpdateScore(const QuizDefinition& quiz, HWND board) {
   SetControlText(HeaderDisplay(board, IDC_SCORE), score);
   const char* code = ProgressCode(quiz, solved);
   SetControlText(HeaderDisplay(board, IDC_CODE), code ? code : NO_CODE);
-  if (solved == quiz.questionCount && quiz.revealMode == REVEAL_TEXTS_AT_END) {
-    RevealAllTexts(quiz, board);
-  }
+  if (RevealsAllTexts(quiz, solved)) RevealAllTexts(quiz, board);
 }

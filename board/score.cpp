@@ -1,6 +1,8 @@
 // The board's decisions on answers and the score.
 #include "board/score.h"
 
+#include <cstring>
+
 #include "board/grading.h"
 #include "board/layout.h"
 #include "board/verdict.h"
@@ -32,4 +34,39 @@ int SolvedQuestionCount(const QuizDefinition& quiz, SlotVerdicts verdicts) {
 
 const char* ProgressCode(const QuizDefinition& quiz, int solved) {
   return solved > 0 ? quiz.codes[solved - 1] : nullptr;
+}
+
+bool RevealsTextOnSolving(int revealMode) {
+  return revealMode == REVEAL_TEXT || revealMode == REVEAL_TEXT_AND_PICTURE;
+}
+
+bool RevealsAnswerPicture(int revealMode) {
+  return revealMode == REVEAL_PICTURE || revealMode == REVEAL_TEXT_AND_PICTURE;
+}
+
+bool IsQuestionAnsweredExactly(const QuizDefinition& quiz, int n, AnswerTexts answerTexts) {
+  const QuestionEntry* entry = QuestionAt(quiz, n);
+  for (int j = 1; j <= quiz.answersPerQuestion; ++j) {
+    char typed[TEXT_SIZE];
+    char wanted[TEXT_SIZE];
+    CopyText(typed, answerTexts[j - 1]);
+    CopyText(wanted, ExpectedAnswer(entry, j));
+    NormaliseAnswer(typed, false);
+    NormaliseAnswer(wanted, false);
+    if (std::strcmp(typed, wanted) != 0) return false;
+  }
+  return true;
+}
+
+RevealChange RevealOnJudging(const QuizDefinition& quiz, int n, const char* verdict,
+                             AnswerTexts answerTexts) {
+  if (!IsBravo(verdict)) return REVEAL_HIDE_TEXT;
+  const bool revealsOnSolving =
+      RevealsTextOnSolving(quiz.revealMode) || RevealsAnswerPicture(quiz.revealMode);
+  if (revealsOnSolving && IsQuestionAnsweredExactly(quiz, n, answerTexts)) return REVEAL_SHOW;
+  return REVEAL_KEEP;
+}
+
+bool RevealsAllTexts(const QuizDefinition& quiz, int solved) {
+  return solved == quiz.questionCount && quiz.revealMode == REVEAL_TEXTS_AT_END;
 }

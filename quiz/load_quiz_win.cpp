@@ -1,18 +1,13 @@
 // The quiz loader: finds, unpacks and parses the two "PATCH" resources of the executable.
 #include "quiz/load_quiz_win.h"
 
-#include <cstdlib>
-
 #include "base/message.h"
 #include "base/resource_ids.h"
 #include "quiz/quiz_format.h"
-#include "quiz/unpack.h"
 
 namespace {
 
 constexpr const char* LOADER_TITLE = "Brela";
-
-using Parser = bool (*)(const unsigned char*, std::size_t, QuizDefinition&);
 
 struct ResourceBytes {
   bool found;
@@ -29,15 +24,8 @@ ResourceBytes FindQuizResource(HMODULE module, int id) {
   return {true, data, data ? size : 0};
 }
 
-// Unpacks one resource and parses it; false when either step fails.
-bool UnpackAndParse(const ResourceBytes& resource, QuizDefinition& quiz, Parser parse) {
-  unsigned char* unpacked = nullptr;
-  std::uint32_t reported = 0;
-  int result = UnpackData(resource.data, resource.size, &unpacked, &reported);
-  // The reported length counts two bytes more than were written.
-  bool parsed = result == UNPACK_OK && parse(unpacked, reported - 2, quiz);
-  std::free(unpacked);
-  return parsed;
+bool UnpackAndParse(const ResourceBytes& resource, QuizDefinition& quiz, ResourceParser parse) {
+  return UnpackAndParse(resource.data, resource.size, quiz, parse);
 }
 
 void LoadCodes(QuizDefinition& quiz, HMODULE module) {

@@ -1,8 +1,11 @@
 // The quiz resource format: fields ended by '|', single bytes for numbers, lines ended by CR LF.
 #include "quiz/quiz_format.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <new>
+
+#include "quiz/unpack.h"
 
 namespace {
 
@@ -132,4 +135,15 @@ void FillBuiltInQuiz(QuizDefinition& quiz) {
   quiz.revealMode = REVEAL_NONE;
   AppendQuestion(quiz, "ulvo", "titi", "titi");
   AppendQuestion(quiz, "trapol", "plouf", "titi");
+}
+
+bool UnpackAndParse(const unsigned char* packed, std::size_t length, QuizDefinition& quiz,
+                    ResourceParser parse) {
+  unsigned char* unpacked = nullptr;
+  std::uint32_t reported = 0;
+  int result = UnpackData(packed, length, &unpacked, &reported);
+  // The reported length counts two bytes more than were written.
+  bool parsed = result == UNPACK_OK && parse(unpacked, reported - 2, quiz);
+  std::free(unpacked);
+  return parsed;
 }

@@ -18,5 +18,13 @@ bool ParseQuiz(const unsigned char* bytes, std::size_t length, QuizDefinition& q
 // its 0x0D or over 259 bytes give false and leave every code empty.
 bool ParseCodes(const unsigned char* bytes, std::size_t length, QuizDefinition& quiz);
 
+// A parser of unpacked resource bytes: ParseQuiz or ParseCodes.
+using ResourceParser = bool (*)(const unsigned char* bytes, std::size_t length,
+                                QuizDefinition& quiz);
+
+// Unpacks a packed "PATCH" resource and parses it; false when either step fails.
+bool UnpackAndParse(const unsigned char* packed, std::size_t length, QuizDefinition& quiz,
+                    ResourceParser parse);
+
 // The small quiz that stands in when the executable carries none.
 void FillBuiltInQuiz(QuizDefinition& quiz);

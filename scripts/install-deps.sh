@@ -8,6 +8,7 @@ packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev clang lld
           wine wine64 wine32:i386 fonts-wine xvfb
           xdotool x11-xkb-utils x11-utils imagemagick libreoffice-calc-nogui
           nlohmann-json3-dev libstb-dev libutf8proc-dev ffmpeg lame espeak-ng fonts-dejavu-core
+          emscripten node-acorn
           gstreamer1.0-plugins-base gstreamer1.0-plugins-good
           gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386)
 missing=()

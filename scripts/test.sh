@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs every test: the portable code natively; the Win32 side cross-built for 64-bit Windows
+# Runs every test: the web page's grading module built with emscripten (build/web); the portable
+# code natively, the module run by node; the Win32 side cross-built for 64-bit Windows
 # (build/win) and for 32-bit Windows (build/win32, what the release ships) and run under Wine;
 # then everything built once more with clang for Windows (build/clang), a second compiler's
 # warnings. Every build of the project's code treats warnings as errors. Where 32-bit programs
@@ -27,7 +28,11 @@ run_ctest() {
   failed=$((failed + failures))
 }
 
-cmake -S "$repo" -B "$repo/build/native" -DBRELA_BENCH=ON "$strict" >/dev/null
+# Every build puts the module beside its brelamake; the native tests run it.
+web_module=$("$repo/scripts/build-web.sh" | tail -n 1)
+web="-DBRELA_WEB_MODULE=$web_module"
+
+cmake -S "$repo" -B "$repo/build/native" -DBRELA_BENCH=ON "$strict" "$web" >/dev/null
 cmake --build "$repo/build/native" -j"$jobs"
 run_ctest --test-dir "$repo/build/native" --output-on-failure -j"$jobs"
 
@@ -52,7 +57,7 @@ trap cleanup EXIT
 # cmake/TOOLCHAIN.cmake.
 cross_build() {
   cmake -S "$repo" -B "$repo/build/$1" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/$2.cmake" "$strict" \
-    "${@:3}" >/dev/null
+    "$web" "${@:3}" >/dev/null
   cmake --build "$repo/build/$1" -j"$jobs"
 }
 

@@ -65,4 +65,74 @@ TEST(ProgressCode, TheCodeOfTheScoreAndNoneForZero) {
   EXPECT_STREQ(ProgressCode(quiz, 3), "TROIS");
 }
 
+// One question of two answers, revealed in the given mode.
+void FillRevealedQuiz(QuizDefinition& quiz, int revealMode) {
+  quiz.questionCount = 1;
+  quiz.answersPerQuestion = 2;
+  quiz.revealMode = revealMode;
+  AppendQuestion(quiz, "Paris", "France", "");
+}
+
+TEST(RevealOnJudging, ShowsWhenTheWholeQuestionIsTypedExactlyWhateverTheCase) {
+  QuizDefinition quiz;
+  FillRevealedQuiz(quiz, REVEAL_TEXT);
+  const char* fields[] = {"paris", "FRANCE"};
+  EXPECT_EQ(RevealOnJudging(quiz, 1, "BRAVO", fields), REVEAL_SHOW);
+}
+
+TEST(RevealOnJudging, SpacesAroundAnAnswerAreBravoButRevealNothing) {
+  QuizDefinition quiz;
+  FillRevealedQuiz(quiz, REVEAL_TEXT_AND_PICTURE);
+  const char* fields[] = {" Paris", "France"};
+  EXPECT_EQ(RevealOnJudging(quiz, 1, "BRAVO", fields), REVEAL_KEEP);
+  EXPECT_FALSE(IsQuestionAnsweredExactly(quiz, 1, fields));
+}
+
+TEST(RevealOnJudging, AnUnsolvedSecondFieldKeepsTheRevealBack) {
+  QuizDefinition quiz;
+  FillRevealedQuiz(quiz, REVEAL_PICTURE);
+  const char* fields[] = {"Paris", ""};
+  EXPECT_EQ(RevealOnJudging(quiz, 1, "BRAVO", fields), REVEAL_KEEP);
+}
+
+TEST(RevealOnJudging, AnyOtherVerdictTakesTheTextAway) {
+  QuizDefinition quiz;
+  FillRevealedQuiz(quiz, REVEAL_TEXT);
+  const char* fields[] = {"Pari", "France"};
+  EXPECT_EQ(RevealOnJudging(quiz, 1, "Quasiment", fields), REVEAL_HIDE_TEXT);
+  EXPECT_EQ(RevealOnJudging(quiz, 1, "?", fields), REVEAL_HIDE_TEXT);
+}
+
+TEST(RevealOnJudging, ModesWithoutARevealOnSolvingKeep) {
+  const char* fields[] = {"Paris", "France"};
+  for (int mode : {REVEAL_NONE, REVEAL_TEXTS_AT_END}) {
+    QuizDefinition quiz;
+    FillRevealedQuiz(quiz, mode);
+    EXPECT_EQ(RevealOnJudging(quiz, 1, "BRAVO", fields), REVEAL_KEEP) << mode;
+  }
+}
+
+TEST(RevealModes, WhatEachModeShowsOnSolving) {
+  EXPECT_FALSE(RevealsTextOnSolving(REVEAL_NONE));
+  EXPECT_FALSE(RevealsTextOnSolving(REVEAL_PICTURE));
+  EXPECT_TRUE(RevealsTextOnSolving(REVEAL_TEXT));
+  EXPECT_TRUE(RevealsTextOnSolving(REVEAL_TEXT_AND_PICTURE));
+  EXPECT_FALSE(RevealsTextOnSolving(REVEAL_TEXTS_AT_END));
+  EXPECT_FALSE(RevealsAnswerPicture(REVEAL_NONE));
+  EXPECT_TRUE(RevealsAnswerPicture(REVEAL_PICTURE));
+  EXPECT_FALSE(RevealsAnswerPicture(REVEAL_TEXT));
+  EXPECT_TRUE(RevealsAnswerPicture(REVEAL_TEXT_AND_PICTURE));
+  EXPECT_FALSE(RevealsAnswerPicture(REVEAL_TEXTS_AT_END));
+}
+
+TEST(RevealsAllTexts, OnlyTheFullScoreInTheModeOfTextsAtTheEnd) {
+  QuizDefinition quiz;
+  FillTwoAnswerQuiz(quiz);
+  quiz.revealMode = REVEAL_TEXTS_AT_END;
+  EXPECT_FALSE(RevealsAllTexts(quiz, 2));
+  EXPECT_TRUE(RevealsAllTexts(quiz, 3));
+  quiz.revealMode = REVEAL_TEXT;
+  EXPECT_FALSE(RevealsAllTexts(quiz, 3));
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/support/test_quiz.h"
+#include "tools/pack/pack_data.h"
 #include "tools/pack/quiz_bytes.h"
 
 namespace {
@@ -236,4 +237,33 @@ TEST(BuiltInQuiz, DeclaresTwentyQuestionsWithTwoEntries) {
   EXPECT_EQ(QuestionAt(quiz, 1), quiz.firstQuestion);
   for (int n = 2; n <= 20; ++n) EXPECT_EQ(QuestionAt(quiz, n), quiz.lastQuestion) << n;
   for (const auto& code : quiz.codes) EXPECT_STREQ(code, "");
+}
+
+TEST(UnpackAndParse, ReadsAPackedQuizAndItsCodes) {
+  QuizDefinition written;
+  FillTestQuiz(written, {KIND_TEXT, 3, 2, REVEAL_TEXT});
+  Bytes quizBytes = QuizBytes(written);
+  Bytes codeBytes = CodeBytes(written);
+  Bytes packedQuiz = PackData(quizBytes.data(), quizBytes.size());
+  Bytes packedCodes = PackData(codeBytes.data(), codeBytes.size());
+  QuizDefinition read;
+  ASSERT_TRUE(UnpackAndParse(packedQuiz.data(), packedQuiz.size(), read, ParseQuiz));
+  ASSERT_TRUE(UnpackAndParse(packedCodes.data(), packedCodes.size(), read, ParseCodes));
+  ExpectSameQuiz(written, read);
+  EXPECT_STREQ(read.codes[2], "CODE3");
+}
+
+TEST(UnpackAndParse, FailsOnAStreamCutShortOrUnpackedBytesThatDoNotParse) {
+  QuizDefinition written;
+  FillTestQuiz(written, {KIND_TEXT, 3, 1, REVEAL_NONE});
+  Bytes quizBytes = QuizBytes(written);
+  Bytes packed = PackData(quizBytes.data(), quizBytes.size());
+  QuizDefinition read;
+  EXPECT_FALSE(UnpackAndParse(packed.data(), packed.size() / 2, read, ParseQuiz));
+  EXPECT_FALSE(UnpackAndParse(packed.data(), 0, read, ParseQuiz));
+  const std::string notAQuiz = "pas un quiz";
+  Bytes packedText = PackData(reinterpret_cast<const unsigned char*>(notAQuiz.data()),
+                              notAQuiz.size());
+  EXPECT_FALSE(UnpackAndParse(packedText.data(), packedText.size(), read, ParseQuiz));
+  ExpectConstructedState(read);
 }
