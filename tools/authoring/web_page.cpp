@@ -2,6 +2,7 @@
 // packed resources for the grading module as base64.
 #include "tools/authoring/web_page.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 
@@ -194,14 +195,14 @@ std::string IdentityOf(const Bytes& bytes) {
 WebPageOutcome QuizWebPage(const std::vector<Resource>& resources, const std::string& module) {
   QuizDefinition quiz;
   std::string problem;
-  if (!PlayerQuizOf(resources, quiz, problem)) return {false, problem, ""};
+  if (!PlayerQuizOf(resources, quiz, problem)) return {false, problem, "", 0, 0};
   if (quiz.kind == KIND_VIDEO) {
     return {false,
             "un quiz de films n'a pas de page web : les navigateurs ne lisent pas les films AVI",
-            ""};
+            "", 0, 0};
   }
   std::string questions;
-  if (!QuestionBlocks(quiz, resources, questions, problem)) return {false, problem, ""};
+  if (!QuestionBlocks(quiz, resources, questions, problem)) return {false, problem, "", 0, 0};
   const Bytes& packedQuiz = FindStored(resources, QUIZ_RESOURCE_TYPE, IDR_QUIZ)->bytes;
   const Bytes& packedCodes = FindStored(resources, QUIZ_RESOURCE_TYPE, IDR_CODES)->bytes;
   Bytes both = packedQuiz;
@@ -216,5 +217,8 @@ WebPageOutcome QuizWebPage(const std::vector<Resource>& resources, const std::st
       {"@PACKED_CODES@", Base64(packedCodes)},
       {"@QUESTIONS@", questions},
       {"@MODULE@", InlineScript(module)}};
-  return {true, "", Filled(WEB_PAGE_TEMPLATE, fills)};
+  const auto media =
+      std::count_if(resources.begin(), resources.end(),
+                    [](const Resource& resource) { return resource.type == MEDIA_RESOURCE_TYPE; });
+  return {true, "", Filled(WEB_PAGE_TEMPLATE, fills), quiz.questionCount, static_cast<int>(media)};
 }

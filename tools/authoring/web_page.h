@@ -14,6 +14,8 @@ struct WebPageOutcome {
   bool ok;
   std::string problem;  // French, when not ok: why no page is made
   std::string html;     // UTF-8
+  int questionCount;
+  int mediaCount;  // pictures and sounds in the page
 };
 
 // The page of a quiz executable's resources (the packed quiz and codes, the "IMG" media) with the

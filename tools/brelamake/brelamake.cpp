@@ -485,9 +485,10 @@ int Web(const CommandLine& line, const ExecutableAccess& access, const TextMeasu
   if (!refused.empty()) return ReportRefusal(refused, err);
   WriteFileSafely(output, page.html.data(), page.html.size());
   out << "brelamake : " << QuotedPath(output) << " écrit : "
-      << CountText(static_cast<long long>(resources.size() > 2 ? resources.size() - 2 : 0),
-                   "image ou son", "images ou sons")
-      << " dans la page\n";
+      << CountText(page.questionCount, "question", "questions")
+      << (page.mediaCount ? ", " + CountText(page.mediaCount, "image ou son", "images ou sons")
+                          : "")
+      << "\n";
   return EXIT_SUCCESS_CODE;
 }
 

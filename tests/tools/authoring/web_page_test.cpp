@@ -126,6 +126,9 @@ TEST(WebPageTest, PicturesAndSoundsAreDataUrisOfTheirOwnBytes) {
   EXPECT_FALSE(answer2.empty());
   EXPECT_EQ(SourceOf(html, "image-reponse-2", "image/jpeg"), answer2);
   EXPECT_EQ(Count(html, "src=\"data:image/jpeg;base64,"), 4u);
+  const WebPageOutcome page = QuizWebPage(ResourcesOf(pictures, "media-counted"), MODULE);
+  EXPECT_EQ(page.questionCount, 2);
+  EXPECT_EQ(page.mediaCount, 4);
 
   const Json sounds = SampleQuizJson("audio", "none", 1, 3);
   const std::string audio = PageOf(sounds, "sounds");

@@ -642,7 +642,7 @@ TEST(BrelamakeCommandTest, WebWritesOnePageWithTheMediaAndTheModule) {
   const std::string page = bench.Path("quiz.html");
   const Outcome run = bench.Run({"web", quiz.u8string(), "-o", page});
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.out, "brelamake : « " + page + " » écrit : 6 images ou sons dans la page\n");
+  EXPECT_EQ(run.out, "brelamake : « " + page + " » écrit : 3 questions, 6 images ou sons\n");
   EXPECT_EQ(run.err, "");
   const std::string html = TextOf(page);
   EXPECT_EQ(html.rfind("<!DOCTYPE html>\n<html lang=\"fr\"", 0), 0u);
