@@ -3,14 +3,18 @@
 from file:// in headless Chromium, answered, reloaded, downloaded and taken back. The expected
 verdicts, scores and codes are the guide's rules applied to the samples by hand.
 
-Usage: page_test.py EMULATOR BRELAMAKE SAMPLES WORK
+Usage: page_test.py EMULATOR BRELAMAKE SAMPLES WORK [PLAYER_ANSWERS]
   EMULATOR   what runs a Windows program here ("" when none is needed)
   BRELAMAKE  brelamake, with brela-web.js beside it
   SAMPLES    the folder of the sample quiz executables
   WORK       an empty folder for the pages, the downloads and the 360-pixel screenshot
+  PLAYER_ANSWERS  the program that puts texts into the real player's fields and tells what it
+             shows (player_answers_win.cpp); with it, generated answers are compared with the
+             player's verdicts, score, code and answers file
 """
-import base64
+import json
 import os
+import random
 import re
 import subprocess
 import sys
@@ -24,14 +28,33 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
 EMULATOR, BRELAMAKE, SAMPLES, WORK = sys.argv[1:5]
+PLAYER_ANSWERS = sys.argv[5] if len(sys.argv) > 5 else ""
 os.makedirs(WORK, exist_ok=True)
 PAGES = ["capitales", "drapeaux", "animaux", "feminin"]  # couleurs is a film quiz
 EXTRA_BYTES = 200 * 1024  # what a page may weigh beyond its media
 
 
-def brelamake(*arguments):
-    command = ([EMULATOR] if EMULATOR else []) + [BRELAMAKE] + list(arguments)
+def windows_program(program, *arguments):
+    command = ([EMULATOR] if EMULATOR else []) + [program] + list(arguments)
     return subprocess.run(command, capture_output=True, timeout=120)
+
+
+def brelamake(*arguments):
+    return windows_program(BRELAMAKE, *arguments)
+
+
+def typed_variants(answer, others, rng):
+    """What a pupil may type for an expected answer: itself, its case and spaces changed, a
+    letter dropped, doubled or swapped, its accents taken off, more words, an anagram, another
+    answer, 1252's own œ and €, nothing."""
+    k = rng.randrange(len(answer))
+    swapped = answer[:k] + answer[k + 1:k + 2] + answer[k:k + 1] + answer[k + 2:]
+    plain = answer.translate(str.maketrans("éèêëàâäîïôöûüç", "eeeeaaaiioouuc"))
+    return [answer, answer.lower(), answer.upper(), "  " + answer + " ",
+            answer[:k] + answer[k + 1:], answer[:k] + answer[k] + answer[k:], swapped, plain,
+            answer + " et le reste",
+            answer[::-1], answer[:max(1, len(answer) // 2)], rng.choice(others), "sœur",
+            "10 €", "", "   "]
 
 
 def page_path(name):
@@ -51,15 +74,28 @@ def start_browser(downloads):
     return webdriver.Chrome(options=options, service=service)
 
 
-class PageTest(unittest.TestCase):
+EXPORTED = []
+
+
+def export_pages():
+    """Once a run, whichever class of tests comes first."""
+    if EXPORTED:
+        return
+    EXPORTED.append(True)
+    for name in PAGES:
+        made = brelamake("web", os.path.join(SAMPLES, name + ".exe"), "-o", page_path(name),
+                         "--force")
+        assert made.returncode == 0, made.stderr.decode("utf-8", "replace")
+
+
+class BrowserCase(unittest.TestCase):
+    """The sample pages exported once, and one browser for each class of tests."""
+
     @classmethod
     def setUpClass(cls):
         cls.downloads = os.path.join(WORK, "telechargements")
         os.makedirs(cls.downloads, exist_ok=True)
-        for name in PAGES:
-            made = brelamake("web", os.path.join(SAMPLES, name + ".exe"), "-o", page_path(name),
-                             "--force")
-            assert made.returncode == 0, made.stderr.decode("utf-8", "replace")
+        export_pages()
         cls.browser = start_browser(cls.downloads)
 
     @classmethod
@@ -94,6 +130,21 @@ class PageTest(unittest.TestCase):
     def shown(self, element_id):
         return self.browser.find_element(By.ID, element_id).is_displayed()
 
+    def download(self, name):
+        target = os.path.join(self.downloads, name + ".txt")
+        if os.path.exists(target):
+            os.remove(target)
+        self.browser.find_element(By.ID, "telecharger").click()
+        for _ in range(100):
+            if os.path.exists(target) and os.path.getsize(target) > 0:
+                break
+            time.sleep(0.1)
+        with open(target, "rb") as answers:
+            return answers.read()
+
+
+
+class PageTest(BrowserCase):
     def test_a_film_quiz_has_no_page(self):
         made = brelamake("web", os.path.join(SAMPLES, "couleurs.exe"), "-o", page_path("couleurs"))
         self.assertEqual(made.returncode, 1)
@@ -225,18 +276,6 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.text("score"), " 1 / 10")
         self.assertEqual(self.text("code"), "1 sur 10")
 
-    def download(self, name):
-        target = os.path.join(self.downloads, name + ".txt")
-        if os.path.exists(target):
-            os.remove(target)
-        self.browser.find_element(By.ID, "telecharger").click()
-        for _ in range(100):
-            if os.path.exists(target) and os.path.getsize(target) > 0:
-                break
-            time.sleep(0.1)
-        with open(target, "rb") as answers:
-            return answers.read()
-
     def test_the_downloaded_answers_file_is_code_page_1252_with_cr_lf(self):
         self.open("capitales")
         typed = {1: "  Paris ", 2: "œuf", 3: "10 €", 4: "Ā", 5: "x" * 300}
@@ -274,6 +313,63 @@ class PageTest(unittest.TestCase):
             self.browser.save_screenshot(os.path.join(WORK, "page-web-360.png"))
         finally:
             self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+
+@unittest.skipUnless(PLAYER_ANSWERS, "no program to drive the real player")
+class AgainstThePlayerTest(BrowserCase):
+    ROUNDS = {"capitales": 6, "drapeaux": 3, "feminin": 3}  # 126 fields
+
+    def rounds(self, name):
+        """Each round a text for every field, generated from the quiz's expected answers."""
+        with open(os.path.join(SAMPLES, name, "quiz.json"), encoding="utf-8") as quiz_file:
+            quiz = json.load(quiz_file)
+        answers = [question.get(key) for question in quiz["questions"]
+                   for key in ("answer1", "answer2")[:quiz.get("answersPerQuestion", 1)]]
+        rng = random.Random(name)
+        for _ in range(self.ROUNDS[name]):
+            yield [rng.choice(typed_variants(answer, answers, rng)) for answer in answers]
+
+    def play(self, name, typed):
+        folder = os.path.join(WORK, "joueur-" + name)
+        os.makedirs(folder, exist_ok=True)
+        texts = os.path.join(folder, "tape.txt")
+        with open(texts, "w", encoding="utf-8", newline="\n") as file:
+            file.write("".join(text + "\n" for text in typed))
+        ran = windows_program(PLAYER_ANSWERS, os.path.join(SAMPLES, name + ".exe"), folder, texts)
+        self.assertEqual(ran.returncode, 0, ran.stderr.decode("utf-8", "replace"))
+        with open(os.path.join(folder, "quiz.txt"), "rb") as answers:
+            return json.loads(ran.stdout.decode("utf-8")), answers.read(), folder
+
+    def expect_as_shown(self, name, shown):
+        fields = self.browser.find_elements(By.CSS_SELECTOR, "input[id^='reponse-']")
+        verdicts = [self.text(f.get_attribute("id").replace("reponse", "verdict")) for f in fields]
+        self.assertEqual(verdicts, shown["verdicts"], name)
+        self.assertEqual(self.text("score"), shown["score"], name)
+        # The player's blank code is six spaces; the page's, nothing.
+        self.assertEqual(self.text("code"), shown["code"].strip(), name)
+
+    def test_typed_answers_get_the_players_verdicts_and_answers_file(self):
+        for name in self.ROUNDS:
+            for typed in self.rounds(name):
+                shown, written, folder = self.play(name, typed)
+                self.open(name)
+                fields = self.browser.find_elements(By.CSS_SELECTOR, "input[id^='reponse-']")
+                for field, text in zip(fields, typed):
+                    field.clear()
+                    field.send_keys(text)
+                self.browser.find_element(By.TAG_NAME, "h1").click()  # the last field left
+                self.expect_as_shown(name, shown)
+                self.assertEqual(self.download(name), written, name)
+
+                # The player's own file, taken back into a fresh page.
+                self.open(name)
+                self.browser.find_element(By.ID, "reprendre").send_keys(
+                    os.path.join(folder, "quiz.txt"))
+                WebDriverWait(self.browser, 10).until(
+                    lambda b: self.text("score") == shown["score"])
+                self.expect_as_shown(name, shown)
+                fields = self.browser.find_elements(By.CSS_SELECTOR, "input[id^='reponse-']")
+                self.assertEqual([f.get_attribute("value") for f in fields], typed, name)
 
 
 if __name__ == "__main__":
