@@ -276,6 +276,17 @@ class PageTest(BrowserCase):
         self.assertEqual(self.text("score"), " 1 / 10")
         self.assertEqual(self.text("code"), "1 sur 10")
 
+    def test_f2_and_sauver_keep_what_is_typed_before_it_is_judged(self):
+        self.open("capitales")
+        kept = "return JSON.parse(localStorage.getItem('brela-' + document.documentElement" \
+               ".dataset.identite) || '[]')"
+        self.answer(2, "Rome", key=Keys.F2)
+        self.assertEqual(self.browser.execute_script(kept)[:2], ["", "Rome"])
+        self.assertEqual(self.verdict(2), "")  # kept, not yet judged
+        self.answer(3, "Madrid", key="")
+        self.browser.find_element(By.ID, "sauver").click()
+        self.assertEqual(self.browser.execute_script(kept)[:3], ["", "Rome", "Madrid"])
+
     def test_the_downloaded_answers_file_is_code_page_1252_with_cr_lf(self):
         self.open("capitales")
         typed = {1: "  Paris ", 2: "œuf", 3: "10 €", 4: "Ā", 5: "x" * 300}
