@@ -328,7 +328,7 @@ class PageTest(BrowserCase):
 
 @unittest.skipUnless(PLAYER_ANSWERS, "no program to drive the real player")
 class AgainstThePlayerTest(BrowserCase):
-    ROUNDS = {"capitales": 6, "drapeaux": 3, "feminin": 3}  # 126 fields
+    ROUNDS = {"capitales": 15, "drapeaux": 7, "feminin": 7}  # 304 fields
 
     def rounds(self, name):
         """Each round a text for every field, generated from the quiz's expected answers."""
