@@ -10,7 +10,8 @@ packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev clang lld
           nlohmann-json3-dev libstb-dev libutf8proc-dev ffmpeg lame espeak-ng fonts-dejavu-core
           emscripten node-acorn
           gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-          gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386)
+          gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386
+          chromium chromium-driver python3-selenium)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -8,26 +8,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The media resources: pictures as the import makes them (kept in the cache, so that an editor
-// that makes its quiz again converts only what changed), sounds and films as they are. A file
-// that only its decoding shows to be damaged, or that changed since the check, is a problem.
-std::vector<Resource> MediaResources(const QuizFile& quiz, const CheckContext& context,
-                                     std::vector<Problem>& problems) {
-  std::vector<Resource> resources;
-  for (const MediaSlot& slot : MediaSlots(quiz)) {
-    const fs::path path = ResolvedMediaPath(context.mediaFolder, slot.path);
-    MediaVerdict verdict = CheckMediaFile(slot.role, path, slot.path, quiz.backgroundColour,
-                                          context.mediaCache, MEDIA_FOR_EXECUTABLE);
-    if (!verdict.ok) {
-      problems.push_back(ErrorAt({slot.question, slot.field, 0}, verdict.problem));
-      continue;
-    }
-    resources.push_back({MEDIA_RESOURCE_TYPE, slot.resourceId,
-                         verdict.resource.empty() ? ReadWholeFile(path) : verdict.resource});
-  }
-  return resources;
-}
-
 std::vector<fs::path> InputsOf(const QuizFile& quiz, const CheckContext& context,
                                const fs::path& player, const MakeOptions& options) {
   std::vector<fs::path> inputs = MediaPaths(quiz, context.mediaFolder);
@@ -62,6 +42,23 @@ std::string PrepareFolder(const fs::path& folder, bool force) {
 }
 
 }  // namespace
+
+std::vector<Resource> MediaResources(const QuizFile& quiz, const CheckContext& context,
+                                     std::vector<Problem>& problems) {
+  std::vector<Resource> resources;
+  for (const MediaSlot& slot : MediaSlots(quiz)) {
+    const fs::path path = ResolvedMediaPath(context.mediaFolder, slot.path);
+    MediaVerdict verdict = CheckMediaFile(slot.role, path, slot.path, quiz.backgroundColour,
+                                          context.mediaCache, MEDIA_FOR_EXECUTABLE);
+    if (!verdict.ok) {
+      problems.push_back(ErrorAt({slot.question, slot.field, 0}, verdict.problem));
+      continue;
+    }
+    resources.push_back({MEDIA_RESOURCE_TYPE, slot.resourceId,
+                         verdict.resource.empty() ? ReadWholeFile(path) : verdict.resource});
+  }
+  return resources;
+}
 
 MakeOutcome MakeQuizExecutable(const QuizFile& quiz, const CheckContext& context,
                                const fs::path& player, const fs::path& output,

@@ -9,6 +9,12 @@
 #include "tools/authoring/executable_access.h"
 #include "tools/authoring/quiz_check.h"
 
+// The media resources: pictures as the import makes them (kept in the cache, so that an editor
+// that makes its quiz again converts only what changed), sounds and films as they are. A file
+// that only its decoding shows to be damaged, or that changed since the check, is a problem.
+std::vector<Resource> MediaResources(const QuizFile& quiz, const CheckContext& context,
+                                     std::vector<Problem>& problems);
+
 struct MakeOptions {
   bool force = false;              // replace an output that is not a quiz executable
   std::filesystem::path quizFile;  // the file the quiz was read from, if any: never written over

@@ -49,13 +49,6 @@ Resource PackedResource(const std::string& name, int id, const Bytes& unpacked,
   return {QUIZ_RESOURCE_TYPE, id, std::move(packed)};
 }
 
-const Resource* FindStored(const std::vector<Resource>& resources, const char* type, int id) {
-  for (const Resource& resource : resources) {
-    if (resource.type == type && resource.id == id) return &resource;
-  }
-  return nullptr;
-}
-
 using Parser = bool (*)(const unsigned char*, std::size_t, QuizDefinition&);
 
 bool UnpackAndParse(const std::vector<Resource>& resources, int id, Parser parse,
@@ -131,6 +124,13 @@ void TakeAllMedia(const std::vector<Resource>& resources, QuizFile& file,
 }
 
 }  // namespace
+
+const Resource* FindStored(const std::vector<Resource>& resources, const char* type, int id) {
+  for (const Resource& resource : resources) {
+    if (resource.type == type && resource.id == id) return &resource;
+  }
+  return nullptr;
+}
 
 void CheckResourceSizes(const std::string& name, std::size_t unpacked, std::size_t packed,
                         std::vector<Problem>& problems) {

@@ -15,6 +15,9 @@ struct Resource {
   Bytes bytes;
 };
 
+// The resource of that type and id, or nullptr.
+const Resource* FindStored(const std::vector<Resource>& resources, const char* type, int id);
+
 // "PATCH" 104 and 105: the quiz's texts in code page 1252, packed. A text without that form is
 // left empty (the check refuses it); a resource too big for the player adds an error.
 std::vector<Resource> PackedQuizResources(const QuizFile& quiz, std::vector<Problem>& problems);

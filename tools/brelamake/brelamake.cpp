@@ -14,6 +14,7 @@
 #include "tools/authoring/safe_file.h"
 #include "tools/authoring/spreadsheet_format.h"
 #include "tools/authoring/spreadsheet_import.h"
+#include "tools/authoring/web_page.h"
 #include "tools/authoring/whole_file.h"
 
 namespace {
@@ -62,6 +63,15 @@ Utilisation :
       contrôle, vide, illisible) est laissé de côté avec la raison ; les autres sont comptés.
       Un CLASSE.csv ou CLASSE.html qui existe déjà n'est remplacé que s'il a été écrit par
       « resultats », ou avec --force ; les fichiers lus ne le sont jamais.
+  brelamake web QUIZ -o PAGE.html [--force]
+      Fait du quiz QUIZ (l'exécutable ou son fichier de quiz) une seule page web, qui contient
+      ses textes, ses images, ses sons et la correction du joueur : elle s'ouvre sans réseau
+      dans tout navigateur, sur un ordinateur, une tablette ou un téléphone. Un quiz de films
+      n'a pas de page : les navigateurs ne lisent pas les films AVI. La page garde les
+      réponses de l'élève et les télécharge en PAGE.txt, le fichier de réponses du joueur. La
+      correction est le fichier brela-web.js, à côté du joueur. Un PAGE.html qui existe déjà
+      n'est remplacé que s'il a été écrit par « web », ou avec --force ; les fichiers lus ne
+      le sont jamais.
   brelamake --help
       Affiche ce texte.
 
@@ -138,7 +148,8 @@ const Command COMMANDS[] = {{"make", true, true, false},
                             {"check", false, false, false},
                             {"import", true, false, false},
                             {"dump", true, false, false},
-                            {"resultats", true, false, true}};
+                            {"resultats", true, false, true},
+                            {"web", true, false, false}};
 
 struct CommandLine {
   const Command* command = nullptr;
@@ -345,15 +356,15 @@ bool StartsWith(const fs::path& file, const std::string& start) {
   return ReadWholeText(file).compare(0, start.size(), start) == 0;
 }
 
-// An existing output is replaced only when it starts as class results do (written by an earlier
-// run), or with --force; an input never.
-std::string ResultsRefusal(const fs::path& output, const std::string& start,
-                           const std::vector<fs::path>& inputs, bool force) {
+// An existing output is replaced only when it starts as the command's outputs do (written by an
+// earlier run), or with --force; an input never.
+std::string OutputRefusal(const fs::path& output, const std::string& start, const char* command,
+                          const std::vector<fs::path>& inputs, bool force) {
   RefuseWritingOverInputs(output, inputs);
   std::error_code error;
   if (force || !fs::exists(output, error) || StartsWith(output, start)) return "";
-  return QuotedPath(output) + " existe déjà et n'a pas été écrit par « resultats » : il n'est pas "
-                              "remplacé";
+  return QuotedPath(output) + " existe déjà et n'a pas été écrit par « " + command +
+         " » : il n'est pas remplacé";
 }
 
 std::vector<fs::path> PathsOf(const std::vector<std::string>& arguments) {
@@ -404,7 +415,8 @@ int Results(const CommandLine& line, const ExecutableAccess& access, std::ostrea
   for (const PupilFile& pupil : files.pupils) inputs.push_back(pupil.file);
   const std::vector<ResultsOutput> outputs = ResultsOutputs(line);
   for (const ResultsOutput& output : outputs) {
-    const std::string refused = ResultsRefusal(output.path, output.start, inputs, line.force);
+    const std::string refused =
+        OutputRefusal(output.path, output.start, "resultats", inputs, line.force);
     if (!refused.empty()) return ReportRefusal(refused, err);
   }
   const ClassResults results = GradeClass(quiz, files);
@@ -418,6 +430,68 @@ int Results(const CommandLine& line, const ExecutableAccess& access, std::ostrea
   return results.leftOut.empty() ? EXIT_SUCCESS_CODE : EXIT_SOME_LEFT_OUT;
 }
 
+// The grading module that every page holds: the player's grading compiled for browsers.
+constexpr const char* WEB_MODULE_NAME = "brela-web.js";
+
+// The resources of a quiz executable, or of a quiz file as make would put them into one; false
+// when the quiz file has errors, which are told.
+bool WebResources(const CommandLine& line, const ExecutableAccess& access,
+                  const TextMeasurer& measure, std::vector<Resource>& resources,
+                  std::vector<fs::path>& inputs, std::ostream& err) {
+  const fs::path quizPath = fs::u8path(line.input);
+  inputs.push_back(quizPath);
+  if (access.isQuizExecutable && access.isQuizExecutable(quizPath)) {
+    resources = access.readQuiz(quizPath);
+    return true;
+  }
+  const std::string bytes = ReadWholeText(quizPath);
+  const CheckContext context{FolderOf(quizPath), measure, nullptr};
+  QuizFile quiz;
+  std::vector<Problem> problems = ReadAndCheckQuiz(bytes, context, quiz);
+  if (!HasErrors(problems)) resources = PackedQuizResources(quiz, problems);
+  // A film quiz has no page: its films are not read for nothing.
+  if (!HasErrors(problems) && quiz.kind != KIND_VIDEO) {
+    const std::vector<Resource> media = MediaResources(quiz, context, problems);
+    resources.insert(resources.end(), media.begin(), media.end());
+    for (const fs::path& path : MediaPaths(quiz, context.mediaFolder)) inputs.push_back(path);
+  }
+  ReportProblems(line.input, problems, err);
+  SuggestImport(line.input, bytes, err);
+  return !HasErrors(problems);
+}
+
+int Web(const CommandLine& line, const ExecutableAccess& access, const TextMeasurer& measure,
+        std::ostream& out, std::ostream& err) {
+  const fs::path output = fs::u8path(line.options.at("-o"));
+  const fs::path module = FolderOf(access.defaultPlayer) / WEB_MODULE_NAME;
+  std::error_code error;
+  if (!fs::is_regular_file(module, error)) {
+    err << "brelamake : la correction des pages web, " << QuotedPath(module)
+        << ", est introuvable : elle s'installe à côté du joueur ; rien n'a été écrit\n";
+    return EXIT_IO_FAILURE;
+  }
+  std::vector<Resource> resources;
+  std::vector<fs::path> inputs{module};
+  if (!WebResources(line, access, measure, resources, inputs, err)) {
+    err << "brelamake : rien n'a été écrit\n";
+    return EXIT_BAD_QUIZ;
+  }
+  const WebPageOutcome page = QuizWebPage(resources, ReadWholeText(module));
+  if (!page.ok) {
+    err << "brelamake : " << line.input << " : " << page.problem << " ; rien n'a été écrit\n";
+    return EXIT_BAD_QUIZ;
+  }
+  const std::string refused = OutputRefusal(output, WEB_PAGE_START, "web", inputs, line.force);
+  if (!refused.empty()) return ReportRefusal(refused, err);
+  WriteFileSafely(output, page.html.data(), page.html.size());
+  out << "brelamake : " << QuotedPath(output) << " écrit : "
+      << CountText(page.questionCount, "question", "questions")
+      << (page.mediaCount ? ", " + CountText(page.mediaCount, "image ou son", "images ou sons")
+                          : "")
+      << "\n";
+  return EXIT_SUCCESS_CODE;
+}
+
 int Run(const CommandLine& line, const ExecutableAccess& access, const TextMeasurer& measure,
         std::ostream& out, std::ostream& err) {
   const std::string name = line.command->name;
@@ -425,6 +499,7 @@ int Run(const CommandLine& line, const ExecutableAccess& access, const TextMeasu
   if (name == "check") return Check(line, measure, out, err);
   if (name == "import") return Import(line, measure, out, err);
   if (name == "resultats") return Results(line, access, out, err);
+  if (name == "web") return Web(line, access, measure, out, err);
   return Dump(line, access, out, err);
 }
 

@@ -65,6 +65,9 @@ TEST(BrelamakeCommandTest, HelpTellsTheCommandsFieldsColumnsRefusalsAndExitCodes
       "brelamake import TABLEAU.csv -o QUIZ.json [--force]",
       "brelamake dump NOM.exe -o DOSSIER [--force]",
       "brelamake resultats QUIZ RÉPONSES... -o CLASSE.csv [--html CLASSE.html] [--force]",
+      "brelamake web QUIZ -o PAGE.html [--force]",
+      "les navigateurs ne lisent pas les films AVI",
+      "brela-web.js",
       "laissé de côté",
       "\"kind\"",
       "\"title\"",
@@ -624,6 +627,103 @@ TEST(BrelamakeCommandTest, ResultatsOfAQuizThatCannotBeGradedWritesNothing) {
                          " : ce n'est ni un quiz brela ni un fichier de quiz lisible ; "
                          "« brelamake check » dit pourquoi\n");
   EXPECT_FALSE(fs::exists(bench.folder / "classe.csv"));
+}
+
+// The web page's command, with a module beside the player that only names itself: what the
+// command does with it, not grading, is under test here.
+constexpr const char* WEB_MODULE = "var BrelaGrading = 'module of the test';";
+
+void WriteWebModule(const Bench& bench) { WriteText(bench.folder / "brela-web.js", WEB_MODULE); }
+
+TEST(BrelamakeCommandTest, WebWritesOnePageWithTheMediaAndTheModule) {
+  Bench bench("web");
+  WriteWebModule(bench);
+  const fs::path quiz = WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 3), bench.folder);
+  const std::string page = bench.Path("quiz.html");
+  const Outcome run = bench.Run({"web", quiz.u8string(), "-o", page});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "brelamake : « " + page + " » écrit : 3 questions, 6 images ou sons\n");
+  EXPECT_EQ(run.err, "");
+  const std::string html = TextOf(page);
+  EXPECT_EQ(html.rfind("<!DOCTYPE html>\n<html lang=\"fr\"", 0), 0u);
+  EXPECT_NE(html.find(WEB_MODULE), std::string::npos);
+  EXPECT_NE(html.find("id=\"reponse-3-1\""), std::string::npos);
+  EXPECT_EQ(html.find("id=\"reponse-4-1\""), std::string::npos);
+
+  // The same quiz through its executable: the same page.
+  ASSERT_EQ(bench.Run({"make", quiz.u8string(), "-o", bench.Path("quiz.exe")}).exitCode, 0);
+  const std::string fromExecutable = bench.Path("de l'exécutable.html");
+  EXPECT_EQ(bench.Run({"web", bench.Path("quiz.exe"), "-o", fromExecutable}).exitCode, 0);
+  EXPECT_EQ(TextOf(fs::u8path(fromExecutable)), html);
+}
+
+TEST(BrelamakeCommandTest, WebRefusesAFilmQuizAndWritesNothing) {
+  Bench bench("web-film");
+  WriteWebModule(bench);
+  const fs::path quiz = WriteSampleQuiz(SampleQuizJson("video", "none", 1, 2), bench.folder);
+  const Outcome run = bench.Run({"web", quiz.u8string(), "-o", bench.Path("film.html")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "brelamake : " + quiz.u8string() +
+                         " : un quiz de films n'a pas de page web : les navigateurs ne lisent pas "
+                         "les films AVI ; rien n'a été écrit\n");
+  EXPECT_FALSE(fs::exists(bench.folder / "film.html"));
+}
+
+TEST(BrelamakeCommandTest, WebOfAQuizWithErrorsTellsThemAndWritesNothing) {
+  Bench bench("web-errors");
+  WriteWebModule(bench);
+  Json json = SampleQuizJson("text", "none", 1, 2);
+  json["questions"][1]["answer1"] = "a|b";
+  const fs::path quiz = WriteSampleQuiz(json, bench.folder);
+  const Outcome run = bench.Run({"web", quiz.u8string(), "-o", bench.Path("q.html")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, quiz.u8string() +
+                         " : 1 erreur :\n"
+                         "  question 2, réponse 1 : contient « | », qui sépare les "
+                         "champs du quiz enregistré : remplacez-le, par « / » par "
+                         "exemple\n"
+                         "brelamake : rien n'a été écrit\n");
+  EXPECT_FALSE(fs::exists(bench.folder / "q.html"));
+}
+
+TEST(BrelamakeCommandTest, WebWithoutItsModuleExitsWithTwo) {
+  Bench bench("web-no-module");
+  const fs::path quiz = WriteSampleQuiz(SampleQuizJson("text", "none", 1, 2), bench.folder);
+  const Outcome run = bench.Run({"web", quiz.u8string(), "-o", bench.Path("q.html")});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.err, "brelamake : la correction des pages web, « " + bench.Path("brela-web.js") +
+                         " », est introuvable : elle s'installe à côté du joueur ; rien n'a été "
+                         "écrit\n");
+  EXPECT_FALSE(fs::exists(bench.folder / "q.html"));
+}
+
+TEST(BrelamakeCommandTest, WebReplacesOnlyItsOwnPagesAndNeverAnInput) {
+  Bench bench("web-replace");
+  WriteWebModule(bench);
+  const Json json = SampleQuizJson("audio", "none", 1, 2);
+  const fs::path quiz = WriteSampleQuiz(json, bench.folder);
+  const std::string page = bench.Path("page.html");
+  WriteText(fs::u8path(page), "<p>la page du professeur</p>");
+  Outcome run = bench.Run({"web", quiz.u8string(), "-o", page});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.err, "brelamake : « " + page +
+                         " » existe déjà et n'a pas été écrit par « web » : il n'est pas "
+                         "remplacé ; choisissez un autre nom, ou ajoutez --force pour passer "
+                         "outre\n");
+  EXPECT_EQ(TextOf(page), "<p>la page du professeur</p>");
+  EXPECT_EQ(bench.Run({"web", quiz.u8string(), "-o", page, "--force"}).exitCode, 0);
+  run = bench.Run({"web", quiz.u8string(), "-o", page});
+  EXPECT_EQ(run.exitCode, 0) << run.err;  // now written by web
+
+  const fs::path inputs[] = {quiz, bench.folder / "media/sound1.mp3",
+                             bench.folder / "brela-web.js"};
+  for (const fs::path& input : inputs) {
+    const std::string before = TextOf(input);
+    run = bench.Run({"web", quiz.u8string(), "-o", input.u8string(), "--force"});
+    EXPECT_EQ(run.exitCode, 2) << input;
+    EXPECT_EQ(TextOf(input), before) << input;
+  }
 }
 
 }  // namespace
