@@ -7,6 +7,7 @@
 #include <map>
 
 #include "tools/authoring/cp1252.h"
+#include "tools/authoring/make_quiz.h"
 #include "tools/authoring/web_page_template.h"
 
 namespace {
@@ -221,4 +222,17 @@ WebPageOutcome QuizWebPage(const std::vector<Resource>& resources, const std::st
       std::count_if(resources.begin(), resources.end(),
                     [](const Resource& resource) { return resource.type == MEDIA_RESOURCE_TYPE; });
   return {true, "", Filled(WEB_PAGE_TEMPLATE, fills), quiz.questionCount, static_cast<int>(media)};
+}
+
+std::filesystem::path WebModuleBeside(const std::filesystem::path& player) {
+  return player.parent_path() / "brela-web.js";
+}
+
+std::vector<Resource> WebResourcesOf(const QuizFile& quiz, const CheckContext& context,
+                                     std::vector<Problem>& problems) {
+  std::vector<Resource> resources = PackedQuizResources(quiz, problems);
+  if (HasErrors(problems) || quiz.kind == KIND_VIDEO) return resources;
+  const std::vector<Resource> media = MediaResources(quiz, context, problems);
+  resources.insert(resources.end(), media.begin(), media.end());
+  return resources;
 }

@@ -2,9 +2,11 @@
 // WebAssembly, all in one HTML file that loads nothing from elsewhere.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "tools/authoring/quiz_check.h"
 #include "tools/authoring/quiz_resources.h"
 
 // How every page begins: an existing file that begins so is a page that may be replaced.
@@ -17,6 +19,14 @@ struct WebPageOutcome {
   int questionCount;
   int mediaCount;  // pictures and sounds in the page
 };
+
+// Where the grading module that every page holds is installed: beside the player.
+std::filesystem::path WebModuleBeside(const std::filesystem::path& player);
+
+// The resources of a quiz file's page: those make would put into its executable, but a film quiz's
+// films are not read for nothing (it has no page). Media problems are added to problems.
+std::vector<Resource> WebResourcesOf(const QuizFile& quiz, const CheckContext& context,
+                                     std::vector<Problem>& problems);
 
 // The page of a quiz executable's resources (the packed quiz and codes, the "IMG" media) with the
 // grading module's script text. A film quiz has no page: browsers do not play AVI films.

@@ -430,9 +430,6 @@ int Results(const CommandLine& line, const ExecutableAccess& access, std::ostrea
   return results.leftOut.empty() ? EXIT_SUCCESS_CODE : EXIT_SOME_LEFT_OUT;
 }
 
-// The grading module that every page holds: the player's grading compiled for browsers.
-constexpr const char* WEB_MODULE_NAME = "brela-web.js";
-
 // The resources of a quiz executable, or of a quiz file as make would put them into one; false
 // when the quiz file has errors, which are told.
 bool WebResources(const CommandLine& line, const ExecutableAccess& access,
@@ -448,11 +445,8 @@ bool WebResources(const CommandLine& line, const ExecutableAccess& access,
   const CheckContext context{FolderOf(quizPath), measure, nullptr};
   QuizFile quiz;
   std::vector<Problem> problems = ReadAndCheckQuiz(bytes, context, quiz);
-  if (!HasErrors(problems)) resources = PackedQuizResources(quiz, problems);
-  // A film quiz has no page: its films are not read for nothing.
-  if (!HasErrors(problems) && quiz.kind != KIND_VIDEO) {
-    const std::vector<Resource> media = MediaResources(quiz, context, problems);
-    resources.insert(resources.end(), media.begin(), media.end());
+  if (!HasErrors(problems)) {
+    resources = WebResourcesOf(quiz, context, problems);
     for (const fs::path& path : MediaPaths(quiz, context.mediaFolder)) inputs.push_back(path);
   }
   ReportProblems(line.input, problems, err);
@@ -463,7 +457,7 @@ bool WebResources(const CommandLine& line, const ExecutableAccess& access,
 int Web(const CommandLine& line, const ExecutableAccess& access, const TextMeasurer& measure,
         std::ostream& out, std::ostream& err) {
   const fs::path output = fs::u8path(line.options.at("-o"));
-  const fs::path module = FolderOf(access.defaultPlayer) / WEB_MODULE_NAME;
+  const fs::path module = WebModuleBeside(access.defaultPlayer);
   std::error_code error;
   if (!fs::is_regular_file(module, error)) {
     err << "brelamake : la correction des pages web, " << QuotedPath(module)
