@@ -29,6 +29,7 @@ const FileFilter FILE_FILTERS[] = {
     {L"Films AVI (*.avi)\0*.avi\0", L"avi", false},
     {L"Tableur (*.csv)\0*.csv\0", L"csv", true},
     {L"Page imprimable (*.html)\0*.html\0", L"html", true},
+    {L"Page web (*.html)\0*.html\0", L"html", true},
 };
 
 // The system's file dialog; empty when cancelled, and when it fails, set to why.

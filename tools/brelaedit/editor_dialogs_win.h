@@ -17,6 +17,7 @@ enum FileChoice {
   CHOOSE_FILM,
   CHOOSE_RESULTS_SPREADSHEET,  // the class results' CSV to write
   CHOOSE_RESULTS_PAGE,         // their printable page
+  CHOOSE_WEB_PAGE,             // the quiz's web page to make
 };
 
 struct EditorDialogs {

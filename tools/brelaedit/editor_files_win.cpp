@@ -2,11 +2,14 @@
 #include "tools/brelaedit/editor_files_win.h"
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
 
 #include "tools/authoring/class_results.h"
 #include "tools/authoring/make_quiz.h"
 #include "tools/authoring/safe_file.h"
 #include "tools/authoring/spreadsheet_import.h"
+#include "tools/authoring/web_page.h"
 #include "tools/authoring/whole_file.h"
 #include "tools/brelaedit/class_results_window_win.h"
 #include "tools/brelaedit/window_text_win.h"
@@ -173,6 +176,95 @@ bool Make(HWND owner, const EditorEnvironment& environment, const EditorDocument
   return outcome.written;
 }
 
+// While problems hold errors, nothing is made: the author is told how many are left.
+bool RefusedForErrors(HWND owner, const EditorEnvironment& environment,
+                      const std::vector<Problem>& problems) {
+  if (!HasErrors(problems)) return false;
+  Tell(owner, environment, ErrorsLeftText(CountProblems(problems, PROBLEM_ERROR)));
+  return true;
+}
+
+// A reason as a sentence of its own: capital first, full stop last.
+std::string Sentence(std::string reason) {
+  if (!reason.empty()) {
+    reason[0] = static_cast<char>(toupper(static_cast<unsigned char>(reason[0])));
+  }
+  return reason + ".";
+}
+
+// The page of the document, made before any name is asked; empty, once the author has been told
+// why, when there is none.
+std::string WebPageOf(HWND owner, const EditorEnvironment& environment,
+                      const EditorDocument& document, MediaCache& cache) {
+  const fs::path module = WebModuleBeside(environment.access.defaultPlayer);
+  std::error_code error;
+  if (!fs::is_regular_file(module, error)) {
+    Tell(owner, environment,
+         "La page web n'a pas pu être créée : la correction des pages web, " +
+             QuotedPath(module) + ", est introuvable ; elle s'installe à côté du joueur.");
+    return "";
+  }
+  std::vector<Problem> problems;
+  const std::vector<Resource> resources =
+      WebResourcesOf(document.quiz, CheckContextOf(environment, document, cache), problems);
+  if (RefusedForErrors(owner, environment, problems)) return "";
+  const WebPageOutcome page = QuizWebPage(resources, ReadWholeText(module));
+  if (!page.ok) Tell(owner, environment, Sentence(page.problem));
+  return page.ok ? page.html : "";
+}
+
+// Writes the page to output, never over the quiz, its media or the module; a file there that is
+// not a page is replaced only if the author agrees.
+bool WriteWebPage(HWND owner, const EditorEnvironment& environment,
+                  const EditorDocument& document, const std::string& html,
+                  const fs::path& output) {
+  try {
+    std::vector<fs::path> inputs = MediaPaths(document.quiz, document.mediaFolder);
+    inputs.push_back(document.file);
+    inputs.push_back(WebModuleBeside(environment.access.defaultPlayer));
+    RefuseWritingOverInputs(output, inputs);
+    std::error_code error;
+    if (fs::exists(output, error) &&
+        ReadWholeText(output).compare(0, std::strlen(WEB_PAGE_START), WEB_PAGE_START) != 0 &&
+        Ask(owner, environment,
+            QuotedPath(output) + " existe déjà et n'est pas une page web : il n'est pas "
+                                 "remplacé.\nLe remplacer quand même par la page web ?",
+            MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
+      return false;
+    }
+    WriteFileSafely(output, html.data(), html.size());
+    return true;
+  } catch (const IoError& error) {
+    Tell(owner, environment, std::string("La page web n'a pas pu être créée : ") + error.what());
+    return false;
+  }
+}
+
+// What is made, and the words before and after its name once it is.
+struct Made {
+  FileChoice choice;
+  const char* extension;
+  const char* beforeName;
+  const char* afterName;
+};
+
+// Asks where to put what the quiz is made into, makes it there, offers to open its folder.
+void MakeIntoChosenFile(HWND owner, const EditorEnvironment& environment,
+                        const EditorDocument& document, const Made& made,
+                        const std::function<bool(const fs::path&)>& make) {
+  const fs::path output =
+      environment.dialogs.chooseFile(owner, made.choice, SuggestedPath(document, made.extension));
+  if (output.empty() || !make(output)) return;
+  if (Ask(owner, environment,
+          made.beforeName + QuotedPath(output.filename()) + made.afterName +
+              ".\nOuvrir son dossier ?",
+          MB_YESNO | MB_ICONINFORMATION) == IDYES &&
+      !environment.dialogs.openFolder(output.parent_path())) {
+    Tell(owner, environment,
+         "Le dossier " + QuotedPath(output.parent_path()) + " n'a pas pu être ouvert.");
+  }
+}
+
 // Windows' folder for temporary files; empty when the system names none.
 fs::path TemporaryFolder() {
   wchar_t temporary[MAX_PATH + 1] = {};
@@ -244,20 +336,24 @@ bool SaveDocument(HWND owner, const EditorEnvironment& environment, EditorDocume
 void MakeExecutable(HWND owner, const EditorEnvironment& environment,
                     const EditorDocument& document, const std::vector<Problem>& problems,
                     MediaCache& cache) {
-  if (HasErrors(problems)) {
-    Tell(owner, environment, ErrorsLeftText(CountProblems(problems, PROBLEM_ERROR)));
-    return;
-  }
-  const fs::path output =
-      environment.dialogs.chooseFile(owner, CHOOSE_EXECUTABLE, SuggestedPath(document, ".exe"));
-  if (output.empty() || !Make(owner, environment, document, cache, output, true)) return;
-  if (Ask(owner, environment,
-          "Le quiz " + QuotedPath(output.filename()) + " est créé.\nOuvrir son dossier ?",
-          MB_YESNO | MB_ICONINFORMATION) == IDYES &&
-      !environment.dialogs.openFolder(output.parent_path())) {
-    Tell(owner, environment,
-         "Le dossier " + QuotedPath(output.parent_path()) + " n'a pas pu être ouvert.");
-  }
+  if (RefusedForErrors(owner, environment, problems)) return;
+  MakeIntoChosenFile(owner, environment, document,
+                     {CHOOSE_EXECUTABLE, ".exe", "Le quiz ", " est créé"},
+                     [&](const fs::path& output) {
+                       return Make(owner, environment, document, cache, output, true);
+                     });
+}
+
+void MakeWebPage(HWND owner, const EditorEnvironment& environment, const EditorDocument& document,
+                 const std::vector<Problem>& problems, MediaCache& cache) {
+  if (RefusedForErrors(owner, environment, problems)) return;
+  const std::string html = WebPageOf(owner, environment, document, cache);
+  if (html.empty()) return;
+  MakeIntoChosenFile(owner, environment, document,
+                     {CHOOSE_WEB_PAGE, ".html", "La page web ", " est créée"},
+                     [&](const fs::path& output) {
+                       return WriteWebPage(owner, environment, document, html, output);
+                     });
 }
 
 // The class's files, or none once the author has been told why.

@@ -44,6 +44,11 @@ void MakeExecutable(HWND owner, const EditorEnvironment& environment,
                     const EditorDocument& document, const std::vector<Problem>& problems,
                     MediaCache& cache);
 
+// "Créer la page web…": refused at once while problems hold errors, and for a quiz that has no
+// page (the reason told); otherwise asks where, writes the page, offers to open its folder.
+void MakeWebPage(HWND owner, const EditorEnvironment& environment, const EditorDocument& document,
+                 const std::vector<Problem>& problems, MediaCache& cache);
+
 // "Résultats de la classe…": the quiz as the player would hold it, refused at once when it has
 // none to grade; then the class's folder asked for, graded, and shown in a window of its own.
 void ShowClassResults(HWND owner, const EditorEnvironment& environment,

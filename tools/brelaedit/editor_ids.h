@@ -63,6 +63,7 @@
 #define IDC_STATUS 1053
 #define IDC_PROBLEMS_LABEL 1054
 #define IDC_PROBLEM_DETAIL 1055
+#define IDC_MAKE_WEB_PAGE 1056
 
 // Menu commands and shortcuts.
 #define IDM_NEW 2001

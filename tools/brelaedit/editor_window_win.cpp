@@ -94,6 +94,7 @@ const std::vector<ControlAnchor> ANCHORS = {
     {IDC_CHOOSE_ANSWER_PICTURE, ANCHOR_TOP | ANCHOR_RIGHT},
     {IDC_TRY, ANCHOR_RIGHT | ANCHOR_BOTTOM},
     {IDC_MAKE, ANCHOR_RIGHT | ANCHOR_BOTTOM},
+    {IDC_MAKE_WEB_PAGE, ANCHOR_RIGHT | ANCHOR_BOTTOM},
     {IDC_PROBLEMS_LABEL, ANCHOR_LEFT | ANCHOR_BOTTOM},
     {IDC_PROBLEMS, ANCHOR_LEFT | ANCHOR_RIGHT | ANCHOR_BOTTOM},
     {IDC_PROBLEM_DETAIL, ANCHOR_LEFT | ANCHOR_RIGHT | ANCHOR_BOTTOM},
@@ -645,6 +646,12 @@ void OnMake(HWND dialog) {
   EditorWindow& editor = Editor(dialog);
   CheckAllNow(dialog);
   MakeExecutable(dialog, editor.environment, editor.document, editor.problems, editor.cache);
+}
+
+void OnMakeWebPage(HWND dialog) {
+  EditorWindow& editor = Editor(dialog);
+  CheckAllNow(dialog);
+  MakeWebPage(dialog, editor.environment, editor.document, editor.problems, editor.cache);
 }
 
 // --- Questions -----------------------------------------------------------------------------
@@ -1281,6 +1288,9 @@ void OnCommand(HWND dialog, int id, int notification) {
       break;
     case IDC_MAKE:
       OnMake(dialog);
+      break;
+    case IDC_MAKE_WEB_PAGE:
+      OnMakeWebPage(dialog);
       break;
     case IDM_CLASS_RESULTS:
       ShowClassResults(dialog, Editor(dialog).environment, Editor(dialog).document);

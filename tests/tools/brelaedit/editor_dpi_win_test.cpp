@@ -336,7 +336,7 @@ TEST_F(EditorDpiTest, TheFocusMovedByTheKeyboardScrollsIntoSight) {
   client.bottom -= status.bottom - status.top;
   RECT problems = RectInClient(editor_, Item(IDC_PROBLEMS));
   ASSERT_FALSE(Inside(problems, client)) << "the smallest window shows the whole form";
-  SetFocus(Item(IDC_MAKE));
+  SetFocus(Item(IDC_MAKE_WEB_PAGE));
   MSG tab = {GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
   ASSERT_TRUE(HandleEditorKeys(editor_, tab));
   Pump();

@@ -641,7 +641,7 @@ TEST_F(EditorWindowTest, TabReachesEveryControlInOrder) {
       {IDC_TITLE,    IDC_AUTHOR,  IDC_EXPLANATION, IDC_KIND,          IDC_ANSWERS, IDC_CAPTION1,
        IDC_CAPTION2, IDC_COLOUR,  IDC_CODES,       IDC_QUESTIONS,     IDC_ADD,     IDC_INSERT,
        IDC_DELETE,   IDC_MOVE_UP, IDC_MOVE_DOWN,   IDC_QUESTION_TEXT, IDC_ANSWER1, IDC_ANSWER2,
-       IDC_TRY,      IDC_MAKE,    IDC_PROBLEMS,    IDC_PROBLEM_DETAIL},
+       IDC_TRY,      IDC_MAKE,    IDC_MAKE_WEB_PAGE, IDC_PROBLEMS, IDC_PROBLEM_DETAIL},
       "text quiz, two answers");
   Choose(IDC_ANSWERS, 0);
   Choose(IDC_KIND, 1);
@@ -653,7 +653,8 @@ TEST_F(EditorWindowTest, TabReachesEveryControlInOrder) {
        IDC_QUESTIONS,   IDC_ADD,     IDC_INSERT,         IDC_DELETE,
        IDC_MOVE_UP,     IDC_MOVE_DOWN, IDC_ANSWER1,      IDC_REVEAL_TEXT,
        IDC_PICTURE,     IDC_CHOOSE_PICTURE, IDC_ANSWER_PICTURE, IDC_CHOOSE_ANSWER_PICTURE,
-       IDC_TRY,         IDC_MAKE,    IDC_PROBLEMS,       IDC_PROBLEM_DETAIL},
+       IDC_TRY,         IDC_MAKE,    IDC_MAKE_WEB_PAGE,  IDC_PROBLEMS,
+       IDC_PROBLEM_DETAIL},
       "picture quiz, text and answer picture");
 }
 
@@ -2052,6 +2053,7 @@ TEST_F(EditorWindowTest, EveryFieldListAndButtonHasTheAccessibleNameOfWhatItIsFo
       {IDC_CHOOSE_FILM, L"Choisir le film…"},
       {IDC_ANSWER_PICTURE, L"Image réponse"},
       {IDC_CHOOSE_ANSWER_PICTURE, L"Choisir l'image réponse…"},
+      {IDC_MAKE_WEB_PAGE, L"Créer la page web…"},
       {IDC_PROBLEMS, L"Problèmes"},
       {IDC_PROBLEM_DETAIL, L"Problème sélectionné"},
   };
@@ -2092,7 +2094,7 @@ TEST_F(EditorWindowTest, TheProblemAndQuestionListsWorkWithTheKeyboardAlone) {
   const HWND detail = Item(IDC_PROBLEM_DETAIL);
   auto detailStart = [&] { return TextOf(detail).substr(0, TextOf(detail).find(L" : ")); };
   // Tab reaches the problems, the first already selected: the arrows start from it.
-  SendMessageW(editor_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_MAKE)), TRUE);
+  SendMessageW(editor_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_MAKE_WEB_PAGE)), TRUE);
   PressKey(editor_, VK_TAB);
   ASSERT_EQ(GetFocus(), problems);
   EXPECT_EQ(SelectedRow(problems), 0);
@@ -2137,7 +2139,7 @@ TEST_F(EditorWindowTest, TheProblemAndQuestionListsWorkWithTheKeyboardAlone) {
   for (HWND list : {problems, questions}) {
     SendMessageW(list, LVM_SETITEMSTATE, -1, reinterpret_cast<LPARAM>(&none));
   }
-  SendMessageW(editor_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_MAKE)), TRUE);
+  SendMessageW(editor_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_MAKE_WEB_PAGE)), TRUE);
   PressKey(editor_, VK_TAB);
   EXPECT_EQ(SelectedRow(problems), 0);
   SendMessageW(editor_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_CODES)), TRUE);
@@ -2356,6 +2358,71 @@ TEST_F(EditorWindowTest, AQuizWithNothingToGradeIsToldAndNoFolderIsAskedFor) {
   ASSERT_EQ(author_.asked.size(), 1u);
   EXPECT_EQ(author_.asked[0].text,
             L"Les résultats ne peuvent pas être calculés : le quiz n'a aucune question.");
+}
+
+// --- "Créer la page web…" ------------------------------------------------------------------
+
+std::string TextOfFile(const fs::path& file) {
+  const Bytes bytes = ReadBytes(file);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+TEST_F(EditorWindowTest, APictureQuizIsMadeIntoOneWebPageWithItsPicturesInside) {
+  Open(WriteSampleQuiz(SampleQuizJson("picture", "picture", 1, 2), folder_));
+  const fs::path page = folder_ / "images.html";
+  author_.files = {page};
+  author_.answers = {IDYES};  // open its folder
+  Command(IDC_MAKE_WEB_PAGE);
+  ASSERT_EQ(author_.fileChoices, std::vector<FileChoice>{CHOOSE_WEB_PAGE});
+  EXPECT_EQ(author_.suggestions[0], folder_ / L"Quiz « picture » à l'œil.html");
+  ASSERT_EQ(author_.asked.size(), 1u) << Utf8Text(author_.asked[0].text);
+  EXPECT_EQ(author_.asked[0].text,
+            L"La page web « images.html » est créée.\nOuvrir son dossier ?");
+  EXPECT_EQ(author_.openedFolders, std::vector<fs::path>{folder_});
+  const std::string html = TextOfFile(page);
+  EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
+  EXPECT_NE(html.find("id=\"reponse-1-1\""), std::string::npos);
+  EXPECT_NE(html.find("data:image/"), std::string::npos);
+
+  // A page made before is replaced without a word; another file only once the author agrees.
+  author_.files = {page};
+  author_.answers = {IDNO};
+  Command(IDC_MAKE_WEB_PAGE);
+  ASSERT_EQ(author_.asked.size(), 2u);
+  EXPECT_EQ(author_.asked[1].text,
+            L"La page web « images.html » est créée.\nOuvrir son dossier ?");
+  const fs::path homework = folder_ / "devoir.html";
+  WriteBytes(homework, "<p>le devoir</p>");
+  author_.files = {homework};
+  author_.answers = {IDNO};
+  Command(IDC_MAKE_WEB_PAGE);
+  ASSERT_EQ(author_.asked.size(), 3u);
+  EXPECT_EQ(author_.asked[2].text,
+            L"« " + homework.wstring() +
+                L" » existe déjà et n'est pas une page web : il n'est pas remplacé.\n"
+                L"Le remplacer quand même par la page web ?");
+  EXPECT_EQ(TextOfFile(homework), "<p>le devoir</p>");
+}
+
+TEST_F(EditorWindowTest, AFilmQuizHasNoWebPageAndNoNameIsAskedFor) {
+  Open(WriteSampleQuiz(SampleQuizJson("video", "none", 1, 2), folder_));
+  author_.files = {folder_ / "films.html"};
+  Command(IDC_MAKE_WEB_PAGE);
+  EXPECT_TRUE(author_.fileChoices.empty());
+  ASSERT_EQ(author_.asked.size(), 1u);
+  EXPECT_EQ(author_.asked[0].text,
+            L"Un quiz de films n'a pas de page web : les navigateurs ne lisent pas les films AVI.");
+  EXPECT_FALSE(fs::exists(folder_ / "films.html"));
+}
+
+TEST_F(EditorWindowTest, AWebPageOfAQuizWithErrorsIsRefusedBeforeAskingForAName) {
+  Open();  // a new quiz: no title, no wording, no answer
+  Command(IDC_MAKE_WEB_PAGE);
+  EXPECT_TRUE(author_.fileChoices.empty());
+  ASSERT_EQ(author_.asked.size(), 1u);
+  EXPECT_EQ(author_.asked[0].text,
+            L"Le quiz a encore 3 erreurs : corrigez-les d'après la liste des problèmes (un "
+            L"double-clic mène à chacune).");
 }
 
 }  // namespace
