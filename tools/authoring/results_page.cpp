@@ -120,9 +120,9 @@ std::string SuccessChart(const ClassResults& results) {
   const int pupils = static_cast<int>(results.pupils.size());
   const int height = ROW * results.questionCount + 4;
   std::string svg = "<h2>La réussite de chaque question, des plus difficiles aux plus "
-                    "faciles</h2>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + std::to_string(WIDTH) +
-                    "\" height=\"" + std::to_string(height) + "\" role=\"img\" aria-label=\""
-                    "Réussite de chaque question\">\n";
+                    "faciles</h2>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+                    std::to_string(WIDTH) + "\" height=\"" + std::to_string(height) +
+                    "\" role=\"img\" aria-label=\"Réussite de chaque question\">\n";
   for (std::size_t row = 0; row < order.size(); ++row) {
     const int n = order[row];
     const int solved = SolvedBy(results, n);

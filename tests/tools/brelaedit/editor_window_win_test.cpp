@@ -1945,10 +1945,10 @@ TEST_F(EditorWindowTest, ALongProblemIsReadWholeUnderAListThatNeverScrollsSidewa
   SelectRow(list, row);
   Pump(editor_);
   EXPECT_EQ(TextOf(detail),
-            L"Avertissement — question 1, réponse 1 : contient la majuscule accentuée « É », difficile à "
-            L"taper sur un clavier français, et le joueur ne la confond ni avec « é » ni avec la "
-            L"lettre sans accent : un élève qui tape « é » n'obtiendra pas « BRAVO » ; écrivez "
-            L"« é » à la place");
+            L"Avertissement — question 1, réponse 1 : contient la majuscule accentuée « É », "
+            L"difficile à taper sur un clavier français, et le joueur ne la confond ni avec « é » ni "
+            L"avec la lettre sans accent : un élève qui tape « é » n'obtiendra pas « BRAVO » ; "
+            L"écrivez « é » à la place");
   EXPECT_GE(SendMessageW(detail, EM_GETLINECOUNT, 0, 0), 2);  // too long for one line
   ExpectWholeTextShown(detail);
 
