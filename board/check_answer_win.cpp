@@ -73,7 +73,9 @@ void PlaceAnswerPicture(const QuizDefinition& quiz, HWND board, int n) {
 }
 
 void RevealQuestion(const QuizDefinition& quiz, HWND board, int n, const QuestionEntry* entry) {
-  if (RevealsTextOnSolving(quiz.revealMode)) SetRevealText(board, n, entry ? entry->revealText : "");
+  if (RevealsTextOnSolving(quiz.revealMode)) {
+    SetRevealText(board, n, entry ? entry->revealText : "");
+  }
   if (RevealsAnswerPicture(quiz.revealMode)) PlaceAnswerPicture(quiz, board, n);
 }
 
