@@ -64,8 +64,10 @@ def page_path(name):
 def start_browser(downloads):
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
-    for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1024,768",
-                     "--disable-background-networking", "--no-first-run", "--lang=fr-FR"]:
+    # A container's /dev/shm may be too small for the browser's shared memory.
+    for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
+                     "--window-size=1024,768", "--disable-background-networking", "--no-first-run",
+                     "--lang=fr-FR"]:
         options.add_argument(argument)
     options.add_experimental_option("prefs", {"download.default_directory": downloads,
                                               "download.prompt_for_download": False})
