@@ -26,10 +26,13 @@ if ! reason=$("$repo/scripts/wine-env.sh" runs-32bit); then
   tools=(-DBRELA_TOOLS_BUILD="$repo/build/win")
 fi
 
+# The web pages' grading, which brelamake and the editor put into each page they make.
+module=$("$repo/scripts/build-web.sh" | tail -n 1)
+
 rm -rf "$build"
 cmake -S "$repo" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-i686.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DBRELA_TESTS=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "${tools[@]}" \
-  >/dev/null
+  -DBRELA_WEB_MODULE="$module" >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
@@ -38,7 +41,7 @@ stage=$build/stage/$name
 mkdir -p "$stage/exemples" "$stage/licences" "$stage/images"
 
 cp "$build/app/brela.exe" "$build/tools/brelamake/brelamake.exe" \
-  "$build/tools/brelaedit/brelaedit.exe" "$stage/"
+  "$build/tools/brelamake/brela-web.js" "$build/tools/brelaedit/brelaedit.exe" "$stage/"
 
 # Each sample: NAME.exe beside NAME/, the quiz file and the media it was made from.
 for sample in "$build"/examples/*.exe; do
@@ -62,6 +65,8 @@ cp "$repo/LICENSE" "$stage/LICENCE.txt"
 cp /usr/share/doc/nlohmann-json3-dev/copyright "$stage/licences/nlohmann-json.txt"
 cp /usr/share/doc/libstb-dev/copyright "$stage/licences/stb.txt"
 cp /usr/share/doc/mingw-w64-common/copyright "$stage/licences/mingw-w64.txt"
+# The web pages' grading carries emscripten's runtime.
+cp /usr/share/doc/emscripten/copyright "$stage/licences/emscripten.txt"
 
 zip=$repo/build/$name.zip
 rm -f "$zip"
@@ -69,7 +74,7 @@ rm -f "$zip"
 
 # The zip must hold what a school needs; refuse to call it made otherwise.
 listing=$(cd "$build" && cmake -E tar tf "$zip")
-for needed in brela.exe brelamake.exe brelaedit.exe GUIDE.md LICENCE.txt modele.csv \
+for needed in brela.exe brelamake.exe brela-web.js brelaedit.exe GUIDE.md LICENCE.txt modele.csv \
               exemples/capitales.exe exemples/capitales/quiz.json \
               exemples/drapeaux.exe exemples/drapeaux/quiz.json \
               exemples/animaux.exe exemples/couleurs.exe \

@@ -12,7 +12,10 @@ samples=$build/examples
 user_display=${DISPLAY:-}
 
 "$repo/scripts/install-deps.sh"
-cmake -S "$repo" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" >/dev/null
+# The web pages' grading, which brelamake and the editor put into each page they make.
+module=$("$repo/scripts/build-web.sh" | tail -n 1)
+cmake -S "$repo" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" \
+  -DBRELA_WEB_MODULE="$module" >/dev/null
 cmake --build "$build" -j"$(nproc)" --target brela brelamake brelaedit examples
 
 "$repo/scripts/wine-env.sh" up
