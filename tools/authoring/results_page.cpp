@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "board/verdict.h"
+#include "tools/authoring/html_text.h"
 #include "tools/authoring/problem.h"
 
 namespace {
@@ -26,22 +27,6 @@ tbody th { text-align: left; font-weight: normal; }
 svg { display: block; margin-bottom: 4mm; }
 svg text { font-family: Arial, Helvetica, sans-serif; font-size: 9px; }
 )";
-
-// Text made safe inside HTML or SVG, in an element or a quoted attribute.
-std::string EscapedHtml(const std::string& text) {
-  std::string escaped;
-  for (char c : text) {
-    switch (c) {
-      case '&': escaped += "&amp;"; break;
-      case '<': escaped += "&lt;"; break;
-      case '>': escaped += "&gt;"; break;
-      case '"': escaped += "&quot;"; break;
-      case '\'': escaped += "&#39;"; break;
-      default: escaped += c;
-    }
-  }
-  return escaped;
-}
 
 // "#rrggbb" of a 0x00BBGGRR colour.
 std::string HtmlColour(std::uint32_t colour) {

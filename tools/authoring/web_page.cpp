@@ -7,6 +7,7 @@
 #include <map>
 
 #include "tools/authoring/cp1252.h"
+#include "tools/authoring/html_text.h"
 #include "tools/authoring/make_quiz.h"
 #include "tools/authoring/web_page_template.h"
 
@@ -46,22 +47,8 @@ const char* MediaType(const Bytes& bytes) {
   return "application/octet-stream";
 }
 
-std::string Escaped(const std::string& utf8) {
-  std::string text;
-  for (char c : utf8) {
-    switch (c) {
-      case '&': text += "&amp;"; break;
-      case '<': text += "&lt;"; break;
-      case '>': text += "&gt;"; break;
-      case '"': text += "&quot;"; break;
-      default: text += c;
-    }
-  }
-  return text;
-}
-
 // A player text (code page 1252) as the page shows it.
-std::string PageText(const char* cp1252) { return Escaped(Cp1252ToUtf8(cp1252)); }
+std::string PageText(const char* cp1252) { return EscapedHtml(Cp1252ToUtf8(cp1252)); }
 
 void Replace(std::string& text, const std::string& what, const std::string& by) {
   for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at)) {

@@ -85,7 +85,7 @@ TEST(WebPageTest, EveryFieldVerdictRevealAndButtonHasItsId) {
                 1u)
           << suffix;
     }
-    EXPECT_EQ(Count(html, "id=\"revelation-" + number + "\" class=\"revelation\" hidden>C'était "
+    EXPECT_EQ(Count(html, "id=\"revelation-" + number + "\" class=\"revelation\" hidden>C&#39;était "
                           "« " + number + " » €</p>"),
               1u);
     EXPECT_EQ(Count(html, "id=\"image-reponse-" + number + "\""), 1u);
@@ -103,7 +103,7 @@ TEST(WebPageTest, EveryFieldVerdictRevealAndButtonHasItsId) {
   EXPECT_NE(html.find("Reprendre un fichier de réponses"), std::string::npos);
   EXPECT_NE(html.find("<output id=\"score\" aria-live=\"polite\"> 0 / 3</output>"),
             std::string::npos);
-  EXPECT_NE(html.find("<h1>Quiz « picture » à l'œil</h1>"), std::string::npos);
+  EXPECT_NE(html.find("<h1>Quiz « picture » à l&#39;œil</h1>"), std::string::npos);
   EXPECT_NE(html.find("Zoé Müller"), std::string::npos);
   EXPECT_NE(html.find("Trouvez les réponses — vite !"), std::string::npos);
 }
